@@ -1,0 +1,155 @@
+#include "controls/StyledComboBox.h"
+#include "tests/controls/WidgetTesting.h"
+
+#include <QAbstractItemView>
+#include <QSignalSpy>
+#include <QStyleOptionComboBox>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+class StyledComboBoxTest : public testing::Test {
+protected:
+    StyledComboBoxTest()
+    {
+        window.resize(220, 80);
+        list.setGeometry(10, 10, 160, 24);
+        list.addItems({"US Army", "NVA", "ARVN"});
+        window.show();
+    }
+
+    // The part of the face that holds the current text, without the arrow.
+    QRect Field()
+    {
+        QStyleOptionComboBox option;
+        option.initFrom(&list);
+        option.editable = false;
+        return list.style()->subControlRect(
+            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list);
+    }
+
+    int FieldPixels(QColor color) { return CountPixels(PaintedImage(list), Field(), color, 8); }
+
+    QWidget window;
+    StyledComboBox list{&window};
+};
+
+struct ColorCase {
+    const char* name;
+    QColor background;
+    QColor text;
+};
+
+class StyledComboBoxColorTest : public StyledComboBoxTest,
+                                public testing::WithParamInterface<ColorCase> { };
+
+TEST_P(StyledComboBoxColorTest, FaceShowsTheColoursAtOnce)
+{
+    list.SetBackgroundColor(GetParam().background);
+    list.SetTextColor(GetParam().text);
+    list.SetBold(true);
+    const int fieldArea = Field().width() * Field().height();
+    EXPECT_GT(FieldPixels(GetParam().background), fieldArea / 2);
+    EXPECT_GT(FieldPixels(GetParam().text), 10);
+}
+
+TEST_P(StyledComboBoxColorTest, OpenedListShowsTheBackgroundColour)
+{
+    list.SetBackgroundColor(GetParam().background);
+    list.SetTextColor(GetParam().text);
+    list.showPopup();
+    QWidget* items = list.view()->viewport();
+    ASSERT_TRUE(items->isVisible());
+    // The last row is not the current one, so it is not highlighted.
+    const QRect lastRow = list.view()->visualRect(list.model()->index(2, 0));
+    const QImage painted = items->grab().toImage();
+    EXPECT_GT(CountPixels(painted, lastRow, GetParam().background),
+        lastRow.width() * lastRow.height() / 2);
+    EXPECT_GT(CountPixels(painted, lastRow, GetParam().text, 8), 5);
+    list.hidePopup();
+}
+
+INSTANTIATE_TEST_SUITE_P(Colors, StyledComboBoxColorTest,
+    testing::Values(ColorCase{"RedTeam", QColor(255, 0, 0), QColor(255, 255, 255)},
+        ColorCase{"BlueTeam", QColor(0, 0, 255), QColor(255, 255, 255)},
+        ColorCase{"VehicleOnMap", QColor(255, 255, 255), QColor(0, 0, 0)},
+        ColorCase{"VehicleNotOnMap", QColor(128, 128, 128), QColor(0, 0, 0)}),
+    [](const testing::TestParamInfo<ColorCase>& testCase) { return testCase.param.name; });
+
+TEST_F(StyledComboBoxTest, NewBackgroundColourReplacesTheOldOne)
+{
+    list.SetBackgroundColor(QColor(255, 0, 0));
+    list.SetBackgroundColor(QColor(0, 0, 255));
+    EXPECT_EQ(FieldPixels(QColor(255, 0, 0)), 0);
+    EXPECT_GT(FieldPixels(QColor(0, 0, 255)), 0);
+    EXPECT_EQ(list.view()->palette().color(QPalette::Base), QColor(0, 0, 255));
+}
+
+struct InputCase {
+    const char* name;
+    std::function<void(StyledComboBox&)> act;
+};
+
+void Wheel(StyledComboBox& list)
+{
+    const QPointF center = QRectF(list.rect()).center();
+    QWheelEvent wheel(center, list.mapToGlobal(center), QPoint(), QPoint(0, -120), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&list, &wheel);
+}
+
+class StyledComboBoxInputTest : public StyledComboBoxTest,
+                                public testing::WithParamInterface<InputCase> { };
+
+TEST_P(StyledComboBoxInputTest, InteractiveListFollowsTheUser)
+{
+    list.setFocus();
+    GetParam().act(list);
+    list.hidePopup();
+    EXPECT_EQ(list.currentIndex(), 1);
+}
+
+TEST_P(StyledComboBoxInputTest, NonInteractiveListIgnoresTheUserButStillPaints)
+{
+    list.SetBackgroundColor(QColor(128, 128, 128));
+    list.setFocus();
+    const QImage before = PaintedImage(list);
+    QSignalSpy changes(&list, &QComboBox::currentIndexChanged);
+
+    EXPECT_TRUE(list.SetInteractive(false));
+    GetParam().act(list);
+
+    EXPECT_FALSE(list.view()->isVisible());
+    EXPECT_EQ(list.currentIndex(), 0);
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(PaintedImage(list), before);
+    list.setCurrentIndex(2);  // the program itself still changes it
+    EXPECT_NE(PaintedImage(list), before);
+}
+
+// Each way picks the second entry when the list is interactive.
+INSTANTIATE_TEST_SUITE_P(Inputs, StyledComboBoxInputTest,
+    testing::Values(
+        InputCase{"DownKey", [](StyledComboBox& list) { QTest::keyClick(&list, Qt::Key_Down); }},
+        InputCase{"TypedLetter", [](StyledComboBox& list) { QTest::keyClick(&list, Qt::Key_N); }},
+        InputCase{"Wheel", Wheel},
+        InputCase{"ClickThenKeysInTheOpenedList",
+            [](StyledComboBox& list) {
+                QTest::mouseClick(&list, Qt::LeftButton);
+                QWidget* target
+                    = list.view()->isVisible() ? static_cast<QWidget*>(list.view()) : &list;
+                QTest::keyClick(target, Qt::Key_Down);
+                QTest::keyClick(target, Qt::Key_Return);
+            }},
+        InputCase{"DoubleClickThenKeys",
+            [](StyledComboBox& list) {
+                QTest::mouseDClick(&list, Qt::LeftButton);
+                QTest::keyClick(&list, Qt::Key_Down);
+            }}),
+    [](const testing::TestParamInfo<InputCase>& testCase) { return testCase.param.name; });
+
+}  // namespace

@@ -1,0 +1,61 @@
+#pragma once
+
+// Shared by the widget tests: one QApplication per test process, styled like
+// the editor (Fusion with its standard light palette), and pixel checks on
+// what a widget really paints.
+
+#include <QApplication>
+#include <QImage>
+#include <QStyle>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+// gtest_main starts no application; this environment holds one for the whole
+// run and ends it before main returns, while Qt can still clean up.
+class TestApplicationEnvironment : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        application = std::make_unique<QApplication>(argc, argv);
+        QApplication::setStyle("Fusion");
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
+    void TearDown() override { application.reset(); }
+
+private:
+    int argc = 1;
+    char name[13] = "quavel-tests";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QApplication> application;
+};
+
+inline testing::Environment* const testApplicationEnvironment
+    = testing::AddGlobalTestEnvironment(new TestApplicationEnvironment);
+
+// What the window really shows in the widget's rectangle, including the
+// parent's background where the widget is transparent.
+inline QImage PaintedImage(QWidget& widget)
+{
+    QWidget* window = widget.window();
+    return window->grab(QRect(widget.mapTo(window, QPoint()), widget.size())).toImage();
+}
+
+inline bool IsNear(QColor actual, QColor expected, int tolerance = 0)
+{
+    return std::abs(actual.red() - expected.red()) <= tolerance
+        && std::abs(actual.green() - expected.green()) <= tolerance
+        && std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+inline int CountPixels(const QImage& image, const QRect& area, QColor color, int tolerance = 0)
+{
+    int count = 0;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += IsNear(image.pixelColor(x, y), color, tolerance) ? 1 : 0;
+    return count;
+}
