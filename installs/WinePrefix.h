@@ -1,0 +1,28 @@
+#pragma once
+
+// The folder of a Wine prefix: the Windows world in which the game and its
+// dedicated server run. Only the files this program reads are named here: the
+// machine-wide registry hive and the links that stand for drive letters.
+
+#include <filesystem>
+#include <utility>
+
+class WinePrefix {
+public:
+    explicit WinePrefix(std::filesystem::path folder)
+        : folder_(std::move(folder))
+    {
+    }
+
+    // $WINEPREFIX when it is set and not empty, else ~/.wine, as Wine chooses.
+    static WinePrefix FromEnvironment();
+
+    const std::filesystem::path& folder() const { return folder_; }
+    // HKEY_LOCAL_MACHINE.
+    std::filesystem::path SystemRegistry() const;
+    // dosdevices/<letter>: with the letter in lower case, as Wine names it.
+    std::filesystem::path DriveLink(char driveLetter) const;
+
+private:
+    std::filesystem::path folder_;
+};

@@ -1,0 +1,323 @@
+#include "installs/WineRegistry.h"
+#include "FakePrefix.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::filesystem::path kFixture = QUAVEL_TEST_DATA "/system.reg.excerpt";
+
+std::string Bytes(std::initializer_list<unsigned char> bytes)
+{
+    return {bytes.begin(), bytes.end()};
+}
+
+WineRegistry ParseKeys(
+    std::string_view keySections, Architecture architecture = Architecture::Win32)
+{
+    std::optional<WineRegistry> registry
+        = WineRegistry::Parse(WineRegistryText(keySections, architecture));
+    if (!registry)
+        throw std::runtime_error("registry text refused");
+    return *registry;
+}
+
+// The one value "v" of the key [Software\\Test].
+std::optional<RegistryValue> ParseValue(std::string_view valueLines)
+{
+    const WineRegistry registry
+        = ParseKeys("[Software\\\\Test] 1796582549\n" + std::string(valueLines) + "\n");
+    const RegistryValue* value = registry.FindValue("Software\\Test", "v");
+    return value != nullptr ? std::optional<RegistryValue>(*value) : std::nullopt;
+}
+
+}  // namespace
+
+TEST(WineRegistry, ReadsTheValuesWineWroteForTheGame)
+{
+    for (const std::string& text :
+        {ReadFileBytes(kFixture), WithCrLfLineEnds(ReadFileBytes(kFixture))}) {
+        const std::optional<WineRegistry> registry = WineRegistry::Parse(text);
+        ASSERT_TRUE(registry);
+        EXPECT_TRUE(registry->is64Bit());
+
+        const RegistryValue* game
+            = registry->FindValue("Software\\EA GAMES\\Battlefield Vietnam", "GAMEDIR");
+        ASSERT_NE(game, nullptr);
+        EXPECT_EQ(game->type, RegistryType::String);
+        EXPECT_EQ(game->Utf16(), u"C:\\Program Files\\EA GAMES\\Battlefield Vietnam");
+
+        const RegistryValue* game32 = registry->FindValue(
+            "Software\\Wow6432Node\\EA GAMES\\Battlefield Vietnam", "GAMEDIR");
+        ASSERT_NE(game32, nullptr);
+        EXPECT_EQ(game32->type, RegistryType::String);
+        EXPECT_EQ(game32->Utf16(), u"D:\\Spiele\\Schlachtfeld Vietnam \"\u00c4\"");
+
+        const RegistryValue* server
+            = registry->FindValue("Software\\EA GAMES\\Battlefield Vietnam Server", "GAMEDIR");
+        ASSERT_NE(server, nullptr);
+        EXPECT_EQ(server->type, RegistryType::ExpandableString);
+        EXPECT_EQ(server->Utf16(), u"C:\\BFV Server");
+
+        const RegistryValue* other
+            = registry->FindValue("Software\\EA GAMES\\Battlefield Vietnam", "Other");
+        ASSERT_NE(other, nullptr);
+        EXPECT_EQ(other->type, RegistryType::Dword);
+        EXPECT_EQ(other->data, Bytes({5, 0, 0, 0}));
+    }
+}
+
+TEST(WineRegistry, RefusesTextsThatAreNotWineRegistries)
+{
+    const std::vector<std::string> refused = {
+        "",
+        "REGEDIT4\n",
+        "Windows Registry Editor Version 5.00\r\n",
+        "WINE REGISTRY Version 1\n",
+        "WINE REGISTRY Version 20\n",
+        " WINE REGISTRY Version 2\n",
+        "\xEF\xBB\xBFWINE REGISTRY Version 2\n",
+        "\n" + WineRegistryText("", Architecture::Win64),
+    };
+    for (const std::string& text : refused)
+        EXPECT_FALSE(WineRegistry::Parse(text)) << text;
+    for (const std::string_view text : {"WINE REGISTRY Version 2", "WINE REGISTRY Version 2\r\n"})
+        EXPECT_TRUE(WineRegistry::Parse(text)) << text;
+}
+
+TEST(WineRegistry, LoadReadsAFileAndRefusesMissingOrUnreadableOnes)
+{
+    const TemporaryFolder temporary;
+    const std::filesystem::path file = temporary.folder() / "system.reg";
+    EXPECT_FALSE(WineRegistry::Load(file));
+    EXPECT_FALSE(WineRegistry::Load(temporary.folder()));
+
+    WriteFileBytes(file, ReadFileBytes(kFixture));
+    const std::optional<WineRegistry> registry = WineRegistry::Load(file);
+    ASSERT_TRUE(registry);
+    EXPECT_NE(registry->FindValue("Software\\EA GAMES\\Battlefield Vietnam", "GAMEDIR"), nullptr);
+}
+
+TEST(WineRegistry, DecodesEscapesInQuotedStrings)
+{
+    struct Case {
+        const char* name;
+        std::string quoted;
+        std::u16string expected;
+    };
+    const std::vector<Case> cases = {
+        {"backslash", R"(C:\\Games)", u"C:\\Games"},
+        {"quote", R"(\"A\")", u"\"A\""},
+        {"hex, one digit", R"(\x4)", u"\u0004"},
+        {"hex, two digits", R"(\xc4)", u"\u00c4"},
+        {"hex, four digits", R"(\x20ac)", u"\u20ac"},
+        {"hex stops after four digits", R"(\x00c4d)", u"\u00c4d"},
+        {"hex escape without digits is an x", R"(\xyz)", u"xyz"},
+        {"surrogate pair from two hex escapes", R"(\xd83d\xde00)", u"\U0001F600"},
+        {"newline", R"(a\nb)", u"a\nb"},
+        {"tab", R"(a\tb)", u"a\tb"},
+        {"other C escapes", R"(\a\b\e\f\r\v)", u"\a\b\u001b\f\r\v"},
+        {"octal", R"(\101)", u"A"},
+        {"octal stops after three digits", R"(\1012)", u"A2"},
+        {"short octal", R"(\7x)", u"\u0007x"},
+        {"any other character stands for itself", R"(\q\[\])", u"q[]"},
+        {"UTF-8 text", "Schlachtfeld \xC3\x84", u"Schlachtfeld \u00c4"},
+        {"a byte outside UTF-8 is Latin-1", "Schlachtfeld \xC4", u"Schlachtfeld \u00c4"},
+    };
+    for (const Case& test : cases) {
+        const std::optional<RegistryValue> value = ParseValue("\"v\"=\"" + test.quoted + "\"");
+        ASSERT_TRUE(value) << test.name;
+        EXPECT_EQ(value->Utf16(), test.expected) << test.name;
+    }
+}
+
+TEST(WineRegistry, ReadsEveryValueFormWineWrites)
+{
+    struct Case {
+        const char* name;
+        const char* line;
+        std::uint32_t type;
+        std::string data;
+    };
+    const std::vector<Case> cases = {
+        {"plain string", R"("v"="ab")", RegistryType::String, Bytes({'a', 0, 'b', 0, 0, 0})},
+        {"str", R"("v"=str:"ab")", RegistryType::String, Bytes({'a', 0, 'b', 0, 0, 0})},
+        {"str(2)", R"("v"=str(2):"ab")", RegistryType::ExpandableString,
+            Bytes({'a', 0, 'b', 0, 0, 0})},
+        {"str(7)", R"("v"=str(7):"a\0b\0")", RegistryType::MultiString,
+            Bytes({'a', 0, 0, 0, 'b', 0, 0, 0, 0, 0})},
+        {"string with a NUL", R"("v"="a\0b")", RegistryType::String,
+            Bytes({'a', 0, 0, 0, 'b', 0, 0, 0})},
+        {"hex", R"("v"=hex:01,ff,0a)", RegistryType::Binary, Bytes({0x01, 0xff, 0x0a})},
+        {"empty hex", R"("v"=hex:)", RegistryType::Binary, ""},
+        {"dword", R"("v"=dword:0000ab05)", RegistryType::Dword, Bytes({0x05, 0xab, 0, 0})},
+        {"hex(1)", R"("v"=hex(1):61,00,62,00,00,00)", RegistryType::String,
+            Bytes({'a', 0, 'b', 0, 0, 0})},
+        {"hex(2)", R"("v"=hex(2):61,00,00,00)", RegistryType::ExpandableString,
+            Bytes({'a', 0, 0, 0})},
+        {"hex(b)", R"("v"=hex(b):01,00,00,00,00,00,00,00)", 11, Bytes({1, 0, 0, 0, 0, 0, 0, 0})},
+        {"spaces around the equals sign", "\"v\" =\t\"ab\"", RegistryType::String,
+            Bytes({'a', 0, 'b', 0, 0, 0})},
+        {"indented line", "  \"v\"=\"ab\"", RegistryType::String, Bytes({'a', 0, 'b', 0, 0, 0})},
+    };
+    for (const Case& test : cases) {
+        const std::optional<RegistryValue> value = ParseValue(test.line);
+        ASSERT_TRUE(value) << test.name;
+        EXPECT_EQ(value->type, test.type) << test.name;
+        EXPECT_EQ(value->data, test.data) << test.name;
+    }
+}
+
+TEST(WineRegistry, NamesTheDefaultValueWithAnEmptyName)
+{
+    const WineRegistry registry
+        = ParseKeys("[Software\\\\Test] 0\n@=\"default\"\n\"v\"=\"named\"\n");
+    const RegistryValue* value = registry.FindValue("Software\\Test", "");
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->Utf16(), u"default");
+}
+
+TEST(WineRegistry, JoinsHexValuesContinuedOverLines)
+{
+    const std::optional<RegistryValue> value = ParseValue("\"v\"=hex(1):43,00,3a,00,5c,\\\n"
+                                                          "  00,41,00, \\\r\n"
+                                                          "\t00,00\n");
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->type, RegistryType::String);
+    EXPECT_EQ(value->Utf16(), u"C:\\A");
+}
+
+TEST(WineRegistry, SkipsLinesItCannotRead)
+{
+    const WineRegistry registry = ParseKeys(R"("early"="before any key"
+[Software\\Unclosed 1796582549
+"lost"="under a broken key line"
+
+[Software\\Test] 1796582549
+garbage line
+"unterminated"="abc
+"large"=hex:100
+"nodata"=
+"unknown"=float:1.5
+"nameless
+"v"="kept"
+"continued"=hex:01,\
+)");
+    EXPECT_EQ(registry.FindValue("Software\\Test", "v")->Utf16(), u"kept");
+    for (const char* name :
+        {"early", "lost", "unterminated", "large", "nodata", "unknown", "continued"})
+        EXPECT_EQ(registry.FindValue("Software\\Test", name), nullptr) << name;
+    EXPECT_FALSE(registry.HasKey("Software\\Unclosed"));
+}
+
+TEST(WineRegistry, LaterValuesReplaceEarlierOnesInRepeatedKeys)
+{
+    const WineRegistry registry = ParseKeys(R"([Software\\Test] 1
+"v"="first"
+"w"="only"
+
+[software\\test] 2
+"V"="second"
+)");
+    EXPECT_EQ(registry.FindValue("Software\\Test", "v")->Utf16(), u"second");
+    EXPECT_EQ(registry.FindValue("Software\\Test", "w")->Utf16(), u"only");
+}
+
+TEST(WineRegistry, ComparesKeyAndValueNamesIgnoringCase)
+{
+    const WineRegistry registry = ParseKeys(R"([Software\\EA GAMES\\Battlefield Vietnam] 1
+"GameDir"="C:\\BFV"
+
+[Software\\Caf\xe9] 1
+"Men\xfc"="1"
+)");
+    const std::vector<std::pair<std::string, std::string>> lookups = {
+        {"Software\\EA GAMES\\Battlefield Vietnam", "GameDir"},
+        {"SOFTWARE\\EA GAMES\\Battlefield Vietnam", "GAMEDIR"},
+        {"software\\ea games\\battlefield vietnam", "gamedir"},
+        {"\\Software\\\\EA GAMES\\Battlefield Vietnam\\", "gAmEdIr"},
+        {"Software\\CAF\xC3\x89", "MEN\xC3\x9C"},
+    };
+    for (const auto& [key, name] : lookups)
+        EXPECT_NE(registry.FindValue(key, name), nullptr) << key << " " << name;
+    EXPECT_EQ(registry.FindValue("Software\\EA GAMES\\Battlefield Vietna", "GAMEDIR"), nullptr);
+    EXPECT_EQ(registry.FindValue("Software\\EA GAMES\\Battlefield Vietnam", "GAMEDIR2"), nullptr);
+}
+
+TEST(WineRegistry, KnowsKeysThatExistOnlyThroughTheirSubkeys)
+{
+    const WineRegistry registry = ParseKeys(R"([Software\\Vendor\\Product\\Settings] 1
+"v"="1"
+
+[Software\\EA GAMES\\Battlefield Vietnam Server] 1
+"GAMEDIR"="C:\\Server"
+)");
+    const std::vector<std::pair<const char*, bool>> cases = {
+        {"Software", true},
+        {"Software\\Vendor", true},
+        {"SOFTWARE\\VENDOR\\PRODUCT", true},
+        {"Software\\Vendor\\Product\\Settings", true},
+        {"Software\\Vendor\\Prod", false},
+        {"Software\\Vendor\\Product\\Settings\\Deeper", false},
+        {"Software\\EA GAMES\\Battlefield Vietnam Server", true},
+        {"Software\\EA GAMES\\Battlefield Vietnam", false},
+        {"Software\\EA GAMES\\Battlefield", false},
+        {"", false},
+    };
+    for (const auto& [path, exists] : cases)
+        EXPECT_EQ(registry.HasKey(path), exists) << path;
+    EXPECT_EQ(registry.FindValue("Software\\Vendor\\Product", "v"), nullptr);
+}
+
+TEST(WineRegistry, TakesTheArchitectureFromTheOptionBeforeTheFirstKey)
+{
+    const std::vector<std::pair<const char*, bool>> cases = {
+        {"#arch=win64\n[Software] 1\n", true},
+        {"#arch=win64\r\n[Software] 1\n", true},
+        {"#arch=win32\n[Software] 1\n", false},
+        {"[Software] 1\n", false},
+        {"[Software] 1\n#arch=win64\n", false},
+    };
+    for (const auto& [body, is64Bit] : cases)
+        EXPECT_EQ(ParseKeys(body).is64Bit(), is64Bit) << body;
+}
+
+TEST(WineRegistry, ShowsThirtyTwoBitProgramsTheWow6432NodeFirstIn64BitRegistries)
+{
+    constexpr const char* kNative = "[Software\\\\EA GAMES\\\\Battlefield Vietnam] 1\n";
+    constexpr const char* kWow64
+        = "[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam] 1\n";
+    constexpr const char* kWow64Subkey
+        = "[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam\\\\Sub] 1\n";
+    constexpr const char* kNativePath = "software\\ea games\\battlefield vietnam";
+    constexpr const char* kWow64Path = "software\\wow6432node\\ea games\\battlefield vietnam";
+    struct Case {
+        const char* name;
+        Architecture architecture;
+        std::string keys;
+        std::optional<std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        {"64-bit, both keys", Architecture::Win64, std::string(kNative) + kWow64, kWow64Path},
+        {"64-bit, native key only", Architecture::Win64, kNative, kNativePath},
+        {"64-bit, node key through a subkey", Architecture::Win64,
+            std::string(kNative) + kWow64Subkey, kWow64Path},
+        {"32-bit, both keys", Architecture::Win32, std::string(kNative) + kWow64, kNativePath},
+        {"32-bit, node key only", Architecture::Win32, kWow64, std::nullopt},
+        {"64-bit, no key", Architecture::Win64, "[Software\\\\Other] 1\n", std::nullopt},
+    };
+    for (const Case& test : cases) {
+        const WineRegistry registry = ParseKeys(test.keys, test.architecture);
+        EXPECT_EQ(
+            registry.KeyFor32BitProgram("SOFTWARE\\EA GAMES\\Battlefield Vietnam"), test.expected)
+            << test.name;
+    }
+    const WineRegistry outsideSoftware = ParseKeys(
+        "[System\\\\Wow6432Node\\\\Setup] 1\n[System\\\\Setup] 1\n", Architecture::Win64);
+    EXPECT_EQ(outsideSoftware.KeyFor32BitProgram("System\\Setup"), "system\\setup");
+}
