@@ -15,8 +15,9 @@ std::optional<std::string> ReadGameDir(const WinePrefix& prefix, std::string_vie
     if (value == nullptr || value->type != RegistryType::String)
         return std::nullopt;
     const std::u16string text = value->Utf16();
-    // Every character takes one byte in Windows-1252 ('?' for those it lacks).
-    if (CharacterCount(text) + 1 >= kGameDirBufferBytes)
+    // Every character takes one byte in Windows-1252 ('?' for those it lacks);
+    // the text and its terminator must fit the game's buffer.
+    if (CharacterCount(text) + 1 > kGameDirBufferBytes)
         return std::nullopt;
     return Utf8FromUtf16(text);
 }

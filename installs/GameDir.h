@@ -16,7 +16,7 @@ inline constexpr std::string_view kServerKeyPath = "SOFTWARE\\EA GAMES\\Battlefi
 inline constexpr std::string_view kGameKeyPath = "SOFTWARE\\EA GAMES\\Battlefield Vietnam";
 inline constexpr std::string_view kGameDirValueName = "GAMEDIR";
 // The game's own reading buffer, terminator included, in the Windows-1252
-// code page: a value that fills it is not accepted.
+// code page: a value that does not fit it is not accepted.
 inline constexpr std::size_t kGameDirBufferBytes = 256;
 
 // The install folder (a Windows path, in UTF-8) from the key's GAMEDIR value.

@@ -106,12 +106,12 @@ TEST(ReadGameDir, AcceptsOnlyPlainStrings)
     }
 }
 
-TEST(ReadGameDir, RefusesValuesThatFillTheGamesBuffer)
+TEST(ReadGameDir, RefusesValuesThatDoNotFitTheGamesBuffer)
 {
     // Characters in Windows-1252 bytes: one each, and one '?' for those it lacks.
-    const std::string fits(kGameDirBufferBytes - 2, 'a');
-    const std::string fills(kGameDirBufferBytes - 1, 'a');
-    const std::string fitsLessOne(kGameDirBufferBytes - 3, 'a');
+    const std::string fits(kGameDirBufferBytes - 1, 'a');  // 255 characters and the terminator
+    const std::string fills(kGameDirBufferBytes, 'a');
+    const std::string fitsLessOne(kGameDirBufferBytes - 2, 'a');
     const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
         {fits, fits},
         {fills, std::nullopt},
