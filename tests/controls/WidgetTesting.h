@@ -6,11 +6,15 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPointer>
 #include <QStyle>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 // gtest_main starts no application; this environment holds one for the whole
@@ -34,6 +38,26 @@ private:
 
 inline testing::Environment* const testApplicationEnvironment
     = testing::AddGlobalTestEnvironment(new TestApplicationEnvironment);
+
+// Hands the modal dialog to drive as soon as the event loop of its modal run
+// has started and its window is active; call it just before the call that opens the dialog. drive
+// is expected to end the dialog; a dialog it leaves open fails the test and is closed, so that the
+// run returns.
+inline void WhenModalOpens(std::function<void(QWidget& dialog)> drive)
+{
+    QTimer::singleShot(0, [drive = std::move(drive)] {
+        QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        // Keys go where the focus is, and the focus follows the active window.
+        dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == dialog; }));
+        drive(*dialog);
+        if (dialog && dialog->isVisible()) {
+            ADD_FAILURE() << "the dialog is still open";
+            dialog->close();
+        }
+    });
+}
 
 // What the window really shows in the widget's rectangle, including the
 // parent's background where the widget is transparent.

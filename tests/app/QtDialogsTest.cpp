@@ -1,0 +1,341 @@
+#include "app/QtDialogs.h"
+#include "tests/controls/WidgetTesting.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+class QtDialogsTest : public testing::Test {
+protected:
+    QtDialogsTest()
+    {
+        owner.setWindowTitle("Battlefield Vietnam Quavel v1.0 beta 1a");
+        owner.resize(400, 300);
+        owner.show();
+    }
+
+    QWidget owner;
+    QtDialogs dialogs{&owner};
+};
+
+// ---- application messages
+
+struct ApplicationMessageCase {
+    const char* name;
+    MessageButtons buttons;
+    QMessageBox::StandardButtons shown;
+    QMessageBox::Icon icon;
+    std::function<void(QMessageBox&)> answer;
+    MessageAnswer expected;
+};
+
+std::function<void(QMessageBox&)> Press(QMessageBox::StandardButton button)
+{
+    return [button](QMessageBox& box) { box.button(button)->click(); };
+}
+
+void Escape(QMessageBox& box)
+{
+    QTest::keyClick(&box, Qt::Key_Escape);
+}
+
+class ApplicationMessageTest : public QtDialogsTest,
+                               public testing::WithParamInterface<ApplicationMessageCase> { };
+
+TEST_P(ApplicationMessageTest, ShowsTheSetWithItsIconAndReportsTheAnswer)
+{
+    WhenModalOpens([this](QWidget& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QCoreApplication::applicationName());
+        EXPECT_EQ(box->text(), "Could not create profile! Try again?");
+        EXPECT_EQ(box->standardButtons(), GetParam().shown);
+        EXPECT_EQ(box->icon(), GetParam().icon);
+        EXPECT_EQ(box->parentWidget(), &owner);
+        GetParam().answer(*box);
+    });
+    EXPECT_EQ(
+        dialogs.ShowApplicationMessage("Could not create profile! Try again?", GetParam().buttons),
+        GetParam().expected);
+}
+
+const QMessageBox::StandardButtons yesNo = QMessageBox::Yes | QMessageBox::No;
+const QMessageBox::StandardButtons yesNoCancel = yesNo | QMessageBox::Cancel;
+
+INSTANTIATE_TEST_SUITE_P(Answers, ApplicationMessageTest,
+    testing::Values(ApplicationMessageCase{"Ok", MessageButtons::Ok, QMessageBox::Ok,
+                        QMessageBox::Warning, Press(QMessageBox::Ok), MessageAnswer::Ok},
+        ApplicationMessageCase{"OkEscaped", MessageButtons::Ok, QMessageBox::Ok,
+            QMessageBox::Warning, Escape, MessageAnswer::Ok},
+        ApplicationMessageCase{"Yes", MessageButtons::YesNo, yesNo, QMessageBox::Question,
+            Press(QMessageBox::Yes), MessageAnswer::Yes},
+        ApplicationMessageCase{"No", MessageButtons::YesNo, yesNo, QMessageBox::Question,
+            Press(QMessageBox::No), MessageAnswer::No},
+        ApplicationMessageCase{"YesNoEscaped", MessageButtons::YesNo, yesNo, QMessageBox::Question,
+            Escape, MessageAnswer::No},
+        ApplicationMessageCase{"SaveYes", MessageButtons::YesNoCancel, yesNoCancel,
+            QMessageBox::Question, Press(QMessageBox::Yes), MessageAnswer::Yes},
+        ApplicationMessageCase{"SaveNo", MessageButtons::YesNoCancel, yesNoCancel,
+            QMessageBox::Question, Press(QMessageBox::No), MessageAnswer::No},
+        ApplicationMessageCase{"SaveCancel", MessageButtons::YesNoCancel, yesNoCancel,
+            QMessageBox::Question, Press(QMessageBox::Cancel), MessageAnswer::Cancel},
+        ApplicationMessageCase{"SaveEscaped", MessageButtons::YesNoCancel, yesNoCancel,
+            QMessageBox::Question, Escape, MessageAnswer::Cancel}),
+    [](const testing::TestParamInfo<ApplicationMessageCase>& testCase) {
+        return testCase.param.name;
+    });
+
+// ---- window messages
+
+class WindowMessageTest : public QtDialogsTest, public testing::WithParamInterface<const char*> { };
+
+TEST_P(WindowMessageTest, HasItsTitleAnOkButtonAndNoIcon)
+{
+    const QString title = QString::fromUtf8(GetParam());
+    bool shown = false;
+    WhenModalOpens([&](QWidget& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr);
+        shown = true;
+        EXPECT_EQ(box->windowTitle(), title);
+        EXPECT_EQ(box->text(), "Unable to save WST file!");
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->parentWidget(), &owner);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    dialogs.ShowWindowMessage(title, "Unable to save WST file!");
+    EXPECT_TRUE(shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Titles, WindowMessageTest, testing::Values("Error Saving!", ""),
+    [](const testing::TestParamInfo<const char*>& testCase) {
+        return *testCase.param ? std::string("Titled") : std::string("Untitled");
+    });
+
+// ---- the save dialog
+
+// Types the name into the dialog's name field, as the user would.
+void TypeName(QFileDialog& files, const QString& name)
+{
+    auto* field = files.findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(field, nullptr);
+    field->selectAll();
+    QTest::keyClicks(field, name);
+}
+
+// Clicks the dialog's Save button, as the user would.
+void Save(QFileDialog& files)
+{
+    auto* buttons = files.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    QPushButton* save = buttons->button(QDialogButtonBox::Save);
+    ASSERT_NE(save, nullptr);
+    save->click();
+}
+
+class SaveFileNameTest : public QtDialogsTest {
+protected:
+    SaveFileNameTest() { startFolder = QDir(folder.path()).absolutePath(); }
+
+    // Asks while drive works the dialog.
+    std::optional<QString> Ask(std::function<void(QFileDialog&)> drive)
+    {
+        WhenModalOpens([drive = std::move(drive)](QWidget& dialog) {
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            ASSERT_NE(files, nullptr);
+            drive(*files);
+        });
+        return dialogs.AskSaveFileName(startFolder);
+    }
+
+    QString PathOf(const QString& name) const { return QDir(startFolder).filePath(name); }
+
+    void Create(const QString& name, const QByteArray& content)
+    {
+        QFile file(PathOf(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray ContentOf(const QString& name) const
+    {
+        QFile file(PathOf(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir folder;
+    QString startFolder;
+};
+
+TEST_F(SaveFileNameTest, OffersOnlyWstFilesInTheStartFolder)
+{
+    const auto chosen = Ask([this](QFileDialog& files) {
+        EXPECT_EQ(files.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(files.windowTitle(), "Save As");
+        EXPECT_EQ(files.nameFilters(), QStringList{"WST Files (*.wst)"});
+        EXPECT_EQ(files.defaultSuffix(), "wst");
+        EXPECT_EQ(QDir(files.directory()).absolutePath(), startFolder);
+        EXPECT_FALSE(files.testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_EQ(files.parentWidget(), &owner);
+        files.reject();
+    });
+    EXPECT_FALSE(chosen.has_value());
+}
+
+TEST_F(SaveFileNameTest, NameWithoutExtensionGetsWst)
+{
+    const auto chosen = Ask([](QFileDialog& files) {
+        TypeName(files, "Server Night");
+        Save(files);
+    });
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, PathOf("Server Night.wst"));
+}
+
+TEST_F(SaveFileNameTest, ExistingFileIsReplacedOnlyAfterAYes)
+{
+    Create("CustomCombat.wst", "kept");
+    std::vector<QString> questions;
+    const auto answerReplace = [&questions](QMessageBox::StandardButton answer) {
+        WhenModalOpens([&questions, answer](QWidget& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            ASSERT_NE(box, nullptr);
+            questions.push_back(box->text());
+            box->button(answer)->click();
+        });
+    };
+    const auto chosen = Ask([&](QFileDialog& files) {
+        TypeName(files, "CustomCombat.wst");
+        answerReplace(QMessageBox::No);
+        Save(files);
+        EXPECT_TRUE(files.isVisible());
+        answerReplace(QMessageBox::Yes);
+        Save(files);
+    });
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, PathOf("CustomCombat.wst"));
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_TRUE(questions[0].contains("CustomCombat.wst"));
+    EXPECT_EQ(ContentOf("CustomCombat.wst"), "kept");  // the dialog itself writes nothing
+}
+
+TEST_F(SaveFileNameTest, ChoosingAnotherFolderLeavesTheCurrentFolderAlone)
+{
+    const QString before = QDir::currentPath();
+    QTemporaryDir other;
+    const auto chosen = Ask([&other](QFileDialog& files) {
+        TypeName(files, QDir(other.path()).filePath("Copy.wst"));
+        Save(files);
+    });
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(QFileInfo(*chosen).absoluteFilePath(),
+        QFileInfo(QDir(other.path()).filePath("Copy.wst")).absoluteFilePath());
+    EXPECT_EQ(QDir::currentPath(), before);
+}
+
+TEST_F(SaveFileNameTest, SaveIsUnusableUntilANameIsTyped)
+{
+    Create("Alpha.wst", "a");
+    const auto chosen = Ask([](QFileDialog& files) {
+        auto* name = files.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        EXPECT_TRUE(name->text().isEmpty());
+        Save(files);
+        EXPECT_TRUE(files.isVisible());
+        TypeName(files, "Beta");
+        Save(files);
+    });
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, PathOf("Beta.wst"));
+}
+
+// ---- the text prompt
+
+struct AskTextCase {
+    const char* name;
+    const char* typed;
+    std::function<void(QWidget&)> end;
+    std::optional<QString> expected;
+};
+
+class AskTextTest : public QtDialogsTest, public testing::WithParamInterface<AskTextCase> { };
+
+TEST_P(AskTextTest, AsksWithAnEmptyPlainFieldAndGivesTheTextOnlyOnOk)
+{
+    WhenModalOpens([this](QWidget& dialog) {
+        auto* field = dialog.findChild<QLineEdit*>();
+        ASSERT_NE(field, nullptr);
+        EXPECT_EQ(dialog.windowTitle(), "New Profile");
+        EXPECT_EQ(
+            dialog.findChild<QLabel*>()->text(), "What would you like your profile to be called?");
+        EXPECT_EQ(dialog.parentWidget(), &owner);
+        EXPECT_TRUE(field->text().isEmpty());
+        EXPECT_EQ(field->echoMode(), QLineEdit::Normal);
+        QTest::keyClicks(field, GetParam().typed);
+        GetParam().end(dialog);
+    });
+    EXPECT_EQ(dialogs.AskText("New Profile", "What would you like your profile to be called?"),
+        GetParam().expected);
+}
+
+void ClickButton(QWidget& dialog, const QString& text)
+{
+    for (auto* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == text)
+            button->click();
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, AskTextTest,
+    testing::Values(
+        AskTextCase{"Ok", "Server 2", [](QWidget& d) { ClickButton(d, "OK"); }, "Server 2"},
+        AskTextCase{"Blanks", "  ", [](QWidget& d) { ClickButton(d, "OK"); }, "  "},
+        AskTextCase{
+            "Cancel", "Server 2", [](QWidget& d) { ClickButton(d, "Cancel"); }, std::nullopt},
+        AskTextCase{"Closed", "Server 2", [](QWidget& d) { d.close(); }, std::nullopt}),
+    [](const testing::TestParamInfo<AskTextCase>& testCase) { return testCase.param.name; });
+
+// ---- ownership
+
+TEST_F(QtDialogsTest, WithoutAnOwnerTheActiveWindowOwnsTheDialogs)
+{
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &owner; }));
+    QtDialogs unowned;
+    QWidget* parent = nullptr;
+    WhenModalOpens([&parent](QWidget& dialog) {
+        parent = dialog.parentWidget();
+        dialog.close();
+    });
+    unowned.ShowWindowMessage("", "Saved");
+    EXPECT_EQ(parent, &owner);
+}
+
+TEST_F(QtDialogsTest, SetOwnerChangesTheOwner)
+{
+    QWidget other;
+    other.show();
+    dialogs.SetOwner(&other);
+    QWidget* parent = nullptr;
+    WhenModalOpens([&parent](QWidget& dialog) {
+        parent = dialog.parentWidget();
+        dialog.close();
+    });
+    dialogs.ShowApplicationMessage("Saved As:\n/tmp/x.wst", MessageButtons::Ok);
+    EXPECT_EQ(parent, &other);
+}
+
+}  // namespace
