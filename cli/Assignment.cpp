@@ -1,0 +1,203 @@
+#include "cli/Assignment.h"
+
+#include "catalog/GameCatalog.h"
+#include "cli/CatalogNames.h"
+#include "cli/Sides.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+struct SwitchWord {
+    std::string_view word;
+    Flag flag;
+};
+
+constexpr std::array<SwitchWord, 6> kSwitchWords{
+    {{"on", 1}, {"off", 0}, {"true", 1}, {"false", 0}, {"1", 1}, {"0", 0}}};
+
+constexpr std::string_view kResetWord = "default";
+
+// The keys of a class: both of its kits, or one of them.
+struct KitChoice {
+    std::string_view suffix;
+    bool primary;
+    bool secondary;
+};
+
+constexpr std::array<KitChoice, 3> kKitChoices{{
+    {"", true, true},
+    {".pri", true, false},
+    {".sec", false, true},
+}};
+
+// A kit class key part as the window's row caption reads: "antitank".
+std::string ClassKey(const GameCatalog::KitClass& kitClass)
+{
+    return FoldName(kitClass.caption);
+}
+
+void AddSideSettings(const SideEntry& side, std::vector<Setting>& settings)
+{
+    const std::string prefix = std::string(side.key) + '.';
+    settings.push_back({{prefix + "team"}, SettingKind::Team, side.settings, {}});
+    for (const GameCatalog::KitClass& kitClass : GameCatalog::kitClasses) {
+        const std::string key = prefix + "kit." + ClassKey(kitClass);
+        const std::string alias = prefix + "kit." + std::string(kitClass.classElement);
+        for (const KitChoice& choice : kKitChoices) {
+            Setting setting{{key + std::string(choice.suffix), alias + std::string(choice.suffix)},
+                SettingKind::Kits, side.settings, {}};
+            if (choice.primary)
+                setting.slots.push_back(kitClass.primarySlot);
+            if (choice.secondary)
+                setting.slots.push_back(kitClass.secondarySlot);
+            settings.push_back(std::move(setting));
+        }
+    }
+    for (int slot = 0; slot < GameCatalog::kWeaponSlots; ++slot) {
+        settings.push_back({{prefix + "weapon." + std::to_string(slot + 1)}, SettingKind::Weapon,
+            side.settings, {slot}});
+    }
+}
+
+std::vector<Setting> BuildSettings()
+{
+    std::vector<Setting> settings;
+    for (const SideEntry& side : sides)
+        AddSideSettings(side, settings);
+    for (const GameCatalog::VehicleEntry& vehicle : GameCatalog::vehicles) {
+        settings.push_back({{"vehicle." + std::string(vehicle.internalName),
+                                "vehicle." + std::string(vehicle.displayName)},
+            SettingKind::Vehicle, nullptr, {vehicle.id}});
+    }
+    settings.push_back({{"vehicles"}, SettingKind::AllVehicles, nullptr, {}});
+    return settings;
+}
+
+// Built once from the game catalog.
+const std::vector<Setting>& Settings()
+{
+    static const std::vector<Setting> settings = BuildSettings();
+    return settings;
+}
+
+const Setting* FindSetting(std::string_view key)
+{
+    const std::vector<Setting>& settings = Settings();
+    const auto found = std::find_if(settings.begin(), settings.end(), [&](const Setting& setting) {
+        return std::any_of(setting.keys.begin(), setting.keys.end(),
+            [&](const std::string& known) { return NamesMatch(known, key); });
+    });
+    return found == settings.end() ? nullptr : &*found;
+}
+
+std::optional<int> ParseSwitch(std::string_view value)
+{
+    for (const SwitchWord& entry : kSwitchWords) {
+        if (NamesMatch(entry.word, value))
+            return entry.flag;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParseValue(SettingKind kind, std::string_view value)
+{
+    switch (kind) {
+    case SettingKind::Team:
+        return FindTeamByName(value);
+    case SettingKind::Kits:
+    case SettingKind::Weapon:
+        return ParseSwitch(value);
+    case SettingKind::Vehicle:
+        return FindVehicleByName(value);
+    case SettingKind::AllVehicles:
+        return NamesMatch(value, kResetWord) ? std::optional<int>(0) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::string ValidValues(SettingKind kind)
+{
+    switch (kind) {
+    case SettingKind::Team:
+        return "Valid teams: " + TeamNameList() + ".";
+    case SettingKind::Kits:
+    case SettingKind::Weapon:
+        return "Valid values: on, off (or true, false, 1, 0).";
+    case SettingKind::Vehicle:
+        return "Valid vehicles: " + VehicleNameList() + ".";
+    case SettingKind::AllVehicles:
+        return "The only valid value is " + std::string(kResetWord) + ".";
+    }
+    return {};
+}
+
+std::string Quoted(std::string_view text)
+{
+    return '"' + std::string(text) + '"';
+}
+
+}  // namespace
+
+std::variant<Assignment, std::string> ParseAssignment(std::string_view text)
+{
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos || equals == 0)
+        return Quoted(text) + " is not an assignment KEY=VALUE.";
+    const std::string_view key = text.substr(0, equals);
+    const std::string_view value = text.substr(equals + 1);
+    const Setting* setting = FindSetting(key);
+    if (setting == nullptr)
+        return "Unknown key " + Quoted(key) + ". Valid keys:\n" + AssignmentHelp();
+    const std::optional<int> parsed = ParseValue(setting->kind, value);
+    if (!parsed)
+        return "Invalid value " + Quoted(value) + " for " + setting->keys.front() + ". "
+            + ValidValues(setting->kind);
+    return Assignment{setting, *parsed};
+}
+
+void ApplyAssignment(const Assignment& assignment, Profile& profile)
+{
+    const Setting& setting = *assignment.setting;
+    const auto flag = static_cast<Flag>(assignment.value);
+    switch (setting.kind) {
+    case SettingKind::Team:
+        (profile.*setting.side).team = assignment.value;
+        break;
+    case SettingKind::Kits:
+        for (const int slot : setting.slots)
+            (profile.*setting.side).kits[static_cast<std::size_t>(slot)] = flag;
+        break;
+    case SettingKind::Weapon:
+        (profile.*setting.side).weapons[static_cast<std::size_t>(setting.slots.front())] = flag;
+        break;
+    case SettingKind::Vehicle:
+        profile.vehicles[static_cast<std::size_t>(setting.slots.front())].alternative
+            = assignment.value;
+        break;
+    case SettingKind::AllVehicles:
+        for (int vehicle = 0; vehicle < GameCatalog::kVehicleCount; ++vehicle)
+            profile.vehicles[static_cast<std::size_t>(vehicle)].alternative = vehicle;
+        break;
+    }
+}
+
+std::string AssignmentHelp()
+{
+    const std::string lastSlot = std::to_string(GameCatalog::kWeaponSlots);
+    return "  SIDE.team=TEAM             the team that plays the side\n"
+           "  SIDE.kit.CLASS=on|off      both kits of a class\n"
+           "  SIDE.kit.CLASS.pri=on|off  the class's primary kit (Pri.)\n"
+           "  SIDE.kit.CLASS.sec=on|off  the class's alternative kit (Sec.)\n"
+           "  SIDE.weapon.N=on|off       weapon slot #N, N from 1 to "
+        + lastSlot
+        + "\n"
+          "  vehicle.VEHICLE=VEHICLE    the vehicle that stands in for the first one\n"
+          "  vehicles=default           every vehicle stands in for itself\n"
+          "SIDE: "
+        + JoinNames(sides, [](const SideEntry& side) { return side.key; })
+        + "\nCLASS: " + JoinNames(GameCatalog::kitClasses, ClassKey) + "\nTEAM: " + TeamNameList()
+        + "\nVEHICLE: " + VehicleNameList() + "\n";
+}

@@ -1,0 +1,108 @@
+#include "cli/Cli.h"
+
+#include "cli/CommandLine.h"
+#include "cli/CommandTable.h"
+#include "cli/TextTable.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kProgramName = "quavel-cli";
+
+// "--to TARGET".
+std::string OptionText(const OptionSpec& option)
+{
+    std::string text(option.name);
+    if (!option.valueName.empty())
+        text += ' ' + std::string(option.valueName);
+    return text;
+}
+
+std::string UsageLine(const CommandSpec& command)
+{
+    std::string line = std::string(kProgramName) + ' ' + std::string(command.name);
+    if (!command.arguments.empty())
+        line += ' ' + std::string(command.arguments);
+    for (const OptionSpec& option : command.options) {
+        line += option.use == OptionUse::Required ? ' ' + OptionText(option)
+                                                  : " [" + OptionText(option) + ']';
+    }
+    return line;
+}
+
+void WriteToolHelp(std::ostream& out)
+{
+    out << "Usage: " << kProgramName << " COMMAND [ARGUMENTS]\n\n"
+        << "Edits and publishes the Custom Combat profiles (.wst files) of Battlefield\n"
+           "Vietnam in the current folder, with the same rules as the Quavel window.\n\n"
+           "Commands:\n";
+    for (const CommandSpec& command : Commands())
+        out << "  " << command.name << std::string(10 - command.name.size(), ' ') << command.summary
+            << '\n';
+    out << "\nRun \"" << kProgramName << " help COMMAND\" or \"" << kProgramName
+        << " COMMAND --help\" for a command's help.\n"
+        << "Options: --help, --version.\n"
+        << "Exit status: 0 done, 1 failed, 2 wrong command line.\n";
+}
+
+void WriteCommandHelp(const CommandSpec& command, std::ostream& out)
+{
+    out << "Usage: " << UsageLine(command) << "\n\n" << command.details();
+    if (command.options.empty())
+        return;
+    out << "Options:\n";
+    TextTable options;
+    for (const OptionSpec& option : command.options)
+        options.AddRow({"  " + OptionText(option), std::string(option.help)});
+    options.Write(out);
+}
+
+void WriteHelpHint(const CommandSpec* command, std::ostream& err)
+{
+    err << "Run \"" << kProgramName << " help";
+    if (command != nullptr)
+        err << ' ' << command->name;
+    err << "\" for help.\n";
+}
+
+void WriteUsageError(const ParsedCommandLine& parsed, std::ostream& err)
+{
+    err << kProgramName << ": " << parsed.error << '\n';
+    if (parsed.invocation.command != nullptr)
+        err << "Usage: " << UsageLine(*parsed.invocation.command) << '\n';
+    WriteHelpHint(parsed.invocation.command, err);
+}
+
+// A command that finds its arguments wrong has said why; the hint follows.
+ExitStatus RunCommand(const Invocation& invocation, Console& console)
+{
+    const ExitStatus status = invocation.command->run(invocation, console);
+    if (status == ExitStatus::UsageError)
+        WriteHelpHint(invocation.command, console.err);
+    return status;
+}
+
+}  // namespace
+
+ExitStatus RunCli(const std::vector<std::string>& arguments, Console& console)
+{
+    const ParsedCommandLine parsed = ParseCommandLine(arguments, Commands());
+    switch (parsed.request) {
+    case Request::Run:
+        return RunCommand(parsed.invocation, console);
+    case Request::ToolHelp:
+        WriteToolHelp(console.out);
+        return ExitStatus::Success;
+    case Request::CommandHelp:
+        WriteCommandHelp(*parsed.invocation.command, console.out);
+        return ExitStatus::Success;
+    case Request::Version:
+        console.out << kProgramName << ' ' << QUAVEL_VERSION << '\n';
+        return ExitStatus::Success;
+    case Request::UsageError:
+        WriteUsageError(parsed, console.err);
+        return ExitStatus::UsageError;
+    }
+    return ExitStatus::UsageError;
+}

@@ -1,0 +1,137 @@
+#include "cli/CommandLine.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view kEndOfOptions = "--";
+
+bool IsHelpOption(std::string_view argument)
+{
+    return argument == "--help" || argument == "-h";
+}
+
+bool IsOption(std::string_view argument)
+{
+    return argument.size() > 1 && argument.front() == '-';
+}
+
+const CommandSpec* FindCommand(std::string_view name, std::span<const CommandSpec> commands)
+{
+    const auto found = std::find_if(commands.begin(), commands.end(),
+        [&](const CommandSpec& command) { return command.name == name; });
+    return found == commands.end() ? nullptr : &*found;
+}
+
+const OptionSpec* FindOption(std::string_view name, const CommandSpec& command)
+{
+    const auto found = std::find_if(command.options.begin(), command.options.end(),
+        [&](const OptionSpec& option) { return option.name == name; });
+    return found == command.options.end() ? nullptr : &*found;
+}
+
+ParsedCommandLine Failure(Invocation invocation, std::string error)
+{
+    return {Request::UsageError, std::move(invocation), std::move(error)};
+}
+
+// "help" and "help COMMAND".
+ParsedCommandLine ParseHelpCommand(
+    std::span<const std::string> arguments, std::span<const CommandSpec> commands)
+{
+    if (arguments.empty())
+        return {Request::ToolHelp, {}, {}};
+    if (arguments.size() > 1)
+        return Failure({}, "help takes one command name.");
+    const CommandSpec* command = FindCommand(arguments.front(), commands);
+    if (command == nullptr)
+        return Failure({}, "Unknown command \"" + arguments.front() + "\".");
+    return {Request::CommandHelp, {command, {}, {}}, {}};
+}
+
+// Reads one option at arguments[index]; index moves past a separate value.
+std::optional<std::string> ReadOption(
+    std::span<const std::string> arguments, std::size_t& index, Invocation& invocation)
+{
+    const std::string& argument = arguments[index];
+    const std::size_t equals = argument.find('=');
+    const std::string name = argument.substr(0, equals);
+    const OptionSpec* option = FindOption(name, *invocation.command);
+    if (option == nullptr)
+        return "Unknown option \"" + name + "\" for " + std::string(invocation.command->name) + ".";
+    if (option->valueName.empty()) {
+        if (equals != std::string::npos)
+            return name + " takes no value.";
+        invocation.options[name] = "";
+        return std::nullopt;
+    }
+    if (equals != std::string::npos) {
+        invocation.options[name] = argument.substr(equals + 1);
+    } else if (index + 1 < arguments.size()) {
+        invocation.options[name] = arguments[++index];
+    } else {
+        return name + " needs a value " + std::string(option->valueName) + ".";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckCompleteness(const Invocation& invocation)
+{
+    const CommandSpec& command = *invocation.command;
+    const std::size_t count = invocation.arguments.size();
+    if (count < command.minimumArguments)
+        return "Too few arguments for " + std::string(command.name) + ".";
+    if (count > command.maximumArguments)
+        return "Too many arguments for " + std::string(command.name) + ".";
+    for (const OptionSpec& option : command.options) {
+        if (option.use == OptionUse::Required && !invocation.Has(option.name)) {
+            return std::string(command.name) + " needs " + std::string(option.name) + ' '
+                + std::string(option.valueName) + ".";
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> Invocation::Value(std::string_view option) const
+{
+    const auto found = options.find(option);
+    if (found == options.end())
+        return std::nullopt;
+    return found->second;
+}
+
+ParsedCommandLine ParseCommandLine(
+    std::span<const std::string> arguments, std::span<const CommandSpec> commands)
+{
+    if (arguments.empty())
+        return Failure({}, "No command given.");
+    const std::string& first = arguments.front();
+    if (IsHelpOption(first))
+        return {Request::ToolHelp, {}, {}};
+    if (first == "--version")
+        return {Request::Version, {}, {}};
+    if (first == "help")
+        return ParseHelpCommand(arguments.subspan(1), commands);
+    Invocation invocation{FindCommand(first, commands), {}, {}};
+    if (invocation.command == nullptr)
+        return Failure({}, "Unknown command \"" + first + "\".");
+
+    bool optionsEnded = false;
+    for (std::size_t index = 1; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        if (optionsEnded || !IsOption(argument)) {
+            invocation.arguments.push_back(argument);
+        } else if (argument == kEndOfOptions) {
+            optionsEnded = true;
+        } else if (IsHelpOption(argument)) {
+            return {Request::CommandHelp, std::move(invocation), {}};
+        } else if (std::optional<std::string> error = ReadOption(arguments, index, invocation)) {
+            return Failure(std::move(invocation), std::move(*error));
+        }
+    }
+    if (std::optional<std::string> error = CheckCompleteness(invocation))
+        return Failure(std::move(invocation), std::move(*error));
+    return {Request::Run, std::move(invocation), {}};
+}

@@ -1,0 +1,103 @@
+#include "cli/CommandTable.h"
+
+#include "cli/Assignment.h"
+#include "cli/CheckCommand.h"
+#include "cli/ProfileCommands.h"
+#include "cli/PublishCommand.h"
+#include "cli/PublishTarget.h"
+#include "cli/TargetsCommand.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<OptionSpec, 1> kShowOptions{{
+    {"--json", "", "print JSON for scripts instead of a table"},
+}};
+
+constexpr std::array<OptionSpec, 3> kPublishOptions{{
+    {"--to", "TARGET", "server, game, both (server, then game) or cwd", OptionUse::Required},
+    {"--backup", "", "first keep the file being replaced as CustomCombat.wst.bak beside it"},
+    {"--cwd-only", "", "allow only --to cwd, and read no registry"},
+}};
+
+constexpr std::array<OptionSpec, 1> kTargetsOptions{{
+    {"--cwd-only", "", "show the targets left when publishing is restricted to cwd"},
+}};
+
+std::string ListDetails()
+{
+    return "Lists the profiles of the current folder: \"Default\", the built-in profile,\n"
+           "then one line per .wst file other than Default.wst, without \".wst\".\n";
+}
+
+std::string ShowDetails()
+{
+    return "Shows a profile: the team of each side, its kits per class (Pri. and Sec.),\n"
+           "its weapon slots #1 to #6, and the substitute of every vehicle, grouped Land,\n"
+           "Sea and Air. \"Default\" shows the built-in profile. A substitute the game\n"
+           "does not know shows as \"unknown\" (null in JSON).\n";
+}
+
+std::string SetDetails()
+{
+    return "Changes settings of the profile NAME.wst and saves it. Every assignment is\n"
+           "checked first; the file is written once, with all of them or none. Both sides\n"
+           "must play different teams. \"Default\" cannot be changed: it is rewritten from\n"
+           "the built-in profile whenever it is loaded. Names ignore letter case, spaces,\n"
+           "hyphens, underscores and dots. On/off values also accept true/false and 1/0.\n"
+           "Keys:\n"
+        + AssignmentHelp()
+        + "Example: quavel-cli set CustomCombat red.team=NVA blue.kit.scout.sec=off "
+          "vehicle.uaz=t54\n";
+}
+
+std::string NewDetails()
+{
+    return "Creates the profile NAME.wst as a copy of Default.wst, which is first written\n"
+           "from the built-in profile when the folder has none. An existing file is never\n"
+           "replaced.\n";
+}
+
+std::string PublishDetails()
+{
+    return "Saves the profile NAME.wst, then copies it to CustomCombat.wst, where the game\n"
+           "or its dedicated server reads it: in the folder\n"
+           "\\Mods\\bfvietnam\\save\\GameModeSettings under the install folder that the\n"
+           "registry value GAMEDIR names, or in the current folder for cwd. The registry is\n"
+           "the one of the Wine prefix $WINEPREFIX, or ~/.wine when that is not set.\n"
+           "Missing settings folders are created. \"Default\" publishes the built-in profile.\n";
+}
+
+std::string TargetsDetails()
+{
+    return "Shows the Wine prefix, the install folders of the server and the game with\n"
+           "their publish paths, or why each was not found, and the path of cwd.\n"
+           "Creates nothing.\n";
+}
+
+std::string CheckDetails()
+{
+    return "Reads each FILE, at any path, as the editor reads a profile, and prints\n"
+           "\"FILE: OK\" or the reason the file is refused. Exits with 1 when any is refused.\n";
+}
+
+constexpr std::array<CommandSpec, 7> kCommands{{
+    {"list", "", "list the profiles", 0, 0, {}, ListDetails, RunList},
+    {"show", "NAME", "show a profile", 1, 1, kShowOptions, ShowDetails, RunShow},
+    {"set", "NAME KEY=VALUE...", "change settings of a profile", 2, kAnyNumber, {}, SetDetails,
+        RunSet},
+    {"new", "NAME", "create a profile from Default.wst", 1, 1, {}, NewDetails, RunNew},
+    {"publish", "NAME", "publish a profile for the server or the game", 1, 1, kPublishOptions,
+        PublishDetails, RunPublish},
+    {"targets", "", "show where publish writes", 0, 0, kTargetsOptions, TargetsDetails, RunTargets},
+    {"check", "FILE...", "check that files load as profiles", 1, kAnyNumber, {}, CheckDetails,
+        RunCheck},
+}};
+
+}  // namespace
+
+std::span<const CommandSpec> Commands()
+{
+    return kCommands;
+}

@@ -1,0 +1,219 @@
+#include "cli/ProfileTable.h"
+
+#include "catalog/GameCatalog.h"
+#include "cli/CatalogNames.h"
+#include "cli/JsonWriter.h"
+#include "cli/Sides.h"
+#include "cli/TextTable.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using GameCatalog::VehicleCategory;
+
+struct VehicleGroup {
+    VehicleCategory category;
+    std::string_view caption;  // as the window heads the group
+    std::string_view key;      // as JSON names it
+};
+
+// In the window's order, top to bottom.
+constexpr std::array<VehicleGroup, 3> kVehicleGroups{{
+    {VehicleCategory::Land, "Land", "land"},
+    {VehicleCategory::Sea, "Sea", "sea"},
+    {VehicleCategory::Air, "Air", "air"},
+}};
+
+constexpr std::string_view kUnknownVehicle = "unknown";
+
+const GameCatalog::VehicleEntry* VehicleAt(int index)
+{
+    if (index < 0 || index >= GameCatalog::kVehicleCount)
+        return nullptr;
+    return &GameCatalog::vehicles[static_cast<std::size_t>(index)];
+}
+
+std::string_view GroupKey(VehicleCategory category)
+{
+    for (const VehicleGroup& group : kVehicleGroups) {
+        if (group.category == category)
+            return group.key;
+    }
+    return {};
+}
+
+const TeamSettings& SettingsOf(const Profile& profile, const SideEntry& side)
+{
+    return profile.*side.settings;
+}
+
+std::string_view TeamName(int team)
+{
+    return GameCatalog::teams[static_cast<std::size_t>(team)].displayName;
+}
+
+bool IsKitEnabled(const TeamSettings& settings, int slot)
+{
+    return IsFlagSet(settings.kits[static_cast<std::size_t>(slot)]);
+}
+
+std::string FlagText(bool enabled)
+{
+    return enabled ? "on" : "off";
+}
+
+std::string FlagText(Flag flag)
+{
+    return FlagText(IsFlagSet(flag));
+}
+
+// Two sub-columns in one cell, so that both sides line up under "Pri.  Sec.".
+std::string PairCell(const std::string& primary, const std::string& secondary)
+{
+    constexpr std::size_t kSubColumnWidth = 6;
+    return primary + std::string(kSubColumnWidth - primary.size(), ' ') + secondary;
+}
+
+// One row: the caption, then a cell per side.
+template <typename Cell>
+std::vector<std::string> SideRow(const Profile& profile, std::string caption, Cell cell)
+{
+    std::vector<std::string> row{std::move(caption)};
+    for (const SideEntry& side : sides)
+        row.push_back(cell(SettingsOf(profile, side)));
+    return row;
+}
+
+void AddTeamRows(const Profile& profile, TextTable& table)
+{
+    std::vector<std::string> heading{"Teams"};
+    for (const SideEntry& side : sides)
+        heading.emplace_back(side.caption);
+    table.AddRow(std::move(heading));
+    table.AddRow(SideRow(profile, "  Team",
+        [](const TeamSettings& settings) { return std::string(TeamName(settings.team)); }));
+    table.AddRow(
+        SideRow(profile, "Kits", [](const TeamSettings&) { return PairCell("Pri.", "Sec."); }));
+    for (const GameCatalog::KitClass& kitClass : GameCatalog::kitClasses) {
+        table.AddRow(SideRow(
+            profile, "  " + std::string(kitClass.caption), [&](const TeamSettings& settings) {
+                return PairCell(FlagText(IsKitEnabled(settings, kitClass.primarySlot)),
+                    FlagText(IsKitEnabled(settings, kitClass.secondarySlot)));
+            }));
+    }
+    table.AddHeading("Weapons");
+    for (std::size_t slot = 0; slot < GameCatalog::kWeaponSlots; ++slot) {
+        table.AddRow(SideRow(profile, "  #" + std::to_string(slot + 1),
+            [&](const TeamSettings& settings) { return FlagText(settings.weapons[slot]); }));
+    }
+}
+
+std::string SubstituteName(const VehicleChoice& choice)
+{
+    const GameCatalog::VehicleEntry* substitute = VehicleAt(choice.alternative);
+    return std::string(substitute != nullptr ? substitute->displayName : kUnknownVehicle);
+}
+
+void AddVehicleRows(const Profile& profile, TextTable& table)
+{
+    table.AddRow({"Vehicles", "Substitute"});
+    for (const VehicleGroup& group : kVehicleGroups) {
+        table.AddHeading(" " + std::string(group.caption));
+        for (const int index : GameCatalog::vehicleOfPanelRow) {
+            const GameCatalog::VehicleEntry& vehicle = *VehicleAt(index);
+            if (vehicle.category == group.category) {
+                table.AddRow({"  " + std::string(vehicle.displayName),
+                    SubstituteName(profile.vehicles[static_cast<std::size_t>(index)])});
+            }
+        }
+    }
+}
+
+void WriteSideJson(const TeamSettings& settings, JsonWriter& json)
+{
+    json.BeginObject();
+    const GameCatalog::TeamEntry& team
+        = GameCatalog::teams[static_cast<std::size_t>(settings.team)];
+    json.Key("team");
+    json.String(team.displayName);
+    json.Key("teamTag");
+    json.String(team.tagName);
+    json.Key("kits");
+    json.BeginObject();
+    for (const GameCatalog::KitClass& kitClass : GameCatalog::kitClasses) {
+        json.Key(FoldName(kitClass.caption));
+        json.BeginObject();
+        json.Key("pri");
+        json.Bool(IsKitEnabled(settings, kitClass.primarySlot));
+        json.Key("sec");
+        json.Bool(IsKitEnabled(settings, kitClass.secondarySlot));
+        json.EndObject();
+    }
+    json.EndObject();
+    json.Key("weapons");
+    json.BeginArray();
+    for (const Flag weapon : settings.weapons)
+        json.Bool(IsFlagSet(weapon));
+    json.EndArray();
+    json.EndObject();
+}
+
+// null stands for a substitute the game does not know.
+void WriteNameOrNull(const GameCatalog::VehicleEntry* vehicle,
+    std::string_view GameCatalog::VehicleEntry::*name, JsonWriter& json)
+{
+    if (vehicle != nullptr)
+        json.String(vehicle->*name);
+    else
+        json.Null();
+}
+
+void WriteVehicleJson(
+    const GameCatalog::VehicleEntry& vehicle, const VehicleChoice& choice, JsonWriter& json)
+{
+    json.Key(vehicle.internalName);
+    json.BeginObject();
+    json.Key("name");
+    json.String(vehicle.displayName);
+    json.Key("group");
+    json.String(GroupKey(vehicle.category));
+    const GameCatalog::VehicleEntry* substitute = VehicleAt(choice.alternative);
+    json.Key("substitute");
+    WriteNameOrNull(substitute, &GameCatalog::VehicleEntry::internalName, json);
+    json.Key("substituteName");
+    WriteNameOrNull(substitute, &GameCatalog::VehicleEntry::displayName, json);
+    json.EndObject();
+}
+
+}  // namespace
+
+void WriteProfileTable(const Profile& profile, std::ostream& out)
+{
+    out << "Profile: " << profile.name << "\n\n";
+    TextTable table;
+    AddTeamRows(profile, table);
+    table.AddRow({});
+    AddVehicleRows(profile, table);
+    table.Write(out);
+}
+
+void WriteProfileJson(const Profile& profile, std::ostream& out)
+{
+    JsonWriter json(out);
+    json.BeginObject();
+    json.Key("name");
+    json.String(profile.name);
+    for (const SideEntry& side : sides) {
+        json.Key(side.key);
+        WriteSideJson(SettingsOf(profile, side), json);
+    }
+    json.Key("vehicles");
+    json.BeginObject();
+    for (const GameCatalog::VehicleEntry& vehicle : GameCatalog::vehicles)
+        WriteVehicleJson(vehicle, profile.vehicles[static_cast<std::size_t>(vehicle.id)], json);
+    json.EndObject();
+    json.EndObject();
+}
