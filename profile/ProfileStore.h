@@ -41,7 +41,9 @@ public:
     // existing target, a missing Default.wst or an unsafe name.
     bool CreateProfileFile(const std::string& name) const;
     // Saves the profile, then copies its file to destination (atomically)
-    // unless destination is that very file. 0 or the errno of the failure.
+    // unless destination is that very file on disk. 0 or the errno of the
+    // failure; a failed save copies nothing and gives its own errno, EIO when
+    // the held document lacks an element the profile needs.
     int ExportProfile(const Profile& profile, const std::filesystem::path& destination);
 
     const std::string& lastError() const { return lastError_; }
@@ -49,6 +51,10 @@ public:
     std::filesystem::path ProfilePath(const std::string& name) const;
 
 private:
+    // SaveProfile's work: 0, the errno of a failed write, or EIO when the
+    // document lacks an element the profile needs.
+    int SaveProfileFile(const Profile& profile);
+
     std::filesystem::path workingFolder_;
     std::unique_ptr<XmlDocument> document_;
     std::string lastError_;
