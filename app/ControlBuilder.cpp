@@ -1,0 +1,157 @@
+#include "app/ControlBuilder.h"
+
+#include "app/DialogUnits.h"
+#include "controls/StyledButton.h"
+#include "controls/StyledComboBox.h"
+#include "controls/StyledLabel.h"
+#include "editor/WindowControls.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+// A drop-down's rectangle gives the height of its opened list: as many
+// one-line items as fit below the face.
+constexpr int kDropDownFaceHeight = 14;
+constexpr int kDropDownItemHeight = 8;
+
+QLabel& CreateLabel(QWidget& parent, const QString& caption, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(caption, &parent);
+    label->setAlignment(alignment);
+    return *label;
+}
+
+QPushButton& CreatePushButton(QWidget& parent, const QString& caption)
+{
+    auto* button = new QPushButton(caption, &parent);
+    // A dialog presses its default button on Enter; the window has none.
+    button->setAutoDefault(false);
+    return *button;
+}
+
+QListWidget& CreateListBox(QWidget& parent)
+{
+    auto* list = new QListWidget(&parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return *list;
+}
+
+StyledLabel& CreateTeamHeading(QWidget& parent, const QString& caption)
+{
+    auto* heading = new StyledLabel(&parent);
+    heading->setText(caption);
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return *heading;
+}
+
+StyledButton& CreateStyledBox(QWidget& parent, const QString& caption, ControlKind kind)
+{
+    auto* box = new StyledButton(&parent);
+    box->setText(caption);
+    box->setTristate(kind == ControlKind::ClassBox);
+    return *box;
+}
+
+QCheckBox& CreateWeaponBox(QWidget& parent, const QString& caption)
+{
+    auto* box = new QCheckBox(caption, &parent);
+    box->setLayoutDirection(Qt::RightToLeft);  // caption left of the box
+    return *box;
+}
+
+}  // namespace
+
+ControlBuilder::ControlBuilder(QWidget& window)
+    : window_(window)
+    , font_(window.font())
+{
+}
+
+void ControlBuilder::Build(std::span<const ControlSpec> table, WindowControls& controls)
+{
+    for (const ControlSpec& spec : table) {
+        QWidget& control = Create(spec);
+        JoinRadioGroup(spec, control);
+        Place(spec, control);
+        ApplyFlags(spec, control);
+        if (spec.id != ControlId::None) {
+            control.setObjectName(QString::number(spec.id));
+            controls.Add(spec.id, control);
+        }
+    }
+}
+
+QWidget& ControlBuilder::Create(const ControlSpec& spec)
+{
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::GroupBox:
+        return *new QGroupBox(caption, &window_);
+    case ControlKind::ListBox:
+        return CreateListBox(window_);
+    case ControlKind::PushButton:
+        return CreatePushButton(window_, caption);
+    case ControlKind::RadioButton:
+        return *new QRadioButton(caption, &window_);
+    case ControlKind::Label:
+        return CreateLabel(window_, caption, Qt::AlignLeft | Qt::AlignTop);
+    case ControlKind::RowLabel:
+        return CreateLabel(window_, caption, Qt::AlignLeft | Qt::AlignVCenter);
+    case ControlKind::TeamHeading:
+        return CreateTeamHeading(window_, caption);
+    case ControlKind::DropDown:
+        return *new QComboBox(&window_);
+    case ControlKind::StyledDropDown:
+        return *new StyledComboBox(&window_);
+    case ControlKind::ClassBox:
+    case ControlKind::KitBox:
+        return CreateStyledBox(window_, caption, spec.kind);
+    case ControlKind::WeaponBox:
+        return CreateWeaponBox(window_, caption);
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+// As in a dialog template, a control that starts a keyboard group ends the
+// run of radio buttons before it.
+void ControlBuilder::JoinRadioGroup(const ControlSpec& spec, QWidget& control)
+{
+    if ((spec.flags & kGroup) != 0)
+        radioGroup_ = nullptr;
+    auto* radioButton = qobject_cast<QRadioButton*>(&control);
+    if (radioButton == nullptr)
+        return;
+    if (radioGroup_ == nullptr)
+        radioGroup_ = new QButtonGroup(&window_);
+    radioGroup_->addButton(radioButton);
+}
+
+void ControlBuilder::Place(const ControlSpec& spec, QWidget& control) const
+{
+    QRect pixels = DialogUnitsToPixels(spec.dialogRect, font_);
+    if (auto* dropDown = qobject_cast<QComboBox*>(&control)) {
+        pixels.setHeight(dropDown->sizeHint().height());
+        dropDown->setMaxVisibleItems(
+            std::max(1, (spec.dialogRect.height() - kDropDownFaceHeight) / kDropDownItemHeight));
+    }
+    control.setGeometry(pixels);
+}
+
+void ControlBuilder::ApplyFlags(const ControlSpec& spec, QWidget& control)
+{
+    // A control that is not a tab stop still takes the focus when clicked.
+    if ((spec.flags & kTabStop) == 0 && control.focusPolicy() != Qt::NoFocus)
+        control.setFocusPolicy(Qt::ClickFocus);
+    control.setEnabled((spec.flags & kDisabled) == 0);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+// Creates the main window's controls from the control table as children of
+// the window, in table order (so the tab order follows the table), places
+// them by converting dialog units with the window's font, and registers each
+// addressed control under its identifier, which is also its object name.
+
+#include "app/ControlTable.h"
+
+#include <QFont>
+
+#include <span>
+
+class QButtonGroup;
+class QWidget;
+class WindowControls;
+
+class ControlBuilder {
+public:
+    explicit ControlBuilder(QWidget& window);
+
+    void Build(std::span<const ControlSpec> table, WindowControls& controls);
+
+private:
+    QWidget& Create(const ControlSpec& spec);
+    void JoinRadioGroup(const ControlSpec& spec, QWidget& control);
+    void Place(const ControlSpec& spec, QWidget& control) const;
+    static void ApplyFlags(const ControlSpec& spec, QWidget& control);
+
+    QWidget& window_;
+    QFont font_;
+    QButtonGroup* radioGroup_ = nullptr;  // the run of radio buttons being built
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+// Whether the window system can be reached, decided from the environment
+// before the toolkit starts, so that a program started without a display says
+// so in one line instead of aborting inside the toolkit's platform plugin.
+
+#include <optional>
+#include <string>
+
+struct DisplayEnvironment {
+    std::string qpaPlatform;     // QT_QPA_PLATFORM: empty, a name, or names separated by ';'
+    std::string display;         // DISPLAY
+    std::string waylandDisplay;  // WAYLAND_DISPLAY
+    std::string runtimeFolder;   // XDG_RUNTIME_DIR
+
+    static DisplayEnvironment FromProcess();
+
+    // Why no display can be reached ("DISPLAY is not set", reasons for several
+    // platforms joined by "; "), or none when one can. Platforms that need no
+    // display server (offscreen, minimal, vnc, ...) always can.
+    std::optional<std::string> UnreachableReason() const;
+};

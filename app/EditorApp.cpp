@@ -1,0 +1,35 @@
+#include "app/EditorApp.h"
+
+#include "app/MainWindow.h"
+#include "app/QtDialogs.h"
+
+#include <QStyle>
+
+#include <string>
+
+EditorApp::EditorApp(int& argc, char** argv)
+    : workingFolderOnly_(HasWorkingFolderSwitch(argc, argv))
+    , application_(argc, argv)
+{
+    // Fusion's light palette keeps the window's fixed colours readable under
+    // a dark desktop theme.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+bool EditorApp::HasWorkingFolderSwitch(int argc, const char* const* argv)
+{
+    std::string commandLine;
+    for (int i = 0; i < argc; ++i)
+        commandLine.append(i == 0 ? "" : " ").append(argv[i]);
+    return commandLine.find("+bvrm") != std::string::npos;
+}
+
+int EditorApp::Run()
+{
+    QtDialogs dialogs;
+    MainWindow window(dialogs, workingFolderOnly_);
+    dialogs.SetOwner(&window);
+    window.exec();
+    return 0;
+}

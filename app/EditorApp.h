@@ -1,0 +1,26 @@
+#pragma once
+
+// The application: the toolkit, the one command-line switch and the modal run
+// of the main window, which is the program's whole interactive life.
+
+#include <QApplication>
+
+class EditorApp {
+public:
+    // Reads the switch before the toolkit takes its own options out of argv.
+    EditorApp(int& argc, char** argv);
+
+    // Shows the main window modally until it is closed; the exit status.
+    int Run();
+
+    // The command line holds "+bvrm": publish only into the working folder.
+    bool workingFolderOnly() const { return workingFolderOnly_; }
+
+    // Whether "+bvrm" occurs anywhere in the arguments joined by spaces,
+    // program path included; letter case counts.
+    static bool HasWorkingFolderSwitch(int argc, const char* const* argv);
+
+private:
+    bool workingFolderOnly_;
+    QApplication application_;
+};
