@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <vector>
 
@@ -129,6 +130,20 @@ TEST_F(MainWindowTest, CloseBoxTakesTheClosePath)
     EXPECT_TRUE(window.close());
     EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(window.editor().state.currentProfile.has_value());
+}
+
+TEST_F(MainWindowTest, AboutOpensTheAboutBoxModally)
+{
+    ShowActive();
+    QString opened;
+    QTimer::singleShot(0, &window, [&opened] {
+        QWidget* box = QApplication::activeModalWidget();
+        opened = box->metaObject()->className();
+        box->close();
+    });
+    Click(AboutButton);
+    EXPECT_EQ(opened, "AboutBox");
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(MainWindowTest, PublishTargetsFormOneExclusiveGroupAndMarkNothing)

@@ -1,0 +1,14 @@
+# Start-up time and memory of the editor window against a bare Qt dialog.
+if(TARGET quavel_app)
+    add_executable(main_window_probe MainWindowProbe.cpp)
+    target_link_libraries(main_window_probe PRIVATE quavel_app quavel_warnings)
+    add_executable(bare_dialog_probe BareDialogProbe.cpp)
+    target_include_directories(bare_dialog_probe PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(bare_dialog_probe PRIVATE Qt6::Widgets quavel_warnings)
+
+    quavel_add_benchmark(window_startup_benchmark WindowStartupBenchmark.cpp)
+    target_compile_definitions(window_startup_benchmark PRIVATE
+        MAIN_WINDOW_PROBE="$<TARGET_FILE:main_window_probe>"
+        BARE_DIALOG_PROBE="$<TARGET_FILE:bare_dialog_probe>")
+    add_dependencies(window_startup_benchmark main_window_probe bare_dialog_probe)
+endif()
