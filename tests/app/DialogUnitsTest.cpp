@@ -60,13 +60,6 @@ TEST_P(DialogUnitsTest, LargerFontGivesLargerPixels)
     EXPECT_NEAR(large.height(), 2 * small.height(), small.height() / 5);
 }
 
-TEST_P(DialogUnitsTest, EmptyRectangleAtTheOriginStaysThere)
-{
-    const QRect pixels = DialogUnitsToPixels(QRect(0, 0, 0, 0), font);
-    EXPECT_EQ(pixels.topLeft(), QPoint(0, 0));
-    EXPECT_TRUE(pixels.isEmpty());
-}
-
 INSTANTIATE_TEST_SUITE_P(Fonts, DialogUnitsTest,
     testing::Values(FontCase{"Sans8", "DejaVu Sans", 8}, FontCase{"Sans9", "DejaVu Sans", 9},
         FontCase{"Serif12", "DejaVu Serif", 12}),
