@@ -39,10 +39,10 @@ private:
 inline testing::Environment* const testApplicationEnvironment
     = testing::AddGlobalTestEnvironment(new TestApplicationEnvironment);
 
-// Hands the modal dialog to drive as soon as the event loop of its modal run
-// has started and its window is active; call it just before the call that opens the dialog. drive
-// is expected to end the dialog; a dialog it leaves open fails the test and is closed, so that the
-// run returns.
+// Hands the modal dialog to drive once the event loop of its modal run has
+// started and the dialog's window is active; call it just before the call that
+// opens the dialog. drive is expected to end the dialog: one it leaves open
+// fails the test and is closed, so that the modal run returns.
 inline void WhenModalOpens(std::function<void(QWidget& dialog)> drive)
 {
     QTimer::singleShot(0, [drive = std::move(drive)] {
