@@ -19,11 +19,12 @@ StyledComboBox::StyledComboBox(QWidget* parent)
 }
 
 // The opened list is a window of its own, which does not inherit the palette.
-void StyledComboBox::changeEvent(QEvent* event)
+// It takes the face's colours as it opens: asking for it any earlier would
+// build the lists of all the window's drop-downs at start-up.
+void StyledComboBox::showPopup()
 {
-    if (event->type() == QEvent::PaletteChange)
-        view()->setPalette(palette());
-    StyledControl::changeEvent(event);
+    view()->setPalette(palette());
+    StyledControl::showPopup();
 }
 
 // Styles shade a drop-down's face like a raised button, which would wash out

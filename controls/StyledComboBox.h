@@ -14,7 +14,8 @@ public:
 
     using StyledControl::SetInteractive;
 
+    void showPopup() override;
+
 protected:
-    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };

@@ -86,7 +86,9 @@ TEST_F(StyledComboBoxTest, NewBackgroundColourReplacesTheOldOne)
     list.SetBackgroundColor(QColor(0, 0, 255));
     EXPECT_EQ(FieldPixels(QColor(255, 0, 0)), 0);
     EXPECT_GT(FieldPixels(QColor(0, 0, 255)), 0);
+    list.showPopup();
     EXPECT_EQ(list.view()->palette().color(QPalette::Base), QColor(0, 0, 255));
+    list.hidePopup();
 }
 
 struct InputCase {
