@@ -1,0 +1,31 @@
+# What `cmake --install` puts where, and the Debian package made of it:
+# `cmake --build BUILD --target package`, or `cpack -G DEB` in the build folder.
+# The desktop entry, icons and metainfo come from desktop/CMakeLists.txt.
+include(GNUInstallDirs)
+install(TARGETS quavel-cli)
+if(TARGET quavel)
+    install(TARGETS quavel)
+endif()
+
+set(CPACK_PACKAGE_NAME quavel)
+set(CPACK_PACKAGE_VENDOR "The Quavel developers")
+set(CPACK_PACKAGE_CONTACT "The Quavel developers <qv.editor@example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://quavel.example.org/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quavel chooses, for each side of a Custom Combat battle, the team, the allowed \
+kits and weapon slots and the vehicle that stands in for each of the game's \
+vehicles, and publishes the profile to the game's or the dedicated server's \
+settings folder. quavel-cli does the same from a terminal.")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The shared libraries' packages, found by dpkg-shlibdeps (package dpkg-dev).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TARGET quavel)
+    # The toolkit loads its window-system plugins at run time, unseen by dpkg-shlibdeps.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+endif()
+include(CPack)
