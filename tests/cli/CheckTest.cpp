@@ -1,55 +1,33 @@
 #include "CliTest.h"
 
-TEST_F(CliTest, Check_GoodFiles_OkAtAnyPath)
-{
-    folder.Write("Server.wst", DefaultBytes());
-    folder.Write("elsewhere/profile.xml", DefaultBytes());
-    const ToolResult result
-        = Run({"check", "Server.wst", (folder / "elsewhere/profile.xml").string()});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(
-        result.out, "Server.wst: OK\n" + (folder / "elsewhere/profile.xml").string() + ": OK\n");
-    EXPECT_EQ(result.err, "");
-}
+namespace {
 
-TEST_F(CliTest, Check_RefusedFiles_ReaderMessageEach)
+std::vector<Scenario> CheckScenarios()
 {
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"Empty.wst", ""},
-        {"Damaged.wst", DefaultBytes().substr(0, 2000)},
-        {"NoTeams.wst", DefaultWith("activeTeams=\"3/0\"", "activeTeams=\"\"")},
-        {"NoRed.wst", ReplaceAll(DefaultWith("<NVA ", "<Nva "), "</NVA>", "</Nva>")},
-        {"NoVehicle.wst", ReplaceAll(DefaultWith("<uaz ", "<bus "), "</uaz>", "</bus>")},
+    const Files refused{{"Good.wst", DefaultBytes()}, {"Empty.wst", ""},
+        {"Damaged.wst", DefaultBytes().substr(0, 2000)}, {"NoTeams.wst", WithTeams("")},
+        {"NoRed.wst", DefaultWithout("NVA")}, {"NoVehicle.wst", DefaultWithout("uaz")},
+        {"Folder.wst", std::string(kFolder)}};
+    return {
+        Tool("GoodFiles_OkAtAnyPath", {"check", "Server.wst", "{cwd}/elsewhere/profile.xml"},
+            {{"Server.wst", DefaultBytes()}, {"elsewhere/profile.xml", DefaultBytes()}})
+            .Prints("Server.wst: OK\n{cwd}/elsewhere/profile.xml: OK\n"),
+        Tool("RefusedFiles_ReasonOfEachAndFails",
+            {"check", "Good.wst", "Empty.wst", "Damaged.wst", "NoTeams.wst", "NoRed.wst",
+                "NoVehicle.wst", "Missing.wst", "Folder.wst"},
+            refused)
+            .Prints("Good.wst: OK\n")
+            .Fails(1,
+                "Empty.wst: No gameMode tag found!\n"
+                "Damaged.wst: No gameMode tag found!\n"
+                "NoTeams.wst: No activeTeams found!\n"
+                "NoRed.wst: No redTeam tag found!\n"
+                "NoVehicle.wst: No uaz tag found!\n"
+                "Missing.wst: cannot read the file: No such file or directory\n"
+                "Folder.wst: cannot read the file: Is a directory\n"),
     };
-    for (const auto& [name, bytes] : cases)
-        folder.Write(name, bytes);
-    const ToolResult result = Run({"check", "Empty.wst", "Damaged.wst", "NoTeams.wst", "NoRed.wst",
-        "NoVehicle.wst", "Missing.wst"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err,
-        "Empty.wst: No gameMode tag found!\n"
-        "Damaged.wst: No gameMode tag found!\n"
-        "NoTeams.wst: No activeTeams found!\n"
-        "NoRed.wst: No redTeam tag found!\n"
-        "NoVehicle.wst: No uaz tag found!\n"
-        "Missing.wst: cannot read the file: No such file or directory\n");
-    EXPECT_EQ(result.out, "");
 }
 
-TEST_F(CliTest, Check_MixedFiles_ReportsEachAndFails)
-{
-    folder.Write("Good.wst", DefaultBytes());
-    folder.Write("Bad.wst", "<WRAPPER_TREE/>");
-    const ToolResult result = Run({"check", "Good.wst", "Bad.wst"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "Good.wst: OK\n");
-    EXPECT_EQ(result.err, "Bad.wst: No gameMode tag found!\n");
-}
+}  // namespace
 
-TEST_F(CliTest, Check_Folder_CannotBeRead)
-{
-    std::filesystem::create_directory(folder / "Folder.wst");
-    const ToolResult result = Run({"check", "Folder.wst"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err.rfind("Folder.wst: cannot read the file: ", 0), 0u) << result.err;
-}
+INSTANTIATE_TEST_SUITE_P(Check, CliRun, ::testing::ValuesIn(CheckScenarios()), CaseName{});

@@ -1,38 +1,84 @@
 #include "CliTest.h"
 
 #include "profile/DefaultDocument.h"
-#include "profile/ProfileStore.h"
 
-ToolResult CliTest::Run(const std::vector<std::string>& arguments) const
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kDriveC = "c:/";
+constexpr std::string_view kServerKey = "Software\\EA GAMES\\Battlefield Vietnam Server";
+constexpr std::string_view kGameKey = "Software\\EA GAMES\\Battlefield Vietnam";
+
+struct Place {
+    std::string_view placeholder;
+    std::string_view folder;  // below the test's root folder
+};
+
+constexpr std::array<Place, 3> kPlaces{{{"{cwd}", "work"}, {"{wine}", "wine"}, {"{home}", "home"}}};
+
+// Single quotes keep every byte from the shell; a quote inside ends them, is
+// escaped, and opens them again.
+std::string ShellQuoted(std::string_view text)
 {
-    return Run(arguments, {});
+    return "'" + ReplaceAll(std::string(text), "'", "'\\''") + "'";
 }
 
-ToolResult CliTest::Run(
-    const std::vector<std::string>& arguments, const EnvironmentChanges& environment) const
+void WriteFile(const fs::path& file, std::string_view bytes)
 {
-    EnvironmentChanges changes{{"WINEPREFIX", wine.path().string()}};
-    for (const auto& [name, value] : environment)
-        changes[name] = value;
-    return RunTool(folder.path(), arguments, changes);
+    fs::create_directories(file.parent_path());
+    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!stream)
+        throw std::runtime_error("cannot write " + file.string());
 }
 
-void CliTest::WriteProfile(std::string_view name) const
+void AddEntries(const fs::path& folder, std::string_view prefix, Files& files)
 {
-    WriteProfile(name, DefaultBytes());
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+        const std::string name = std::string(prefix) + fs::relative(entry, folder).string();
+        if (!entry.is_directory())
+            files[name] = ReadFileOrMissing(entry);
+        else if (fs::is_empty(entry))
+            files[name] = kFolder;
+    }
 }
 
-void CliTest::WriteProfile(std::string_view name, std::string_view bytes) const
+// The first switch after position turned off.
+std::string SwitchOffAfter(std::string bytes, std::size_t position)
 {
-    folder.Write(std::string(name) + ".wst", bytes);
+    constexpr std::string_view kOn = "enabled=\"true\"";
+    position = bytes.find(kOn, position);
+    if (position == std::string::npos)
+        throw std::invalid_argument("no switch to turn off");
+    return bytes.replace(position, kOn.size(), "enabled=\"false\"");
 }
 
-Profile CliTest::ReadProfile(const std::string& name) const
+}  // namespace
+
+std::string ReadFileOrMissing(const fs::path& file)
 {
-    ProfileStore store(folder.path());
-    std::optional<Profile> profile = store.LoadProfile(name);
-    EXPECT_TRUE(profile) << store.lastError();
-    return profile.value_or(Profile{});
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream)
+        return "<missing>";
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to)
+{
+    for (std::size_t position = text.find(from); position != std::string::npos;
+         position = text.find(from, position + to.size()))
+        text.replace(position, from.size(), to);
+    return text;
 }
 
 std::string DefaultBytes()
@@ -42,5 +88,173 @@ std::string DefaultBytes()
 
 std::string DefaultWith(std::string_view from, std::string_view to)
 {
+    if (DefaultDocument().find(from) == std::string_view::npos)
+        throw std::invalid_argument("no \"" + std::string(from) + "\" to replace");
     return ReplaceAll(DefaultBytes(), from, to);
+}
+
+std::string DefaultWithout(std::string_view element)
+{
+    const std::string name(element);
+    return ReplaceAll(
+        DefaultWith("<" + name + " ", "<X" + name + " "), "</" + name + ">", "</X" + name + ">");
+}
+
+std::string WithTeams(std::string_view activeTeams)
+{
+    return DefaultWith("activeTeams=\"3/0\"", "activeTeams=\"" + std::string(activeTeams) + '"');
+}
+
+std::string KitOff(std::string bytes, std::string_view kit)
+{
+    const std::size_t position = bytes.find("<" + std::string(kit) + " ");
+    return SwitchOffAfter(std::move(bytes), position);
+}
+
+std::string WeaponOff(std::string bytes, std::string_view team, int slot)
+{
+    std::size_t position = bytes.find("<weapons>", bytes.find("<" + std::string(team) + " "));
+    for (int passed = 0; passed < slot; ++passed)
+        position = bytes.find("<slot_", position + 1);
+    return SwitchOffAfter(std::move(bytes), position);
+}
+
+std::string GameDir(std::string_view windowsFolder)
+{
+    return "\"GAMEDIR\"=\"" + ReplaceAll(std::string(windowsFolder), "\\", "\\\\") + "\"";
+}
+
+std::string Registry(std::string_view serverLine, std::string_view gameLine)
+{
+    std::string text = "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n"
+                       "#arch=win32\n\n";
+    for (const auto& [key, line] : {std::pair{kServerKey, serverLine}, {kGameKey, gameLine}}) {
+        if (!line.empty())
+            text += "[" + ReplaceAll(std::string(key), "\\", "\\\\")
+                + "] 1700000000\n#time=1d9e0d3f2a1b2c3\n" + std::string(line) + "\n\n";
+    }
+    return text;
+}
+
+std::string SettingsFolder(std::string_view install)
+{
+    return std::string(kDriveC) + "Games/" + std::string(install)
+        + "/Mods/bfvietnam/save/GameModeSettings";
+}
+
+std::string SettingsFile(std::string_view install)
+{
+    return SettingsFolder(install) + "/CustomCombat.wst";
+}
+
+std::string HostPath(const std::string& file)
+{
+    return file.starts_with(kDriveC) ? "{wine}/dosdevices/" + file : "{cwd}/" + file;
+}
+
+Scenario Tool(std::string name, std::vector<std::string> arguments, Files files)
+{
+    return {.name = std::move(name), .arguments = std::move(arguments), .files = std::move(files)};
+}
+
+void PrintTo(const Scenario& scenario, std::ostream* out)
+{
+    *out << scenario.name;
+}
+
+CliTest::CliTest()
+{
+    std::string name = (fs::temp_directory_path() / "quavel-cli-XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr)
+        throw std::runtime_error("cannot create a folder for the test");
+    root = name;
+    for (const Place& place : kPlaces)
+        fs::create_directory(root / place.folder);
+    fs::create_directories(root / "wine/drive_c");
+    fs::create_directory(root / "wine/dosdevices");
+    fs::create_directory_symlink("../drive_c", root / "wine/dosdevices/c:");
+    fs::create_directory_symlink("../wine", root / "home/.wine");
+}
+
+CliTest::~CliTest()
+{
+    std::error_code error;  // a test that stopped early may leave the working folder locked
+    fs::permissions(root / "work", fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(root, error);
+}
+
+// Through the shell, which sets the environment, enters the working folder and
+// sends the output to files, so that nothing can block.
+ToolResult CliTest::Run(
+    const std::vector<std::string>& arguments, const EnvironmentChanges& environment) const
+{
+    EnvironmentChanges changes{{"WINEPREFIX", "{wine}"}};
+    for (const auto& [name, value] : environment)
+        changes[name] = value;
+    std::string command;
+    for (const auto& [name, value] : changes)
+        command += value ? "export " + name + "=" + ShellQuoted(Expand(*value)) + "; "
+                         : "unset " + name + "; ";
+    command += "cd " + ShellQuoted(Expand("{cwd}")) + " && exec " + ShellQuoted(QUAVEL_CLI_PATH);
+    for (const std::string& argument : arguments)
+        command += ' ' + ShellQuoted(Expand(argument));
+    command += " >" + ShellQuoted((root / "out").string()) + " 2>"
+        + ShellQuoted((root / "err").string());
+    const int status = std::system(command.c_str());
+    if (!WIFEXITED(status))
+        throw std::runtime_error("quavel-cli did not exit normally");
+    return {WEXITSTATUS(status), Placeholders(ReadFileOrMissing(root / "out")),
+        Placeholders(ReadFileOrMissing(root / "err"))};
+}
+
+void CliTest::Write(const Files& files) const
+{
+    for (const auto& [file, bytes] : files) {
+        const fs::path path = Expand(HostPath(file));
+        if (bytes == kFolder)
+            fs::create_directories(path);
+        else
+            WriteFile(path, bytes);
+    }
+}
+
+Files CliTest::Snapshot() const
+{
+    Files files;
+    AddEntries(root / "work", "", files);
+    AddEntries(root / "wine/drive_c", kDriveC, files);
+    return files;
+}
+
+std::string CliTest::Expand(std::string text) const
+{
+    for (const Place& place : kPlaces)
+        text = ReplaceAll(std::move(text), place.placeholder, (root / place.folder).string());
+    return text;
+}
+
+std::string CliTest::Placeholders(std::string text) const
+{
+    for (const Place& place : kPlaces)
+        text = ReplaceAll(std::move(text), (root / place.folder).string(), place.placeholder);
+    return text;
+}
+
+TEST_P(CliRun, PrintsAndChangesAsExpected)
+{
+    const Scenario& scenario = GetParam();
+    if (scenario.revoked != fs::perms::none && ::geteuid() == 0)
+        GTEST_SKIP() << "the superuser is not bound by folder permissions";
+    if (scenario.registry)
+        WriteFile(root / "wine/system.reg", *scenario.registry);
+    Write(scenario.files);
+    fs::permissions(root / "work", scenario.revoked, fs::perm_options::remove);
+    const ToolResult result = Run(scenario.arguments, scenario.environment);
+    fs::permissions(root / "work", scenario.revoked, fs::perm_options::add);
+    EXPECT_EQ(result.exitCode, scenario.exitCode) << result.err;
+    EXPECT_THAT(result.out, scenario.out);
+    EXPECT_THAT(result.err, scenario.err);
+    Files expected = scenario.changes;
+    expected.merge(Files(scenario.files));
+    EXPECT_EQ(Snapshot(), expected);
 }

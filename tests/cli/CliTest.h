@@ -1,44 +1,131 @@
 #pragma once
 
-#include "FakeWinePrefix.h"
-#include "TemporaryFolder.h"
-#include "ToolProcess.h"
-#include "profile/Profile.h"
-
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-// Each test runs the real tool in a working folder of its own, with a Wine
-// prefix of its own that holds no registry until the test writes one.
-class CliTest : public ::testing::Test {
-protected:
-    ToolResult Run(const std::vector<std::string>& arguments) const;
-    ToolResult Run(
-        const std::vector<std::string>& arguments, const EnvironmentChanges& environment) const;
+// Bytes by file: a plain name lies in the working folder, "c:/..." on drive C of
+// the Wine prefix. kFolder stands for an empty folder.
+using Files = std::map<std::string, std::string>;
+inline constexpr std::string_view kFolder = "<folder>";
+// Changes to the tool's environment: a value sets the variable, none unsets it.
+using EnvironmentChanges = std::map<std::string, std::optional<std::string>>;
+using TextMatcher = ::testing::Matcher<const std::string&>;
 
-    // NAME.wst in the working folder with the bytes given, by default those of
-    // the built-in document.
-    void WriteProfile(std::string_view name) const;
-    void WriteProfile(std::string_view name, std::string_view bytes) const;
-    // The profile as the editor reads it; fails the test when it does not load.
-    Profile ReadProfile(const std::string& name) const;
-
-    TemporaryFolder folder;
-    FakeWinePrefix wine;
+struct ToolResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
 };
 
-// Names the cases of a parameterised test by their name field.
+// The file's bytes; "<missing>" when it cannot be read.
+std::string ReadFileOrMissing(const std::filesystem::path& file);
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
+
+std::string DefaultBytes();
+// The built-in document with every occurrence of from replaced (there must be one).
+std::string DefaultWith(std::string_view from, std::string_view to);
+// The built-in document with the element renamed, so that the reader misses it.
+std::string DefaultWithout(std::string_view element);
+// The built-in document with these "blue/red" team indices.
+std::string WithTeams(std::string_view activeTeams);
+std::string KitOff(std::string bytes, std::string_view kit);
+// Weapon slot #slot of the team's element switched off.
+std::string WeaponOff(std::string bytes, std::string_view team, int slot);
+
+// "GAMEDIR"="C:\\Games" for the folder C:\Games, escaped as Wine writes it.
+std::string GameDir(std::string_view windowsFolder);
+// system.reg in Wine's text format with a key for the server and one for the game,
+// each holding its value line; an empty line leaves that key out.
+std::string Registry(std::string_view serverLine, std::string_view gameLine);
+
+// "c:/Games/INSTALL/..." where publishing writes for an install in C:\Games.
+std::string SettingsFolder(std::string_view install);
+std::string SettingsFile(std::string_view install);
+// The path by which the tool reaches a file of Files, as output shows it.
+std::string HostPath(const std::string& file);
+
+// Names that would leave the working folder, each with a label for test names.
+inline const std::vector<std::pair<std::string, std::string>> kUnusableNames{
+    {"ParentFolder", "../Server"}, {"SubFolder", "sub/Server"}, {"Empty", ""}, {"DotDot", ".."}};
+
+// One run of the tool: the world before, the command line, what it prints and
+// what it changes. Arguments, environment values and expected output write the
+// folders of the world as {cwd}, {wine} (the Wine prefix) and {home}.
+struct Scenario {
+    std::string name = {};
+    std::vector<std::string> arguments = {};
+    Files files = {};
+    // By default the server and the game are installed in C:\Games.
+    std::optional<std::string> registry
+        = Registry(GameDir("C:\\Games\\BFV Server"), GameDir("C:\\Games\\BFV"));
+    EnvironmentChanges environment = {};                            // over WINEPREFIX={wine}
+    std::filesystem::perms revoked = std::filesystem::perms::none;  // from the working folder
+    int exitCode = 0;
+    TextMatcher out = "";
+    TextMatcher err = "";
+    Files changes = {};  // written or replaced; every other file stays as it was
+
+    Scenario WithRegistry(std::string text) && { return Set(&Scenario::registry, std::move(text)); }
+    Scenario WithoutRegistry() && { return Set(&Scenario::registry, std::nullopt); }
+    Scenario WithEnvironment(EnvironmentChanges more) &&
+    {
+        return Set(&Scenario::environment, more);
+    }
+    Scenario Revoking(std::filesystem::perms from) && { return Set(&Scenario::revoked, from); }
+    Scenario Prints(TextMatcher text) && { return Set(&Scenario::out, std::move(text)); }
+    Scenario Fails(int status, TextMatcher text) &&
+    {
+        return Set(&Scenario::exitCode, status).Set(&Scenario::err, std::move(text));
+    }
+    Scenario Writes(Files written) && { return Set(&Scenario::changes, std::move(written)); }
+
+private:
+    template <typename Field, typename Value> Scenario Set(Field Scenario::*field, Value value)
+    {
+        this->*field = std::move(value);
+        return std::move(*this);
+    }
+};
+
+// A run that prints nothing, changes nothing and succeeds, until told otherwise.
+Scenario Tool(std::string name, std::vector<std::string> arguments, Files files = {});
+
+// Test names and failure messages show a scenario by its name.
 struct CaseName {
-    template <typename Case>
-    std::string operator()(const ::testing::TestParamInfo<Case>& info) const
+    std::string operator()(const ::testing::TestParamInfo<Scenario>& info) const
     {
         return info.param.name;
     }
 };
+void PrintTo(const Scenario& scenario, std::ostream* out);
 
-std::string DefaultBytes();
-// The built-in document with one attribute text replaced (it must occur).
-std::string DefaultWith(std::string_view from, std::string_view to);
+// Each test runs the real tool in a world of its own, a fresh temporary folder:
+// the working folder work/, a Wine prefix wine/ with an empty drive C and no
+// registry, and home/ whose .wine is that prefix.
+class CliTest : public ::testing::Test {
+protected:
+    CliTest();
+    ~CliTest() override;
+
+    ToolResult Run(const std::vector<std::string>& arguments,
+        const EnvironmentChanges& environment = {}) const;
+    void Write(const Files& files) const;
+    // Every file and every empty folder of the working folder and drive C.
+    Files Snapshot() const;
+
+    std::filesystem::path root;
+
+private:
+    std::string Expand(std::string text) const;
+    std::string Placeholders(std::string text) const;
+};
+
+class CliRun : public CliTest, public ::testing::WithParamInterface<Scenario> { };

@@ -1,69 +1,35 @@
 #include "CliTest.h"
 
-TEST_F(CliTest, New_EmptyFolder_WritesDefaultFirstThenCopiesIt)
-{
-    const ToolResult result = Run({"new", "Server"});
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(folder.Read("Default.wst"), DefaultBytes());
-    EXPECT_EQ(folder.Read("Server.wst"), DefaultBytes());
-    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"Default.wst", "Server.wst"}));
-}
+namespace {
 
-TEST_F(CliTest, New_ExistingDefaultFile_CopiedAsItIs)
+std::vector<Scenario> NewScenarios()
 {
-    const std::string published = DefaultWith("activeTeams=\"3/0\"", "activeTeams=\"3/4\"");
-    WriteProfile("Default", published);
-    EXPECT_EQ(Run({"new", "Server"}).exitCode, 0);
-    EXPECT_EQ(folder.Read("Default.wst"), published);
-    EXPECT_EQ(folder.Read("Server.wst"), published);
-}
-
-TEST_F(CliTest, New_ExistingProfile_CouldNotCreateAndUnchanged)
-{
-    WriteProfile("Server", DefaultWith("activeTeams=\"3/0\"", "activeTeams=\"3/4\""));
-    const ToolResult result = Run({"new", "Server"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "Could not create profile!\n");
-    EXPECT_EQ(folder.Read("Server.wst"), DefaultWith("activeTeams=\"3/0\"", "activeTeams=\"3/4\""));
-}
-
-TEST_F(CliTest, New_Default_Refused)
-{
-    const ToolResult result = Run({"new", "Default"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "Cannot save over default profile!\n");
-    EXPECT_TRUE(folder.Entries().empty());
-}
-
-TEST_F(CliTest, New_UnusableNames_CouldNotCreate)
-{
-    for (const char* name : {"sub/Server", "../Server", "", ".."}) {
-        const ToolResult result = Run({"new", name});
-        EXPECT_EQ(result.exitCode, 1) << name;
-        EXPECT_EQ(result.err, "Could not create profile!\n") << name;
+    const std::string published = WithTeams("3/4");
+    const std::string refused = "<gameMode/>";
+    std::vector<Scenario> scenarios{
+        Tool("EmptyFolder_WritesDefaultFirstThenCopiesIt", {"new", "Server"})
+            .Writes({{"Default.wst", DefaultBytes()}, {"Server.wst", DefaultBytes()}}),
+        Tool("ExistingDefaultFile_CopiedAsItIs", {"new", "Server"}, {{"Default.wst", published}})
+            .Writes({{"Server.wst", published}}),
+        Tool("ExistingProfile_CouldNotCreateAndUnchanged", {"new", "Server"},
+            {{"Default.wst", DefaultBytes()}, {"Server.wst", published}})
+            .Fails(1, "Could not create profile!\n"),
+        Tool("Default_Refused", {"new", "Default"}).Fails(1, "Cannot save over default profile!\n"),
+        Tool("LowerCaseDefault_IsAnOrdinaryName", {"new", "default"})
+            .Writes({{"Default.wst", DefaultBytes()}, {"default.wst", DefaultBytes()}}),
+        Tool("RefusedDefaultFile_CreatedButUnableToLoad", {"new", "Server"},
+            {{"Default.wst", refused}})
+            .Fails(1, "Unable to load WST file!\nNo activeTeams found!\n")
+            .Writes({{"Server.wst", refused}}),
+    };
+    for (const auto& [label, name] : kUnusableNames) {
+        scenarios.push_back(Tool(label + "_CouldNotCreate", {"new", name})
+                                .Fails(1, "Could not create profile!\n")
+                                .Writes({{"Default.wst", DefaultBytes()}}));
     }
-    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"Default.wst"}));
+    return scenarios;
 }
 
-TEST_F(CliTest, New_LowerCaseDefault_IsAnOrdinaryName)
-{
-    EXPECT_EQ(Run({"new", "default"}).exitCode, 0);
-    EXPECT_EQ(folder.Read("default.wst"), DefaultBytes());
-}
+}  // namespace
 
-TEST_F(CliTest, New_RefusedDefaultFile_CreatedButUnableToLoad)
-{
-    WriteProfile("Default", "<gameMode/>");
-    const ToolResult result = Run({"new", "Server"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "Unable to load WST file!\nNo activeTeams found!\n");
-    EXPECT_EQ(folder.Read("Server.wst"), "<gameMode/>");
-}
-
-TEST_F(CliTest, New_ThenList_ShowsTheNewProfile)
-{
-    ASSERT_EQ(Run({"new", "Server"}).exitCode, 0);
-    EXPECT_EQ(Run({"list"}).out, "Default\nServer\n");
-}
+INSTANTIATE_TEST_SUITE_P(New, CliRun, ::testing::ValuesIn(NewScenarios()), CaseName{});
