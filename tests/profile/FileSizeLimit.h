@@ -13,7 +13,6 @@ public:
     explicit FileSizeLimit(rlim_t limit)
     {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limited = saved_;
         limited.rlim_cur = limit;
         setrlimit(RLIMIT_FSIZE, &limited);
@@ -28,5 +27,5 @@ public:
 
 private:
     rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
+    void (*previousHandler_)(int) = std::signal(SIGXFSZ, SIG_IGN);
 };

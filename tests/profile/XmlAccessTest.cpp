@@ -1,15 +1,15 @@
 #include "profile/XmlAccess.h"
-#include "profile/DefaultDocument.h"
 #include "profile/NodeIndex.h"
 #include "profile/XmlError.h"
 
-#include "CaseName.h"
+#include "TestDocuments.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -37,31 +37,36 @@ protected:
     XmlDocument document;
 };
 
+// The errno that call raises as an XmlError; 0 when it raises none.
+template <typename Call> int RaisedErrno(Call call)
+{
+    try {
+        call();
+    } catch (const XmlError& error) {
+        return error.code();
+    }
+    return 0;
+}
+
 }  // namespace
 
+// Navigation skips the white space between elements but sees every other node.
 TEST_F(XmlAccess, FindNodeRunsOnIntoTheFollowingSiblings)
 {
     const XmlNode root = Parse(kTwoTeams);
     const XmlNode nva = FindNode(root, "NVA", Search::Recursive);
-    ASSERT_FALSE(nva.IsEmpty());
+    ASSERT_EQ(nva, root.FirstChild());
+    EXPECT_EQ(nva.FirstChild().NextSibling().Name(), "#comment");
+    EXPECT_EQ(nva.NextSibling().FirstChild().Name(), "#text");
+    EXPECT_EQ(nva.NextSibling().FirstChild().Value(), "text");
+    EXPECT_EQ(nva.NextSibling().NextSibling().NextSibling().NextSibling(), XmlNode());
+    EXPECT_EQ(nva.Parent(), root);
     EXPECT_EQ(Id(FindNode(nva, "weapons", Search::Recursive)), "usarmy");
     EXPECT_EQ(Id(FindNode(root, "mutt", Search::Recursive)), "plain");
     EXPECT_TRUE(FindNode(nva, "weapons", Search::Flat).IsEmpty());
     EXPECT_EQ(FindNode(nva, "USArmy", Search::Flat).Name(), "USArmy");
     EXPECT_TRUE(FindNode(root, "Mutt", Search::Recursive).IsEmpty());
     EXPECT_TRUE(FindNode(XmlNode(), "NVA", Search::Recursive).IsEmpty());
-}
-
-TEST_F(XmlAccess, NavigationSkipsWhiteSpaceButSeesOtherNodes)
-{
-    const XmlNode root = Parse(kTwoTeams);
-    const XmlNode nva = root.FirstChild();
-    EXPECT_EQ(nva.Name(), "NVA");
-    EXPECT_EQ(nva.NextSibling().Name(), "USArmy");
-    EXPECT_EQ(nva.FirstChild().NextSibling().Name(), "#comment");
-    EXPECT_EQ(nva.NextSibling().FirstChild().Name(), "#text");
-    EXPECT_EQ(nva.NextSibling().NextSibling().NextSibling().NextSibling(), XmlNode());
-    EXPECT_EQ(nva.Parent(), root);
 }
 
 TEST_F(XmlAccess, FindNodeSurvivesDeepNesting)
@@ -78,9 +83,9 @@ TEST_F(XmlAccess, FindNodeSurvivesDeepNesting)
     EXPECT_TRUE(FindNode(root, "none", Search::Recursive).IsEmpty());
 }
 
-TEST_F(XmlAccess, GetAttributeReadsPresentValuesOnly)
+TEST_F(XmlAccess, GetAttributeReadsPresentValuesAndRaisesWhereNoneCanBe)
 {
-    const XmlNode root = Parse("<a x=\"1\" empty=\"\"/>");
+    const XmlNode root = Parse("<a x=\"1\" empty=\"\">text<!-- c --></a>");
     std::string value = "untouched";
     EXPECT_TRUE(GetAttribute(root, "y", value).IsEmpty());
     EXPECT_EQ(value, "untouched");
@@ -88,25 +93,16 @@ TEST_F(XmlAccess, GetAttributeReadsPresentValuesOnly)
     EXPECT_EQ(value, "1");
     EXPECT_FALSE(GetAttribute(root, "empty", value).IsEmpty());
     EXPECT_EQ(value, "");
+    for (XmlNode node : {XmlNode(), root.FirstChild(), root.FirstChild().NextSibling()})
+        EXPECT_EQ(RaisedErrno([&] { GetAttribute(node, "x", value); }), EINVAL) << node.Name();
+    EXPECT_THROW(root.SetValue("x"), XmlError);
+    EXPECT_THROW(XmlNode().SetValue("x"), XmlError);
 }
 
-TEST_F(XmlAccess, GetAttributeOnANodeWithoutAttributesRaises)
+TEST_F(XmlAccess, SetNodeTextReplacesAttributeValuesAndTheFirstText)
 {
-    const XmlNode root = Parse("<a>text<!-- c --></a>");
-    std::string value;
-    for (XmlNode node : {XmlNode(), root.FirstChild(), root.FirstChild().NextSibling()}) {
-        try {
-            GetAttribute(node, "x", value);
-            ADD_FAILURE() << "no XmlError for " << node.Name();
-        } catch (const XmlError& error) {
-            EXPECT_EQ(error.code(), EINVAL);
-        }
-    }
-}
-
-TEST_F(XmlAccess, SetNodeTextReplacesAttributeValuesAndText)
-{
-    const XmlNode root = Parse("<a x=\"1\" empty=\"\"><b>old</b><c>\r\n\t</c><d/></a>");
+    const XmlNode root = Parse(
+        "<a x=\"1\" empty=\"\"><b>old</b><c>\r\n\t</c><d/><e><!--c--><![CDATA[d]]>e</e></a>");
     std::string unused;
     SetNodeText(GetAttribute(root, "x", unused), "2");
     SetNodeText(GetAttribute(root, "empty", unused), "filled");
@@ -114,93 +110,56 @@ TEST_F(XmlAccess, SetNodeTextReplacesAttributeValuesAndText)
     SetNodeText(FindNode(root, "b", Search::Recursive), "new");
     SetNodeText(FindNode(root, "c", Search::Recursive), "not white space only");
     SetNodeText(FindNode(root, "d", Search::Recursive), "no text child");
+    SetNodeText(FindNode(root, "e", Search::Recursive), "text, not comment or CDATA");
     SetNodeText(XmlNode(), "nothing");
-    EXPECT_EQ(document.Serialize(), "<a x=\"2\" empty=\"filled\"><b>new</b><c>\r\n\t</c><d/></a>");
+    EXPECT_EQ(document.Serialize(),
+        "<a x=\"2\" empty=\"filled\"><b>new</b><c>\r\n\t</c><d/>"
+        "<e><!--c--><![CDATA[d]]>text, not comment or CDATA</e></a>");
 }
 
-TEST_F(XmlAccess, TextNodesAreTheTextAndAttributeValues)
+TEST(XmlDocument, SavesTheBytesItLoaded)
 {
-    const XmlNode root = Parse("<a x=\"\"><!-- c --><![CDATA[d]]>text</a>");
-    std::string unused;
-    const XmlNode attribute = GetAttribute(root, "x", unused);
-    EXPECT_FALSE(IsTextNode(XmlNode()));
-    EXPECT_FALSE(IsTextNode(root));
-    EXPECT_FALSE(IsTextNode(attribute));
-    EXPECT_TRUE(IsTextNode(FirstTextChild(attribute)));
-    EXPECT_EQ(FirstTextChild(root).Value(), "text");
-    EXPECT_TRUE(FirstTextChild(XmlNode()).IsEmpty());
-    EXPECT_TRUE(FirstTextChild(root.FirstChild()).IsEmpty());
-}
-
-TEST_F(XmlAccess, SetValueOnAnElementRaises)
-{
-    const XmlNode root = Parse("<a/>");
-    EXPECT_THROW(root.SetValue("x"), XmlError);
-    EXPECT_THROW(XmlNode().SetValue("x"), XmlError);
-}
-
-struct RoundTripCase {
-    const char* name;
-    std::string text;
-    friend void PrintTo(const RoundTripCase& testCase, std::ostream* out) { *out << testCase.name; }
-};
-
-class XmlRoundTrip : public ::testing::TestWithParam<RoundTripCase> { };
-
-TEST_P(XmlRoundTrip, SavesTheBytesItLoaded)
-{
-    XmlDocument document;
-    ASSERT_TRUE(LoadXmlText(document, GetParam().text));
-    EXPECT_EQ(document.Serialize(), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Documents, XmlRoundTrip,
-    ::testing::Values(RoundTripCase{"BuiltInDefault", std::string(DefaultDocument())},
-        RoundTripCase{"HandWrittenWithLineFeeds", ReadTestData("HandWritten.wst")},
-        RoundTripCase{"NoDeclaration", "<a>\n  <b c=\"&amp;&lt;&quot;\"/>\n</a>"},
-        RoundTripCase{"ByteOrderMark", "\xEF\xBB\xBF<?xml version=\"1.0\"?>\r\n<a/>\r\n"},
-        RoundTripCase{"Latin1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a n=\"\xE9\"/>"},
-        RoundTripCase{"DocumentTypeAndInstructions",
+    const std::vector<std::pair<const char*, std::string>> documents = {
+        {"built-in default", kDefault},
+        {"hand-written with line feeds", kHandWritten},
+        {"no declaration", "<a>\n  <b c=\"&amp;&lt;&quot;\"/>\n</a>"},
+        {"byte order mark", "\xEF\xBB\xBF<?xml version=\"1.0\"?>\r\n<a/>\r\n"},
+        {"Latin-1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a n=\"\xE9\"/>"},
+        {"document type and instructions",
             "<!DOCTYPE a>\n<?style x?>\n<a><![CDATA[<raw>]]></a>\n<!-- end -->\n"},
-        RoundTripCase{"MixedContent", "<a>one <b>two</b> three\r\n</a>"}),
-    CaseName());
-
-class XmlParseFailure : public ::testing::TestWithParam<RoundTripCase> { };
-
-TEST_P(XmlParseFailure, LeavesNoRootElement)
-{
-    XmlDocument document;
-    ASSERT_TRUE(LoadXmlText(document, "<previous/>"));
-    EXPECT_FALSE(LoadXmlText(document, GetParam().text));
-    EXPECT_TRUE(GetDocumentElement(document).IsEmpty());
-    EXPECT_EQ(document.Serialize(), "");
+        {"mixed content", "<a>one <b>two</b> three\r\n</a>"},
+    };
+    for (const auto& [name, text] : documents) {
+        XmlDocument document;
+        EXPECT_TRUE(LoadXmlText(document, text)) << name;
+        EXPECT_EQ(document.Serialize(), text) << name;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, XmlParseFailure,
-    ::testing::Values(RoundTripCase{"Empty", ""}, RoundTripCase{"WhiteSpace", " \r\n"},
-        RoundTripCase{"Unclosed", "<a><b></a>"}, RoundTripCase{"TwoRoots", "<a/><b/>"},
-        RoundTripCase{"TextAfterRoot", "<a/>text"}, RoundTripCase{"TextBeforeRoot", "x<a/>"},
-        RoundTripCase{"CommentOnly", "<!-- c -->"},
-        RoundTripCase{"LateDeclaration", "\n<?xml version=\"1.0\"?><a/>"},
-        RoundTripCase{"DocumentTypeAfterRoot", "<a/><!DOCTYPE a>"},
-        RoundTripCase{"CdataOutsideRoot", "<a/><![CDATA[x]]>"}),
-    CaseName());
+TEST(XmlDocument, FailedParseLeavesNoRootElement)
+{
+    XmlDocument document;
+    for (const char* text :
+        {"", " \r\n", "<a><b></a>", "<a/><b/>", "<a/>text", "x<a/>", "<!-- c -->",
+            "\n<?xml version=\"1.0\"?><a/>", "<a/><!DOCTYPE a>", "<a/><![CDATA[x]]>"}) {
+        ASSERT_TRUE(LoadXmlText(document, "<previous/>"));
+        EXPECT_FALSE(LoadXmlText(document, text)) << '"' << text << '"';
+        EXPECT_TRUE(GetDocumentElement(document).IsEmpty()) << '"' << text << '"';
+        EXPECT_EQ(document.Serialize(), "") << '"' << text << '"';
+    }
+}
 
-TEST(XmlFile, LoadsAndSavesFiles)
+TEST(XmlFile, LoadsAndSavesFilesAndReportsFailures)
 {
     TestFolder folder;
     folder.Write("in.xml", "<a>\r\n\t<b/>\r\n</a>\r\n");
+    folder.Write("broken.xml", "<a><b></a>");
     XmlDocument document;
     ASSERT_TRUE(LoadXmlFile(document, folder / "in.xml"));
     SaveXmlFile(document, folder / "out.xml");
     EXPECT_EQ(folder.Read("out.xml"), "<a>\r\n\t<b/>\r\n</a>\r\n");
-}
-
-TEST(XmlFile, MissingOrBrokenFileLeavesNoRootElement)
-{
-    TestFolder folder;
-    folder.Write("broken.xml", "<a><b></a>");
-    XmlDocument document;
+    EXPECT_EQ(RaisedErrno([&] { SaveXmlFile(document, folder / "missing" / "out.xml"); }), ENOENT);
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"broken.xml", "in.xml", "out.xml"}));
     for (const char* name : {"missing.xml", "broken.xml"}) {
         ASSERT_TRUE(LoadXmlText(document, "<previous/>"));
         EXPECT_FALSE(LoadXmlFile(document, folder / name));
@@ -208,25 +167,11 @@ TEST(XmlFile, MissingOrBrokenFileLeavesNoRootElement)
     }
 }
 
-TEST(XmlFile, SaveIntoMissingFolderRaisesWithErrno)
-{
-    TestFolder folder;
-    XmlDocument document;
-    ASSERT_TRUE(LoadXmlText(document, "<a/>"));
-    try {
-        SaveXmlFile(document, folder / "missing" / "out.xml");
-        FAIL() << "no XmlError";
-    } catch (const XmlError& error) {
-        EXPECT_EQ(error.code(), ENOENT);
-    }
-    EXPECT_TRUE(folder.Entries().empty());
-}
-
 // The profile reader answers its searches from a NodeIndex; it must give what
 // FindNode gives for every start and every name.
 TEST(NodeIndex, AgreesWithFindNodeEverywhere)
 {
-    for (const std::string& text : {std::string(kTwoTeams), ReadTestData("HandWritten.wst"),
+    for (const std::string& text : {std::string(kTwoTeams), kHandWritten,
              std::string("<a><a><b/></a><b/><?b?></a><!-- after -->")}) {
         XmlDocument document;
         ASSERT_TRUE(LoadXmlText(document, text));
@@ -243,11 +188,7 @@ TEST(NodeIndex, AgreesWithFindNodeEverywhere)
             }
         }
     }
-}
-
-TEST(NodeIndex, EmptyDocumentFindsNothing)
-{
-    const NodeIndex index{XmlNode()};
-    EXPECT_EQ(index.size(), 0u);
-    EXPECT_TRUE(index.Find(index.Root(), "a").node.IsEmpty());
+    const NodeIndex empty{XmlNode()};
+    EXPECT_EQ(empty.size(), 0u);
+    EXPECT_TRUE(empty.Find(empty.Root(), "a").node.IsEmpty());
 }
