@@ -6,86 +6,60 @@
 #include <optional>
 #include <vector>
 
-namespace {
-
-std::vector<std::string> EntryNames(const std::filesystem::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    return names;
-}
-
-}  // namespace
-
-TEST(MapWindowsPath, GoesThroughTheDriveLinks)
-{
-    const FakePrefix fake;
-    const TemporaryFolder root;
-    fake.LinkDrive('z', root.folder());
-    const std::filesystem::path driveC = fake.folder() / "dosdevices" / "c:";
-    const std::filesystem::path driveZ = fake.folder() / "dosdevices" / "z:";
-    const std::vector<std::pair<const char*, std::filesystem::path>> cases = {
-        {"C:\\Games\\BFV", driveC / "Games" / "BFV"},
-        {"c:\\Games\\BFV", driveC / "Games" / "BFV"},
-        {"C:/Games/BFV", driveC / "Games" / "BFV"},
-        {"C:\\Games\\\\BFV\\", driveC / "Games" / "BFV"},
-        {"C:\\Games\\.\\Old\\..\\BFV", driveC / "Games" / "BFV"},
-        {"C:\\..\\..\\Games\\BFV", driveC / "Games" / "BFV"},
-        {"C:\\", driveC},
-        {"C:", driveC},
-        {"Z:\\tmp\\Battlefield Vietnam", driveZ / "tmp" / "Battlefield Vietnam"},
-        {"z:\\Spiele\\\xC3\x84", driveZ / "Spiele" / "\xC3\x84"},
-    };
-    for (const auto& [windowsPath, expected] : cases)
-        EXPECT_EQ(MapWindowsPath(fake.prefix(), windowsPath), expected) << windowsPath;
-}
-
-TEST(MapWindowsPath, RefusesPathsWithoutALinkedDrive)
-{
-    const FakePrefix fake;
-    fake.LinkDrive('y', fake.folder() / "missing");
-    for (const char* windowsPath : {"Q:\\Games", "Y:\\Games", "Games\\BFV", "\\Games\\BFV",
-             "\\\\server\\share\\BFV", "", "C", "C:Games", "1:\\Games", "CC:\\Games"})
-        EXPECT_EQ(MapWindowsPath(fake.prefix(), windowsPath), std::nullopt) << windowsPath;
-}
-
-TEST(MapWindowsPath, SpellsExistingFoldersAsOnDisk)
+TEST(MapWindowsPath, GoesThroughTheDriveLinkAndSpellsWhatExistsAsOnDisk)
 {
     const FakePrefix fake;
     std::filesystem::create_directories(fake.DriveC() / "Program Files" / "EA Games");
     std::filesystem::create_directories(fake.DriveC() / "Spiele" / "Schlachtfeld \xC3\x84");
-    const std::vector<std::pair<const char*, std::filesystem::path>> cases = {
+    for (const char* name : {"Mods", "mods", "MODS"})
+        std::filesystem::create_directory(fake.DriveC() / name);
+    fake.Write("drive_c/CustomCombat.WST", "");
+    std::filesystem::create_directory_symlink("missing", fake.DriveC() / "Dangling");
+    std::filesystem::create_directory(fake.path() / "root");
+    fake.LinkDrive('z', fake.path() / "root");
+    fake.LinkDrive('y', fake.path() / "missing");
+    const std::filesystem::path driveC = fake.path() / "dosdevices" / "c:";
+    const std::filesystem::path driveZ = fake.path() / "dosdevices" / "z:";
+
+    const std::vector<std::pair<const char*, std::optional<std::filesystem::path>>> cases = {
+        {"C:\\Games\\BFV", fake.ThroughDriveC("Games/BFV")},
+        {"c:\\Games\\BFV", fake.ThroughDriveC("Games/BFV")},
+        {"C:/Games/BFV", fake.ThroughDriveC("Games/BFV")},
+        {"C:\\Games\\\\BFV\\", fake.ThroughDriveC("Games/BFV")},
+        {"C:\\Games\\.\\Old\\..\\BFV", fake.ThroughDriveC("Games/BFV")},
+        {"C:\\..\\..\\Games\\BFV", fake.ThroughDriveC("Games/BFV")},
+        {"C:\\", driveC},
+        {"C:", driveC},
+        {"Z:\\tmp\\Battlefield Vietnam", driveZ / "tmp" / "Battlefield Vietnam"},
+        {"z:\\Spiele\\\xC3\x84", driveZ / "Spiele" / "\xC3\x84"},
+        // Existing components in any case, the rest as written.
         {"C:\\PROGRAM FILES\\ea games\\Battlefield Vietnam\\Mods",
             fake.ThroughDriveC("Program Files/EA Games/Battlefield Vietnam/Mods")},
         {"C:\\spiele\\SCHLACHTFELD \xC3\xA4\\x",
             fake.ThroughDriveC("Spiele/Schlachtfeld \xC3\x84/x")},
         {"C:\\program files\\..\\PROGRAM FILES", fake.ThroughDriveC("Program Files")},
+        {"C:\\Mods", fake.ThroughDriveC("Mods")},  // the exact spelling when several match
+        {"C:\\mods", fake.ThroughDriveC("mods")},
+        {"C:\\MODS", fake.ThroughDriveC("MODS")},
+        {"C:\\customcombat.wst", fake.ThroughDriveC("CustomCombat.WST")},  // files and links too
+        {"C:\\DANGLING", fake.ThroughDriveC("Dangling")},
+        // No drive, or no link to a folder for it.
+        {"Q:\\Games", std::nullopt},
+        {"Y:\\Games", std::nullopt},
+        {"Games\\BFV", std::nullopt},
+        {"\\Games\\BFV", std::nullopt},
+        {"\\\\server\\share\\BFV", std::nullopt},
+        {"", std::nullopt},
+        {"C", std::nullopt},
+        {"C:Games", std::nullopt},
+        {"1:\\Games", std::nullopt},
+        {"CC:\\Games", std::nullopt},
     };
     for (const auto& [windowsPath, expected] : cases)
         EXPECT_EQ(MapWindowsPath(fake.prefix(), windowsPath), expected) << windowsPath;
-    EXPECT_EQ(EntryNames(fake.DriveC() / "Program Files" / "EA Games"), std::vector<std::string>{});
-}
 
-TEST(MapWindowsPath, PrefersTheExactSpellingWhenSeveralMatch)
-{
-    const FakePrefix fake;
-    for (const char* name : {"Mods", "mods", "MODS"})
-        std::filesystem::create_directory(fake.DriveC() / name);
-    for (const char* name : {"Mods", "mods", "MODS"})
-        EXPECT_EQ(
-            MapWindowsPath(fake.prefix(), std::string("C:\\") + name), fake.ThroughDriveC(name));
     const std::optional<std::filesystem::path> other = MapWindowsPath(fake.prefix(), "C:\\mODS");
     ASSERT_TRUE(other);
     EXPECT_TRUE(std::filesystem::is_directory(*other));
-}
-
-TEST(MapWindowsPath, MatchesFilesAndLinksToo)
-{
-    const FakePrefix fake;
-    WriteFileBytes(fake.DriveC() / "CustomCombat.WST", "");
-    std::filesystem::create_directory_symlink("missing", fake.DriveC() / "Dangling");
-    EXPECT_EQ(MapWindowsPath(fake.prefix(), "C:\\customcombat.wst"),
-        fake.ThroughDriveC("CustomCombat.WST"));
-    EXPECT_EQ(MapWindowsPath(fake.prefix(), "C:\\DANGLING"), fake.ThroughDriveC("Dangling"));
+    EXPECT_EQ(fake.Entries("drive_c/Program Files/EA Games"), std::set<std::string>{});
 }
