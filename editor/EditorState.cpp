@@ -16,10 +16,14 @@ EditorState::EditorState(const WindowControls& controls)
 void EditorState::SetModified(bool flag)
 {
     modified = flag;
-    if (SelectedProfileIndex() < 1)
-        return;
-    saveButton_.setEnabled(flag);
-    revertButton_.setEnabled(flag);
+    if (SelectedProfileIndex() >= 1)
+        EnableSaveAndRevert(flag);
+}
+
+void EditorState::EnableSaveAndRevert(bool enabled)
+{
+    saveButton_.setEnabled(enabled);
+    revertButton_.setEnabled(enabled);
 }
 
 int EditorState::SelectedProfileIndex() const

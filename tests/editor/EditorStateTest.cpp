@@ -88,6 +88,8 @@ TEST_F(EditorStateTest, StartsCleanWithoutProfileOrPublishPaths)
     EXPECT_FALSE(state.workingFolderOnly);
     EXPECT_TRUE(state.serverPublishPath.empty());
     EXPECT_TRUE(state.gamePublishPath.empty());
+    EXPECT_EQ(state.profileStore, nullptr);
+    EXPECT_FALSE(state.fatalError);
 }
 
 TEST_F(EditorStateTest, ConstructionFailsWhenAControlIsMissing)
