@@ -1,17 +1,22 @@
 #include "editor/Editor.h"
 
-#include "editor/ControlIds.h"
-#include "editor/WindowControls.h"
+#include "editor/Dialogs.h"
+#include "editor/StartupChecks.h"
+#include "installs/WinePrefix.h"
 
-#include <QListWidget>
-#include <QSignalBlocker>
+#include <memory>
 
 Editor::Editor(const WindowControls& controls, Dialogs& dialogs)
     : state(controls)
     , teamKit(controls, state, dialogs)
     , weaponSlots(controls)
     , vehicles(controls, state)
-    , profileList_(controls.Get<QListWidget>(ControlId::ProfileList))
+    , profileList(controls)
+    , publishTargets(controls)
+    , loader(*this, dialogs)
+    , profiles(*this, profileList, loader, dialogs)
+    , publisher(*this, publishTargets, profiles, dialogs)
+    , dialogs_(dialogs)
 {
 }
 
@@ -21,20 +26,17 @@ void Editor::Start()
     vehicles.FillMapFilter();
     teamKit.ApplyAppearance();
     teamKit.FillTeamLists();
+    FindPublishTargets(state, publishTargets, dialogs_, WinePrefix::FromEnvironment());
     vehicles.FillVehicleLists();
-    ShowBuiltInDefaultProfile();
-    state.SetModified(false);
-}
-
-void Editor::ShowBuiltInDefaultProfile()
-{
-    // Selecting the entry is the program's doing, not a profile switch.
-    const QSignalBlocker blocker(profileList_);
-    profileList_.clear();
-    profileList_.addItem(QString::fromUtf8(kDefaultProfileName));
-    profileList_.setCurrentRow(0);
-    state.currentProfile = BuiltInDefaultProfile();
-    ProfileToControls(*state.currentProfile);
+    if (!CanCreateFilesInWorkingFolder()) {
+        dialogs_.ShowWindowMessage(QString(),
+            QStringLiteral("You do not have write access to the QUAVEL folder. This is required "
+                           "for QUAVEL to work!"));
+        state.fatalError = true;
+        return;
+    }
+    state.profileStore = std::make_unique<ProfileStore>();
+    profiles.FillProfileList(ProfileCommands::Selection::Initial);
     state.SetModified(false);
 }
 
@@ -56,6 +58,8 @@ void Editor::ControlsToProfile(Profile& profile) const
 
 bool Editor::Close()
 {
+    if (!profiles.ConfirmSaveChanges())
+        return false;
     state.currentProfile.reset();
     return true;
 }
