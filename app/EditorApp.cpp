@@ -30,6 +30,5 @@ int EditorApp::Run()
     QtDialogs dialogs;
     MainWindow window(dialogs, workingFolderOnly_);
     dialogs.SetOwner(&window);
-    window.exec();
-    return 0;
+    return window.RunModal();
 }

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QListWidget>
 
 MainWindow::MainWindow(Dialogs& dialogs, bool workingFolderOnly, QWidget* parent)
     : QDialog(parent,
@@ -43,6 +44,10 @@ void MainWindow::Connect(const Route& route)
         break;
     case Notification::Activated:
         connect(&controls_.Get<QComboBox>(route.id), &QComboBox::activated, this, run);
+        break;
+    case Notification::SelectionChanged:
+        connect(
+            &controls_.Get<QListWidget>(route.id), &QListWidget::itemSelectionChanged, this, run);
         break;
     }
 }
@@ -78,7 +83,35 @@ void MainWindow::Run(Action action, int id)
     case Action::Quit:
         close();  // the same path as the window's close box
         break;
+    case Action::SwitchProfile:
+        editor_.profiles.SwitchToSelected();
+        break;
+    case Action::NewProfile:
+        editor_.profiles.New();
+        break;
+    case Action::SaveProfile:
+        editor_.profiles.Save();
+        break;
+    case Action::RevertProfile:
+        editor_.profiles.Revert();
+        break;
+    case Action::SaveProfileAs:
+        editor_.profiles.SaveAs();
+        break;
+    case Action::Publish:
+        editor_.publisher.Publish();
+        break;
     }
+    // Ends the modal run without the close path: there is nothing left to save.
+    if (editor_.state.fatalError)
+        done(kFatalExitCode);
+}
+
+int MainWindow::RunModal()
+{
+    if (!editor_.state.fatalError)
+        exec();
+    return editor_.state.fatalError ? kFatalExitCode : 0;
 }
 
 void MainWindow::ShowAbout()

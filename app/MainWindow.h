@@ -12,7 +12,9 @@
 //
 // The window itself only builds its controls from the control table, routes
 // the user's actions on them through the routing table to the Editor, and
-// keeps every way of closing on the one close path.
+// keeps every way of closing on the one close path. The one way around it is
+// a fatal condition (a working folder or Default.wst that cannot be written),
+// which ends the window at once and the program with kFatalExitCode.
 
 #include "editor/Editor.h"
 #include "editor/WindowControls.h"
@@ -38,6 +40,11 @@ public:
     }
 
     Editor& editor() { return editor_; }
+
+    // Shows the window modally until it is closed, unless start-up has
+    // already failed; the program's exit status.
+    int RunModal();
+    static constexpr int kFatalExitCode = 1;
 
     // Escape would end a dialog here without asking about unsaved edits;
     // the window ends only through its close path.

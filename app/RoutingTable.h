@@ -2,13 +2,17 @@
 
 // Which user action on which control starts which handler of the main window.
 // Only the user's own actions are routed: a button's click and a drop-down's
-// activation are never sent for a change the program makes.
+// activation are never sent for a change the program makes, and the program
+// keeps its own selections in the profile list from the list's handler.
 
 #include "editor/ControlIds.h"
 
 enum class Notification {
     Clicked,    // a button or check box, by mouse or keyboard
     Activated,  // a drop-down item chosen by mouse, keyboard or wheel
+    // A list's selection has changed. Sent once the selection is in place,
+    // which a change of the current row is not for a mouse click.
+    SelectionChanged,
 };
 
 enum class Action {
@@ -20,6 +24,12 @@ enum class Action {
     ResetVehicleSubstitutes,
     ShowAbout,
     Quit,
+    SwitchProfile,
+    NewProfile,
+    SaveProfile,
+    RevertProfile,
+    SaveProfileAs,
+    Publish,
 };
 
 struct Route {
@@ -32,6 +42,12 @@ namespace RoutingTableDetail {
 namespace Id = ControlId;
 
 inline constexpr Route routingTable[] = {
+    {Notification::SelectionChanged, Id::ProfileList, Action::SwitchProfile},
+    {Notification::Clicked, Id::NewButton, Action::NewProfile},
+    {Notification::Clicked, Id::SaveButton, Action::SaveProfile},
+    {Notification::Clicked, Id::RevertButton, Action::RevertProfile},
+    {Notification::Clicked, Id::SaveAsButton, Action::SaveProfileAs},
+    {Notification::Clicked, Id::PublishButton, Action::Publish},
     {Notification::Activated, Id::RedTeam, Action::TeamChanged},
     {Notification::Activated, Id::BlueTeam, Action::TeamChanged},
     {Notification::Clicked, Id::RedAssault, Action::ApplyClassBox},

@@ -84,6 +84,7 @@ TEST(RoutingTableTest, EveryRouteFitsItsControlsKind)
             {ControlKind::PushButton, ControlKind::ClassBox, ControlKind::KitBox,
                 ControlKind::WeaponBox}},
         {Notification::Activated, {ControlKind::DropDown, ControlKind::StyledDropDown}},
+        {Notification::SelectionChanged, {ControlKind::ListBox}},
     };
     std::set<int> routed;
     for (const Route& route : routingTable) {
@@ -96,6 +97,23 @@ TEST(RoutingTableTest, PublishTargetsAreNotRouted)
 {
     for (int id : {PublishToServer, PublishToGame, PublishToBoth, PublishToWorkingFolder}) {
         EXPECT_EQ(std::ranges::find(routingTable, id, &Route::id), std::end(routingTable)) << id;
+    }
+}
+
+TEST(RoutingTableTest, ProfilesBoxStartsTheProfileCommands)
+{
+    const std::map<int, Action> expected{
+        {ProfileList, Action::SwitchProfile},
+        {NewButton, Action::NewProfile},
+        {SaveButton, Action::SaveProfile},
+        {RevertButton, Action::RevertProfile},
+        {SaveAsButton, Action::SaveProfileAs},
+        {PublishButton, Action::Publish},
+    };
+    for (const auto& [id, action] : expected) {
+        const auto route = std::ranges::find(routingTable, id, &Route::id);
+        ASSERT_NE(route, std::end(routingTable)) << id;
+        EXPECT_EQ(route->action, action) << id;
     }
 }
 
