@@ -1,10 +1,12 @@
 #pragma once
 
 // Shared by the window tests: a fresh main window per test, built and started
-// as the program builds it, whose questions are answered by FakeDialogs.
+// as the program builds it, whose questions are answered by FakeDialogs. It
+// starts in an empty working folder of its own, with neither install found.
 
 #include "app/MainWindow.h"
 #include "editor/Dialogs.h"
+#include "tests/app/TestFolders.h"
 #include "tests/controls/WidgetTesting.h"
 
 #include <QAbstractButton>
@@ -75,6 +77,8 @@ protected:
 
     bool Modified() { return window.editor().state.modified; }
 
+    TemporaryWorkingFolder ownWorkingFolder;
+    FakeWinePrefix emptyWinePrefix;
     FakeDialogs dialogs;
     MainWindow window{dialogs};
 };
