@@ -80,22 +80,22 @@ ControlBuilder::ControlBuilder(QWidget& window)
 
 void ControlBuilder::Build(std::span<const ControlSpec> table, WindowControls& controls)
 {
-    for (const ControlSpec& spec : table) {
-        QWidget& control = Create(spec);
-        JoinRadioGroup(spec, control);
-        Place(spec, control);
-        ApplyFlags(spec, control);
-        if (spec.id != ControlId::None) {
-            control.setObjectName(QString::number(spec.id));
-            controls.Add(spec.id, control);
+    for (const ControlSpec& entry : table) {
+        QWidget& control = Create(entry);
+        JoinRadioGroup(entry, control);
+        Place(entry, control);
+        ApplyFlags(entry, control);
+        if (entry.id != ControlId::None) {
+            control.setObjectName(QString::number(entry.id));
+            controls.Add(entry.id, control);
         }
     }
 }
 
-QWidget& ControlBuilder::Create(const ControlSpec& spec)
+QWidget& ControlBuilder::Create(const ControlSpec& entry)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(entry.caption);
+    switch (entry.kind) {
     case ControlKind::GroupBox:
         return *new QGroupBox(caption, &window_);
     case ControlKind::ListBox:
@@ -116,7 +116,7 @@ QWidget& ControlBuilder::Create(const ControlSpec& spec)
         return *new StyledComboBox(&window_);
     case ControlKind::ClassBox:
     case ControlKind::KitBox:
-        return CreateStyledBox(window_, caption, spec.kind);
+        return CreateStyledBox(window_, caption, entry.kind);
     case ControlKind::WeaponBox:
         return CreateWeaponBox(window_, caption);
     }
@@ -125,9 +125,9 @@ QWidget& ControlBuilder::Create(const ControlSpec& spec)
 
 // As in a dialog template, a control that starts a keyboard group ends the
 // run of radio buttons before it.
-void ControlBuilder::JoinRadioGroup(const ControlSpec& spec, QWidget& control)
+void ControlBuilder::JoinRadioGroup(const ControlSpec& entry, QWidget& control)
 {
-    if ((spec.flags & kGroup) != 0)
+    if ((entry.flags & kGroup) != 0)
         radioGroup_ = nullptr;
     auto* radioButton = qobject_cast<QRadioButton*>(&control);
     if (radioButton == nullptr)
@@ -137,21 +137,21 @@ void ControlBuilder::JoinRadioGroup(const ControlSpec& spec, QWidget& control)
     radioGroup_->addButton(radioButton);
 }
 
-void ControlBuilder::Place(const ControlSpec& spec, QWidget& control) const
+void ControlBuilder::Place(const ControlSpec& entry, QWidget& control) const
 {
-    QRect pixels = DialogUnitsToPixels(spec.dialogRect, font_);
+    QRect pixels = DialogUnitsToPixels(entry.dialogRect, font_);
     if (auto* dropDown = qobject_cast<QComboBox*>(&control)) {
         pixels.setHeight(dropDown->sizeHint().height());
         dropDown->setMaxVisibleItems(
-            std::max(1, (spec.dialogRect.height() - kDropDownFaceHeight) / kDropDownItemHeight));
+            std::max(1, (entry.dialogRect.height() - kDropDownFaceHeight) / kDropDownItemHeight));
     }
     control.setGeometry(pixels);
 }
 
-void ControlBuilder::ApplyFlags(const ControlSpec& spec, QWidget& control)
+void ControlBuilder::ApplyFlags(const ControlSpec& entry, QWidget& control)
 {
     // A control that is not a tab stop still takes the focus when clicked.
-    if ((spec.flags & kTabStop) == 0 && control.focusPolicy() != Qt::NoFocus)
+    if ((entry.flags & kTabStop) == 0 && control.focusPolicy() != Qt::NoFocus)
         control.setFocusPolicy(Qt::ClickFocus);
-    control.setEnabled((spec.flags & kDisabled) == 0);
+    control.setEnabled((entry.flags & kDisabled) == 0);
 }

@@ -22,10 +22,10 @@ public:
     void Build(std::span<const ControlSpec> table, WindowControls& controls);
 
 private:
-    QWidget& Create(const ControlSpec& spec);
-    void JoinRadioGroup(const ControlSpec& spec, QWidget& control);
-    void Place(const ControlSpec& spec, QWidget& control) const;
-    static void ApplyFlags(const ControlSpec& spec, QWidget& control);
+    QWidget& Create(const ControlSpec& entry);
+    void JoinRadioGroup(const ControlSpec& entry, QWidget& control);
+    void Place(const ControlSpec& entry, QWidget& control) const;
+    static void ApplyFlags(const ControlSpec& entry, QWidget& control);
 
     QWidget& window_;
     QFont font_;

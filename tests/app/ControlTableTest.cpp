@@ -24,9 +24,9 @@ const ControlSpec& SpecOf(int id)
 TEST(ControlTableTest, AddressedIdentifiersAreUnique)
 {
     std::set<int> seen;
-    for (const ControlSpec& spec : controlTable) {
-        if (spec.id != None) {
-            EXPECT_TRUE(seen.insert(spec.id).second) << spec.id;
+    for (const ControlSpec& entry : controlTable) {
+        if (entry.id != None) {
+            EXPECT_TRUE(seen.insert(entry.id).second) << entry.id;
         }
     }
     EXPECT_EQ(seen.size(), 80u);
@@ -35,8 +35,8 @@ TEST(ControlTableTest, AddressedIdentifiersAreUnique)
 TEST(ControlTableTest, LastRowsFollowAboutAndQuit)
 {
     std::vector<int> lastRows;
-    for (auto spec = controlTable.end() - 9; spec != controlTable.end(); ++spec)
-        lastRows.push_back(spec->id);
+    for (auto entry = controlTable.end() - 9; entry != controlTable.end(); ++entry)
+        lastRows.push_back(entry->id);
     EXPECT_EQ(lastRows,
         (std::vector<int>{VehicleHueySlick, AboutButton, QuitButton, VehicleKa25, None, None,
             VehicleMuttAlt, VehicleOh6, None}));
@@ -48,10 +48,10 @@ TEST(ControlTableTest, LastRowsFollowAboutAndQuit)
 TEST(ControlTableTest, VehicleRowsAreStyledDropDownsWithTabStops)
 {
     for (int row = 0; row < GameCatalog::kVehicleCount; ++row) {
-        const ControlSpec& spec = SpecOf(VehicleOfPanelRow(row));
-        EXPECT_EQ(spec.kind, ControlKind::StyledDropDown) << spec.id;
-        EXPECT_EQ(spec.flags, kTabStop) << spec.id;
-        EXPECT_EQ(spec.dialogRect.width(), 52) << spec.id;
+        const ControlSpec& entry = SpecOf(VehicleOfPanelRow(row));
+        EXPECT_EQ(entry.kind, ControlKind::StyledDropDown) << entry.id;
+        EXPECT_EQ(entry.flags, kTabStop) << entry.id;
+        EXPECT_EQ(entry.dialogRect.width(), 52) << entry.id;
     }
     EXPECT_EQ(SpecOf(MapFilter).kind, ControlKind::DropDown);
 }
@@ -70,9 +70,9 @@ TEST(ControlTableTest, WeaponSlotsStandInTwoRowsOfThree)
 TEST(ControlTableTest, OnlySaveAndRevertStartDisabled)
 {
     std::vector<int> disabled;
-    for (const ControlSpec& spec : controlTable) {
-        if ((spec.flags & kDisabled) != 0)
-            disabled.push_back(spec.id);
+    for (const ControlSpec& entry : controlTable) {
+        if ((entry.flags & kDisabled) != 0)
+            disabled.push_back(entry.id);
     }
     EXPECT_EQ(disabled, (std::vector<int>{RevertButton, SaveButton}));
 }

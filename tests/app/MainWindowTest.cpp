@@ -38,12 +38,12 @@ TEST_F(MainWindowTest, WindowIsAFixedSizeMinimisableDialog)
 
 TEST_F(MainWindowTest, EveryAddressedControlIsFoundByIdentifierAndObjectName)
 {
-    for (const ControlSpec& spec : controlTable) {
-        if (spec.id == None)
+    for (const ControlSpec& entry : controlTable) {
+        if (entry.id == None)
             continue;
-        QWidget* control = window.Control(spec.id);
-        ASSERT_NE(control, nullptr) << spec.id;
-        EXPECT_EQ(window.findChild<QWidget*>(QString::number(spec.id)), control) << spec.id;
+        QWidget* control = window.Control(entry.id);
+        ASSERT_NE(control, nullptr) << entry.id;
+        EXPECT_EQ(window.findChild<QWidget*>(QString::number(entry.id)), control) << entry.id;
     }
     EXPECT_EQ(window.Control(4242), nullptr);
 }
