@@ -4,7 +4,7 @@
 #include "controls/StyledButton.h"
 #include "controls/StyledComboBox.h"
 #include "controls/StyledLabel.h"
-#include "editor/WindowControls.h"
+#include "panels/WindowControls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -28,7 +28,8 @@ bool EditorApp::HasWorkingFolderSwitch(int argc, const char* const* argv)
 int EditorApp::Run()
 {
     QtDialogs dialogs;
-    MainWindow window(dialogs, workingFolderOnly_);
+    MainWindow window(
+        dialogs, workingFolderOnly_ ? PublishScope::WorkingFolderOnly : PublishScope::Installs);
     dialogs.SetOwner(&window);
     return window.RunModal();
 }

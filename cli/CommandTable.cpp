@@ -4,7 +4,6 @@
 #include "cli/CheckCommand.h"
 #include "cli/ProfileCommands.h"
 #include "cli/PublishCommand.h"
-#include "cli/PublishTarget.h"
 #include "cli/TargetsCommand.h"
 
 #include <array>
