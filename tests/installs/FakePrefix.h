@@ -6,7 +6,7 @@
 // program looks where Wine keeps them.
 
 #include "installs/WinePrefix.h"
-#include "tests/profile/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "profile/ProfileStore.h"
 
 #include "TestDocuments.h"
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "FileSizeLimit.h"
 #include "TestDocuments.h"
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

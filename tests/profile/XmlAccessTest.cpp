@@ -3,7 +3,7 @@
 #include "profile/XmlError.h"
 
 #include "TestDocuments.h"
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -82,3 +82,22 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The process works in a fresh folder while the object lives. Tests run one
+// process each, so changing the current folder is safe.
+class WorkingFolder : public TestFolder {
+public:
+    WorkingFolder()
+        : previous_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(path());
+    }
+    ~WorkingFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+    }
+
+private:
+    std::filesystem::path previous_;
+};
