@@ -4,9 +4,9 @@
 // conforming parser, before pugixml builds the tree we edit: pugixml accepts
 // some documents that XML forbids (a "<" in an attribute, duplicate attributes,
 // "--" in a comment, control characters) and would then save them changed.
-// Documents that declare their own entities or attribute defaults (an internal
-// document type subset) or use entities nobody declared are refused as well:
-// the program could not write them back as they were read.
+// Documents with a document type definition (entities, attribute defaults,
+// inline or in another file) are refused as well: the program could not
+// write them back as they were read. A bare <!DOCTYPE name> is fine.
 
 #include <string>
 #include <string_view>
