@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <functional>
 #include <cerrno>
-#include <thread>
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -164,19 +162,6 @@ TEST_F(ProfileFolder, CreateRefusesUnsafeNames)
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
     for (const char* name : {"a", "...", "with space", "Ünïcödé", ".hidden"})
         EXPECT_TRUE(IsSafeProfileName(name)) << name;
-}
-
-TEST_F(ProfileFolder, RacingCreatesMakeOneFile)
-{
-    folder.Write("Default.wst", kDefault);
-    std::atomic<int> created{0};
-    std::vector<std::thread> creators;
-    for (int creator = 0; creator < 8; ++creator)
-        creators.emplace_back([&] { created += store.CreateProfileFile("Race") ? 1 : 0; });
-    for (std::thread& creator : creators)
-        creator.join();
-    EXPECT_EQ(created.load(), 1);
-    EXPECT_EQ(folder.Read("Race.wst"), kDefault);
 }
 
 class ProfileExport : public ProfileFolder {

@@ -3,7 +3,6 @@
 #include "profile/XmlError.h"
 
 #include "TestDocuments.h"
-#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -153,24 +152,6 @@ TEST(XmlDocument, FailedParseLeavesNoRootElement)
         EXPECT_FALSE(LoadXmlText(document, text)) << '"' << text << '"';
         EXPECT_TRUE(GetDocumentElement(document).IsEmpty()) << '"' << text << '"';
         EXPECT_EQ(document.Serialize(), "") << '"' << text << '"';
-    }
-}
-
-TEST(XmlFile, LoadsAndSavesFilesAndReportsFailures)
-{
-    TestFolder folder;
-    folder.Write("in.xml", "<a>\r\n\t<b/>\r\n</a>\r\n");
-    folder.Write("broken.xml", "<a><b></a>");
-    XmlDocument document;
-    ASSERT_TRUE(LoadXmlFile(document, folder / "in.xml"));
-    SaveXmlFile(document, folder / "out.xml");
-    EXPECT_EQ(folder.Read("out.xml"), "<a>\r\n\t<b/>\r\n</a>\r\n");
-    EXPECT_EQ(RaisedErrno([&] { SaveXmlFile(document, folder / "missing" / "out.xml"); }), ENOENT);
-    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"broken.xml", "in.xml", "out.xml"}));
-    for (const char* name : {"missing.xml", "broken.xml"}) {
-        ASSERT_TRUE(LoadXmlText(document, "<previous/>"));
-        EXPECT_FALSE(LoadXmlFile(document, folder / name));
-        EXPECT_TRUE(GetDocumentElement(document).IsEmpty()) << name;
     }
 }
 
