@@ -1,7 +1,7 @@
 #include "profile/AtomicFile.h"
 #include "profile/FolderLock.h"
 
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

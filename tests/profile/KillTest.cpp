@@ -1,6 +1,6 @@
 #include "bench/KillRounds.h"
 
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

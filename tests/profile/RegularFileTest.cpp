@@ -1,6 +1,6 @@
 #include "profile/RegularFile.h"
 
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
