@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <sstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -16,7 +19,7 @@ constexpr std::string_view kHeader = "WINE REGISTRY Version 2";
 constexpr std::string_view kArchitectureOption = "#arch=";
 constexpr std::string_view k64BitArchitecture = "win64";
 constexpr std::string_view kRedirectedRoot = "software";  // case-folded
-constexpr std::string_view kWow64Node = "wow6432node";
+constexpr std::string_view kWow64Node = "Wow6432Node";
 
 enum class DataEncoding { Quoted, Hex, Dword };
 
@@ -311,16 +314,96 @@ std::string NormalizedKeyPath(std::string_view keyPath)
     return normalized;
 }
 
-// Where a 32-bit program's view of HKLM\Software lies in a 64-bit registry;
-// none for paths outside Software.
-std::optional<std::string> Wow64Path(const std::string& normalizedPath)
+// A key line's path, case-folded with empty components dropped, read quickly
+// when it is plain ASCII with no escapes but doubled backslashes, as Wine
+// writes nearly every key; none for any other line, which the full reading
+// handles.
+bool ReadPlainKeyPath(std::string_view line, std::string& normalized)
 {
-    const std::string_view path = normalizedPath;
-    const std::string_view root = path.substr(0, path.find('\\'));
-    if (root != kRedirectedRoot)
+    normalized.clear();
+    for (std::size_t index = 0; index < line.size(); ++index) {
+        const char character = line[index];
+        if (character == ']') {
+            if (normalized.ends_with('\\'))
+                normalized.pop_back();
+            return true;
+        }
+        if (character == '\\') {
+            if (++index == line.size() || line[index] != '\\')
+                return false;
+            if (!normalized.empty() && !normalized.ends_with('\\'))
+                normalized += '\\';
+            continue;
+        }
+        if (character < ' ' || character > '~' || character == '"')
+            return false;
+        normalized += character >= 'A' && character <= 'Z'
+            ? static_cast<char>(character - 'A' + 'a')
+            : character;
+    }
+    return false;
+}
+
+// The normalized path of a key line (after its '['); "" for a broken one.
+std::string KeyLinePath(std::string_view line)
+{
+    std::string normalized;
+    if (ReadPlainKeyPath(line, normalized))
+        return normalized;
+    const std::optional<std::u16string> path = ReadQuoted(line, ']');
+    return path ? NormalizedKeyPath(Utf8FromUtf16(*path)) : "";
+}
+
+// Normalized paths of the keys to read: each given one and its Wow6432Node
+// counterpart. Empty when every key is to be read.
+std::vector<std::string> SelectedPaths(std::span<const std::string_view> keyPaths)
+{
+    std::vector<std::string> selected;
+    for (const std::string_view keyPath : keyPaths) {
+        selected.push_back(NormalizedKeyPath(keyPath));
+        if (const std::optional<std::string> counterpart = WineRegistry::Wow64Counterpart(keyPath))
+            selected.push_back(NormalizedKeyPath(*counterpart));
+    }
+    return selected;
+}
+
+bool IsSelected(std::string_view normalizedPath, const std::vector<std::string>& selected)
+{
+    if (selected.empty())
+        return true;
+    return std::any_of(selected.begin(), selected.end(), [normalizedPath](const std::string& path) {
+        return normalizedPath.starts_with(path)
+            && (normalizedPath.size() == path.size() || normalizedPath[path.size()] == '\\');
+    });
+}
+
+// The file's bytes when it is a regular file; opened without blocking so that
+// a FIFO or a device in its place cannot stop the program.
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& file)
+{
+    const int descriptor = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
         return std::nullopt;
-    return std::string(root) + '\\' + std::string(kWow64Node)
-        + std::string(path.substr(root.size()));
+    struct stat status { };
+    std::string bytes;
+    bool complete = fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
+    if (complete) {
+        bytes.resize(static_cast<std::size_t>(status.st_size));
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t count = read(descriptor, bytes.data() + done, bytes.size() - done);
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count <= 0)
+                break;  // the file shrank while it was read
+            done += static_cast<std::size_t>(count);
+        }
+        bytes.resize(done);
+    }
+    close(descriptor);
+    if (!complete)
+        return std::nullopt;
+    return bytes;
 }
 
 }  // namespace
@@ -338,25 +421,29 @@ std::u16string RegistryValue::Utf16() const
     return text;
 }
 
-std::optional<WineRegistry> WineRegistry::Parse(std::string_view text)
+std::optional<WineRegistry> WineRegistry::Parse(
+    std::string_view text, std::span<const std::string_view> keyPaths)
 {
     LineReader lines(text);
     std::string_view line;
     if (!lines.Next(line) || TrimmedRight(line) != kHeader)
         return std::nullopt;
 
+    const std::vector<std::string> selected = SelectedPaths(keyPaths);
     WineRegistry registry;
-    Values* currentKey = nullptr;  // none before the first key and after a bad key line
+    bool beforeFirstKey = true;
+    Values* currentKey = nullptr;  // none before the first key, after a bad key line, when skipped
     while (lines.Next(line)) {
         SkipSpaces(line);
         if (line.empty())
             continue;
         switch (line.front()) {
         case '[': {
-            line.remove_prefix(1);
-            const std::optional<std::u16string> path = ReadQuoted(line, ']');
-            const std::string normalized = path ? NormalizedKeyPath(Utf8FromUtf16(*path)) : "";
-            currentKey = normalized.empty() ? nullptr : &registry.keys_[normalized];
+            beforeFirstKey = false;
+            const std::string normalized = KeyLinePath(line.substr(1));
+            currentKey = normalized.empty() || !IsSelected(normalized, selected)
+                ? nullptr
+                : &registry.keys_[normalized];
             break;
         }
         case '@':
@@ -365,7 +452,7 @@ std::optional<WineRegistry> WineRegistry::Parse(std::string_view text)
                 ReadValueLine(line, lines, *currentKey);
             break;
         case '#':
-            if (currentKey == nullptr && ConsumePrefix(line, kArchitectureOption))
+            if (beforeFirstKey && ConsumePrefix(line, kArchitectureOption))
                 registry.is64Bit_ = TrimmedRight(line) == k64BitArchitecture;
             break;
         default:  // ';' comments, and lines Wine would skip as unreadable
@@ -375,14 +462,25 @@ std::optional<WineRegistry> WineRegistry::Parse(std::string_view text)
     return registry;
 }
 
-std::optional<WineRegistry> WineRegistry::Load(const std::filesystem::path& file)
+std::optional<WineRegistry> WineRegistry::Load(
+    const std::filesystem::path& file, std::span<const std::string_view> keyPaths)
 {
-    std::ifstream stream(file, std::ios::binary);
-    std::ostringstream text;
-    // Fails for an empty file too, which is no registry either.
-    if (!stream || !(text << stream.rdbuf()))
+    const std::optional<std::string> text = ReadRegularFile(file);
+    if (!text)
         return std::nullopt;
-    return Parse(text.view());
+    return Parse(*text, keyPaths);
+}
+
+std::optional<std::string> WineRegistry::Wow64Counterpart(std::string_view keyPath)
+{
+    const std::size_t rootStart = keyPath.find_first_not_of('\\');
+    if (rootStart == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t rootEnd = std::min(keyPath.find('\\', rootStart), keyPath.size());
+    if (FoldCase(keyPath.substr(rootStart, rootEnd - rootStart)) != kRedirectedRoot)
+        return std::nullopt;
+    return std::string(keyPath.substr(0, rootEnd)) + '\\' + std::string(kWow64Node)
+        + std::string(keyPath.substr(rootEnd));
 }
 
 bool WineRegistry::HasKey(std::string_view keyPath) const
@@ -399,15 +497,14 @@ bool WineRegistry::HasKey(std::string_view keyPath) const
 
 std::optional<std::string> WineRegistry::KeyFor32BitProgram(std::string_view keyPath) const
 {
-    const std::string normalized = NormalizedKeyPath(keyPath);
     if (is64Bit_) {
-        std::optional<std::string> redirected = Wow64Path(normalized);
+        std::optional<std::string> redirected = Wow64Counterpart(keyPath);
         if (redirected && HasKey(*redirected))
             return redirected;
     }
-    if (!HasKey(normalized))
+    if (!HasKey(keyPath))
         return std::nullopt;
-    return normalized;
+    return std::string(keyPath);
 }
 
 const RegistryValue* WineRegistry::FindValue(

@@ -1,5 +1,5 @@
 #include "installs/GameDir.h"
-#include "FakePrefix.h"
+#include "tests/support/FakeWinePrefix.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ std::string GameDirLine(std::string_view quoted)
 
 std::optional<std::string> ReadGameDirFrom(std::string_view registryText)
 {
-    const FakePrefix fake;
+    const FakeWinePrefix fake;
     fake.WriteRegistry(registryText);
     return ReadGameDir(fake.prefix(), kGameKeyPath);
 }
@@ -47,7 +47,7 @@ TEST(ReadGameDir, ReadsTheKeyA32BitProgramOpens)
                   Architecture::Win64)),
         std::nullopt);
 
-    const FakePrefix fake;  // no system.reg, then a folder in its place
+    const FakeWinePrefix fake;  // no system.reg, then a folder in its place
     EXPECT_EQ(ReadGameDir(fake.prefix(), kGameKeyPath), std::nullopt);
     std::filesystem::create_directory(fake.path() / "system.reg");
     EXPECT_EQ(ReadGameDir(fake.prefix(), kGameKeyPath), std::nullopt);

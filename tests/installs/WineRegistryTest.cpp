@@ -1,5 +1,5 @@
 #include "installs/WineRegistry.h"
-#include "FakePrefix.h"
+#include "tests/support/FakeWinePrefix.h"
 
 #include <gtest/gtest.h>
 
@@ -226,8 +226,8 @@ TEST(WineRegistry, ShowsThirtyTwoBitProgramsTheWow6432NodeFirstIn64BitRegistries
         = "[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam] 1\n";
     constexpr const char* kWow64Subkey
         = "[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam\\\\Sub] 1\n";
-    constexpr const char* kNativePath = "software\\ea games\\battlefield vietnam";
-    constexpr const char* kWow64Path = "software\\wow6432node\\ea games\\battlefield vietnam";
+    constexpr const char* kNativePath = "SOFTWARE\\EA GAMES\\Battlefield Vietnam";
+    constexpr const char* kWow64Path = "SOFTWARE\\Wow6432Node\\EA GAMES\\Battlefield Vietnam";
     struct Case {
         const char* name;
         Architecture architecture;
@@ -251,5 +251,5 @@ TEST(WineRegistry, ShowsThirtyTwoBitProgramsTheWow6432NodeFirstIn64BitRegistries
     }
     const WineRegistry outsideSoftware = ParseKeys(
         "[System\\\\Wow6432Node\\\\Setup] 1\n[System\\\\Setup] 1\n", Architecture::Win64);
-    EXPECT_EQ(outsideSoftware.KeyFor32BitProgram("System\\Setup"), "system\\setup");
+    EXPECT_EQ(outsideSoftware.KeyFor32BitProgram("System\\Setup"), "System\\Setup");
 }
