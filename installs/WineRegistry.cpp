@@ -77,7 +77,29 @@ public:
         return true;
     }
 
+    // Moves to the next line whose first character other than spaces is '[',
+    // passing over the lines between unread.
+    void SkipToKeyLine()
+    {
+        while (position_ < text_.size()) {
+            const std::size_t bracket = std::min(text_.find('[', position_), text_.size());
+            std::size_t lineStart = bracket;
+            while (lineStart > position_ && IsSpaceInLine(text_[lineStart - 1]))
+                --lineStart;
+            if (lineStart == position_ || text_[lineStart - 1] == '\n') {
+                position_ = lineStart;
+                return;
+            }
+            position_ = std::min(text_.find('\n', bracket), text_.size() - 1) + 1;
+        }
+    }
+
 private:
+    static bool IsSpaceInLine(char character)
+    {
+        return character != '\n' && (character == ' ' || (character >= '\t' && character <= '\r'));
+    }
+
     std::string_view text_;
     std::size_t position_ = 0;
 };
@@ -314,68 +336,98 @@ std::string NormalizedKeyPath(std::string_view keyPath)
     return normalized;
 }
 
-// A key line's path, case-folded with empty components dropped, read quickly
-// when it is plain ASCII with no escapes but doubled backslashes, as Wine
-// writes nearly every key; none for any other line, which the full reading
-// handles.
-bool ReadPlainKeyPath(std::string_view line, std::string& normalized)
-{
-    normalized.clear();
-    for (std::size_t index = 0; index < line.size(); ++index) {
-        const char character = line[index];
-        if (character == ']') {
-            if (normalized.ends_with('\\'))
-                normalized.pop_back();
-            return true;
-        }
-        if (character == '\\') {
-            if (++index == line.size() || line[index] != '\\')
-                return false;
-            if (!normalized.empty() && !normalized.ends_with('\\'))
-                normalized += '\\';
-            continue;
-        }
-        if (character < ' ' || character > '~' || character == '"')
-            return false;
-        normalized += character >= 'A' && character <= 'Z'
-            ? static_cast<char>(character - 'A' + 'a')
-            : character;
-    }
-    return false;
-}
-
 // The normalized path of a key line (after its '['); "" for a broken one.
 std::string KeyLinePath(std::string_view line)
 {
-    std::string normalized;
-    if (ReadPlainKeyPath(line, normalized))
-        return normalized;
     const std::optional<std::u16string> path = ReadQuoted(line, ']');
     return path ? NormalizedKeyPath(Utf8FromUtf16(*path)) : "";
 }
 
-// Normalized paths of the keys to read: each given one and its Wow6432Node
-// counterpart. Empty when every key is to be read.
-std::vector<std::string> SelectedPaths(std::span<const std::string_view> keyPaths)
-{
-    std::vector<std::string> selected;
-    for (const std::string_view keyPath : keyPaths) {
-        selected.push_back(NormalizedKeyPath(keyPath));
-        if (const std::optional<std::string> counterpart = WineRegistry::Wow64Counterpart(keyPath))
-            selected.push_back(NormalizedKeyPath(*counterpart));
+// The keys a reading keeps: each path given and its Wow6432Node counterpart,
+// with their subkeys; every key when none is given.
+class KeySelection {
+public:
+    explicit KeySelection(std::span<const std::string_view> keyPaths)
+    {
+        for (const std::string_view keyPath : keyPaths) {
+            paths_.push_back(NormalizedKeyPath(keyPath));
+            if (std::optional<std::string> counterpart = WineRegistry::Wow64Counterpart(keyPath))
+                paths_.push_back(NormalizedKeyPath(*counterpart));
+        }
     }
-    return selected;
-}
 
-bool IsSelected(std::string_view normalizedPath, const std::vector<std::string>& selected)
-{
-    if (selected.empty())
-        return true;
-    return std::any_of(selected.begin(), selected.end(), [normalizedPath](const std::string& path) {
-        return normalizedPath.starts_with(path)
-            && (normalizedPath.size() == path.size() || normalizedPath[path.size()] == '\\');
-    });
-}
+    // Whether the key line (after its '[') may name a kept key.
+    bool Keeps(std::string_view line) const
+    {
+        if (paths_.empty())
+            return true;
+        if (const std::optional<bool> plain = MatchPlain(line))
+            return *plain;
+        const std::string path = KeyLinePath(line);
+        return !path.empty()
+            && std::any_of(paths_.begin(), paths_.end(),
+                [&path](const std::string& kept) { return IsAtOrBelow(path, kept); });
+    }
+
+private:
+    static bool IsAtOrBelow(std::string_view path, std::string_view kept)
+    {
+        return path.starts_with(kept) && (path.size() == kept.size() || path[kept.size()] == '\\');
+    }
+
+    // Decides a key line written in plain ASCII, with no escapes but doubled
+    // backslashes as Wine writes nearly every key, while normalizing it: it
+    // stops at the first character where no kept path agrees, so most keys
+    // are passed over after a few characters. None for any other line.
+    std::optional<bool> MatchPlain(std::string_view line) const
+    {
+        if (paths_.size() > kMaxPlainPaths)
+            return std::nullopt;
+        std::uint64_t agreeing = (std::uint64_t{1} << paths_.size()) - 1;
+        std::size_t length = 0;  // of the normalized path so far
+        bool pendingSeparator = false;
+        // False once no kept path agrees; sets subkey when a kept path has ended.
+        bool subkey = false;
+        const auto append = [&](char character) {
+            for (std::size_t index = 0; index < paths_.size(); ++index) {
+                const std::string& kept = paths_[index];
+                if (length == kept.size() && character == '\\' && (agreeing >> index & 1) != 0)
+                    subkey = true;
+                if (length >= kept.size() || kept[length] != character)
+                    agreeing &= ~(std::uint64_t{1} << index);
+            }
+            ++length;
+            return agreeing != 0;
+        };
+        for (std::size_t index = 0; index < line.size() && !subkey; ++index) {
+            char character = line[index];
+            if (character == ']') {
+                for (std::size_t path = 0; path < paths_.size(); ++path) {
+                    if ((agreeing >> path & 1) != 0 && paths_[path].size() == length)
+                        return true;
+                }
+                return false;
+            }
+            if (character == '\\') {
+                if (++index == line.size() || line[index] != '\\')
+                    return std::nullopt;
+                pendingSeparator = length > 0;
+                continue;
+            }
+            if (character < ' ' || character > '~' || character == '"')
+                return std::nullopt;
+            if (character >= 'A' && character <= 'Z')
+                character = static_cast<char>(character - 'A' + 'a');
+            if ((pendingSeparator && !append('\\')) || (!subkey && !append(character)))
+                return subkey;
+            pendingSeparator = false;
+        }
+        return subkey ? std::optional<bool>(true) : std::nullopt;
+    }
+
+    static constexpr std::size_t kMaxPlainPaths = 64;  // one bit each in agreeing
+    std::vector<std::string> paths_;
+};
 
 // The file's bytes when it is a regular file; opened without blocking so that
 // a FIFO or a device in its place cannot stop the program.
@@ -429,7 +481,7 @@ std::optional<WineRegistry> WineRegistry::Parse(
     if (!lines.Next(line) || TrimmedRight(line) != kHeader)
         return std::nullopt;
 
-    const std::vector<std::string> selected = SelectedPaths(keyPaths);
+    const KeySelection selection(keyPaths);
     WineRegistry registry;
     bool beforeFirstKey = true;
     Values* currentKey = nullptr;  // none before the first key, after a bad key line, when skipped
@@ -440,10 +492,11 @@ std::optional<WineRegistry> WineRegistry::Parse(
         switch (line.front()) {
         case '[': {
             beforeFirstKey = false;
-            const std::string normalized = KeyLinePath(line.substr(1));
-            currentKey = normalized.empty() || !IsSelected(normalized, selected)
-                ? nullptr
-                : &registry.keys_[normalized];
+            line.remove_prefix(1);
+            const std::string path = selection.Keeps(line) ? KeyLinePath(line) : "";
+            currentKey = path.empty() ? nullptr : &registry.keys_[path];
+            if (currentKey == nullptr)
+                lines.SkipToKeyLine();
             break;
         }
         case '@':
