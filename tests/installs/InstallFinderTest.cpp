@@ -68,19 +68,6 @@ TEST(FindInstall, FindsTheSettingsFolderInTheSpellingOfWhatExistsAndCreatesTheRe
     }
 }
 
-TEST(FindInstall, FindsNothingWithoutAUsableValue)
-{
-    const FakeWinePrefix fake;
-    fake.WriteRegistry(FileBytes(QUAVEL_TEST_DATA "/system.reg.excerpt"));
-    const InstallLocation server = FindInstall(fake.prefix(), kServerKeyPath);
-    EXPECT_FALSE(server.found);
-    EXPECT_EQ(server.windowsFolder, "");
-    EXPECT_EQ(server.settingsFolder, fs::path());
-    EXPECT_EQ(server.publishPath, fs::path());
-    EXPECT_EQ(server.createError, 0);
-    EXPECT_EQ(fake.Entries("drive_c"), std::set<std::string>{});
-}
-
 TEST(FindInstall, ReportsFoldersOnDrivesThePrefixLacksAsMissing)
 {
     const FakeWinePrefix fake;
