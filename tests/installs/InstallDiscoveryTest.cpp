@@ -72,7 +72,8 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
         {"Lutris: a game file's prefix and ~/Games",
             {{"prefixes/bfv", {}, "C:\\G"}, {"Games/server", "C:\\S", {}}, {"Games/other", {}, {}}},
             {{".config/lutris/games/bfv-1.yml",
-                "name: BFV\ngame:\n  exe: {home}/x.exe\n  prefix: '{home}/prefixes/bfv'\n"}},
+                "system:\n  prefix: {home}/Games/other\ngame:\n  exe: {home}/x.exe\n  prefix: "
+                "'{home}/prefixes/bfv'\n"}},
             "", {Lutris, "Games/server"}, {Lutris, "prefixes/bfv"}},
         {"Bottles native and Flatpak, the newest first",
             {{".local/share/bottles/bottles/BFV", "C:\\S", "C:\\G"},

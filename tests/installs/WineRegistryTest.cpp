@@ -247,7 +247,7 @@ TEST(WineRegistry, ReadsOnlyTheKeysAskedForAndTheirCounterpartsAndSubkeys)
 {
     const std::vector<std::pair<std::string, bool>> keyLines = {
         {"[Software\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", true},
-        {"  [SOFTWARE\\\\ea games\\\\\\\\BATTLEFIELD VIETNAM SERVER\\\\] 1", true},
+        {"  [\\\\SOFTWARE\\\\ea games\\\\\\\\BATTLEFIELD VIETNAM SERVER\\\\] 1", true},
         {"[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", true},
         {"[Software\\\\EA GAMES\\\\Battlefield Vietnam Server\\\\Sub] 1", true},
         {"[\\x53oftware\\\\EA GAMES\\\\Battlefield Vietnam\\x20Server] 1", true},
