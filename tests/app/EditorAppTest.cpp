@@ -8,11 +8,13 @@
 #include "editor/ControlIds.h"
 #include "tests/app/WindowTesting.h"
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 
@@ -144,6 +146,17 @@ TEST_F(EditorAppLookTest, TextsStayReadableUnderADarkDesktopPalette)
         const QRectF pixels(area.topLeft() * ratio, area.size() * ratio);
         EXPECT_GE(TextContrast(painted, pixels.toRect()), 4.5) << face.name;
     }
+}
+
+TEST_F(EditorAppLookTest, OpenedVehicleListKeepsToItsRowsWithAScrollBar)
+{
+    window.show();
+    auto& list = ControlOf<QComboBox>(ControlId::VehicleBm21);
+    list.showPopup();
+    const QAbstractItemView& view = *list.view();
+    EXPECT_LE(view.height(), (list.maxVisibleItems() + 1) * view.sizeHintForRow(0));
+    EXPECT_TRUE(view.verticalScrollBar()->isVisible());
+    list.hidePopup();
 }
 
 TEST_F(EditorAppLookTest, EveryCaptionAndEntryFitsItsControl)
