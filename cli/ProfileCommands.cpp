@@ -3,7 +3,6 @@
 #include "cli/Assignment.h"
 #include "cli/Messages.h"
 #include "cli/ProfileLoading.h"
-#include "cli/ProfileTable.h"
 #include "profile/ProfileStore.h"
 
 #include <algorithm>
@@ -45,42 +44,6 @@ bool FileExists(const std::filesystem::path& path)
 }
 
 }  // namespace
-
-ExitStatus RunList(const Invocation&, Console& console)
-{
-    const ProfileStore store;
-    std::vector<std::string> names;
-    const int count = store.ListProfiles(names);
-    console.out << kDefaultProfileName << '\n';
-    // Below zero the names are a placeholder, not profiles.
-    for (int index = 0; index < count; ++index)
-        console.out << names[static_cast<std::size_t>(index)] << '\n';
-    if (count < 0) {
-        console.err << "Could not read the profiles of the current folder.\n";
-        return ExitStatus::Failed;
-    }
-    return ExitStatus::Success;
-}
-
-ExitStatus RunShow(const Invocation& invocation, Console& console)
-{
-    const std::string& name = invocation.arguments.front();
-    if (!CheckProfileName(name, console))
-        return ExitStatus::UsageError;
-    ProfileStore store;
-    // Showing writes nothing, so the default profile comes from the program
-    // itself; its Default.wst would hold the same values.
-    const std::optional<Profile> profile = IsDefaultProfileName(name)
-        ? BuiltInDefaultProfile()
-        : LoadProfileFile(store, name, console);
-    if (!profile)
-        return ExitStatus::Failed;
-    if (invocation.Has("--json"))
-        WriteProfileJson(*profile, console.out);
-    else
-        WriteProfileTable(*profile, console.out);
-    return ExitStatus::Success;
-}
 
 // All assignments are checked before the file is read and applied to a copy of
 // the profile before one atomic save: the file changes completely or not at all.
