@@ -80,12 +80,11 @@ bool HasProfileExtension(const std::filesystem::path& file)
     return extension == kProfileExtension && !file.stem().empty();
 }
 
+// The first refusal is the one reported.
 void Refuse(LaunchOptions& options, std::string refusal)
 {
-    if (options.request != LaunchRequest::Refuse) {
-        options.request = LaunchRequest::Refuse;
+    if (options.refusal.empty())
         options.refusal = std::move(refusal);
-    }
 }
 
 void OpenProfile(LaunchOptions& options, const std::filesystem::path& file)
@@ -142,6 +141,8 @@ LaunchOptions LaunchOptions::FromArguments(int argc, const char* const* argv)
     LaunchOptions options;
     for (std::size_t index = 0; index < arguments.size(); ++index)
         ReadArgument(arguments, index, options);
+    if (!options.refusal.empty())
+        options.request = LaunchRequest::Refuse;
     return options;
 }
 

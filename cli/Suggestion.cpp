@@ -47,7 +47,7 @@ std::optional<std::string_view> ClosestName(
         const std::string spelledCandidate = Spelled(candidate, spelling);
         const std::size_t distance = EditDistance(spelledTyped, spelledCandidate);
         const bool likelyTypo
-            = distance * 3 <= std::max(spelledTyped.size(), spelledCandidate.size());
+            = distance * 4 <= std::max(spelledTyped.size(), spelledCandidate.size());
         if (likelyTypo && (!closest || distance < closestDistance)) {
             closest = candidate;
             closestDistance = distance;

@@ -18,8 +18,8 @@ std::size_t EditDistance(std::string_view a, std::string_view b);
 // them (keys, teams, vehicles).
 enum class Spelling { Exact, Folded };
 
-// The first candidate nearest to typed, if at most a third of the longer of
-// the two differs; none otherwise.
+// The first candidate nearest to typed, if at most a quarter of the longer
+// of the two differs; none otherwise.
 std::optional<std::string_view> ClosestName(std::string_view typed,
     std::span<const std::string_view> candidates, Spelling spelling = Spelling::Exact);
 

@@ -119,6 +119,14 @@ std::string WeaponOff(std::string bytes, std::string_view team, int slot)
     return SwitchOffAfter(std::move(bytes), position);
 }
 
+std::string EditedDocument()
+{
+    std::string bytes = ReplaceAll(WithTeams("3/2"), "alternative=\"uaz\" changeType=\"1\"",
+        "alternative=\"t54\" changeType=\"2\"");
+    bytes = ReplaceAll(bytes, "alternative=\"OH-6\"", "alternative=\"submarine\"");
+    return WeaponOff(KitOff(bytes, "usarmy_recon_alt"), "ARVN", 2);
+}
+
 std::string GameDir(std::string_view windowsFolder)
 {
     return "\"GAMEDIR\"=\"" + ReplaceAll(std::string(windowsFolder), "\\", "\\\\") + "\"";

@@ -40,6 +40,10 @@ std::string KitOff(std::string bytes, std::string_view kit);
 // Weapon slot #slot of the team's element switched off.
 std::string WeaponOff(std::string bytes, std::string_view team, int slot);
 
+// ARVN against US Army; blue Scout without its alternative kit, red weapon slot
+// #2 off, the UAZ replaced by the T-54, and the OH-6 by a vehicle the game lacks.
+std::string EditedDocument();
+
 // "GAMEDIR"="C:\\Games" for the folder C:\Games, escaped as Wine writes it.
 std::string GameDir(std::string_view windowsFolder);
 // system.reg in Wine's text format with a key for the server and one for the game,

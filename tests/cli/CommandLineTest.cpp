@@ -38,7 +38,8 @@ std::vector<Scenario> CommandLineScenarios()
         Misuse("TooManyArguments", {"show", "a", "b"}, "Too many arguments for show."),
         Misuse("ArgumentForList", {"list", "extra"}, "Too many arguments for list."),
         Misuse("UnknownOption", {"show", "a", "--bogus"}, "Unknown option \"--bogus\" for show."),
-        Misuse("OptionOfAnotherCommand", {"list", "--json"}, "Unknown option \"--json\" for list."),
+        Misuse("OptionOfAnotherCommand", {"targets", "--json"},
+            "Unknown option \"--json\" for targets."),
         Misuse("ValueForFlag", {"show", "a", "--json=yes"}, "--json takes no value."),
         Misuse("MissingTarget", {"publish", "a"}, "publish needs --to TARGET."),
         Misuse("SetWithoutAssignment", {"set", "a"}, "Too few arguments for set."),
@@ -59,7 +60,8 @@ std::vector<Scenario> CommandLineScenarios()
                 HasSubstr("CLASS: assault, engineer, antitank, scout"), HasSubstr("Special Forces"),
                 HasSubstr("KA-25 Hormone (KA-25)"), HasSubstr("OH-6 Loach (OH-6)"))),
         Tool("Version_PrintsTheProjectVersion", {"--version"})
-            .Prints("quavel-cli " QUAVEL_VERSION "\n"),
+            .Prints(::testing::MatchesRegex(
+                "quavel-cli " QUAVEL_VERSION "\nCopyright .*\nLicense: MIT .*\n")),
         Tool("DoubleDash_EndsOptions", {"show", "--", "--json"})
             .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\n"),
         Tool("OptionValue_AfterEquals", {"publish", "Alpha", "--to=cwd"}, alpha)
