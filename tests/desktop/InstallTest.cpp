@@ -9,11 +9,9 @@
 #include <QMimeDatabase>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <span>
 
 namespace {
@@ -22,40 +20,6 @@ QByteArray ReadAll(const QString& file)
 {
     QFile stream(file);
     return stream.open(QIODevice::ReadOnly) ? stream.readAll() : QByteArray("<missing>");
-}
-
-// The keys of the desktop entry's main group.
-std::map<QString, QString> DesktopEntryKeys(const QByteArray& entry)
-{
-    std::map<QString, QString> keys;
-    bool mainGroup = false;
-    for (const QByteArray& line : entry.split('\n')) {
-        if (line.startsWith('['))
-            mainGroup = line == "[Desktop Entry]";
-        const qsizetype equals = line.indexOf('=');
-        if (mainGroup && !line.startsWith('#') && equals > 0)
-            keys[QString::fromUtf8(line.left(equals))] = QString::fromUtf8(line.mid(equals + 1));
-    }
-    return keys;
-}
-
-// The text of the metainfo's first element of each name, and the newest
-// (first listed) release's version as "release".
-std::map<QString, QString> MetainfoFacts(const QByteArray& metainfo)
-{
-    std::map<QString, QString> facts;
-    QXmlStreamReader reader(metainfo);
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const QString name = reader.name().toString();
-        if (name == "release")
-            facts.try_emplace(name, reader.attributes().value("version").toString());
-        else if (!QStringList{"component", "description", "provides", "releases"}.contains(name))
-            facts.try_emplace(name, reader.readElementText(QXmlStreamReader::IncludeChildElements));
-    }
-    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
-    return facts;
 }
 
 // A check by a program from a Debian package: its arguments and a test of
@@ -134,22 +98,21 @@ TEST_F(InstallTest, PutsDownTheProgramsAndTheirFilesAndNothingElse)
     EXPECT_EQ(ReadAll(Installed(kScalableIcon)), ReadAll(QStringLiteral(QUAVEL_ICON_SVG)));
 }
 
+// The validators check the form; these lines are what the build fills in.
 TEST_F(InstallTest, DesktopEntryAndMetainfoNameTheProgramItsFilesAndItsLicence)
 {
-    std::map<QString, QString> keys = DesktopEntryKeys(ReadAll(Installed(kDesktopEntry)));
-    std::map<QString, QString> facts = MetainfoFacts(ReadAll(Installed(kMetainfo)));
-    const std::pair<QString, QString> expected[] = {
-        {keys["Exec"], "quavel --menu %f"},
-        {keys["MimeType"], "application/x-quavel-profile;"},
-        {keys["Icon"], QUAVEL_APPLICATION_ID},
-        {facts["id"], QUAVEL_APPLICATION_ID},
-        {facts["launchable"], QUAVEL_APPLICATION_ID ".desktop"},
-        {facts["project_license"], "MIT"},
-        {facts["release"], QUAVEL_VERSION},
-        {facts["mediatype"], "application/x-quavel-profile"},
+    const std::pair<const char*, QByteArray> expected[] = {
+        {kDesktopEntry, "\nExec=quavel --menu %f\n"},
+        {kDesktopEntry, "\nMimeType=application/x-quavel-profile;\n"},
+        {kDesktopEntry, "\nIcon=" QUAVEL_APPLICATION_ID "\n"},
+        {kMetainfo, "<id>" QUAVEL_APPLICATION_ID "</id>"},
+        {kMetainfo, "<launchable type=\"desktop-id\">" QUAVEL_APPLICATION_ID ".desktop<"},
+        {kMetainfo, "<project_license>MIT</project_license>"},
+        {kMetainfo, "<releases>\n    <release version=\"" QUAVEL_VERSION "\""},
+        {kMetainfo, "<mediatype>application/x-quavel-profile</mediatype>"},
     };
-    for (const auto& [actual, wanted] : expected)
-        EXPECT_EQ(actual.toStdString(), wanted.toStdString());
+    for (const auto& [file, text] : expected)
+        EXPECT_TRUE(ReadAll(Installed(file)).contains(text)) << file << ": " << text.toStdString();
 }
 
 TEST_F(InstallTest, ValidatorsAcceptTheDesktopFiles)
