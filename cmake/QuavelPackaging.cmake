@@ -25,7 +25,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A tool for a game, not a game: Debian's games section holds games only,
+# whose programs go to /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The shared libraries' packages, found by dpkg-shlibdeps (package dpkg-dev).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET quavel)

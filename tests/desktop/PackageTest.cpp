@@ -43,7 +43,7 @@ TEST(PackageTest, DebianPackageHoldsTheInstallAndNamesItsLibraries)
 
     const ChildResult fields = RunChild(
         QStringLiteral("dpkg-deb"), {"--field", package, "Package", "Version", "Section"});
-    EXPECT_EQ(fields.out, "Package: quavel\nVersion: " QUAVEL_VERSION "\nSection: games\n");
+    EXPECT_EQ(fields.out, "Package: quavel\nVersion: " QUAVEL_VERSION "\nSection: utils\n");
     const QStringList depends = PackageNames(QString::fromUtf8(
         RunChild(QStringLiteral("dpkg-deb"), {"--field", package, "Depends"}).out));
     for (const char* library : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libpugixml1v5",
