@@ -2,6 +2,7 @@
 
 #include "cli/Assignment.h"
 #include "cli/ProfileLoading.h"
+#include "cli/ShowCommand.h"
 
 #include <optional>
 
@@ -11,10 +12,9 @@ ExitStatus RunDiff(const Invocation& invocation, Console& console)
     const std::string& second = invocation.arguments[1];
     if (!CheckProfileName(first, console) || !CheckProfileName(second, console))
         return ExitStatus::UsageError;
-    ProfileStore store;
-    const std::optional<Profile> before = ReadNamedProfile(store, first, console);
+    const std::optional<Profile> before = ReadProfileForShowing(first, console);
     const std::optional<Profile> after
-        = before ? ReadNamedProfile(store, second, console) : std::nullopt;
+        = before ? ReadProfileForShowing(second, console) : std::nullopt;
     // Trouble is 2, as diff has it, since 1 means "they differ".
     if (!after)
         return ExitStatus::UsageError;

@@ -40,10 +40,3 @@ std::optional<Profile> LoadNamedProfile(
     return IsDefaultProfileName(name) ? RestoreDefaultProfile(store, console)
                                       : LoadProfileFile(store, name, console);
 }
-
-std::optional<Profile> ReadNamedProfile(
-    ProfileStore& store, const std::string& name, Console& console)
-{
-    return IsDefaultProfileName(name) ? BuiltInDefaultProfile()
-                                      : LoadProfileFile(store, name, console);
-}

@@ -28,8 +28,3 @@ std::optional<Profile> RestoreDefaultProfile(ProfileStore& store, Console& conso
 // RestoreDefaultProfile for "Default", else LoadProfileFile.
 std::optional<Profile> LoadNamedProfile(
     ProfileStore& store, const std::string& name, Console& console);
-
-// For commands that only read: the built-in profile for "Default", writing no
-// file (its Default.wst would hold the same values), else LoadProfileFile.
-std::optional<Profile> ReadNamedProfile(
-    ProfileStore& store, const std::string& name, Console& console);

@@ -43,10 +43,17 @@ ExitStatus RunShow(const Invocation& invocation, Console& console)
     const std::optional<ProfileWriter> write = ChosenWriter(invocation, console);
     if (!write || !CheckProfileName(name, console))
         return ExitStatus::UsageError;
-    ProfileStore store;
-    const std::optional<Profile> profile = ReadNamedProfile(store, name, console);
+    const std::optional<Profile> profile = ReadProfileForShowing(name, console);
     if (!profile)
         return ExitStatus::Failed;
     (*write)(*profile, console.out);
     return ExitStatus::Success;
+}
+
+std::optional<Profile> ReadProfileForShowing(const std::string& name, Console& console)
+{
+    if (IsDefaultProfileName(name))
+        return BuiltInDefaultProfile();
+    ProfileStore store;
+    return LoadProfileFile(store, name, console);
 }
