@@ -19,12 +19,12 @@ struct AboutItem {
     ItemKind kind;
     QRect units;  // x, y, width, height in dialog units
     const char* text;
-    QImage (*picture)();
+    QImage (*picture)(qreal devicePixelRatio);
     const char* address;  // opened by a click; the links open their own text
 };
 
 constexpr AboutItem aboutItems[] = {
-    {ItemKind::Picture, {28, 36, 21, 20}, nullptr, [] { return IconImage(32); }, nullptr},
+    {ItemKind::Picture, {28, 36, 21, 20}, nullptr, [](qreal ratio) { return IconImage(32, ratio); }, nullptr},
     {ItemKind::Picture, {28, 8, 233, 25}, nullptr, BannerImage, nullptr},
     {ItemKind::Title, {52, 36, 220, 8}, "Battlefield Vietnam Quavel v1.0 beta 1a", nullptr,
         nullptr},
@@ -73,10 +73,11 @@ QLabel* CreateLabel(const AboutItem& item, QWidget* box)
     auto* label = new QLabel(box);
     const QRect area = DialogUnitsToPixels(item.units, box->font());
     if (item.kind == ItemKind::Picture) {
-        // A picture keeps its own size, placed at the item's corner.
-        const QPixmap picture = QPixmap::fromImage(item.picture());
+        // A picture keeps its own size, placed at the item's corner, and has
+        // as many pixels as the screen shows in that size.
+        const QPixmap picture = QPixmap::fromImage(item.picture(box->devicePixelRatioF()));
         label->setPixmap(picture);
-        label->setGeometry(QRect(area.topLeft(), picture.size()));
+        label->setGeometry(QRect(area.topLeft(), picture.deviceIndependentSize().toSize()));
         return label;
     }
     label->setText(QString::fromUtf8(item.text));

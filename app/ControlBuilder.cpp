@@ -4,7 +4,7 @@
 #include "controls/StyledButton.h"
 #include "controls/StyledComboBox.h"
 #include "controls/StyledLabel.h"
-#include "editor/WindowControls.h"
+#include "panels/WindowControls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -110,8 +110,7 @@ QWidget& ControlBuilder::Create(const ControlSpec& entry)
         return CreateLabel(window_, caption, Qt::AlignLeft | Qt::AlignVCenter);
     case ControlKind::TeamHeading:
         return CreateTeamHeading(window_, caption);
-    case ControlKind::DropDown:
-        return *new QComboBox(&window_);
+    case ControlKind::DropDown:  // plain colours, but the same guard against a stray wheel
     case ControlKind::StyledDropDown:
         return *new StyledComboBox(&window_);
     case ControlKind::ClassBox:

@@ -5,7 +5,7 @@
 // them by converting dialog units with the window's font, and registers each
 // addressed control under its identifier, which is also its object name.
 
-#include "app/ControlTable.h"
+#include "panels/ControlTable.h"
 
 #include <QFont>
 

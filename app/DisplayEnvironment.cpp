@@ -1,14 +1,17 @@
 #include "app/DisplayEnvironment.h"
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -54,23 +57,76 @@ bool AcceptsConnection(std::string_view address)
     return connected;
 }
 
-// DISPLAY is [host]:number[.screen]; a display without a host, or on host
-// "unix", is served by a local socket.
+// Catches what is written to the error stream while it lives. A pipe holds
+// 64 KiB before a writer blocks, far more than the line or two caught here.
+class ErrorStreamCapture {
+public:
+    ErrorStreamCapture()
+    {
+        if (::pipe2(pipe_, O_CLOEXEC) != 0)
+            return;
+        savedStream_ = ::dup(STDERR_FILENO);
+        ::dup2(pipe_[1], STDERR_FILENO);
+    }
+    ~ErrorStreamCapture()
+    {
+        Restore();
+        ::close(pipe_[0]);
+    }
+    ErrorStreamCapture(const ErrorStreamCapture&) = delete;
+    ErrorStreamCapture& operator=(const ErrorStreamCapture&) = delete;
+
+    // Ends the capture: what was written, without the white space around it.
+    std::string Finish()
+    {
+        Restore();
+        std::string text;
+        char buffer[256];
+        for (ssize_t got; (got = ::read(pipe_[0], buffer, sizeof buffer)) > 0;)
+            text.append(buffer, static_cast<std::size_t>(got));
+        const std::size_t first = text.find_first_not_of(" \n");
+        return first == std::string::npos
+            ? std::string()
+            : text.substr(first, text.find_last_not_of(" \n") - first + 1);
+    }
+
+private:
+    void Restore()
+    {
+        if (savedStream_ < 0)
+            return;
+        ::dup2(savedStream_, STDERR_FILENO);
+        ::close(savedStream_);
+        savedStream_ = -1;
+        ::close(pipe_[1]);
+    }
+
+    int pipe_[2] = {-1, -1};
+    int savedStream_ = -1;
+};
+
+// Connects the way the toolkit will, authority and connection set-up
+// included, so that a server that refuses us is found here too. libxcb
+// writes the server's reason for a refusal straight to the error stream;
+// caught there, it becomes part of the one-line message.
 std::optional<std::string> X11Problem(const std::string& display)
 {
     if (display.empty())
         return "DISPLAY is not set";
-    const std::size_t colon = display.rfind(':');
-    if (colon == std::string::npos)
-        return "DISPLAY \"" + display + "\" is not a display name";
-    const std::string host = display.substr(0, colon);
-    if (!host.empty() && host != "unix")
-        return std::nullopt;  // remote or forwarded displays are left to the toolkit
-    const std::string number = display.substr(colon + 1, display.find('.', colon) - colon - 1);
-    const std::string socketPath = "/tmp/.X11-unix/X" + number;
-    if (AcceptsConnection(socketPath) || AcceptsConnection(std::string(1, '\0') + socketPath))
+    // Left open until the program ends: when its last client leaves, a bare X
+    // server (Xvfb, xinit) resets, and would still be resetting when the
+    // toolkit connects a moment later.
+    static std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> trialConnection(
+        nullptr, xcb_disconnect);
+    ErrorStreamCapture capture;
+    trialConnection.reset(xcb_connect(display.c_str(), nullptr));
+    const int error = xcb_connection_has_error(trialConnection.get());
+    const std::string refusal = capture.Finish();
+    if (error == 0)
         return std::nullopt;
-    return "cannot connect to X display " + display;
+    if (error == XCB_CONN_CLOSED_PARSE_ERR)
+        return "DISPLAY \"" + display + "\" is not a display name";
+    return "cannot connect to X display " + display + (refusal.empty() ? "" : ": " + refusal);
 }
 
 std::optional<std::string> WaylandProblem(const DisplayEnvironment& environment)

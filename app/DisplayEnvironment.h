@@ -1,8 +1,10 @@
 #pragma once
 
-// Whether the window system can be reached, decided from the environment
-// before the toolkit starts, so that a program started without a display says
-// so in one line instead of aborting inside the toolkit's platform plugin.
+// Whether the window system can be reached, decided before the toolkit starts
+// from the environment and one trial connection, so that a program without a
+// usable display says so in one line instead of aborting inside the toolkit's
+// platform plugin: no display set, no server listening, or an X server that
+// refuses the connection (no authority, wrong cookie).
 
 #include <optional>
 #include <string>

@@ -2,8 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
-
-#include <QStyle>
+#include "controls/WindowStyle.h"
 
 #include <string>
 
@@ -11,10 +10,7 @@ EditorApp::EditorApp(int& argc, char** argv)
     : workingFolderOnly_(HasWorkingFolderSwitch(argc, argv))
     , application_(argc, argv)
 {
-    // Fusion's light palette keeps the window's fixed colours readable under
-    // a dark desktop theme.
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setPalette(QApplication::style()->standardPalette());
+    WindowStyle::Install();
 }
 
 bool EditorApp::HasWorkingFolderSwitch(int argc, const char* const* argv)
@@ -28,7 +24,8 @@ bool EditorApp::HasWorkingFolderSwitch(int argc, const char* const* argv)
 int EditorApp::Run()
 {
     QtDialogs dialogs;
-    MainWindow window(dialogs, workingFolderOnly_);
+    MainWindow window(
+        dialogs, workingFolderOnly_ ? PublishScope::WorkingFolderOnly : PublishScope::Installs);
     dialogs.SetOwner(&window);
     return window.RunModal();
 }

@@ -5,27 +5,32 @@
 #include "app/DialogUnits.h"
 #include "app/Pictures.h"
 #include "app/RoutingTable.h"
-#include "editor/ControlIds.h"
+#include "installs/WinePrefix.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QListWidget>
 
-MainWindow::MainWindow(Dialogs& dialogs, bool workingFolderOnly, QWidget* parent)
+MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
     : QDialog(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , controls_(BuildControls(*this))
-    , editor_(controls_, dialogs)
+    , teamKit_(controls_)
+    , weaponSlots_(controls_)
+    , vehicles_(controls_)
+    , profileList_(controls_)
+    , publishTargets_(controls_)
+    , session_(dialogs, *this)
 {
     setWindowTitle(QStringLiteral("Battlefield Vietnam Quavel v1.0 beta 1a"));
     setWindowIcon(ApplicationIcon());
     setFixedSize(DialogUnitsToPixels(QRect(QPoint(), kClientSizeInDialogUnits), font()).size());
     for (const Route& route : routingTable)
         Connect(route);
-    editor_.state.workingFolderOnly = workingFolderOnly;
-    editor_.Start();
+    vehicles_.FillMapFilter();
+    teamKit_.ApplyAppearance();
+    teamKit_.FillTeamLists();
+    vehicles_.FillVehicleLists();
+    session_.Start(WinePrefix::FromEnvironment(), scope);
 }
 
 WindowControls MainWindow::BuildControls(QWidget& window)
@@ -40,14 +45,14 @@ void MainWindow::Connect(const Route& route)
     const auto run = [this, route] { Run(route.action, route.id); };
     switch (route.notification) {
     case Notification::Clicked:
-        connect(&controls_.Get<QAbstractButton>(route.id), &QAbstractButton::clicked, this, run);
+        connect(&controls_.GetAs<QAbstractButton>(route.id), &QAbstractButton::clicked, this, run);
         break;
     case Notification::Activated:
-        connect(&controls_.Get<QComboBox>(route.id), &QComboBox::activated, this, run);
+        connect(&controls_.GetAs<QComboBox>(route.id), &QComboBox::activated, this, run);
         break;
     case Notification::SelectionChanged:
-        connect(
-            &controls_.Get<QListWidget>(route.id), &QListWidget::itemSelectionChanged, this, run);
+        connect(&controls_.GetAs<QListWidget>(route.id), &QListWidget::itemSelectionChanged, this,
+            run);
         break;
     }
 }
@@ -55,27 +60,32 @@ void MainWindow::Connect(const Route& route)
 void MainWindow::Run(Action action, int id)
 {
     switch (action) {
-    case Action::TeamChanged:
-        editor_.teamKit.TeamChanged(FindTeamSide(id).value());
+    case Action::ChooseTeam:
+        teamKit_.TeamChosen(session_, FindTeamSide(id).value());
         break;
-    case Action::ApplyClassBox: {
+    case Action::ClickClassBox: {
         const ClassRowPosition position = FindClassRow(id).value();
-        editor_.teamKit.ApplyClassBox(position.side, position.row);
+        teamKit_.ClassBoxClicked(session_, position.side, position.row);
         break;
     }
-    case Action::UpdateClassBox: {
+    case Action::ClickKitBox: {
         const ClassRowPosition position = FindClassRow(id).value();
-        editor_.teamKit.UpdateClassBox(position.side, position.row);
+        teamKit_.KitBoxClicked(session_, position.side, position.row);
         break;
     }
-    case Action::MarkModified:
-        editor_.state.SetModified(true);
+    case Action::ClickWeaponBox: {
+        const WeaponSlotPosition position = FindWeaponSlot(id).value();
+        weaponSlots_.WeaponClicked(session_, position.side, position.slot);
+        break;
+    }
+    case Action::ChooseSubstitute:
+        vehicles_.SubstituteChosen(session_, id - ControlId::FirstVehicle);
         break;
     case Action::ApplyMapFilter:
-        editor_.vehicles.ApplyMapFilter();
+        vehicles_.ApplyMapFilter();
         break;
-    case Action::ResetVehicleSubstitutes:
-        editor_.vehicles.ResetVehicleSubstitutes();
+    case Action::ResetSubstitutes:
+        vehicles_.ResetClicked(session_);
         break;
     case Action::ShowAbout:
         ShowAbout();
@@ -84,34 +94,63 @@ void MainWindow::Run(Action action, int id)
         close();  // the same path as the window's close box
         break;
     case Action::SwitchProfile:
-        editor_.profiles.SwitchToSelected();
+        session_.SwitchTo(profileList_.SelectedRow());
         break;
     case Action::NewProfile:
-        editor_.profiles.New();
+        session_.New();
         break;
     case Action::SaveProfile:
-        editor_.profiles.Save();
+        session_.Save();
         break;
     case Action::RevertProfile:
-        editor_.profiles.Revert();
+        session_.Revert();
         break;
     case Action::SaveProfileAs:
-        editor_.profiles.SaveAs();
+        session_.SaveAs();
         break;
     case Action::Publish:
-        editor_.publisher.Publish();
+        session_.Publish(publishTargets_.Checked());
         break;
     }
     // Ends the modal run without the close path: there is nothing left to save.
-    if (editor_.state.fatalError)
+    if (session_.failed())
         done(kFatalExitCode);
+}
+
+void MainWindow::ShowProfile(const Profile& profile)
+{
+    teamKit_.ShowTeams(profile);
+    weaponSlots_.ShowWeapons(profile);
+    teamKit_.ShowKits(profile);
+    vehicles_.ShowVehicles(profile);
+}
+
+void MainWindow::ShowProfileEntries(const std::vector<std::string>& entries)
+{
+    profileList_.ShowEntries(entries);
+}
+
+void MainWindow::ShowSelectedEntry(int entry)
+{
+    profileList_.Select(entry);
+}
+
+void MainWindow::ShowSaveAndRevert(bool enabled)
+{
+    controls_.Get<ControlId::SaveButton>().setEnabled(enabled);
+    controls_.Get<ControlId::RevertButton>().setEnabled(enabled);
+}
+
+void MainWindow::ShowPublishTargets(const PublishTargets& targets)
+{
+    publishTargets_.Offer(targets);
 }
 
 int MainWindow::RunModal()
 {
-    if (!editor_.state.fatalError)
+    if (!session_.failed())
         exec();
-    return editor_.state.fatalError ? kFatalExitCode : 0;
+    return session_.failed() ? kFatalExitCode : 0;
 }
 
 void MainWindow::ShowAbout()
@@ -124,7 +163,7 @@ void MainWindow::reject() { }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!editor_.Close()) {
+    if (!session_.Close()) {
         event->ignore();
         return;
     }

@@ -3,21 +3,28 @@
 // The editor's one window, shown modally for the whole life of the program.
 //
 // How data flows: a profile file (NAME.wst in the working folder) is read by
-// the ProfileStore into a Profile record, which Editor::ProfileToControls
-// copies into the controls of the three panels (teams and kits, weapon slots,
-// vehicles). From then on the edits live in the controls; EditorState only
-// notes that there are some. Right before a write, Editor::ControlsToProfile
-// copies the controls back into the record, and the ProfileStore writes the
-// record into its held document and saves that as the file again.
+// the ProfileStore into the Profile record of the EditingSession, which the
+// window shows through its three panels (teams and kits, weapon slots,
+// vehicles). Each user action on a control goes through the routing table to
+// a panel, which hands it to the session as an edit of that record, or
+// straight to a session command (New, Save, Publish, ...). The session writes
+// the record into its held document and saves that as the file again, and
+// tells the window what to show through the SessionView calls below.
 //
 // The window itself only builds its controls from the control table, routes
-// the user's actions on them through the routing table to the Editor, and
-// keeps every way of closing on the one close path. The one way around it is
-// a fatal condition (a working folder or Default.wst that cannot be written),
-// which ends the window at once and the program with kFatalExitCode.
+// the user's actions, shows what the session reports and keeps every way of
+// closing on the one close path. The one way around it is a fatal condition
+// (a working folder or Default.wst that cannot be written), which ends the
+// window at once and the program with kFatalExitCode.
 
-#include "editor/Editor.h"
-#include "editor/WindowControls.h"
+#include "panels/ProfileListBox.h"
+#include "panels/PublishTargetButtons.h"
+#include "panels/TeamKitPanel.h"
+#include "panels/VehiclePanel.h"
+#include "panels/WeaponSlotPanel.h"
+#include "panels/WindowControls.h"
+#include "session/EditingSession.h"
+#include "session/SessionView.h"
 
 #include <QDialog>
 
@@ -25,21 +32,13 @@ class Dialogs;
 enum class Action;
 struct Route;
 
-class MainWindow : public QDialog {
+class MainWindow : public QDialog, private SessionView {
     Q_OBJECT
 public:
-    // workingFolderOnly: publish only into the working folder.
     explicit MainWindow(
-        Dialogs& dialogs, bool workingFolderOnly = false, QWidget* parent = nullptr);
+        Dialogs& dialogs, PublishScope scope = PublishScope::Installs, QWidget* parent = nullptr);
 
-    // The control with this identifier (ControlIds.h), or nullptr.
-    QWidget* Control(int id) const { return controls_.Find(id); }
-    template <class ControlClass> ControlClass* Control(int id) const
-    {
-        return qobject_cast<ControlClass*>(Control(id));
-    }
-
-    Editor& editor() { return editor_; }
+    const EditingSession& session() const { return session_; }
 
     // Shows the window modally until it is closed, unless start-up has
     // already failed; the program's exit status.
@@ -59,6 +58,17 @@ private:
     void Run(Action action, int id);
     void ShowAbout();
 
+    void ShowProfile(const Profile& profile) override;
+    void ShowProfileEntries(const std::vector<std::string>& entries) override;
+    void ShowSelectedEntry(int entry) override;
+    void ShowSaveAndRevert(bool enabled) override;
+    void ShowPublishTargets(const PublishTargets& targets) override;
+
     WindowControls controls_;
-    Editor editor_;
+    TeamKitPanel teamKit_;
+    WeaponSlotPanel weaponSlots_;
+    VehiclePanel vehicles_;
+    ProfileListBox profileList_;
+    PublishTargetButtons publishTargets_;
+    EditingSession session_;
 };

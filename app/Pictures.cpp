@@ -32,10 +32,12 @@ QPainterPath ShieldPath()
     return shield;
 }
 
-// A fully transparent image to draw on.
-QImage BlankImage(QSize size)
+// A fully transparent image of this size in device-independent pixels, with
+// as many pixels as the ratio asks for, so that it stays sharp on the screen.
+QImage BlankImage(QSize size, qreal devicePixelRatio)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
     return image;
 }
@@ -50,9 +52,9 @@ QFont PixelFont(int pixels, QFont::Weight weight)
 
 }  // namespace
 
-QImage IconImage(int size)
+QImage IconImage(int size, qreal devicePixelRatio)
 {
-    QImage image = BlankImage(QSize(size, size));
+    QImage image = BlankImage(QSize(size, size), devicePixelRatio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 32.0, size / 32.0);
@@ -81,19 +83,19 @@ QIcon ApplicationIcon()
     return icon;
 }
 
-QImage BannerImage()
+QImage BannerImage(qreal devicePixelRatio)
 {
-    QImage image = BlankImage(QSize(350, 41));
+    QImage image = BlankImage(QSize(350, 41), devicePixelRatio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient band(0, 0, 350, 0);
     band.setColorAt(0, darkOlive);
     band.setColorAt(1, deepOlive);
-    painter.fillRect(image.rect(), band);
+    painter.fillRect(QRect(0, 0, 350, 41), band);
     painter.fillRect(QRect(0, 39, 350, 2), olive);
 
-    painter.drawImage(QPoint(5, 4), IconImage(32));
+    painter.drawImage(QPoint(5, 4), IconImage(32, devicePixelRatio));
     painter.setPen(cream);
     painter.setFont(PixelFont(24, QFont::Bold));
     painter.drawText(QRect(46, 0, 110, 39), Qt::AlignLeft | Qt::AlignVCenter, "Quavel");
@@ -103,9 +105,9 @@ QImage BannerImage()
     return image;
 }
 
-QImage DonateButtonImage()
+QImage DonateButtonImage(qreal devicePixelRatio)
 {
-    QImage image = BlankImage(QSize(62, 31));
+    QImage image = BlankImage(QSize(62, 31), devicePixelRatio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 

@@ -10,9 +10,12 @@
 
 // The icon in the sizes window frames and task bars ask for: 16, 32 and 48 pixels.
 QIcon ApplicationIcon();
+// Sizes below are in device-independent pixels; each picture is drawn with
+// devicePixelRatio image pixels to each of them.
+
 // The icon drawn at size × size pixels, transparent around the shield.
-QImage IconImage(int size);
+QImage IconImage(int size, qreal devicePixelRatio = 1);
 // 350 × 41 pixels: the program's name on a dark olive band.
-QImage BannerImage();
+QImage BannerImage(qreal devicePixelRatio);
 // 62 × 31 pixels: a "Donate" pill, transparent around it.
-QImage DonateButtonImage();
+QImage DonateButtonImage(qreal devicePixelRatio);

@@ -3,6 +3,7 @@
 #include "app/TextPrompt.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -38,6 +39,17 @@ constexpr std::array answers{
     Answer{QMessageBox::Cancel, MessageAnswer::Cancel},
 };
 
+// Texts hold file names as the file system spells them.
+QString Text(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+std::string Bytes(const QString& text)
+{
+    return QFile::encodeName(text).toStdString();
+}
+
 MessageAnswer AnswerOf(int pressed, const ButtonSet& set)
 {
     const auto found = std::ranges::find(answers, pressed, &Answer::button);
@@ -51,25 +63,25 @@ QWidget* QtDialogs::Owner() const
     return owner ? owner.data() : QApplication::activeWindow();
 }
 
-MessageAnswer QtDialogs::ShowApplicationMessage(const QString& text, MessageButtons buttons)
+MessageAnswer QtDialogs::ShowApplicationMessage(const std::string& text, MessageButtons buttons)
 {
     const ButtonSet& set = *std::ranges::find(buttonSets, buttons, &ButtonSet::buttons);
     QMessageBox box(
-        set.icon, QCoreApplication::applicationName(), text, set.standardButtons, Owner());
+        set.icon, QCoreApplication::applicationName(), Text(text), set.standardButtons, Owner());
     return AnswerOf(box.exec(), set);
 }
 
-void QtDialogs::ShowWindowMessage(const QString& title, const QString& text)
+void QtDialogs::ShowWindowMessage(const std::string& title, const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, Owner());
+    QMessageBox box(QMessageBox::NoIcon, Text(title), Text(text), QMessageBox::Ok, Owner());
     box.exec();
 }
 
 // Qt's own dialog rather than the desktop's: it behaves the same everywhere
 // and leaves the process's current folder alone.
-std::optional<QString> QtDialogs::AskSaveFileName(const QString& startFolder)
+std::optional<std::string> QtDialogs::AskSaveFileName(const std::string& startFolder)
 {
-    QFileDialog dialog(Owner(), QString(), startFolder, QStringLiteral("WST Files (*.wst)"));
+    QFileDialog dialog(Owner(), QString(), Text(startFolder), QStringLiteral("WST Files (*.wst)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The name field starts empty: Qt would take a wildcard name such as "*.wst"
@@ -77,14 +89,14 @@ std::optional<QString> QtDialogs::AskSaveFileName(const QString& startFolder)
     dialog.setDefaultSuffix(QStringLiteral("wst"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return Bytes(dialog.selectedFiles().constFirst());
 }
 
-std::optional<QString> QtDialogs::AskText(const QString& caption, const QString& prompt)
+std::optional<std::string> QtDialogs::AskText(const std::string& caption, const std::string& prompt)
 {
     TextPrompt question;
-    if (question.Run(Owner(), caption, prompt, QString(), TextPrompt::Echo::Plain)
+    if (question.Run(Owner(), Text(caption), Text(prompt), QString(), TextPrompt::Echo::Plain)
         != TextPrompt::Ok)
         return std::nullopt;
-    return question.ResultText();
+    return Bytes(question.ResultText());
 }

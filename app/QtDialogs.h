@@ -4,7 +4,7 @@
 // the save dialog for .wst files and the text prompt, all over the owner
 // window (the main window).
 
-#include "editor/Dialogs.h"
+#include "session/Dialogs.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -18,10 +18,10 @@ public:
     }
     void SetOwner(QWidget* window) { owner = window; }
 
-    MessageAnswer ShowApplicationMessage(const QString& text, MessageButtons buttons) override;
-    void ShowWindowMessage(const QString& title, const QString& text) override;
-    std::optional<QString> AskSaveFileName(const QString& startFolder) override;
-    std::optional<QString> AskText(const QString& caption, const QString& prompt) override;
+    MessageAnswer ShowApplicationMessage(const std::string& text, MessageButtons buttons) override;
+    void ShowWindowMessage(const std::string& title, const std::string& text) override;
+    std::optional<std::string> AskSaveFileName(const std::string& startFolder) override;
+    std::optional<std::string> AskText(const std::string& caption, const std::string& prompt) override;
 
 private:
     QWidget* Owner() const;

@@ -1,13 +1,16 @@
 // LoadProfile, SaveProfile and ListProfiles over folders of 1,000 and 10,000
 // profiles, each a copy of the default document, beside a bare pugixml parse and
-// raw save of the same files as the baseline. Our save writes atomically and
-// flushes to disk; BareParseAndSaveFlushed adds the same flush to the baseline.
+// raw save of the same files as the baseline. Our load checks each document
+// with expat first; BareParseAndCheck adds the same bare expat parse to the
+// baseline. Our save writes atomically and flushes to disk;
+// BareParseAndSaveFlushed adds the same flushed write to the baseline.
 
 #include "profile/AtomicFile.h"
 #include "profile/DefaultDocument.h"
 #include "profile/ProfileStore.h"
 
 #include <benchmark/benchmark.h>
+#include <expat.h>
 #include <pugixml.hpp>
 
 #include <cstdio>
@@ -126,6 +129,24 @@ void BareParse(benchmark::State& state)
     }
 }
 
+// Reads the bytes once, then parses them with both parsers, as a load does.
+void BareParseAndCheck(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    const fs::path folder = FolderOf(count).path();
+    int i = 0;
+    for (auto _ : state) {
+        std::string bytes;
+        ReadFileBytes(folder / (ProfileFolder::Name(i++ % count) + ".wst"), bytes);
+        XML_Parser parser = XML_ParserCreate(nullptr);
+        benchmark::DoNotOptimize(
+            XML_Parse(parser, bytes.data(), static_cast<int>(bytes.size()), XML_TRUE));
+        XML_ParserFree(parser);
+        pugi::xml_document document;
+        benchmark::DoNotOptimize(document.load_buffer(bytes.data(), bytes.size()));
+    }
+}
+
 void ListProfiles(benchmark::State& state)
 {
     ProfileStore store(FolderOf(static_cast<int>(state.range(0))).path());
@@ -139,6 +160,7 @@ void ListProfiles(benchmark::State& state)
 
 BENCHMARK(LoadProfile)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BareParse)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BareParseAndCheck)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(SaveProfile)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(LoadAndSaveProfile)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BareParseAndSave)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -10,5 +10,14 @@ if(TARGET quavel_app)
     target_compile_definitions(window_startup_benchmark PRIVATE
         MAIN_WINDOW_PROBE="$<TARGET_FILE:main_window_probe>"
         BARE_DIALOG_PROBE="$<TARGET_FILE:bare_dialog_probe>")
+    target_include_directories(window_startup_benchmark PRIVATE ${PROJECT_SOURCE_DIR})
     add_dependencies(window_startup_benchmark main_window_probe bare_dialog_probe)
+
+    # The same probes on an X server of their own (package xvfb).
+    quavel_add_benchmark(xvfb_startup_benchmark XvfbStartupBenchmark.cpp)
+    target_compile_definitions(xvfb_startup_benchmark PRIVATE
+        MAIN_WINDOW_PROBE="$<TARGET_FILE:main_window_probe>"
+        BARE_DIALOG_PROBE="$<TARGET_FILE:bare_dialog_probe>")
+    target_include_directories(xvfb_startup_benchmark PRIVATE ${PROJECT_SOURCE_DIR})
+    add_dependencies(xvfb_startup_benchmark main_window_probe bare_dialog_probe)
 endif()

@@ -165,4 +165,45 @@ constexpr bool IsMapRowAvailable(const MapEntry& map, int panelRow)
     return panelRow >= 0 && panelRow < 32 && ((map.vehicleMask >> panelRow) & 1u) != 0;
 }
 
+// The tables' invariants, checked where they are written.
+namespace Invariants {
+
+constexpr bool VehicleIdsAreRowsAndNamesUnique()
+{
+    for (int row = 0; row < kVehicleCount; ++row) {
+        const VehicleEntry& vehicle = vehicles[static_cast<std::size_t>(row)];
+        if (vehicle.id != row || FindVehicleIndex(vehicle.internalName) != row
+            || vehicle.internalName.size() > 31)
+            return false;
+    }
+    return true;
+}
+
+constexpr bool PanelRowsArePermutation()
+{
+    for (int vehicle = 0; vehicle < kVehicleCount; ++vehicle) {
+        const int row = PanelRowOfVehicle(vehicle);
+        if (row < 0 || vehicleOfPanelRow[static_cast<std::size_t>(row)] != vehicle)
+            return false;
+    }
+    return true;
+}
+
+constexpr bool KitSlotsCoverEveryColumnOnce()
+{
+    unsigned columns = 0;
+    for (int column : kitColumnOfSlot)
+        columns |= 1u << column;
+    unsigned usedSlots = 0;
+    for (const KitClass& kitClass : kitClasses)
+        usedSlots |= (1u << kitClass.primarySlot) | (1u << kitClass.secondarySlot);
+    return columns == 0xFFu && usedSlots == 0xFFu;
+}
+
+static_assert(VehicleIdsAreRowsAndNamesUnique(), "a vehicle's id is not its row, or names repeat");
+static_assert(PanelRowsArePermutation(), "the vehicle panel lists a vehicle twice or not at all");
+static_assert(KitSlotsCoverEveryColumnOnce(), "a kit column or slot is used twice or not at all");
+
+}  // namespace Invariants
+
 }  // namespace GameCatalog

@@ -6,7 +6,6 @@
 #include "cli/ListCommand.h"
 #include "cli/ProfileCommands.h"
 #include "cli/PublishCommand.h"
-#include "cli/PublishTarget.h"
 #include "cli/ShowCommand.h"
 #include "cli/TargetsCommand.h"
 

@@ -1,7 +1,7 @@
 #include "cli/DiffCommand.h"
 
 #include "cli/Assignment.h"
-#include "cli/ProfileLoading.h"
+#include "cli/ProfileName.h"
 #include "cli/ShowCommand.h"
 
 #include <optional>

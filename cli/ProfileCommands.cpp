@@ -1,9 +1,10 @@
 #include "cli/ProfileCommands.h"
 
 #include "cli/Assignment.h"
-#include "cli/Messages.h"
-#include "cli/ProfileLoading.h"
+#include "cli/ProfileName.h"
+#include "cli/TerminalSession.h"
 #include "profile/ProfileStore.h"
+#include "session/Messages.h"
 
 #include <algorithm>
 #include <system_error>
@@ -37,12 +38,6 @@ bool MakesTeamsEqual(const std::vector<Assignment>& assignments, const Profile& 
     return changesTeam && profile.red.team == profile.blue.team;
 }
 
-bool FileExists(const std::filesystem::path& path)
-{
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
-
 }  // namespace
 
 // All assignments are checked before the file is read and applied to a copy of
@@ -58,21 +53,19 @@ ExitStatus RunSet(const Invocation& invocation, Console& console)
         console.err << Messages::kCannotSaveOverDefault << '\n';
         return ExitStatus::Failed;
     }
-    ProfileStore store;
-    std::optional<Profile> profile = LoadProfileFile(store, name, console);
-    if (!profile)
+    TerminalSession terminal(console);
+    EditingSession& session = terminal.session;
+    if (!session.Open(name))
         return ExitStatus::Failed;
-    for (const Assignment& assignment : *assignments)
-        ApplyAssignment(assignment, *profile);
-    if (MakesTeamsEqual(*assignments, *profile)) {
+    session.edits().Apply([&](Profile& profile) {
+        for (const Assignment& assignment : *assignments)
+            ApplyAssignment(assignment, profile);
+    });
+    if (MakesTeamsEqual(*assignments, session.profile())) {
         console.err << Messages::kTeamsMustDiffer << '\n';
         return ExitStatus::Failed;
     }
-    if (store.SaveProfile(*profile) != 1) {
-        console.err << Messages::kUnableToSave << '\n';
-        return ExitStatus::Failed;
-    }
-    return ExitStatus::Success;
+    return session.Save() ? ExitStatus::Success : ExitStatus::Failed;
 }
 
 // Like the window's New: a copy of Default.wst, which is first written from
@@ -80,17 +73,10 @@ ExitStatus RunSet(const Invocation& invocation, Console& console)
 ExitStatus RunNew(const Invocation& invocation, Console& console)
 {
     const std::string& name = invocation.arguments.front();
-    if (IsDefaultProfileName(name)) {
-        console.err << Messages::kCannotSaveOverDefault << '\n';
+    TerminalSession terminal(console);
+    if (const std::optional<std::string_view> refusal = terminal.session.CreateProfile(name)) {
+        console.err << *refusal << '\n';
         return ExitStatus::Failed;
     }
-    ProfileStore store;
-    if (!FileExists(store.ProfilePath(kDefaultProfileName))
-        && !RestoreDefaultProfile(store, console))
-        return ExitStatus::Failed;
-    if (!store.CreateProfileFile(name)) {
-        console.err << Messages::kCouldNotCreateProfile << '\n';
-        return ExitStatus::Failed;
-    }
-    return LoadProfileFile(store, name, console) ? ExitStatus::Success : ExitStatus::Failed;
+    return terminal.session.Open(name) ? ExitStatus::Success : ExitStatus::Failed;
 }

@@ -1,11 +1,11 @@
 #include "cli/PublishCommand.h"
 
-#include "cli/Messages.h"
-#include "cli/ProfileLoading.h"
-#include "cli/PublishTarget.h"
+#include "cli/ProfileName.h"
+#include "cli/TerminalSession.h"
 #include "installs/InstallFinder.h"
 #include "profile/AtomicFile.h"
-#include "profile/ProfileStore.h"
+#include "session/Messages.h"
+#include "session/PublishTargets.h"
 
 #include <cerrno>
 #include <system_error>
@@ -15,15 +15,10 @@ namespace {
 
 constexpr std::string_view kBackupExtension = ".bak";
 
-struct Destination {
-    std::filesystem::path path;  // empty when the install's drive has no host folder
-    std::string text;            // as messages show it
-};
-
 enum class Backup { None, KeepReplacedFile };
 
 struct PublishOptions {
-    const PublishTarget* target = nullptr;
+    const PublishTargetEntry* target = nullptr;
     Backup backup = Backup::None;
 };
 
@@ -46,7 +41,8 @@ std::optional<PublishOptions> ReadOptions(const Invocation& invocation, Console&
 }
 
 // Every install is looked up before any folder is created, as the window does.
-bool AllInstallsFound(const WinePrefix& prefix, const PublishTarget& target, Console& console)
+bool AllInstallsFound(
+    const WinePrefix& prefix, const PublishTargetEntry& target, Console& console)
 {
     for (const InstallKind& install : target.installs) {
         const InstallLookup lookup = LookUpInstall(prefix, install.keyPath);
@@ -60,23 +56,17 @@ bool AllInstallsFound(const WinePrefix& prefix, const PublishTarget& target, Con
 
 // Creates the settings folders; a failure the window reports is reported, and
 // publishing there then fails with its own message.
-std::vector<Destination> PrepareInstallDestinations(
-    const WinePrefix& prefix, const PublishTarget& target, Console& console)
+std::vector<PublishDestination> PrepareInstallDestinations(
+    const WinePrefix& prefix, const PublishTargetEntry& target, Console& console)
 {
-    std::vector<Destination> destinations;
-    for (const InstallKind& install : target.installs) {
-        const InstallLocation location = FindInstall(prefix, install.keyPath);
-        if (IsReportedCreateError(location.createError))
-            console.err << Messages::CouldNotCreateDirectory(location.SettingsFolderText()) << '\n';
-        const std::string windowsPath
-            = location.SettingsFolderText() + '\\' + std::string(kPublishFileName);
-        destinations.push_back({location.publishPath,
-            location.publishPath.empty() ? windowsPath : location.publishPath.string()});
-    }
+    ConsoleDialogs dialogs(console);
+    std::vector<PublishDestination> destinations;
+    for (const InstallKind& install : target.installs)
+        destinations.push_back(PrepareInstallDestination(prefix, install, dialogs).value_or(PublishDestination{}));
     return destinations;
 }
 
-std::optional<Destination> WorkingFolderDestination(Console& console)
+std::optional<PublishDestination> CurrentFolderDestination(Console& console)
 {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::current_path(error);
@@ -85,19 +75,19 @@ std::optional<Destination> WorkingFolderDestination(Console& console)
         return std::nullopt;
     }
     const std::filesystem::path path = folder / kPublishFileName;
-    return Destination{path, path.string()};
+    return PublishDestination{path, path.string()};
 }
 
 // The destinations of the target, its settings folders created; none after a
 // message when an install was not found.
-std::optional<std::vector<Destination>> PrepareDestinations(
-    const PublishTarget& target, Console& console)
+std::optional<std::vector<PublishDestination>> PrepareDestinations(
+    const PublishTargetEntry& target, Console& console)
 {
     if (target.installs.empty()) {
-        std::optional<Destination> destination = WorkingFolderDestination(console);
+        std::optional<PublishDestination> destination = CurrentFolderDestination(console);
         if (!destination)
             return std::nullopt;
-        return std::vector<Destination>{std::move(*destination)};
+        return std::vector<PublishDestination>{std::move(*destination)};
     }
     const WinePrefix prefix = WinePrefix::FromEnvironment();
     if (!AllInstallsFound(prefix, target, console))
@@ -120,20 +110,18 @@ int BackUpFile(const std::filesystem::path& path)
     return WriteFileAtomically(backup, bytes);
 }
 
-bool PublishTo(ProfileStore& store, const Profile& profile, const Destination& destination,
-    Backup backup, Console& console)
+bool PublishTo(EditingSession& session, const PublishDestination& destination, Backup backup,
+    Console& console)
 {
-    if (destination.path.empty()) {
-        console.err << Messages::ErrorPublishingTo(destination.text, ENOENT) << '\n';
-        return false;
-    }
-    const int backupError = backup == Backup::KeepReplacedFile ? BackUpFile(destination.path) : 0;
+    const int backupError = backup == Backup::KeepReplacedFile && !destination.path.empty()
+        ? BackUpFile(destination.path)
+        : 0;
     if (backupError != 0) {
         console.err << "Could not keep a copy of:\n"
                     << destination.text << "\nError: " << backupError << '\n';
         return false;
     }
-    if (const int error = store.ExportProfile(profile, destination.path)) {
+    if (const int error = session.PublishTo(destination)) {
         console.err << Messages::ErrorPublishingTo(destination.text, error) << '\n';
         return false;
     }
@@ -149,18 +137,17 @@ ExitStatus RunPublish(const Invocation& invocation, Console& console)
     const std::optional<PublishOptions> options = ReadOptions(invocation, console);
     if (!options || !CheckProfileName(name, console))
         return ExitStatus::UsageError;
-    const std::optional<std::vector<Destination>> destinations
+    const std::optional<std::vector<PublishDestination>> destinations
         = PrepareDestinations(*options->target, console);
     if (!destinations)
         return ExitStatus::Failed;
-    ProfileStore store;
-    const std::optional<Profile> profile = LoadNamedProfile(store, name, console);
-    if (!profile)
+    TerminalSession terminal(console);
+    if (!terminal.session.Open(name))
         return ExitStatus::Failed;
     // Like the window, a failure for one destination does not stop the next.
     bool allPublished = true;
-    for (const Destination& destination : *destinations)
+    for (const PublishDestination& destination : *destinations)
         allPublished
-            = PublishTo(store, *profile, destination, options->backup, console) && allPublished;
+            = PublishTo(terminal.session, destination, options->backup, console) && allPublished;
     return allPublished ? ExitStatus::Success : ExitStatus::Failed;
 }

@@ -1,7 +1,8 @@
 #include "cli/ShowCommand.h"
 
-#include "cli/ProfileLoading.h"
+#include "cli/ProfileName.h"
 #include "cli/ProfileTable.h"
+#include "cli/TerminalSession.h"
 
 #include <array>
 #include <optional>
@@ -54,6 +55,8 @@ std::optional<Profile> ReadProfileForShowing(const std::string& name, Console& c
 {
     if (IsDefaultProfileName(name))
         return BuiltInDefaultProfile();
-    ProfileStore store;
-    return LoadProfileFile(store, name, console);
+    TerminalSession terminal(console);
+    if (!terminal.session.Open(name))
+        return std::nullopt;
+    return terminal.session.profile();
 }

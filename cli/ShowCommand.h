@@ -14,5 +14,6 @@ ExitStatus RunShow(const Invocation& invocation, Console& console);
 
 // A profile for a command that only reads it: the built-in profile for
 // "Default", writing no file (its Default.wst would hold the same values),
-// else NAME.wst; none after the window's messages when that cannot be read.
+// else NAME.wst opened by an editing session; none after the session's
+// messages when that cannot be read.
 std::optional<Profile> ReadProfileForShowing(const std::string& name, Console& console);

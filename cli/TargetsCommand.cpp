@@ -1,8 +1,8 @@
 #include "cli/TargetsCommand.h"
 
-#include "cli/InstallLookup.h"
 #include "installs/InstallFinder.h"
 #include "installs/WinePath.h"
+#include "session/InstallLookup.h"
 
 #include <system_error>
 

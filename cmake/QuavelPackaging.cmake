@@ -31,7 +31,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The shared libraries' packages, found by dpkg-shlibdeps (package dpkg-dev).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET quavel)
-    # The toolkit loads its window-system plugins at run time, unseen by dpkg-shlibdeps.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+    # The toolkit loads its window-system plugins at run time, and the window's
+    # font by name; dpkg-shlibdeps sees neither.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 endif()
 include(CPack)

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <span>
 
@@ -25,14 +26,26 @@ struct StyleRoles {
 
 template <class Base> class StyledControl : public Base {
 public:
-    bool SetBackgroundColor(QColor color) { return SetColor(roles.background, allGroups, color); }
+    // Until a text colour is set, the text takes black or white, whichever
+    // reads better on this background: the palette's text colour was chosen
+    // for the palette's own faces.
+    bool SetBackgroundColor(QColor color)
+    {
+        if (!hasOwnTextColor)
+            SetColor(roles.text, enabledGroups, ReadableTextColor(color));
+        return SetColor(roles.background, allGroups, color);
+    }
     bool GetBackgroundColor(QColor& color) const
     {
         color = this->palette().color(roles.background.front());
         return true;
     }
     // Disabled text keeps the style's own colour, so a disabled control still looks disabled.
-    bool SetTextColor(QColor color) { return SetColor(roles.text, enabledGroups, color); }
+    bool SetTextColor(QColor color)
+    {
+        hasOwnTextColor = true;
+        return SetColor(roles.text, enabledGroups, color);
+    }
     bool GetTextColor(QColor& color) const
     {
         color = this->palette().color(roles.text.front());
@@ -142,6 +155,19 @@ private:
         return std::ranges::find(userInput, type) != userInput.end();
     }
 
+    // The crossing point of the contrast ratios of black and of white text
+    // lies at a relative luminance of 0.179.
+    static QColor ReadableTextColor(QColor background)
+    {
+        const auto linear = [](float channel) {
+            return channel <= 0.04045f ? channel / 12.92f
+                                       : std::pow((channel + 0.055f) / 1.055f, 2.4f);
+        };
+        const float luminance = 0.2126f * linear(background.redF())
+            + 0.7152f * linear(background.greenF()) + 0.0722f * linear(background.blueF());
+        return luminance > 0.179f ? QColor(Qt::black) : QColor(Qt::white);
+    }
+
     bool SetColor(std::span<const QPalette::ColorRole> colorRoles,
         std::span<const QPalette::ColorGroup> groups, QColor color)
     {
@@ -156,4 +182,5 @@ private:
     StyleRoles roles;
     std::optional<QString> toolTipText;
     bool interactive = true;
+    bool hasOwnTextColor = false;
 };

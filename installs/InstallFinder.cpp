@@ -41,27 +41,44 @@ std::string InstallLocation::SettingsFolderText() const
 
 InstallLocation FindInstall(const WinePrefix& prefix, std::string_view keyPath)
 {
-    InstallLocation install;
     std::optional<std::string> windowsFolder = ReadGameDir(prefix, keyPath);
     if (!windowsFolder)
-        return install;
-    install.found = true;
-    install.windowsFolder = std::move(*windowsFolder);
+        return {};
+    return InstallInPrefix(prefix, std::move(*windowsFolder), FolderCreation::Create);
+}
 
-    const std::string windowsSettingsFolder = install.SettingsFolderText();
-    std::optional<std::filesystem::path> settingsFolder
-        = MapWindowsPath(prefix, windowsSettingsFolder);
-    if (!settingsFolder) {
+InstallLocation InstallInPrefix(
+    const WinePrefix& prefix, std::string windowsFolder, FolderCreation creation)
+{
+    InstallLocation install;
+    install.found = true;
+    install.windowsFolder = std::move(windowsFolder);
+    std::optional<std::filesystem::path> folder = MapWindowsPath(prefix, install.windowsFolder);
+    if (!folder) {
         install.createError = ENOENT;
         return install;
     }
-    install.settingsFolder = std::move(*settingsFolder);
-    install.createError = CreateFolderWithParents(install.settingsFolder);
-    // Mapped after the creation, so that an existing file of any spelling is found.
-    install.publishPath
-        = MapWindowsPath(prefix, windowsSettingsFolder + '\\' + std::string(kPublishFileName))
-              .value_or(std::filesystem::path());
+    install.folder = std::move(*folder);
+    PlaceSettingsFolder(install, creation);
     return install;
+}
+
+InstallLocation InstallInFolder(const std::filesystem::path& folder, FolderCreation creation)
+{
+    InstallLocation install;
+    install.found = true;
+    install.folder = folder;
+    PlaceSettingsFolder(install, creation);
+    return install;
+}
+
+void PlaceSettingsFolder(InstallLocation& install, FolderCreation creation)
+{
+    install.settingsFolder = FollowPathIgnoringCase(install.folder, kSettingsSubfolder);
+    if (creation == FolderCreation::Create)
+        install.createError = CreateFolderWithParents(install.settingsFolder);
+    // Matched after the creation, so that an existing file of any spelling is found.
+    install.publishPath = FollowPathIgnoringCase(install.settingsFolder, kPublishFileName);
 }
 
 bool IsReportedCreateError(int errorCode)

@@ -15,11 +15,14 @@
 inline constexpr std::string_view kSettingsSubfolder = "\\Mods\\bfvietnam\\save\\GameModeSettings";
 inline constexpr std::string_view kPublishFileName = "CustomCombat.wst";
 
+enum class FolderCreation { Create, LookOnly };
+
 struct InstallLocation {
-    bool found = false;         // the key held a usable GAMEDIR
-    std::string windowsFolder;  // GAMEDIR as read
+    bool found = false;         // the key held a usable GAMEDIR, or a folder was chosen
+    std::string windowsFolder;  // GAMEDIR as read; empty for a chosen folder
     // Host paths; empty when not found or when the prefix has no link for the
     // folder's drive. Existing folders and files keep their spelling on disk.
+    std::filesystem::path folder;  // the install folder
     std::filesystem::path settingsFolder;
     std::filesystem::path publishPath;
     // errno of creating the settings folder; 0 when it exists or was created.
@@ -34,6 +37,16 @@ struct InstallLocation {
 // prefix and creates it with every missing parent. A drive without a link
 // counts as a missing path (ENOENT).
 InstallLocation FindInstall(const WinePrefix& prefix, std::string_view keyPath);
+
+// The install at windowsFolder (a GAMEDIR) of prefix, its settings folder
+// created only when asked.
+InstallLocation InstallInPrefix(
+    const WinePrefix& prefix, std::string windowsFolder, FolderCreation creation);
+// An install folder chosen by hand, native or in any prefix: no registry is read.
+InstallLocation InstallInFolder(const std::filesystem::path& folder, FolderCreation creation);
+// Finds the settings folder below install.folder (existing folders matched
+// ignoring case), creates it when asked, and sets the publish path.
+void PlaceSettingsFolder(InstallLocation& install, FolderCreation creation);
 
 // The creation failures the user is told about: the path is bad or a part of
 // it is missing. Every other failure passes silently; publishing there fails

@@ -57,19 +57,12 @@ std::string SpellingOnDisk(const std::filesystem::path& folder, std::string_view
 
 }  // namespace
 
-std::optional<std::filesystem::path> MapWindowsPath(
-    const WinePrefix& prefix, std::string_view windowsPath)
+std::filesystem::path FollowPathIgnoringCase(
+    const std::filesystem::path& folder, std::string_view relativePath)
 {
-    if (!StartsWithDrive(windowsPath))
-        return std::nullopt;
-    const std::filesystem::path drive = prefix.DriveLink(windowsPath[0]);
-    std::error_code error;
-    if (!std::filesystem::is_directory(drive, error))  // a dangling link is no drive either
-        return std::nullopt;
-
-    std::filesystem::path hostPath = drive;
+    std::filesystem::path hostPath = folder;
     int depth = 0;
-    for (const std::string_view component : Components(windowsPath.substr(2))) {
+    for (const std::string_view component : Components(relativePath)) {
         if (component == ".")
             continue;
         if (component == "..") {
@@ -83,4 +76,16 @@ std::optional<std::filesystem::path> MapWindowsPath(
         ++depth;
     }
     return hostPath;
+}
+
+std::optional<std::filesystem::path> MapWindowsPath(
+    const WinePrefix& prefix, std::string_view windowsPath)
+{
+    if (!StartsWithDrive(windowsPath))
+        return std::nullopt;
+    const std::filesystem::path drive = prefix.DriveLink(windowsPath[0]);
+    std::error_code error;
+    if (!std::filesystem::is_directory(drive, error))  // a dangling link is no drive either
+        return std::nullopt;
+    return FollowPathIgnoringCase(drive, windowsPath.substr(2));
 }

@@ -19,3 +19,9 @@
 // has no link to a folder for that drive.
 std::optional<std::filesystem::path> MapWindowsPath(
     const WinePrefix& prefix, std::string_view windowsPath);
+
+// folder with relativePath's components appended, each in the spelling of an
+// existing entry that matches it ignoring case, else as written; separators,
+// "." and ".." as above, never climbing above folder.
+std::filesystem::path FollowPathIgnoringCase(
+    const std::filesystem::path& folder, std::string_view relativePath);

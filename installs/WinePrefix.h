@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <utility>
 
+// The prefix in the home folder that Wine uses when $WINEPREFIX is not set.
+inline constexpr const char* kDefaultPrefixName = ".wine";
+
 class WinePrefix {
 public:
     explicit WinePrefix(std::filesystem::path folder)

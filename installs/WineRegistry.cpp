@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <sstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -16,7 +19,7 @@ constexpr std::string_view kHeader = "WINE REGISTRY Version 2";
 constexpr std::string_view kArchitectureOption = "#arch=";
 constexpr std::string_view k64BitArchitecture = "win64";
 constexpr std::string_view kRedirectedRoot = "software";  // case-folded
-constexpr std::string_view kWow64Node = "wow6432node";
+constexpr std::string_view kWow64Node = "Wow6432Node";
 
 enum class DataEncoding { Quoted, Hex, Dword };
 
@@ -74,7 +77,29 @@ public:
         return true;
     }
 
+    // Moves to the next line whose first character other than spaces is '[',
+    // passing over the lines between unread.
+    void SkipToKeyLine()
+    {
+        while (position_ < text_.size()) {
+            const std::size_t bracket = std::min(text_.find('[', position_), text_.size());
+            std::size_t lineStart = bracket;
+            while (lineStart > position_ && IsSpaceInLine(text_[lineStart - 1]))
+                --lineStart;
+            if (lineStart == position_ || text_[lineStart - 1] == '\n') {
+                position_ = lineStart;
+                return;
+            }
+            position_ = std::min(text_.find('\n', bracket), text_.size() - 1) + 1;
+        }
+    }
+
 private:
+    static bool IsSpaceInLine(char character)
+    {
+        return character != '\n' && (character == ' ' || (character >= '\t' && character <= '\r'));
+    }
+
     std::string_view text_;
     std::size_t position_ = 0;
 };
@@ -311,16 +336,126 @@ std::string NormalizedKeyPath(std::string_view keyPath)
     return normalized;
 }
 
-// Where a 32-bit program's view of HKLM\Software lies in a 64-bit registry;
-// none for paths outside Software.
-std::optional<std::string> Wow64Path(const std::string& normalizedPath)
+// The normalized path of a key line (after its '['); "" for a broken one.
+std::string KeyLinePath(std::string_view line)
 {
-    const std::string_view path = normalizedPath;
-    const std::string_view root = path.substr(0, path.find('\\'));
-    if (root != kRedirectedRoot)
+    const std::optional<std::u16string> path = ReadQuoted(line, ']');
+    return path ? NormalizedKeyPath(Utf8FromUtf16(*path)) : "";
+}
+
+// The keys a reading keeps: each path given and its Wow6432Node counterpart,
+// with their subkeys; every key when none is given.
+class KeySelection {
+public:
+    explicit KeySelection(std::span<const std::string_view> keyPaths)
+    {
+        for (const std::string_view keyPath : keyPaths) {
+            paths_.push_back(NormalizedKeyPath(keyPath));
+            if (std::optional<std::string> counterpart = WineRegistry::Wow64Counterpart(keyPath))
+                paths_.push_back(NormalizedKeyPath(*counterpart));
+        }
+    }
+
+    // Whether the key line (after its '[') may name a kept key.
+    bool Keeps(std::string_view line) const
+    {
+        if (paths_.empty())
+            return true;
+        if (const std::optional<bool> plain = MatchPlain(line))
+            return *plain;
+        const std::string path = KeyLinePath(line);
+        return !path.empty()
+            && std::any_of(paths_.begin(), paths_.end(),
+                [&path](const std::string& kept) { return IsAtOrBelow(path, kept); });
+    }
+
+private:
+    static bool IsAtOrBelow(std::string_view path, std::string_view kept)
+    {
+        return path.starts_with(kept) && (path.size() == kept.size() || path[kept.size()] == '\\');
+    }
+
+    // Decides a key line written in plain ASCII, with no escapes but doubled
+    // backslashes as Wine writes nearly every key, while normalizing it: it
+    // stops at the first character where no kept path agrees, so most keys
+    // are passed over after a few characters. None for any other line.
+    std::optional<bool> MatchPlain(std::string_view line) const
+    {
+        if (paths_.size() > kMaxPlainPaths)
+            return std::nullopt;
+        std::uint64_t agreeing = (std::uint64_t{1} << paths_.size()) - 1;
+        std::size_t length = 0;  // of the normalized path so far
+        bool pendingSeparator = false;
+        // False once no kept path agrees; sets subkey when a kept path has ended.
+        bool subkey = false;
+        const auto append = [&](char character) {
+            for (std::size_t index = 0; index < paths_.size(); ++index) {
+                const std::string& kept = paths_[index];
+                if (length == kept.size() && character == '\\' && (agreeing >> index & 1) != 0)
+                    subkey = true;
+                if (length >= kept.size() || kept[length] != character)
+                    agreeing &= ~(std::uint64_t{1} << index);
+            }
+            ++length;
+            return agreeing != 0;
+        };
+        for (std::size_t index = 0; index < line.size() && !subkey; ++index) {
+            char character = line[index];
+            if (character == ']') {
+                for (std::size_t path = 0; path < paths_.size(); ++path) {
+                    if ((agreeing >> path & 1) != 0 && paths_[path].size() == length)
+                        return true;
+                }
+                return false;
+            }
+            if (character == '\\') {
+                if (++index == line.size() || line[index] != '\\')
+                    return std::nullopt;
+                pendingSeparator = length > 0;
+                continue;
+            }
+            if (character < ' ' || character > '~' || character == '"')
+                return std::nullopt;
+            if (character >= 'A' && character <= 'Z')
+                character = static_cast<char>(character - 'A' + 'a');
+            if ((pendingSeparator && !append('\\')) || (!subkey && !append(character)))
+                return subkey;
+            pendingSeparator = false;
+        }
+        return subkey ? std::optional<bool>(true) : std::nullopt;
+    }
+
+    static constexpr std::size_t kMaxPlainPaths = 64;  // one bit each in agreeing
+    std::vector<std::string> paths_;
+};
+
+// The file's bytes when it is a regular file; opened without blocking so that
+// a FIFO or a device in its place cannot stop the program.
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& file)
+{
+    const int descriptor = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
         return std::nullopt;
-    return std::string(root) + '\\' + std::string(kWow64Node)
-        + std::string(path.substr(root.size()));
+    struct stat status { };
+    std::string bytes;
+    bool complete = fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
+    if (complete) {
+        bytes.resize(static_cast<std::size_t>(status.st_size));
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t count = read(descriptor, bytes.data() + done, bytes.size() - done);
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count <= 0)
+                break;  // the file shrank while it was read
+            done += static_cast<std::size_t>(count);
+        }
+        bytes.resize(done);
+    }
+    close(descriptor);
+    if (!complete)
+        return std::nullopt;
+    return bytes;
 }
 
 }  // namespace
@@ -338,25 +473,30 @@ std::u16string RegistryValue::Utf16() const
     return text;
 }
 
-std::optional<WineRegistry> WineRegistry::Parse(std::string_view text)
+std::optional<WineRegistry> WineRegistry::Parse(
+    std::string_view text, std::span<const std::string_view> keyPaths)
 {
     LineReader lines(text);
     std::string_view line;
     if (!lines.Next(line) || TrimmedRight(line) != kHeader)
         return std::nullopt;
 
+    const KeySelection selection(keyPaths);
     WineRegistry registry;
-    Values* currentKey = nullptr;  // none before the first key and after a bad key line
+    bool beforeFirstKey = true;
+    Values* currentKey = nullptr;  // none before the first key, after a bad key line, when skipped
     while (lines.Next(line)) {
         SkipSpaces(line);
         if (line.empty())
             continue;
         switch (line.front()) {
         case '[': {
+            beforeFirstKey = false;
             line.remove_prefix(1);
-            const std::optional<std::u16string> path = ReadQuoted(line, ']');
-            const std::string normalized = path ? NormalizedKeyPath(Utf8FromUtf16(*path)) : "";
-            currentKey = normalized.empty() ? nullptr : &registry.keys_[normalized];
+            const std::string path = selection.Keeps(line) ? KeyLinePath(line) : "";
+            currentKey = path.empty() ? nullptr : &registry.keys_[path];
+            if (currentKey == nullptr)
+                lines.SkipToKeyLine();
             break;
         }
         case '@':
@@ -365,7 +505,7 @@ std::optional<WineRegistry> WineRegistry::Parse(std::string_view text)
                 ReadValueLine(line, lines, *currentKey);
             break;
         case '#':
-            if (currentKey == nullptr && ConsumePrefix(line, kArchitectureOption))
+            if (beforeFirstKey && ConsumePrefix(line, kArchitectureOption))
                 registry.is64Bit_ = TrimmedRight(line) == k64BitArchitecture;
             break;
         default:  // ';' comments, and lines Wine would skip as unreadable
@@ -375,14 +515,25 @@ std::optional<WineRegistry> WineRegistry::Parse(std::string_view text)
     return registry;
 }
 
-std::optional<WineRegistry> WineRegistry::Load(const std::filesystem::path& file)
+std::optional<WineRegistry> WineRegistry::Load(
+    const std::filesystem::path& file, std::span<const std::string_view> keyPaths)
 {
-    std::ifstream stream(file, std::ios::binary);
-    std::ostringstream text;
-    // Fails for an empty file too, which is no registry either.
-    if (!stream || !(text << stream.rdbuf()))
+    const std::optional<std::string> text = ReadRegularFile(file);
+    if (!text)
         return std::nullopt;
-    return Parse(text.view());
+    return Parse(*text, keyPaths);
+}
+
+std::optional<std::string> WineRegistry::Wow64Counterpart(std::string_view keyPath)
+{
+    const std::size_t rootStart = keyPath.find_first_not_of('\\');
+    if (rootStart == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t rootEnd = std::min(keyPath.find('\\', rootStart), keyPath.size());
+    if (FoldCase(keyPath.substr(rootStart, rootEnd - rootStart)) != kRedirectedRoot)
+        return std::nullopt;
+    return std::string(keyPath.substr(0, rootEnd)) + '\\' + std::string(kWow64Node)
+        + std::string(keyPath.substr(rootEnd));
 }
 
 bool WineRegistry::HasKey(std::string_view keyPath) const
@@ -399,15 +550,14 @@ bool WineRegistry::HasKey(std::string_view keyPath) const
 
 std::optional<std::string> WineRegistry::KeyFor32BitProgram(std::string_view keyPath) const
 {
-    const std::string normalized = NormalizedKeyPath(keyPath);
     if (is64Bit_) {
-        std::optional<std::string> redirected = Wow64Path(normalized);
+        std::optional<std::string> redirected = Wow64Counterpart(keyPath);
         if (redirected && HasKey(*redirected))
             return redirected;
     }
-    if (!HasKey(normalized))
+    if (!HasKey(keyPath))
         return std::nullopt;
-    return normalized;
+    return std::string(keyPath);
 }
 
 const RegistryValue* WineRegistry::FindValue(

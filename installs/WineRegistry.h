@@ -5,11 +5,14 @@
 // cannot parse are skipped, later values replace earlier ones, and key and
 // value names compare ignoring letter case. Values keep Windows' own bytes
 // (strings as UTF-16LE with their terminator); nothing is ever written back.
+// Given the keys a caller needs, it reads only their sections and skips every
+// other key by its header line, which makes a large hive quick to search.
 
 #include <cstdint>
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -33,9 +36,18 @@ struct RegistryValue {
 class WineRegistry {
 public:
     // None when the text does not start with Wine's "WINE REGISTRY Version 2".
-    static std::optional<WineRegistry> Parse(std::string_view text);
-    // None when the file is missing, unreadable or not a Wine registry.
-    static std::optional<WineRegistry> Load(const std::filesystem::path& file);
+    // With keyPaths, only the keys at or below each of them and of its
+    // Wow6432Node counterpart are read; every other key looks missing.
+    static std::optional<WineRegistry> Parse(
+        std::string_view text, std::span<const std::string_view> keyPaths = {});
+    // None when the file is missing, not a regular file, unreadable or not a
+    // Wine registry. It is opened without blocking, so a FIFO is refused at once.
+    static std::optional<WineRegistry> Load(
+        const std::filesystem::path& file, std::span<const std::string_view> keyPaths = {});
+
+    // keyPath with Wow6432Node after its first component, where a 64-bit
+    // registry keeps a 32-bit program's view; none outside Software.
+    static std::optional<std::string> Wow64Counterpart(std::string_view keyPath);
 
     // Set by a "#arch=win64" line before the first key.
     bool is64Bit() const { return is64Bit_; }
@@ -43,7 +55,7 @@ public:
     bool HasKey(std::string_view keyPath) const;
     // The key a 32-bit program opens for keyPath: in a 64-bit registry the one
     // under Software\Wow6432Node when that exists, else keyPath itself; none
-    // when neither exists.
+    // when neither exists. Spelt as keyPath, so that messages can show it.
     std::optional<std::string> KeyFor32BitProgram(std::string_view keyPath) const;
     // Nullptr when the key or the value is missing; "" names the default value.
     const RegistryValue* FindValue(std::string_view keyPath, std::string_view valueName) const;

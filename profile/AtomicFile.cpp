@@ -1,155 +1,185 @@
 #include "profile/AtomicFile.h"
 
+#include "profile/FileDescriptor.h"
+#include "profile/RegularFile.h"
+#include "profile/TemporaryFile.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <random>
+#include <vector>
+
+namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kTemporaryNameAttempts = 100;
+constexpr int kMaximumLinks = 40;  // as the kernel's own limit
 
-// Owns an open file descriptor; closing reports its own error, since on some
-// file systems a failed write shows up only there.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int descriptor)
-        : descriptor_(descriptor)
-    {
-    }
-    ~FileDescriptor()
-    {
-        if (descriptor_ >= 0)
-            ::close(descriptor_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return descriptor_; }
-    bool IsOpen() const { return descriptor_ >= 0; }
-    int Close()
-    {
-        const int result = ::close(descriptor_);
-        descriptor_ = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-private:
-    int descriptor_;
-};
-
-int WriteAll(int descriptor, std::string_view bytes)
+int WriteAllAt(int descriptor, std::string_view bytes)
 {
+    off_t offset = 0;
     while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        const ssize_t written = ::pwrite(descriptor, bytes.data(), bytes.size(), offset);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
             return errno;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
     }
     return 0;
 }
 
-// Writes, flushes and closes; the file is complete on disk when this gives 0.
-int WriteFlushClose(FileDescriptor& file, std::string_view bytes)
+// The file holds exactly the bytes, on disk, when this gives 0.
+int WriteWholeFile(int descriptor, std::string_view bytes)
 {
-    if (int error = WriteAll(file.get(), bytes))
+    if (int error = WriteAllAt(descriptor, bytes))
         return error;
-    if (::fsync(file.get()) != 0)
+    if (::ftruncate(descriptor, static_cast<off_t>(bytes.size())) != 0 || ::fsync(descriptor) != 0)
         return errno;
+    return 0;
+}
+
+// The file that path names once every symbolic link is followed; it need not
+// exist. ELOOP in error for a loop of links.
+fs::path FollowLinks(fs::path path, int& error)
+{
+    for (int link = 0; link < kMaximumLinks; ++link) {
+        std::error_code status;
+        if (!fs::is_symlink(fs::symlink_status(path, status)))
+            return path;
+        const fs::path target = fs::read_symlink(path, status);
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    error = ELOOP;
+    return path;
+}
+
+// Owner and group first: giving a file away clears its set-user-ID bits.
+bool CarryOwnerAndMode(const struct stat& original, int descriptor)
+{
+    struct stat created { };
+    if (::fstat(descriptor, &created) != 0)
+        return false;
+    if ((created.st_uid != original.st_uid || created.st_gid != original.st_gid)
+        && ::fchown(descriptor, original.st_uid, original.st_gid) != 0)
+        return false;
+    return ::fchmod(descriptor, original.st_mode & 07777) == 0;
+}
+
+std::vector<char> AttributeNames(const fs::path& path)
+{
+    std::vector<char> names;
+    for (ssize_t size = ::listxattr(path.c_str(), nullptr, 0); size > 0;
+         size = ::listxattr(path.c_str(), nullptr, 0)) {
+        names.resize(static_cast<std::size_t>(size));
+        size = ::listxattr(path.c_str(), names.data(), names.size());
+        if (size >= 0) {
+            names.resize(static_cast<std::size_t>(size));
+            return names;
+        }
+        if (errno != ERANGE)  // ERANGE: the list grew in between
+            break;
+    }
+    names.clear();
+    return names;
+}
+
+// Extended attributes, the ACLs among them (system.posix_acl_access). A file
+// system without them has none to carry.
+bool CarryExtendedAttributes(const fs::path& original, int descriptor)
+{
+    const std::vector<char> names = AttributeNames(original);
+    std::vector<char> value;
+    for (std::size_t at = 0; at < names.size(); at += std::string_view(&names[at]).size() + 1) {
+        const char* name = &names[at];
+        const ssize_t size = ::getxattr(original.c_str(), name, nullptr, 0);
+        value.resize(static_cast<std::size_t>(std::max<ssize_t>(size, 0)));
+        if (size < 0 || ::getxattr(original.c_str(), name, value.data(), value.size()) != size
+            || ::fsetxattr(descriptor, name, value.data(), value.size(), 0) != 0)
+            return false;
+    }
+    return true;
+}
+
+// Writes over the file's own bytes, keeping its inode and with it every link,
+// owner and attribute. When the write fails, the old bytes go back.
+int WriteInPlace(const fs::path& path, std::string_view bytes)
+{
+    const RegularFileRead old = ReadRegularFile(path, kMaximumProfileBytes);
+    if (old.error)
+        return old.error;
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!file.IsOpen())
+        return errno;
+    if (int error = WriteWholeFile(file.get(), bytes)) {
+        WriteWholeFile(file.get(), old.bytes);
+        return error;
+    }
     return file.Close();
 }
 
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& path)
+int WriteByRenaming(const fs::path& path, const struct stat* original, std::string_view bytes)
 {
-    static thread_local std::mt19937_64 generator{std::random_device{}()};
-    char suffix[17];
-    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(generator()));
-    // A leading dot and no ".wst" ending keep it out of the profile list.
-    return path.parent_path() / ("." + path.filename().string() + "." + suffix + ".tmp");
+    TemporaryFile temporary(path.parent_path());
+    if (temporary.error() == EACCES && original)
+        return WriteInPlace(path, bytes);  // a folder closed to new files
+    if (temporary.error())
+        return temporary.error();
+    if (original
+        && !(CarryOwnerAndMode(*original, temporary.descriptor())
+            && CarryExtendedAttributes(path, temporary.descriptor())))
+        return WriteInPlace(path, bytes);
+    if (int error = WriteWholeFile(temporary.descriptor(), bytes))
+        return error;
+    return temporary.Publish(path, Publication::Replace);
 }
 
-// The rename is durable only once the folder is flushed as well. The new file is
-// in place by then, so a folder that cannot be flushed is not a failed write.
-void FlushFolderOf(const std::filesystem::path& path)
+int WritePermission(const fs::path& path, const struct stat& status)
 {
-    const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
-    FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.IsOpen())
-        ::fsync(directory.get());
-}
-
-int KeepPermissionsOf(const std::filesystem::path& path, int descriptor)
-{
-    struct stat existing { };
-    if (::stat(path.c_str(), &existing) != 0)
-        return 0;  // a new file
-    return ::fchmod(descriptor, existing.st_mode & 07777) == 0 ? 0 : errno;
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno;
+    // Root may write anything; a file nobody may write is still not replaced.
+    return (status.st_mode & 0222) == 0 ? EACCES : 0;
 }
 
 }  // namespace
 
-int ReadFileBytes(const std::filesystem::path& path, std::string& bytes)
+int ReadFileBytes(const fs::path& path, std::string& bytes)
 {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.IsOpen())
-        return errno;
+    RegularFileRead read = ReadRegularFile(path, kMaximumProfileBytes);
+    bytes = std::move(read.bytes);
+    return read.error;
+}
+
+int WriteFileAtomically(const fs::path& path, std::string_view bytes)
+{
+    int error = 0;
+    const fs::path target = FollowLinks(path, error);
     struct stat status { };
-    if (::fstat(file.get(), &status) == 0 && status.st_size > 0)
-        bytes.reserve(static_cast<std::size_t>(status.st_size));
-    bytes.clear();
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
-        if (count == 0)
-            return 0;
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(count));
-    }
-}
-
-int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes)
-{
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        const std::filesystem::path temporary = TemporaryPathFor(path);
-        FileDescriptor file(
-            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (!file.IsOpen()) {
-            if (errno == EEXIST)
-                continue;
-            return errno;
-        }
-        int error = KeepPermissionsOf(path, file.get());
-        if (!error)
-            error = WriteFlushClose(file, bytes);
-        if (!error && ::rename(temporary.c_str(), path.c_str()) != 0)
-            error = errno;
-        if (error) {
-            ::unlink(temporary.c_str());
-            return error;
-        }
-        FlushFolderOf(path);
-        return 0;
-    }
-    return EEXIST;
-}
-
-int WriteNewFile(const std::filesystem::path& path, std::string_view bytes)
-{
-    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (!file.IsOpen())
-        return errno;
-    const int error = WriteFlushClose(file, bytes);
     if (error)
-        ::unlink(path.c_str());
-    return error;
+        return error;
+    if (::lstat(target.c_str(), &status) != 0)
+        return errno == ENOENT ? WriteByRenaming(target, nullptr, bytes) : errno;
+    if (!S_ISREG(status.st_mode))
+        return S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+    if ((error = WritePermission(target, status)))
+        return error;
+    return status.st_nlink > 1 ? WriteInPlace(target, bytes)
+                               : WriteByRenaming(target, &status, bytes);
+}
+
+int WriteNewFile(const fs::path& path, std::string_view bytes)
+{
+    TemporaryFile temporary(path.parent_path());
+    if (temporary.error())
+        return temporary.error();
+    if (int error = WriteWholeFile(temporary.descriptor(), bytes))
+        return error;
+    return temporary.Publish(path, Publication::NeverReplace);
 }

@@ -4,12 +4,18 @@
 #include "profile/DefaultDocument.h"
 #include "profile/ProfileReader.h"
 #include "profile/ProfileWriter.h"
+#include "profile/RegularFile.h"
 #include "profile/XmlAccess.h"
-#include "profile/XmlError.h"
+#include "profile/XmlDocument.h"
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <system_error>
 #include <utility>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -44,6 +50,29 @@ bool ComesBefore(std::string_view a, std::string_view b)
     return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(),
+            [](char x, char y) { return LowerCase(x) == LowerCase(y); });
+}
+
+// What kept a profile's file from being read, for lastError.
+std::string ReadFailure(const fs::path& path, const RegularFileRead& file)
+{
+    const std::string fileName = path.filename().string();
+    switch (file.error) {
+    case EFBIG:
+        return fileName + " is " + std::to_string(file.stamp.size)
+            + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes)
+            + ")";
+    case EINVAL:
+        return fileName + " is not a regular file";
+    default:
+        return fileName + ": " + std::generic_category().message(file.error);
+    }
+}
+
 bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
     std::error_code error;
@@ -62,13 +91,49 @@ ProfileStore::~ProfileStore() = default;
 
 std::filesystem::path ProfileStore::ProfilePath(const std::string& name) const
 {
-    return workingFolder_ / (name + std::string(kExtension));
+    const fs::path exact = workingFolder_ / (name + std::string(kExtension));
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(exact, error)))
+        return exact;
+    for (auto entry = fs::directory_iterator(workingFolder_, error);
+         !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        const std::string fileName = entry->path().filename().string();
+        if (fileName.size() == name.size() + kExtension.size() && fileName.starts_with(name)
+            && HasProfileExtension(fileName))
+            return entry->path();
+    }
+    return exact;
 }
 
 std::optional<Profile> ProfileStore::LoadProfile(const std::string& name)
 {
-    LoadXmlFile(*document_, ProfilePath(name));
-    return ReadProfile(*document_, name, lastError_);
+    return LoadFile(name, ProfilePath(name));
+}
+
+std::optional<Profile> ProfileStore::LoadProfile(const ProfileEntry& entry)
+{
+    return LoadFile(entry.name, workingFolder_ / entry.fileName);
+}
+
+std::optional<Profile> ProfileStore::LoadFile(const std::string& name, const fs::path& path)
+{
+    RegularFileRead file = ReadRegularFile(path, kMaximumProfileBytes);
+    held_ = {name, path, std::nullopt};
+    if (file.error) {
+        document_->Clear();
+        lastError_ = ReadFailure(path, file);
+        lastErrorCode_ = file.error;
+        lastErrorDetail_.clear();
+        return std::nullopt;
+    }
+    LoadXmlText(*document_, file.bytes);
+    held_.stamp = file.stamp;
+    std::optional<Profile> profile = ReadProfile(*document_, name, lastError_);
+    if (!profile) {
+        lastErrorCode_ = 0;
+        lastErrorDetail_ = document_->parseProblem();
+    }
+    return profile;
 }
 
 int ProfileStore::SaveProfile(const Profile& profile)
@@ -76,38 +141,54 @@ int ProfileStore::SaveProfile(const Profile& profile)
     return SaveProfileFile(profile) == 0 ? 1 : 0;
 }
 
+fs::path ProfileStore::TargetOf(const Profile& profile) const
+{
+    return profile.name == held_.name ? held_.path : ProfilePath(profile.name);
+}
+
 int ProfileStore::SaveProfileFile(const Profile& profile)
 {
     if (!WriteProfile(*document_, profile))
         return EIO;
-    try {
-        SaveXmlFile(*document_, ProfilePath(profile.name));
-    } catch (const XmlError& error) {
-        return error.code();
-    }
+    return SaveDocument(profile.name, TargetOf(profile));
+}
+
+int ProfileStore::SaveDocument(const std::string& name, const fs::path& path)
+{
+    const std::string bytes = document_->Serialize();
+    if (int error = WriteFileAtomically(path, bytes))
+        return error;
+    struct stat status { };
+    held_ = {name, path, std::nullopt};
+    if (::stat(path.c_str(), &status) == 0)
+        held_.stamp = MakeFileStamp(status, bytes);
     return 0;
 }
 
 std::optional<Profile> ProfileStore::LoadDefaultProfile()
 {
     LoadXmlText(*document_, DefaultDocument());
-    try {
-        SaveXmlFile(*document_, workingFolder_ / kDefaultFileName);
-    } catch (const XmlError&) {
+    if (SaveDocument(kDefaultProfileName, workingFolder_ / kDefaultFileName) != 0)
         return std::nullopt;
-    }
     return BuiltInDefaultProfile();
 }
 
-int ProfileStore::ListProfiles(std::vector<std::string>& names) const
+bool ProfileStore::ChangedOnDisk(const Profile& profile) const
 {
-    names.clear();
+    const fs::path path = TargetOf(profile);
+    const RegularFileRead disk = ReadRegularFile(path, kMaximumProfileBytes);
+    if (path == held_.path && held_.stamp)
+        return disk.error != 0 || disk.stamp != *held_.stamp;
+    return disk.error != ENOENT;
+}
+
+ProfileStore::Listing ProfileStore::ListProfileFiles(std::vector<ProfileEntry>& entries) const
+{
+    entries.clear();
     std::error_code error;
     std::filesystem::directory_iterator entry(workingFolder_, error);
-    if (error) {
-        names.emplace_back("<directory error>");
-        return -1;
-    }
+    if (error)
+        return Listing::FolderUnreadable;
     bool anyMatched = false;
     for (; entry != std::filesystem::directory_iterator(); entry.increment(error)) {
         const std::string fileName = entry->path().filename().string();
@@ -115,33 +196,63 @@ int ProfileStore::ListProfiles(std::vector<std::string>& names) const
         if (!HasProfileExtension(fileName) || !entry->is_regular_file(unreadable))
             continue;
         anyMatched = true;
-        if (fileName != kDefaultFileName)
-            names.push_back(fileName.substr(0, fileName.size() - kExtension.size()));
+        std::string name = fileName.substr(0, fileName.size() - kExtension.size());
+        if (!EqualIgnoringCase(name, kDefaultProfileName))
+            entries.push_back({std::move(name), fileName});
     }
-    std::sort(names.begin(), names.end(), ComesBefore);
-    if (error) {
+    std::sort(entries.begin(), entries.end(),
+        [](const ProfileEntry& a, const ProfileEntry& b) { return ComesBefore(a.name, b.name); });
+    if (error)
+        return Listing::ReadingFailed;
+    return anyMatched ? Listing::Listed : Listing::NoFileMatched;
+}
+
+int ProfileStore::ListProfiles(std::vector<ProfileEntry>& entries) const
+{
+    const Listing listing = ListProfileFiles(entries);
+    return listing == Listing::FolderUnreadable || listing == Listing::ReadingFailed
+        ? -1
+        : static_cast<int>(entries.size());
+}
+
+int ProfileStore::ListProfiles(std::vector<std::string>& names) const
+{
+    std::vector<ProfileEntry> entries;
+    const Listing listing = ListProfileFiles(entries);
+    names.clear();
+    for (ProfileEntry& entry : entries)
+        names.push_back(std::move(entry.name));
+    switch (listing) {
+    case Listing::FolderUnreadable:
+        names.emplace_back("<directory error>");
+        return -1;
+    case Listing::ReadingFailed:
         names.emplace_back("<Unknown file error>");
         return -1;
-    }
-    if (!anyMatched) {
+    case Listing::NoFileMatched:
         names.emplace_back("<no .wst files found>");
         return 0;
+    case Listing::Listed:
+        break;
     }
     return static_cast<int>(names.size());
 }
 
-bool ProfileStore::CreateProfileFile(const std::string& name) const
+int ProfileStore::NewProfileFile(const std::string& name) const
 {
+    if (!IsSafeProfileName(name))
+        return EINVAL;
     std::string bytes;
-    return IsSafeProfileName(name) && ReadFileBytes(workingFolder_ / kDefaultFileName, bytes) == 0
-        && WriteNewFile(ProfilePath(name), bytes) == 0;
+    if (int error = ReadFileBytes(ProfilePath(kDefaultProfileName), bytes))
+        return error;
+    return WriteNewFile(ProfilePath(name), bytes);
 }
 
 int ProfileStore::ExportProfile(const Profile& profile, const std::filesystem::path& destination)
 {
     if (int error = SaveProfileFile(profile))
         return error;
-    const std::filesystem::path source = ProfilePath(profile.name);
+    const std::filesystem::path source = TargetOf(profile);
     if (IsSameFile(source, destination))
         return 0;
     std::string bytes;

@@ -1,6 +1,5 @@
 #include "profile/XmlAccess.h"
 
-#include "profile/AtomicFile.h"
 #include "profile/XmlError.h"
 
 #include <cerrno>
@@ -10,25 +9,9 @@ std::unique_ptr<XmlDocument> CreateXmlDocument()
     return std::make_unique<XmlDocument>();
 }
 
-bool LoadXmlFile(XmlDocument& document, const std::filesystem::path& path)
-{
-    std::string bytes;
-    if (ReadFileBytes(path, bytes) != 0) {
-        document.Clear();
-        return false;
-    }
-    return document.Parse(bytes);
-}
-
 bool LoadXmlText(XmlDocument& document, std::string_view text)
 {
     return document.Parse(text);
-}
-
-void SaveXmlFile(const XmlDocument& document, const std::filesystem::path& path)
-{
-    if (int error = WriteFileAtomically(path, document.Serialize()))
-        throw XmlError(error, "Cannot write " + path.string());
 }
 
 XmlNode GetDocumentElement(const XmlDocument& document)

@@ -1,19 +1,18 @@
 #pragma once
 
 // The handful of functions through which the profile subsystem touches XML:
-// parse a document from a file or a text, save it whole, find a node by name,
-// read an attribute and replace the text of a node. Nothing here creates,
-// renames or removes a node; documents change only by the values of attributes
-// that are already there.
+// parse a document from a text (the store reads and writes the files), find a
+// node by name, read an attribute and replace the text of a node. Nothing here
+// creates, renames or removes a node; documents change only by the values of
+// attributes that are already there.
 //
-// XmlError is raised only where stated: by SaveXmlFile when the file cannot be
-// written, and by GetAttribute on an empty handle or a node without attributes.
-// A parse failure is not an error: the document is left without a root element.
+// XmlError is raised only where stated: by GetAttribute on an empty handle or
+// a node without attributes. A parse failure is not an error: the document is
+// left without a root element.
 
 #include "profile/XmlDocument.h"
 #include "profile/XmlNode.h"
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,12 +23,9 @@ enum class Search { Flat, Recursive };
 
 // Never none: running out of memory throws std::bad_alloc as everywhere else.
 std::unique_ptr<XmlDocument> CreateXmlDocument();
-// Both replace the whole content; false when the input cannot be read or is not
-// one well-formed document.
-bool LoadXmlFile(XmlDocument& document, const std::filesystem::path& path);
+// Replaces the whole content; false when the text is not one well-formed
+// document (the reason in document.parseProblem()).
 bool LoadXmlText(XmlDocument& document, std::string_view text);
-// Writes the document atomically, replacing the file; XmlError carries the errno.
-void SaveXmlFile(const XmlDocument& document, const std::filesystem::path& path);
 // The root element; empty when the document holds none.
 XmlNode GetDocumentElement(const XmlDocument& document);
 

@@ -1,16 +1,19 @@
 #include "profile/XmlDocument.h"
 
+#include "profile/WellFormedness.h"
+
 #include <array>
 #include <utility>
 
 namespace {
 
 // pugixml keeps the white-space text only when parsing a fragment, and the line
-// ends only without end-of-line normalisation; HoldsOneDocument then asks of the
-// fragment what a document must be.
+// ends only without end-of-line normalisation; expat has made sure beforehand
+// that the fragment is one document. White space in attribute values becomes
+// spaces, as every XML reader sees it, so a save writes the value read.
 constexpr unsigned kParseOptions = pugi::parse_ws_pcdata | pugi::parse_fragment
     | pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi | pugi::parse_comments
-    | pugi::parse_cdata | pugi::parse_escapes;
+    | pugi::parse_cdata | pugi::parse_escapes | pugi::parse_wconv_attribute;
 // The declaration is written only when the file had one.
 constexpr unsigned kSaveOptions = pugi::format_raw | pugi::format_no_declaration;
 
@@ -27,47 +30,6 @@ bool StartsWithByteOrderMark(std::string_view text)
     return false;
 }
 
-bool IsBlank(std::string_view text)
-{
-    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
-
-// Exactly one root element; beside it only white space, comments and processing
-// instructions, a declaration at the very start and a document type before it.
-bool HoldsOneDocument(const pugi::xml_document& document)
-{
-    bool seenRoot = false;
-    bool seenDocumentType = false;
-    for (pugi::xml_node node : document.children()) {
-        switch (node.type()) {
-        case pugi::node_element:
-            if (seenRoot)
-                return false;
-            seenRoot = true;
-            break;
-        case pugi::node_pcdata:
-            if (!IsBlank(node.value()))
-                return false;
-            break;
-        case pugi::node_declaration:
-            if (node != document.first_child())
-                return false;
-            break;
-        case pugi::node_doctype:
-            if (seenRoot || seenDocumentType)
-                return false;
-            seenDocumentType = true;
-            break;
-        case pugi::node_comment:
-        case pugi::node_pi:
-            break;
-        default:
-            return false;
-        }
-    }
-    return seenRoot;
-}
-
 class StringWriter : public pugi::xml_writer {
 public:
     void write(const void* data, std::size_t size) override
@@ -82,14 +44,20 @@ public:
 
 bool XmlDocument::Parse(std::string_view text)
 {
-    const pugi::xml_parse_result result
-        = document_.load_buffer(text.data(), text.size(), kParseOptions);
-    if (!result || !HoldsOneDocument(document_)) {
+    std::string problem = WellFormednessProblem(text);
+    const pugi::xml_parse_result result = problem.empty()
+        ? document_.load_buffer(text.data(), text.size(), kParseOptions)
+        : pugi::xml_parse_result();
+    if (problem.empty() && !result)
+        problem = result.description();
+    if (!problem.empty()) {
         Clear();
+        problem_ = std::move(problem);
         return false;
     }
     encoding_ = result.encoding;
     byteOrderMark_ = StartsWithByteOrderMark(text);
+    problem_.clear();
     return true;
 }
 
@@ -98,6 +66,7 @@ void XmlDocument::Clear()
     document_.reset();
     encoding_ = pugi::encoding_utf8;
     byteOrderMark_ = false;
+    problem_.clear();
 }
 
 std::string XmlDocument::Serialize() const

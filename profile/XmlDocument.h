@@ -17,8 +17,10 @@
 class XmlDocument {
 public:
     // Replaces the content with the text's. False, leaving no root element, when
-    // the text is not one well-formed document.
+    // the text is not one well-formed document (see WellFormedness.h).
     bool Parse(std::string_view text);
+    // Why the last Parse failed, with line and column; "" after a success.
+    const std::string& parseProblem() const { return problem_; }
     void Clear();
     // The content as file bytes, in the encoding the text came in.
     std::string Serialize() const;
@@ -29,4 +31,5 @@ private:
     pugi::xml_document document_;
     pugi::xml_encoding encoding_ = pugi::encoding_utf8;
     bool byteOrderMark_ = false;
+    std::string problem_;
 };

@@ -1,95 +1,225 @@
+// The window as a person drives it: real controls clicked and typed into,
+// headless. The profile commands themselves are tested on the session; here
+// the question is whether each control reaches the session and shows it.
+
 #include "app/MainWindow.h"
 
-#include "app/ControlTable.h"
-#include "app/DialogUnits.h"
-#include "editor/ControlIds.h"
-#include "tests/app/WindowTesting.h"
+#include "tests/controls/WidgetTesting.h"
+#include "tests/support/Documents.h"
+#include "tests/support/FakeWinePrefix.h"
+#include "tests/support/ScriptedDialogs.h"
 
-#include <QButtonGroup>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
-#include <QTimer>
 
-#include <vector>
+#include <cstdlib>
+#include <functional>
+#include <set>
 
 namespace {
 
 using namespace ControlId;
 
-class MainWindowTest : public WindowTest {
-protected:
-    QRect Pixels(int x, int y, int width, int height)
+class MainWindowTest : public testing::Test {
+public:
+    MainWindowTest()
     {
-        return DialogUnitsToPixels(QRect(x, y, width, height), window.font());
+        ::setenv("WINEPREFIX", prefix.path().c_str(), 1);
+        prefix.WriteRegistry(InstallsRegistryText("C:\\Server", "C:\\Game"));
+        work.Write("Alpha.wst", DefaultBytes());
+        work.Write("CustomCombat.wst", WithTeams("4/1"));
     }
+    ~MainWindowTest() override { ::unsetenv("WINEPREFIX"); }
+
+    MainWindow& Window()
+    {
+        if (!window)
+            window.emplace(dialogs);
+        return *window;
+    }
+    template <class Control = QWidget> Control& Get(int id)
+    {
+        auto* control = Window().findChild<Control*>(QString::number(id));
+        if (control == nullptr)
+            throw std::logic_error("no control " + std::to_string(id));
+        return *control;
+    }
+    // Key presses and the tab order need the window shown and active.
+    void ShowActive()
+    {
+        Window().show();
+        QApplication::setActiveWindow(&Window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    }
+    void Click(int id) { QTest::mouseClick(&Get<QAbstractButton>(id), Qt::LeftButton); }
+    void Press(int id, Qt::Key key) { QTest::keyClick(&Get(id), key); }
+    void PickEntry(int row)
+    {
+        auto& list = Get<QListWidget>(ControlId::ProfileList);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+            list.visualItemRect(list.item(row)).center());
+    }
+    const Profile& Current() { return Window().session().profile(); }
+    bool Modified() { return Window().session().state().modified; }
+    Qt::CheckState StateOf(int id) { return Get<QCheckBox>(id).checkState(); }
+    QColor BackgroundOf(int id)
+    {
+        QColor color;
+        Get<StyledComboBox>(id).GetBackgroundColor(color);
+        return color;
+    }
+
+    WorkingFolder work;
+    FakeWinePrefix prefix;
+    ScriptedDialogs dialogs;
+    std::optional<MainWindow> window;
 };
 
-TEST_F(MainWindowTest, WindowIsAFixedSizeMinimisableDialog)
+TEST_F(MainWindowTest, StartsOnTheCustomCombatProfileWithoutAnyHandlerRunning)
 {
-    EXPECT_EQ(window.windowTitle(), "Battlefield Vietnam Quavel v1.0 beta 1a");
-    EXPECT_EQ(window.size(), Pixels(0, 0, 444, 289).size());
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(Current().name, "CustomCombat");
+    EXPECT_EQ(Get<QListWidget>(ControlId::ProfileList).currentRow(), 2);
+    EXPECT_EQ(Get<QComboBox>(RedTeam).currentText(), "Viet Cong");
+    EXPECT_EQ(Get<QComboBox>(BlueTeam).currentText(), "US Marine");
+    EXPECT_TRUE(Get<QRadioButton>(PublishToServer).isChecked());
+    // Changes the program makes to controls never count as the user's.
+    Get<QComboBox>(RedTeam).setCurrentIndex(4);
+    Get<QComboBox>(VehicleBm21).setCurrentIndex(5);
+    Get<QCheckBox>(RedAssault).setCheckState(Qt::Unchecked);
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_FALSE(Modified());
+    EXPECT_FALSE(Get(SaveButton).isEnabled());
+    EXPECT_EQ(Current().red.team, 1);
 }
 
-TEST_F(MainWindowTest, EveryAddressedControlIsFoundByIdentifierAndObjectName)
-{
-    for (const ControlSpec& entry : controlTable) {
-        if (entry.id == None)
-            continue;
-        QWidget* control = window.Control(entry.id);
-        ASSERT_NE(control, nullptr) << entry.id;
-        EXPECT_EQ(window.findChild<QWidget*>(QString::number(entry.id)), control) << entry.id;
-    }
-    EXPECT_EQ(window.Control(4242), nullptr);
-}
-
-TEST_F(MainWindowTest, ControlsSitAtTheirDialogUnitRectangles)
+// Each user action on a control, and what the session and the window show after it.
+TEST_F(MainWindowTest, UserActionsReachTheSession)
 {
     struct Case {
-        int id;
-        QRect dialogUnits;
+        const char* name;
+        std::function<void(MainWindowTest&)> act;
+        std::function<void(MainWindowTest&, const Profile&)> check;
+        std::vector<std::string> log = {};
+        bool modified = true;
     };
     const Case cases[] = {
-        {ProfileList, {12, 14, 148, 51}},
-        {NewButton, {13, 68, 24, 14}},
-        {PublishToWorkingFolder, {171, 69, 32, 10}},
-        {RedTeamLabel, {12, 100, 93, 14}},
-        {BlueAssault, {120, 156, 52, 8}},
-        {RedAssaultSecondary, {92, 156, 8, 8}},
-        {BlueWeapon1 + 3, {116, 240, 22, 8}},
-        {QuitButton, {388, 269, 50, 14}},
+        {"kit box", [](MainWindowTest& test) { test.Click(RedScoutSecondary); },
+            [](MainWindowTest& test, const Profile& profile) {
+                EXPECT_EQ(profile.red.kits[1], 0);
+                EXPECT_EQ(test.StateOf(RedScout), Qt::PartiallyChecked);
+                EXPECT_TRUE(test.Get(SaveButton).isEnabled());
+            }},
+        {"class box: checked, mixed keeping the kits, then cleared",
+            [](MainWindowTest& test) {
+                test.Click(RedAssault);
+                EXPECT_EQ(test.StateOf(RedAssaultPrimary), Qt::Checked);
+                test.Click(RedAssault);
+            },
+            [](MainWindowTest& test, const Profile& profile) {
+                EXPECT_EQ(profile.red.kits[2] + profile.red.kits[3], 0);
+                EXPECT_EQ(test.StateOf(RedAssaultSecondary), Qt::Unchecked);
+            }},
+        {"weapon box", [](MainWindowTest& test) { test.Click(BlueWeapon1 + 4); },
+            [](MainWindowTest&, const Profile& profile) { EXPECT_EQ(profile.blue.weapons[4], 0); }},
+        {"substitute", [](MainWindowTest& test) { test.Press(VehicleUaz, Qt::Key_End); },
+            [](MainWindowTest&, const Profile& profile) {
+                EXPECT_EQ(profile.vehicles[7].alternative, GameCatalog::kVehicleCount - 1);
+            }},
+        {"the other side's team is refused",
+            [](MainWindowTest& test) { test.Press(RedTeam, Qt::Key_End); },  // Special Forces, then...
+            [](MainWindowTest& test, const Profile& profile) {
+                EXPECT_EQ(profile.red.team, 5);
+                test.Press(RedTeam, Qt::Key_Up);  // ...US Marine, blue's team
+                EXPECT_EQ(test.Current().red.team, 0);
+                EXPECT_EQ(test.Get<QComboBox>(RedTeam).currentIndex(), 0);
+            },
+            {"application: The teams must be different!"}},
+        {"vehicles' Default button",
+            [](MainWindowTest& test) {
+                test.Press(VehicleM113, Qt::Key_Home);
+                test.Click(RedScoutPrimary);
+                test.Click(VehicleDefaultButton);
+            },
+            [](MainWindowTest& test, const Profile& profile) {
+                for (int vehicle = 0; vehicle < GameCatalog::kVehicleCount; ++vehicle)
+                    EXPECT_EQ(profile.vehicles[static_cast<std::size_t>(vehicle)].alternative,
+                        vehicle);
+                EXPECT_EQ(test.Get<QComboBox>(VehicleM113).currentText(), "M-113");
+                EXPECT_EQ(profile.red.kits[0], 0);
+            }},
+        {"map filter colours the rows of the map only",
+            [](MainWindowTest& test) { QTest::keyClicks(&test.Get(MapFilter), "Q"); },
+            [](MainWindowTest& test, const Profile&) {
+                const std::set<int> onMap{
+                    VehicleBtr60, VehicleM113, VehiclePatton, VehiclePt76, VehicleT54};
+                for (int row = 0; row < GameCatalog::kVehicleCount; ++row) {
+                    const int id = VehicleOfPanelRow(row);
+                    EXPECT_EQ(test.BackgroundOf(id),
+                        onMap.contains(id) ? QColor(Qt::white) : QColor(128, 128, 128))
+                        << row;
+                }
+            },
+            {}, false},
     };
     for (const Case& c : cases) {
-        const QRect expected = DialogUnitsToPixels(c.dialogUnits, window.font());
-        EXPECT_EQ(ControlOf(c.id).geometry(), expected) << c.id;
-    }
-    // A drop-down's height in the table is that of its opened list.
-    const QRect ka25 = Pixels(376, 228, 52, 71);
-    const QRect face = ControlOf(VehicleKa25).geometry();
-    EXPECT_EQ(face.topLeft(), ka25.topLeft());
-    EXPECT_EQ(face.width(), ka25.width());
-    EXPECT_LT(face.height(), ka25.height());
-}
-
-TEST_F(MainWindowTest, OnlySaveAndRevertStartDisabled)
-{
-    for (QPushButton* button : window.findChildren<QPushButton*>()) {
-        const bool saveOrRevert
-            = button == window.Control(SaveButton) || button == window.Control(RevertButton);
-        EXPECT_EQ(button->isEnabled(), !saveOrRevert) << button->text().toStdString();
-        EXPECT_FALSE(button->autoDefault()) << button->text().toStdString();
+        SCOPED_TRACE(c.name);
+        window.reset();
+        dialogs.log.clear();
+        ShowActive();
+        c.act(*this);
+        c.check(*this, Current());
+        EXPECT_EQ(dialogs.log, c.log);
+        EXPECT_EQ(Modified(), c.modified);
     }
 }
 
-TEST_F(MainWindowTest, TabAfterHueySlickReachesAboutQuitAndTheLastThreeRows)
+TEST_F(MainWindowTest, ListPickCancelledPutsTheSelectionBack)
 {
     ShowActive();
-    ControlOf(VehicleHueySlick).setFocus();
+    Click(RedScoutSecondary);
+    dialogs.answers = {MessageAnswer::Cancel};
+    PickEntry(1);
+    EXPECT_EQ(dialogs.log,
+        std::vector<std::string>{"application: Your profile has been modified. Save changes?"});
+    EXPECT_EQ(Get<QListWidget>(ControlId::ProfileList).currentRow(), 2);
+    EXPECT_EQ(Current().name, "CustomCombat");
+}
+
+TEST_F(MainWindowTest, PublishThroughTheWidgetsWritesTheServersFile)
+{
+    ShowActive();
+    PickEntry(1);
+    Click(RedScoutSecondary);
+    Click(PublishButton);
+    EXPECT_EQ(FileBytes(prefix.DriveC() / "Server/Mods/bfvietnam/save/GameModeSettings/"
+                                          "CustomCombat.wst"),
+        KitOff(DefaultBytes(), "NVA_Scout_Alt"));
+    EXPECT_FALSE(Get(SaveButton).isEnabled());
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(MainWindowTest, EscapeAndEnterLeaveTheWindowOpenAndQuitAsks)
+{
+    ShowActive();
+    QSignalSpy finished(&Window(), &QDialog::finished);
+    Click(RedScoutSecondary);
+    for (int focused : {QuitButton, NewButton, RedTeam, ControlId::ProfileList}) {
+        Get(focused).setFocus();
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    EXPECT_EQ(finished.count(), 0);
+    dialogs.answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    Click(QuitButton);
+    EXPECT_EQ(finished.count(), 0);
+    Click(QuitButton);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(dialogs.log.size(), 2U);
+}
+
+TEST_F(MainWindowTest, TabFollowsTheControlTable)
+{
+    ShowActive();
+    Get(VehicleHueySlick).setFocus();
     std::vector<int> reached;
     for (int i = 0; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -97,89 +227,7 @@ TEST_F(MainWindowTest, TabAfterHueySlickReachesAboutQuitAndTheLastThreeRows)
     }
     EXPECT_EQ(reached,
         (std::vector<int>{
-            AboutButton, QuitButton, VehicleKa25, VehicleMuttAlt, VehicleOh6, ProfileList}));
-}
-
-TEST_F(MainWindowTest, EscapeAndEnterLeaveTheWindowOpen)
-{
-    ShowActive();
-    QSignalSpy finished(&window, &QDialog::finished);
-    for (int focused : {QuitButton, NewButton, RedTeam, ProfileList}) {
-        ControlOf(focused).setFocus();
-        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
-            QTest::keyClick(QApplication::focusWidget(), key);
-    }
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(finished.count(), 0);
-}
-
-TEST_F(MainWindowTest, QuitTakesTheClosePath)
-{
-    ShowActive();
-    QSignalSpy finished(&window, &QDialog::finished);
-    Click(QuitButton);
-    EXPECT_EQ(finished.count(), 1);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.editor().state.currentProfile.has_value());
-}
-
-TEST_F(MainWindowTest, CloseBoxTakesTheClosePath)
-{
-    ShowActive();
-    QSignalSpy finished(&window, &QDialog::finished);
-    EXPECT_TRUE(window.close());
-    EXPECT_EQ(finished.count(), 1);
-    EXPECT_FALSE(window.editor().state.currentProfile.has_value());
-}
-
-TEST_F(MainWindowTest, AboutOpensTheAboutBoxModally)
-{
-    ShowActive();
-    QString opened;
-    QTimer::singleShot(0, &window, [&opened] {
-        QWidget* box = QApplication::activeModalWidget();
-        opened = box->metaObject()->className();
-        box->close();
-    });
-    Click(AboutButton);
-    EXPECT_EQ(opened, "AboutBox");
-    EXPECT_TRUE(window.isVisible());
-}
-
-TEST_F(MainWindowTest, PublishTargetsFormOneExclusiveGroupAndMarkNothing)
-{
-    auto& server = ControlOf<QRadioButton>(PublishToServer);
-    auto& workingFolder = ControlOf<QRadioButton>(PublishToWorkingFolder);
-    ASSERT_NE(server.group(), nullptr);
-    EXPECT_EQ(server.group(), workingFolder.group());
-    EXPECT_EQ(server.group()->buttons().size(), 4);
-    EXPECT_TRUE(server.group()->exclusive());
-
-    Click(PublishToServer);
-    Click(PublishToWorkingFolder);
-    EXPECT_FALSE(server.isChecked());
-    EXPECT_TRUE(workingFolder.isChecked());
-    EXPECT_FALSE(Modified());
-}
-
-TEST_F(MainWindowTest, StartsOnAllMapsWithTheWorkingFolderSwitchPassedOn)
-{
-    EXPECT_EQ(ControlOf<QComboBox>(MapFilter).currentText(), "All Maps");
-    EXPECT_FALSE(window.editor().state.workingFolderOnly);
-    MainWindow restricted(dialogs, true);
-    EXPECT_TRUE(restricted.editor().state.workingFolderOnly);
-}
-
-TEST_F(MainWindowTest, ProgramChangesTriggerNoHandler)
-{
-    auto& list = ControlOf<QListWidget>(ProfileList);
-    SetIndex(RedTeam, 3);  // the same team as blue: no message for a program change
-    SetIndex(VehicleBm21, 5);
-    ControlOf<QAbstractButton>(RedAssault).setChecked(false);
-    list.setCurrentRow(0);
-    EXPECT_TRUE(dialogs.applicationMessages.isEmpty());
-    EXPECT_FALSE(Modified());
-    EXPECT_EQ(StateOf(RedAssaultPrimary), Qt::Checked);
+            AboutButton, QuitButton, VehicleKa25, VehicleMuttAlt, VehicleOh6, ControlId::ProfileList}));
 }
 
 }  // namespace

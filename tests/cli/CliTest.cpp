@@ -53,16 +53,6 @@ void AddEntries(const fs::path& folder, std::string_view prefix, Files& files)
     }
 }
 
-// The first switch after position turned off.
-std::string SwitchOffAfter(std::string bytes, std::size_t position)
-{
-    constexpr std::string_view kOn = "enabled=\"true\"";
-    position = bytes.find(kOn, position);
-    if (position == std::string::npos)
-        throw std::invalid_argument("no switch to turn off");
-    return bytes.replace(position, kOn.size(), "enabled=\"false\"");
-}
-
 }  // namespace
 
 std::string ReadFileOrMissing(const fs::path& file)
@@ -71,52 +61,6 @@ std::string ReadFileOrMissing(const fs::path& file)
     if (!stream)
         return "<missing>";
     return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
-
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to)
-{
-    for (std::size_t position = text.find(from); position != std::string::npos;
-         position = text.find(from, position + to.size()))
-        text.replace(position, from.size(), to);
-    return text;
-}
-
-std::string DefaultBytes()
-{
-    return std::string(DefaultDocument());
-}
-
-std::string DefaultWith(std::string_view from, std::string_view to)
-{
-    if (DefaultDocument().find(from) == std::string_view::npos)
-        throw std::invalid_argument("no \"" + std::string(from) + "\" to replace");
-    return ReplaceAll(DefaultBytes(), from, to);
-}
-
-std::string DefaultWithout(std::string_view element)
-{
-    const std::string name(element);
-    return ReplaceAll(
-        DefaultWith("<" + name + " ", "<X" + name + " "), "</" + name + ">", "</X" + name + ">");
-}
-
-std::string WithTeams(std::string_view activeTeams)
-{
-    return DefaultWith("activeTeams=\"3/0\"", "activeTeams=\"" + std::string(activeTeams) + '"');
-}
-
-std::string KitOff(std::string bytes, std::string_view kit)
-{
-    const std::size_t position = bytes.find("<" + std::string(kit) + " ");
-    return SwitchOffAfter(std::move(bytes), position);
-}
-
-std::string WeaponOff(std::string bytes, std::string_view team, int slot)
-{
-    std::size_t position = bytes.find("<weapons>", bytes.find("<" + std::string(team) + " "));
-    for (int passed = 0; passed < slot; ++passed)
-        position = bytes.find("<slot_", position + 1);
-    return SwitchOffAfter(std::move(bytes), position);
 }
 
 std::string EditedDocument()

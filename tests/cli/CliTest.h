@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/Documents.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -27,18 +29,6 @@ struct ToolResult {
 
 // The file's bytes; "<missing>" when it cannot be read.
 std::string ReadFileOrMissing(const std::filesystem::path& file);
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
-
-std::string DefaultBytes();
-// The built-in document with every occurrence of from replaced (there must be one).
-std::string DefaultWith(std::string_view from, std::string_view to);
-// The built-in document with the element renamed, so that the reader misses it.
-std::string DefaultWithout(std::string_view element);
-// The built-in document with these "blue/red" team indices.
-std::string WithTeams(std::string_view activeTeams);
-std::string KitOff(std::string bytes, std::string_view kit);
-// Weapon slot #slot of the team's element switched off.
-std::string WeaponOff(std::string bytes, std::string_view team, int slot);
 
 // ARVN against US Army; blue Scout without its alternative kit, red weapon slot
 // #2 off, the UAZ replaced by the T-54, and the OH-6 by a vehicle the game lacks.

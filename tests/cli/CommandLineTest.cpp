@@ -36,23 +36,15 @@ std::vector<Scenario> CommandLineScenarios()
         Misuse("UnknownCommand", {"frobnicate"}, "Unknown command \"frobnicate\"."),
         Misuse("MissingName", {"show"}, "Too few arguments for show."),
         Misuse("TooManyArguments", {"show", "a", "b"}, "Too many arguments for show."),
-        Misuse("ArgumentForList", {"list", "extra"}, "Too many arguments for list."),
         Misuse("UnknownOption", {"show", "a", "--bogus"}, "Unknown option \"--bogus\" for show."),
-        Misuse("OptionOfAnotherCommand", {"targets", "--json"},
-            "Unknown option \"--json\" for targets."),
-        Misuse("ValueForFlag", {"show", "a", "--json=yes"}, "--json takes no value."),
         Misuse("MissingTarget", {"publish", "a"}, "publish needs --to TARGET."),
-        Misuse("SetWithoutAssignment", {"set", "a"}, "Too few arguments for set."),
         Misuse("HelpForUnknownCommand", {"help", "frobnicate"}, "Unknown command \"frobnicate\"."),
-        Misuse("HelpForTwoCommands", {"help", "set", "show"}, "help takes one command name."),
         Tool("MissingTargetValue_NamesTheCommandsUsage", {"publish", "a", "--to"})
             .Fails(2,
                 "quavel-cli: --to needs a value TARGET.\n"
                 "Usage: quavel-cli publish NAME --to TARGET [--backup] [--cwd-only]\n"
                 "Run \"quavel-cli help publish\" for help.\n"),
         Tool("ToolHelp_ByLongOption", {"--help"}).Prints(ListsEveryCommand()),
-        Tool("ToolHelp_ByShortOption", {"-h"}).Prints(ListsEveryCommand()),
-        Tool("ToolHelp_ByCommand", {"help"}).Prints(ListsEveryCommand()),
         Tool("CommandHelp_WinsOverMissingArguments", {"set", "-h"})
             .Prints(StartsWith("Usage: quavel-cli set NAME KEY=VALUE...\n")),
         Tool("SetHelp_ListsKeysAndNames", {"help", "set"})

@@ -20,8 +20,6 @@ std::vector<Scenario> ListShowScenarios()
                 {"alpha.wst", DefaultBytes()}, {"Beta.WST", DefaultBytes()},
                 {"notes.txt", "not a profile"}})
             .Prints("Default\nalpha\nBeta\nCustomCombat\n"),
-        Tool("List_OnlyDefaultFile_ShowsDefaultOnce", {"list"}, {{"Default.wst", DefaultBytes()}})
-            .Prints("Default\n"),
         Tool(
             "List_UnreadableFolder_ShowsDefaultAndFails", {"list"}, {{"Alpha.wst", DefaultBytes()}})
             .Revoking(std::filesystem::perms::owner_read)
@@ -46,10 +44,8 @@ std::vector<Scenario> ListShowScenarios()
             {{"Broken.wst", DefaultWithout("NVA_Scout")}})
             .Fails(1, "Unable to load WST file!\nNo NVA_Scout tag found!\n"),
     };
-    for (const auto& [label, name] : kUnusableNames) {
-        scenarios.push_back(Tool("Show_" + label + "_NotAProfileName", {"show", name})
-                                .Fails(2, HasSubstr("is not a profile name")));
-    }
+    scenarios.push_back(Tool("Show_SubFolder_NotAProfileName", {"show", "sub/Server"})
+                            .Fails(2, HasSubstr("is not a profile name")));
     return scenarios;
 }
 

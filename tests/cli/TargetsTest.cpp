@@ -23,12 +23,8 @@ std::vector<Scenario> TargetsScenarios()
     const std::string noDriveFolder = " (its drive has no folder in the Wine prefix)\n";
     return {
         ServerNotFound("NoKey", "", "the registry has no key " + serverKey),
-        ServerNotFound(
-            "NoValue", "\"Version\"=\"1.2\"", "the key " + serverKey + " has no value GAMEDIR"),
         ServerNotFound("ExpandableString", "\"GAMEDIR\"=str(2):\"C:\\\\BFV\"",
             "GAMEDIR is REG_EXPAND_SZ, not a plain string (REG_SZ)"),
-        ServerNotFound("Number", "\"GAMEDIR\"=dword:00000001",
-            "GAMEDIR is REG_DWORD, not a plain string (REG_SZ)"),
         ServerNotFound("TooLong", GameDir("C:\\" + std::string(253, 'x')),
             "GAMEDIR is longer than the game's 255 characters"),
         Tool("BothFound_PathsWithoutCreatingAnything", {"targets"},

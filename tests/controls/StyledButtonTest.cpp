@@ -117,38 +117,4 @@ TEST_F(StyledButtonTest, MixedStateSetByTheProgramClearsOnTheNextClick)
     EXPECT_EQ(box.checkState(), Qt::Unchecked);
 }
 
-TEST_F(StyledButtonTest, NonInteractiveBoxIgnoresClicksAndKeysButStillPaints)
-{
-    box.setTristate(true);
-    box.setCheckState(Qt::Checked);
-    box.SetTextColor(QColor(255, 0, 0));
-    const QImage before = PaintedImage(box);
-    QSignalSpy clicks(&box, &QCheckBox::clicked);
-
-    EXPECT_TRUE(box.SetInteractive(false));
-    for (bool byKey : {false, true, false})
-        Press(byKey);
-    QTest::mouseDClick(&box, Qt::LeftButton, {}, QPoint(40, 10));
-
-    EXPECT_EQ(box.checkState(), Qt::Checked);
-    EXPECT_EQ(clicks.count(), 0);
-    EXPECT_EQ(PaintedImage(box), before);
-    box.setCheckState(Qt::Unchecked);
-    EXPECT_NE(PaintedImage(box), before);  // the program itself still changes it
-
-    EXPECT_TRUE(box.SetInteractive(true));
-    Press(false);
-    EXPECT_EQ(box.checkState(), Qt::Checked);
-}
-
-TEST_F(StyledButtonTest, TabStillLeavesANonInteractiveBox)
-{
-    panel.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
-    box.SetInteractive(false);
-    box.setFocus();
-    QTest::keyClick(&box, Qt::Key_Tab);
-    EXPECT_TRUE(other.hasFocus());
-}
-
 }  // namespace

@@ -39,23 +39,6 @@ protected:
     StyledLabel label{&panel};
 };
 
-TEST_F(StyledLabelTest, TeamTitleKeepsItsSizeWhenUnderlined)
-{
-    label.setText("Red Team");
-    EXPECT_TRUE(label.SetFontSize(14));
-    EXPECT_TRUE(label.SetTextColor(QColor(255, 0, 0)));
-    EXPECT_TRUE(label.SetUnderline(true));
-    QFont font;
-    label.GetFontDescription(font);
-    EXPECT_EQ(font.pointSize(), 14);
-    EXPECT_TRUE(font.underline());
-    EXPECT_FALSE(font.bold());
-    EXPECT_TRUE(label.SetUnderline(false));
-    label.GetFontDescription(font);
-    EXPECT_EQ(font.pointSize(), 14);
-    EXPECT_FALSE(font.underline());
-}
-
 TEST_F(StyledLabelTest, TextIsPaintedInTheTextColour)
 {
     label.setText("Blue Team");
@@ -73,31 +56,5 @@ TEST_F(StyledLabelTest, IsTransparentUntilToldOtherwise)
     EXPECT_FALSE(label.IsTransparent());
     EXPECT_EQ(ColorInCorner(), QColor(255, 255, 255));
 }
-
-struct RotationCase {
-    const char* name;
-    int degrees;
-    bool upright;  // the text runs up or down rather than across
-};
-
-class StyledLabelRotationTest : public StyledLabelTest,
-                                public testing::WithParamInterface<RotationCase> { };
-
-TEST_P(StyledLabelRotationTest, TextTurnsAboutTheCentre)
-{
-    label.setText("Substitute Vehicles");
-    label.SetTextColor(QColor(0, 0, 0));
-    EXPECT_TRUE(label.SetRotation(GetParam().degrees));
-    const QRect bounds = TextBounds(QColor(0, 0, 0));
-    ASSERT_FALSE(bounds.isEmpty());
-    EXPECT_EQ(bounds.height() > bounds.width(), GetParam().upright);
-    EXPECT_NEAR(bounds.center().x(), label.width() / 2, 3);
-    EXPECT_NEAR(bounds.center().y(), label.height() / 2, 3);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rotations, StyledLabelRotationTest,
-    testing::Values(RotationCase{"None", 0, false}, RotationCase{"Quarter", 90, true},
-        RotationCase{"Half", 180, false}, RotationCase{"BackQuarter", -90, true}),
-    [](const testing::TestParamInfo<RotationCase>& testCase) { return testCase.param.name; });
 
 }  // namespace

@@ -1,8 +1,9 @@
 #pragma once
 
 // Shared by the widget tests: one QApplication per test process, styled like
-// the editor (Fusion with its standard light palette), and pixel checks on
-// what a widget really paints.
+// the editor, and pixel checks on what a widget really paints.
+
+#include "controls/WindowStyle.h"
 
 #include <QApplication>
 #include <QImage>
@@ -24,8 +25,7 @@ public:
     void SetUp() override
     {
         application = std::make_unique<QApplication>(argc, argv);
-        QApplication::setStyle("Fusion");
-        QApplication::setPalette(QApplication::style()->standardPalette());
+        WindowStyle::Install();
     }
     void TearDown() override { application.reset(); }
 

@@ -1,6 +1,6 @@
 #include "installs/InstallFinder.h"
-#include "FakePrefix.h"
 #include "installs/GameDir.h"
+#include "tests/support/FakeWinePrefix.h"
 
 #include <gtest/gtest.h>
 
@@ -14,23 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kSettings = "Mods/bfvietnam/save/GameModeSettings";
-
-// A 64-bit prefix with both the game (in the 32-bit view) and the server in folder.
-void WriteInstalls(const FakePrefix& fake, std::string_view folder)
-{
-    std::string escaped;
-    for (const char character : folder) {
-        if (character == '\\' || character == '"')
-            escaped += '\\';
-        escaped += character;
-    }
-    fake.WriteRegistry(WineRegistryText("[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield "
-                                        "Vietnam] 1\n\"GAMEDIR\"=\""
-            + escaped
-            + "\"\n\n[Software\\\\EA GAMES\\\\Battlefield Vietnam Server] 1\n\"GAMEDIR\"=\""
-            + escaped + "\"\n",
-        Architecture::Win64));
-}
 
 }  // namespace
 
@@ -56,8 +39,8 @@ TEST(FindInstall, FindsTheSettingsFolderInTheSpellingOfWhatExistsAndCreatesTheRe
             "Games/BFV/mods/BFVietnam/SAVE/gamemodesettings"},
     };
     for (const Case& test : cases) {
-        const FakePrefix fake;
-        WriteInstalls(fake, test.gameDir);
+        const FakeWinePrefix fake;
+        fake.WriteRegistry(InstallsRegistryText(test.gameDir, test.gameDir));
         fs::create_directories(fake.DriveC() / test.existing);
         if (!test.published.empty())
             fake.Write("drive_c" / test.existing / test.published, "<published/>");
@@ -85,23 +68,11 @@ TEST(FindInstall, FindsTheSettingsFolderInTheSpellingOfWhatExistsAndCreatesTheRe
     }
 }
 
-TEST(FindInstall, FindsNothingWithoutAUsableValue)
-{
-    const FakePrefix fake;
-    fake.WriteRegistry(FileBytes(QUAVEL_TEST_DATA "/system.reg.excerpt"));
-    const InstallLocation server = FindInstall(fake.prefix(), kServerKeyPath);
-    EXPECT_FALSE(server.found);
-    EXPECT_EQ(server.windowsFolder, "");
-    EXPECT_EQ(server.settingsFolder, fs::path());
-    EXPECT_EQ(server.publishPath, fs::path());
-    EXPECT_EQ(server.createError, 0);
-    EXPECT_EQ(fake.Entries("drive_c"), std::set<std::string>{});
-}
-
 TEST(FindInstall, ReportsFoldersOnDrivesThePrefixLacksAsMissing)
 {
-    const FakePrefix fake;
-    WriteInstalls(fake, "D:\\Spiele\\Schlachtfeld Vietnam \"\xC3\x84\"");
+    const FakeWinePrefix fake;
+    fake.WriteRegistry(
+        InstallsRegistryText(std::nullopt, "D:\\Spiele\\Schlachtfeld Vietnam \"\xC3\x84\""));
     const InstallLocation game = FindInstall(fake.prefix(), kGameKeyPath);
     EXPECT_TRUE(game.found);
     EXPECT_EQ(game.createError, ENOENT);
@@ -116,33 +87,33 @@ TEST(FindInstall, ReturnsTheErrnoOfAFailedCreation)
 {
     struct Case {
         const char* name;
-        std::function<void(const FakePrefix& fake)> blockCreation;
+        std::function<void(const FakeWinePrefix& fake)> blockCreation;
         int expectedError;
         bool reported;
     };
     const std::vector<Case> cases = {
         {"a file where the install folder should be",
-            [](const FakePrefix& fake) { fake.Write("drive_c/BFV", "not a folder"); }, ENOTDIR,
+            [](const FakeWinePrefix& fake) { fake.Write("drive_c/BFV", "not a folder"); }, ENOTDIR,
             true},
         {"a file in the middle of the settings path",
-            [](const FakePrefix& fake) {
+            [](const FakeWinePrefix& fake) {
                 fs::create_directories(fake / "drive_c/BFV/Mods");
                 fake.Write("drive_c/BFV/Mods/bfvietnam", "");
             },
             ENOTDIR, true},
         {"a link that loops",
-            [](const FakePrefix& fake) {
+            [](const FakeWinePrefix& fake) {
                 fs::create_directory_symlink("BFV", fake / "drive_c/BFV");
             },
             ELOOP, true},
         {"a file where the settings folder should be",
-            [](const FakePrefix& fake) {
+            [](const FakeWinePrefix& fake) {
                 fs::create_directories(fake / "drive_c/BFV/Mods/bfvietnam/save");
                 fake.Write("drive_c/BFV" / kSettings, "");
             },
             EEXIST, false},
         {"a folder it may not write in",
-            [](const FakePrefix& fake) {
+            [](const FakeWinePrefix& fake) {
                 fs::create_directory(fake / "drive_c/BFV");
                 fs::permissions(
                     fake / "drive_c/BFV", fs::perms::owner_write, fs::perm_options::remove);
@@ -152,8 +123,8 @@ TEST(FindInstall, ReturnsTheErrnoOfAFailedCreation)
     for (const Case& test : cases) {
         if (test.expectedError == EACCES && geteuid() == 0)
             continue;  // permission bits do not stop root
-        const FakePrefix fake;
-        WriteInstalls(fake, "C:\\BFV");
+        const FakeWinePrefix fake;
+        fake.WriteRegistry(InstallsRegistryText(std::nullopt, "C:\\BFV"));
         test.blockCreation(fake);
         const InstallLocation game = FindInstall(fake.prefix(), kGameKeyPath);
         EXPECT_TRUE(game.found) << test.name;

@@ -1,5 +1,5 @@
 #include "installs/WinePath.h"
-#include "FakePrefix.h"
+#include "tests/support/FakeWinePrefix.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 TEST(MapWindowsPath, GoesThroughTheDriveLinkAndSpellsWhatExistsAsOnDisk)
 {
-    const FakePrefix fake;
+    const FakeWinePrefix fake;
     std::filesystem::create_directories(fake.DriveC() / "Program Files" / "EA Games");
     std::filesystem::create_directories(fake.DriveC() / "Spiele" / "Schlachtfeld \xC3\x84");
     for (const char* name : {"Mods", "mods", "MODS"})

@@ -1,7 +1,9 @@
 #include "installs/WineRegistry.h"
-#include "FakePrefix.h"
+#include "tests/support/FakeWinePrefix.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <initializer_list>
 #include <optional>
@@ -34,6 +36,14 @@ std::optional<RegistryValue> ParseValue(std::string_view valueLines)
     const RegistryValue* value = registry.FindValue("Software\\Test", "v");
     return value != nullptr ? std::optional<RegistryValue>(*value) : std::nullopt;
 }
+
+constexpr std::string_view kServerKey = "Software\\EA GAMES\\Battlefield Vietnam Server";
+constexpr std::string_view kServerKey32
+    = "Software\\Wow6432Node\\EA GAMES\\Battlefield Vietnam Server";
+
+// A key that no lookup of the installs needs, with a value that looks like a key line.
+const std::string kOtherKey = "[Software\\\\Other] 1\n\"v\"=\"[Software\\\\EA GAMES\\\\Battlefield "
+                              "Vietnam Server] 1\"\n";
 
 }  // namespace
 
@@ -181,31 +191,6 @@ TEST(WineRegistry, FindsValuesIgnoringCaseTheLaterOfRepeatedOnes)
     EXPECT_EQ(registry.FindValue("Software\\EA GAMES\\Battlefield Vietnam", "GAMEDIR2"), nullptr);
 }
 
-TEST(WineRegistry, KnowsKeysThatExistOnlyThroughTheirSubkeys)
-{
-    const WineRegistry registry = ParseKeys(R"([Software\\Vendor\\Product\\Settings] 1
-"v"="1"
-
-[Software\\EA GAMES\\Battlefield Vietnam Server] 1
-"GAMEDIR"="C:\\Server"
-)");
-    const std::vector<std::pair<const char*, bool>> cases = {
-        {"Software", true},
-        {"Software\\Vendor", true},
-        {"SOFTWARE\\VENDOR\\PRODUCT", true},
-        {"Software\\Vendor\\Product\\Settings", true},
-        {"Software\\Vendor\\Prod", false},
-        {"Software\\Vendor\\Product\\Settings\\Deeper", false},
-        {"Software\\EA GAMES\\Battlefield Vietnam Server", true},
-        {"Software\\EA GAMES\\Battlefield Vietnam", false},
-        {"Software\\EA GAMES\\Battlefield", false},
-        {"", false},
-    };
-    for (const auto& [path, exists] : cases)
-        EXPECT_EQ(registry.HasKey(path), exists) << path;
-    EXPECT_EQ(registry.FindValue("Software\\Vendor\\Product", "v"), nullptr);
-}
-
 TEST(WineRegistry, TakesTheArchitectureFromTheOptionBeforeTheFirstKey)
 {
     const std::vector<std::pair<const char*, bool>> cases = {
@@ -226,8 +211,8 @@ TEST(WineRegistry, ShowsThirtyTwoBitProgramsTheWow6432NodeFirstIn64BitRegistries
         = "[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam] 1\n";
     constexpr const char* kWow64Subkey
         = "[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam\\\\Sub] 1\n";
-    constexpr const char* kNativePath = "software\\ea games\\battlefield vietnam";
-    constexpr const char* kWow64Path = "software\\wow6432node\\ea games\\battlefield vietnam";
+    constexpr const char* kNativePath = "SOFTWARE\\EA GAMES\\Battlefield Vietnam";
+    constexpr const char* kWow64Path = "SOFTWARE\\Wow6432Node\\EA GAMES\\Battlefield Vietnam";
     struct Case {
         const char* name;
         Architecture architecture;
@@ -239,6 +224,10 @@ TEST(WineRegistry, ShowsThirtyTwoBitProgramsTheWow6432NodeFirstIn64BitRegistries
         {"64-bit, native key only", Architecture::Win64, kNative, kNativePath},
         {"64-bit, node key through a subkey", Architecture::Win64,
             std::string(kNative) + kWow64Subkey, kWow64Path},
+        {"64-bit, a node key with a longer name only", Architecture::Win64,
+            std::string(kNative)
+                + "[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam Server] 1\n",
+            kNativePath},
         {"32-bit, both keys", Architecture::Win32, std::string(kNative) + kWow64, kNativePath},
         {"32-bit, node key only", Architecture::Win32, kWow64, std::nullopt},
         {"64-bit, no key", Architecture::Win64, "[Software\\\\Other] 1\n", std::nullopt},
@@ -251,5 +240,37 @@ TEST(WineRegistry, ShowsThirtyTwoBitProgramsTheWow6432NodeFirstIn64BitRegistries
     }
     const WineRegistry outsideSoftware = ParseKeys(
         "[System\\\\Wow6432Node\\\\Setup] 1\n[System\\\\Setup] 1\n", Architecture::Win64);
-    EXPECT_EQ(outsideSoftware.KeyFor32BitProgram("System\\Setup"), "system\\setup");
+    EXPECT_EQ(outsideSoftware.KeyFor32BitProgram("System\\Setup"), "System\\Setup");
+}
+
+TEST(WineRegistry, ReadsOnlyTheKeysAskedForAndTheirCounterpartsAndSubkeys)
+{
+    const std::vector<std::pair<std::string, bool>> keyLines = {
+        {"[Software\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", true},
+        {"  [\\\\SOFTWARE\\\\ea games\\\\\\\\BATTLEFIELD VIETNAM SERVER\\\\] 1", true},
+        {"[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", true},
+        {"[Software\\\\EA GAMES\\\\Battlefield Vietnam Server\\\\Sub] 1", true},
+        {"[\\x53oftware\\\\EA GAMES\\\\Battlefield Vietnam\\x20Server] 1", true},
+        {"[Software\\\\EA GAMES\\\\Battlefield Vietnam Server2] 1", false},
+        {"[Software\\\\EA GAMES\\\\Battlefield Vietnam] 1", false},
+        {"[Software\\\\EA GAMES\\\\Battlefield Vietnam Server 1", false},
+        {"[System\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", false},
+    };
+    for (const auto& [keyLine, kept] : keyLines) {
+        const std::string text
+            = WineRegistryText(kOtherKey + keyLine + "\n\"v\"=\"1\"\n", Architecture::Win64);
+        const std::optional<WineRegistry> registry
+            = WineRegistry::Parse(text, std::array{kServerKey});
+        ASSERT_TRUE(registry) << keyLine;
+        EXPECT_EQ(registry->HasKey(kServerKey) || registry->HasKey(kServerKey32), kept) << keyLine;
+        EXPECT_FALSE(registry->HasKey("Software\\Other")) << keyLine;
+    }
+}
+
+TEST(WineRegistry, RefusesFilesThatAreNotRegularWithoutWaiting)
+{
+    const TestFolder folder;
+    ASSERT_EQ(mkfifo((folder / "system.reg").c_str(), 0600), 0);
+    EXPECT_FALSE(WineRegistry::Load(folder / "system.reg"));
+    EXPECT_FALSE(WineRegistry::Load(folder.path()));
 }

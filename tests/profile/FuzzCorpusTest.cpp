@@ -1,6 +1,6 @@
 #include "fuzz/DocumentRoundTrip.h"
 
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,12 @@
 #include "profile/ProfileStore.h"
 
 #include "TestDocuments.h"
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cerrno>
-#include <thread>
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -32,16 +31,16 @@ TEST_F(ProfileFolder, ListsTheProfileFilesSortedWithoutTheDefault)
         int count;
         Names listed;
     };
-    // The extension counts in any case, the exclusion of Default.wst only in
-    // its own; links count as what they point to.
+    // The extension and the exclusion of Default.wst count in any case; links
+    // count as what they point to.
     const std::vector<Case> cases = {
         {"case rules",
             {"Default.wst", "default.wst", "A.WST", "b.Wst", "charlie.wst", "Bravo.wst",
-                "readme.txt", "x.wst.bak", ".wst", "DEFAULT.wst"},
-            7, {"A", "b", "Bravo", "charlie", "DEFAULT", "default", "Linked"}},
+                "readme.txt", "x.wst.bak", ".wst", "DEFAULT.WST"},
+            5, {"A", "b", "Bravo", "charlie", "Linked"}},
         {"names differing only in case by bytes", {"b.wst", "B.wst", "a.wst"}, 3, {"a", "B", "b"}},
         {"long name", {std::string(200, 'p') + ".wst"}, 1, {std::string(200, 'p')}},
-        {"only the default", {"Default.wst"}, 0, {}},
+        {"only the default", {"default.WST"}, 0, {}},
         {"no profile files", {"notes.txt"}, 0, {"<no .wst files found>"}},
     };
     for (const Case& test : cases) {
@@ -58,6 +57,60 @@ TEST_F(ProfileFolder, ListsTheProfileFilesSortedWithoutTheDefault)
     Names names{"stale entry"};
     EXPECT_EQ(ProfileStore(folder / "missing").ListProfiles(names), -1);
     EXPECT_EQ(names, Names{"<directory error>"});
+}
+
+TEST_F(ProfileFolder, ListedProfilesLoadAndSaveInTheirOwnFile)
+{
+    folder.Write("Upper.WST", kDefault);
+    std::vector<ProfileEntry> entries;
+    ASSERT_EQ(store.ListProfiles(entries), 1);
+    EXPECT_EQ(entries.front(), (ProfileEntry{"Upper", "Upper.WST"}));
+    for (int load = 0; load < 2; ++load) {
+        std::optional<Profile> profile
+            = load == 0 ? store.LoadProfile(entries.front()) : store.LoadProfile("Upper");
+        ASSERT_TRUE(profile) << load;
+        profile->red.kits[static_cast<std::size_t>(load)] = 0;
+        ASSERT_EQ(store.SaveProfile(*profile), 1);
+    }
+    EXPECT_EQ(folder.Read("Upper.WST"),
+        ReplaceAll(ReplaceAll(kDefault, "\"NVA_Scout\" enabled=\"true\"", "\"NVA_Scout\" enabled=\"false\""),
+            "\"NVA_Scout_Alt\" enabled=\"true\"", "\"NVA_Scout_Alt\" enabled=\"false\""));
+    EXPECT_EQ(folder.Entries(), Entries{"Upper.WST"});
+}
+
+TEST_F(ProfileFolder, ChangedOnDiskTellsWhatAnotherProgramDid)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> change;  // to A.wst, loaded and untouched before
+        bool changed;
+    };
+    const std::string edited = ReplaceAll(kDefault, "\"3/0\"", "\"2/0\"");
+    const std::vector<Case> cases = {
+        {"untouched", [] {}, false},
+        {"same size, same moment", [&] { folder.Write("A.wst", edited); }, true},
+        {"same bytes, another file",
+            [&] {
+                folder.Write("B.wst", kDefault);
+                fs::rename(folder / "B.wst", folder / "A.wst");
+            },
+            true},
+        {"removed", [&] { fs::remove(folder / "A.wst"); }, true},
+    };
+    for (const Case& test : cases) {
+        folder.Write("A.wst", kDefault);
+        std::optional<Profile> profile = store.LoadProfile("A");
+        ASSERT_TRUE(profile);
+        test.change();
+        EXPECT_EQ(store.ChangedOnDisk(*profile), test.changed) << test.name;
+        ASSERT_EQ(store.SaveProfile(*profile), 1);
+        EXPECT_FALSE(store.ChangedOnDisk(*profile)) << test.name;
+        profile->name = "Other";  // a file the store has not read
+        EXPECT_FALSE(store.ChangedOnDisk(*profile)) << test.name;
+        folder.Write("Other.wst", "someone's");
+        EXPECT_TRUE(store.ChangedOnDisk(*profile)) << test.name;
+        fs::remove(folder / "Other.wst");
+    }
 }
 
 TEST_F(ProfileFolder, LoadDefaultRestoresTheBuiltInDocumentEveryTime)
@@ -109,19 +162,6 @@ TEST_F(ProfileFolder, CreateRefusesUnsafeNames)
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
     for (const char* name : {"a", "...", "with space", "Ünïcödé", ".hidden"})
         EXPECT_TRUE(IsSafeProfileName(name)) << name;
-}
-
-TEST_F(ProfileFolder, RacingCreatesMakeOneFile)
-{
-    folder.Write("Default.wst", kDefault);
-    std::atomic<int> created{0};
-    std::vector<std::thread> creators;
-    for (int creator = 0; creator < 8; ++creator)
-        creators.emplace_back([&] { created += store.CreateProfileFile("Race") ? 1 : 0; });
-    for (std::thread& creator : creators)
-        creator.join();
-    EXPECT_EQ(created.load(), 1);
-    EXPECT_EQ(folder.Read("Race.wst"), kDefault);
 }
 
 class ProfileExport : public ProfileFolder {

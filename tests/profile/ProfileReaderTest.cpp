@@ -1,10 +1,12 @@
 #include "profile/ProfileStore.h"
+#include "profile/RegularFile.h"
 
 #include "TestDocuments.h"
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 #include <vector>
 
@@ -163,10 +165,30 @@ TEST_F(ProfileReader, RefusesADocumentAndSaysWhy)
     }
 }
 
-TEST_F(ProfileReader, RefusesAMissingFileAndKeepsTheErrorAfterASuccess)
+TEST_F(ProfileReader, RefusesUnreadableFilesWithTheirReasonAndKeepsItAfterASuccess)
 {
-    EXPECT_FALSE(store.LoadProfile("Missing"));
-    EXPECT_EQ(store.lastError(), "No gameMode tag found!");
+    std::filesystem::create_directory(folder / "Folder.wst");
+    folder.Write("Big.wst", "");
+    std::filesystem::resize_file(folder / "Big.wst", kMaximumProfileBytes + 1);
+    folder.Write("Broken.wst", "<a>\n<b c=\"<\"/></a>");
+    struct Case {
+        const char* name;
+        int code;
+        std::string message;
+        std::string detail;
+    };
+    const std::vector<Case> cases = {
+        {"Missing", ENOENT, "Missing.wst: No such file or directory", ""},
+        {"Folder", EISDIR, "Folder.wst: Is a directory", ""},
+        {"Big", EFBIG, "Big.wst is 16777217 bytes, more than a profile may have (16777216)", ""},
+        {"Broken", 0, "No gameMode tag found!", "line 2, column 7: not well-formed (invalid token)"},
+    };
+    for (const Case& test : cases) {
+        EXPECT_FALSE(store.LoadProfile(test.name)) << test.name;
+        EXPECT_EQ(store.lastError(), test.message) << test.name;
+        EXPECT_EQ(store.lastErrorCode(), test.code) << test.name;
+        EXPECT_EQ(store.lastErrorDetail(), test.detail) << test.name;
+    }
     ASSERT_TRUE(Load(kDefault));
     EXPECT_EQ(store.lastError(), "No gameMode tag found!");
 }

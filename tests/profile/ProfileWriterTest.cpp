@@ -2,9 +2,8 @@
 #include "profile/ProfileStore.h"
 #include "profile/XmlAccess.h"
 
-#include "FileSizeLimit.h"
 #include "TestDocuments.h"
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -122,22 +121,6 @@ TEST_F(ProfileWriter, ReadingBackGivesTheSameRecord)
         edited = profile;
     });
     EXPECT_EQ(store.LoadProfile("Test"), edited);
-}
-
-TEST_F(ProfileWriter, FailedSaveLeavesTheFileOnDisk)
-{
-    folder.Write("Test.wst", kDefault);
-    std::optional<Profile> profile = store.LoadProfile("Test");
-    ASSERT_TRUE(profile);
-    profile->red.kits.fill(0);
-    {
-        FileSizeLimit limit(1000);  // smaller than the document
-        EXPECT_EQ(store.SaveProfile(*profile), 0);
-    }
-    store.LoadProfile("Missing");  // the held document now has no root element
-    EXPECT_EQ(store.SaveProfile(*profile), 0);
-    EXPECT_EQ(folder.Read("Test.wst"), kDefault);
-    EXPECT_EQ(folder.Entries(), std::set<std::string>{"Test.wst"});
 }
 
 TEST(WriteProfile, ChangesNothingWhenAnElementIsMissing)

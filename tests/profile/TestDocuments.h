@@ -4,7 +4,7 @@
 
 #include "profile/DefaultDocument.h"
 
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,6 @@
 #include "profile/XmlError.h"
 
 #include "TestDocuments.h"
-#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -128,11 +127,13 @@ TEST(XmlDocument, SavesTheBytesItLoaded)
         {"document type and instructions",
             "<!DOCTYPE a>\n<?style x?>\n<a><![CDATA[<raw>]]></a>\n<!-- end -->\n"},
         {"mixed content", "<a>one <b>two</b> three\r\n</a>"},
+        {"white space in attributes", "<a b=\"\tx\r\ny\n\"/>"},
     };
     for (const auto& [name, text] : documents) {
         XmlDocument document;
         EXPECT_TRUE(LoadXmlText(document, text)) << name;
-        EXPECT_EQ(document.Serialize(), text) << name;
+        // Raw white space in an attribute reads as spaces, and is saved so.
+        EXPECT_EQ(document.Serialize(), ReplaceAll(text, "\"\tx\r\ny\n\"", "\" x y \"")) << name;
     }
 }
 
@@ -141,29 +142,16 @@ TEST(XmlDocument, FailedParseLeavesNoRootElement)
     XmlDocument document;
     for (const char* text :
         {"", " \r\n", "<a><b></a>", "<a/><b/>", "<a/>text", "x<a/>", "<!-- c -->",
-            "\n<?xml version=\"1.0\"?><a/>", "<a/><!DOCTYPE a>", "<a/><![CDATA[x]]>"}) {
+            "\n<?xml version=\"1.0\"?><a/>", "<a/><!DOCTYPE a>", "<a/><![CDATA[x]]>",
+            // What pugixml alone would take, and save changed.
+            "<a b=\"&\"/>", "<a b=\"<\"/>", "<a b=\"1\" b=\"2\"/>", "<a b=\"&me;\"/>",
+            "<a>\x01</a>", "<a><!-- x -- y --></a>", "<a>&#0;</a>",
+            "<!DOCTYPE a [<!ENTITY me \"x\">]><a b=\"&me;\"/>",
+            "<!DOCTYPE a SYSTEM \"a.dtd\"><a b=\"&me;\"/>"}) {
         ASSERT_TRUE(LoadXmlText(document, "<previous/>"));
         EXPECT_FALSE(LoadXmlText(document, text)) << '"' << text << '"';
         EXPECT_TRUE(GetDocumentElement(document).IsEmpty()) << '"' << text << '"';
         EXPECT_EQ(document.Serialize(), "") << '"' << text << '"';
-    }
-}
-
-TEST(XmlFile, LoadsAndSavesFilesAndReportsFailures)
-{
-    TestFolder folder;
-    folder.Write("in.xml", "<a>\r\n\t<b/>\r\n</a>\r\n");
-    folder.Write("broken.xml", "<a><b></a>");
-    XmlDocument document;
-    ASSERT_TRUE(LoadXmlFile(document, folder / "in.xml"));
-    SaveXmlFile(document, folder / "out.xml");
-    EXPECT_EQ(folder.Read("out.xml"), "<a>\r\n\t<b/>\r\n</a>\r\n");
-    EXPECT_EQ(RaisedErrno([&] { SaveXmlFile(document, folder / "missing" / "out.xml"); }), ENOENT);
-    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"broken.xml", "in.xml", "out.xml"}));
-    for (const char* name : {"missing.xml", "broken.xml"}) {
-        ASSERT_TRUE(LoadXmlText(document, "<previous/>"));
-        EXPECT_FALSE(LoadXmlFile(document, folder / name));
-        EXPECT_TRUE(GetDocumentElement(document).IsEmpty()) << name;
     }
 }
 

@@ -1,0 +1,127 @@
+#include "installs/InstallDiscovery.h"
+
+#include "installs/WineRegistry.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array kProducts = {Product::Server, Product::Game};
+static_assert(kInstallKeyPaths[static_cast<std::size_t>(Product::Server)] == kServerKeyPath);
+static_assert(kInstallKeyPaths[static_cast<std::size_t>(Product::Game)] == kGameKeyPath);
+
+const std::optional<fs::path>& ChosenFolderOf(const ChosenFolders& chosen, Product product)
+{
+    return product == Product::Server ? chosen.server : chosen.game;
+}
+
+FoundInstall ChosenInstall(const fs::path& folder)
+{
+    FoundInstall install;
+    install.source = InstallSource::ChosenFolder;
+    install.location = InstallInFolder(folder, FolderCreation::LookOnly);
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        install.problem = InstallProblem::ChosenFolderMissing;
+        install.problemDetail = folder.string();
+    }
+    return install;
+}
+
+FoundInstall PrefixInstall(const FoundPrefix& found, const GameDirReading& reading)
+{
+    FoundInstall install;
+    install.source = found.source;
+    install.prefixFolder = found.prefix.folder();
+    install.problem = reading.problem;
+    install.problemDetail = reading.keyRead;
+    if (!reading.folder)
+        return install;
+    install.location = InstallInPrefix(found.prefix, *reading.folder, FolderCreation::LookOnly);
+    if (install.location.folder.empty()) {
+        install.problem = InstallProblem::DriveWithoutLink;
+        install.problemDetail = *reading.folder;
+    }
+    return install;
+}
+
+}  // namespace
+
+std::string FoundInstall::SourceText() const
+{
+    const std::string name(SourceName(source));
+    return prefixFolder.empty() ? name : name + ": " + prefixFolder.string();
+}
+
+std::string ProductInstalls::PublishPathOrReason() const
+{
+    if (const FoundInstall* install = InUse())
+        return install->location.publishPath.string();
+    return DescribeProblem(problem, problemDetail);
+}
+
+InstallsFound InstallDiscovery::Find(const InstallSearch& search, FolderCreation creation)
+{
+    InstallsFound result;
+    result.prefixes = DiscoverPrefixes(search);
+    for (const Product product : kProducts) {
+        ProductInstalls& installs = result.products[static_cast<std::size_t>(product)];
+        installs.problem = InstallProblem::NoPrefix;
+        const std::optional<fs::path>& chosen = ChosenFolderOf(search.chosen, product);
+        if (chosen && !search.onlyPrefix)
+            installs.found.push_back(ChosenInstall(*chosen));
+        for (const FoundPrefix& found : result.prefixes) {
+            const RegistryReadings& readings = ReadingsOf(found);
+            const GameDirReading& reading = readings.byProduct[static_cast<std::size_t>(product)];
+            if (readings.readable && reading.problem != InstallProblem::KeyMissing) {
+                installs.found.push_back(PrefixInstall(found, reading));
+            } else if (installs.problem == InstallProblem::NoPrefix) {
+                installs.problem
+                    = readings.readable ? InstallProblem::KeyMissing : InstallProblem::NoRegistry;
+                installs.problemDetail
+                    = readings.readable ? reading.keyRead : found.prefix.folder().string();
+            }
+        }
+        std::stable_sort(installs.found.begin(), installs.found.end(),
+            [](const FoundInstall& first, const FoundInstall& second) {
+                return first.source < second.source;
+            });
+        const auto usable = std::find_if(installs.found.begin(), installs.found.end(),
+            [](const FoundInstall& install) { return install.problem == InstallProblem::None; });
+        if (usable != installs.found.end()) {
+            installs.inUse = static_cast<std::size_t>(usable - installs.found.begin());
+            installs.problem = InstallProblem::None;
+            installs.problemDetail.clear();
+            PlaceSettingsFolder(usable->location, creation);
+        } else if (!installs.found.empty()) {
+            installs.problem = installs.found.front().problem;
+            installs.problemDetail = installs.found.front().problemDetail;
+        }
+    }
+    return result;
+}
+
+const InstallDiscovery::RegistryReadings& InstallDiscovery::ReadingsOf(const FoundPrefix& found)
+{
+    static const RegistryReadings unreadable;
+    if (!found.registry)
+        return unreadable;
+    RegistryReadings& readings = cache_[found.prefix.SystemRegistry()];
+    if (readings.readable && readings.stamp == *found.registry)
+        return readings;
+    readings = RegistryReadings();
+    readings.stamp = *found.registry;
+    const std::optional<WineRegistry> registry
+        = WineRegistry::Load(found.prefix.SystemRegistry(), kInstallKeyPaths);
+    if (!registry)
+        return readings;
+    readings.readable = true;
+    for (const Product product : kProducts) {
+        const std::size_t index = static_cast<std::size_t>(product);
+        readings.byProduct[index] = ReadGameDir(*registry, kInstallKeyPaths[index]);
+    }
+    return readings;
+}

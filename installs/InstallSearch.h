@@ -1,0 +1,26 @@
+#pragma once
+
+// What a search for installs starts from: the user's environment, the folders
+// chosen in the settings file, and a prefix given on the command line.
+
+#include "installs/SettingsFile.h"
+#include "installs/UserEnvironment.h"
+
+#include <filesystem>
+#include <optional>
+
+struct ChosenFolders {
+    std::optional<std::filesystem::path> prefix;
+    std::optional<std::filesystem::path> game;
+    std::optional<std::filesystem::path> server;
+
+    // From the keys of kSettingKeys; an empty value counts as not chosen.
+    static ChosenFolders FromSettings(const SettingsFile& settings);
+};
+
+struct InstallSearch {
+    UserEnvironment environment;
+    ChosenFolders chosen;
+    // Given, this prefix alone is searched: no other prefix, no chosen folder.
+    std::optional<std::filesystem::path> onlyPrefix;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+// The "Publish To" radio buttons: where Publish copies the profile. They are
+// the only record of the choice; which of them can be chosen is settled once
+// at start-up from the installs found.
+
+#include "session/PublishTarget.h"
+
+#include <array>
+#include <optional>
+
+class PublishTargets;
+class QAbstractButton;
+class WindowControls;
+
+class PublishTargetButtons {
+public:
+    explicit PublishTargetButtons(const WindowControls& controls);
+
+    // Every target that can be published to is enabled, and the preferred
+    // one checked.
+    void Offer(const PublishTargets& targets);
+
+    // The checked target, looked for in the order working folder, Server,
+    // Game, Both; none when no button is checked.
+    std::optional<PublishTarget> Checked() const;
+
+private:
+    QAbstractButton& ButtonOf(PublishTarget target) const;
+
+    std::array<QAbstractButton*, 4> buttons_;  // in the order of PublishTarget
+};

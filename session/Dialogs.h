@@ -1,0 +1,31 @@
+#pragma once
+
+// Every question and message the editing session puts to the user goes
+// through this interface: the window answers with real modal dialogs, the
+// command-line tool prints, and tests answer from a script. Texts and file
+// names are bytes as the file system spells them.
+
+#include <optional>
+#include <string>
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // An application message box: titled with the application name, the
+    // standard icon for its buttons (a warning for OK, a question otherwise).
+    virtual MessageAnswer ShowApplicationMessage(const std::string& text, MessageButtons buttons)
+        = 0;
+    // A window message box: owned by the main window, the given title (may be
+    // empty), an OK button and no icon.
+    virtual void ShowWindowMessage(const std::string& title, const std::string& text) = 0;
+    // The file-save dialog for a .wst file, starting in startFolder; none when
+    // cancelled. Asks itself before an existing file is replaced.
+    virtual std::optional<std::string> AskSaveFileName(const std::string& startFolder) = 0;
+    // The text prompt; none when cancelled or closed.
+    virtual std::optional<std::string> AskText(const std::string& caption, const std::string& prompt)
+        = 0;
+};

@@ -1,0 +1,74 @@
+#include "session/EditingSession.h"
+
+#include "session/Dialogs.h"
+#include "session/Messages.h"
+#include "session/SessionView.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <memory>
+
+namespace {
+
+constexpr const char* kWriteTestFileName = "quavel.tst";
+
+// Whether a new file can be created in the working folder: creates
+// "quavel.tst" there, never over an existing one, and removes it at once.
+bool CanCreateFilesInWorkingFolder()
+{
+    const int file = ::open(kWriteTestFileName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (file < 0)
+        return false;
+    ::close(file);
+    ::unlink(kWriteTestFileName);
+    return true;
+}
+
+}  // namespace
+
+EditingSession::EditingSession(Dialogs& dialogs, SessionView& view)
+    : state_(view)
+    , dialogs_(dialogs)
+    , loader_(state_, dialogs)
+    , commands_(state_, loader_, dialogs)
+    , publisher_(state_, commands_, dialogs)
+    , edits_(state_, dialogs)
+{
+}
+
+void EditingSession::Start(const WinePrefix& prefix, PublishScope scope)
+{
+    state_.currentProfile.reset();
+    if (scope == PublishScope::Installs)
+        state_.publishTargets = PublishTargets::Find(prefix, dialogs_);
+    state_.view.ShowPublishTargets(state_.publishTargets);
+    if (!CanCreateFilesInWorkingFolder()) {
+        dialogs_.ShowWindowMessage({}, std::string(Messages::kNoWriteAccess));
+        state_.fatalError = true;
+        return;
+    }
+    state_.profileStore = std::make_unique<ProfileStore>();
+    commands_.FillProfileList(ProfileCommands::Selection::Initial);
+    state_.SetModified(false);
+}
+
+bool EditingSession::Open(const std::string& name)
+{
+    return name == kDefaultProfileName ? loader_.LoadDefault() : loader_.LoadNamed(name);
+}
+
+std::optional<std::string_view> EditingSession::CreateProfile(const std::string& name)
+{
+    if (!state_.profileStore)
+        state_.profileStore = std::make_unique<ProfileStore>();
+    return CreateNewProfile(*state_.profileStore, name);
+}
+
+bool EditingSession::Close()
+{
+    if (!commands_.ConfirmSaveChanges())
+        return false;
+    state_.currentProfile.reset();
+    return true;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+// Every text the window and quavel-cli show for the same situation, defined
+// once so that a message reads the same whichever front-end reports it.
+
+#include <string>
+#include <string_view>
+
+namespace Messages {
+
+inline constexpr std::string_view kTeamsMustDiffer = "The teams must be different!";
+inline constexpr std::string_view kCannotSaveOverDefault = "Cannot save over default profile!";
+inline constexpr std::string_view kCouldNotCreateProfile = "Could not create profile!";
+// The window asks again after a refused name; quavel-cli just fails.
+inline constexpr std::string_view kTryAgain = " Try again?";
+inline constexpr std::string_view kNewProfileCaption = "New Profile";
+inline constexpr std::string_view kNewProfilePrompt
+    = "What would you like your profile to be called?";
+inline constexpr std::string_view kSaveChanges = "Your profile has been modified. Save changes?";
+
+inline constexpr std::string_view kErrorLoadingTitle = "Error Loading!";
+inline constexpr std::string_view kUnableToLoad = "Unable to load WST file!";
+inline constexpr std::string_view kErrorSavingTitle = "Error Saving!";
+inline constexpr std::string_view kUnableToSave
+    = "Unable to save WST file! Do you have write permissions to the QUAVEL folder?";
+inline constexpr std::string_view kCriticalErrorTitle = "Critical Error";
+inline constexpr std::string_view kCriticalError
+    = "QUAVEL has enountered a critical error and cannot continue. Verify QUAVEL has "
+      "permission to create files in its working directory and try again.";
+inline constexpr std::string_view kNoWriteAccess
+    = "You do not have write access to the QUAVEL folder. This is required for QUAVEL to work!";
+
+std::string CouldNotCreateDirectory(std::string_view folder);
+std::string ErrorPublishingTo(std::string_view path, int error);
+std::string ErrorSavingAs(std::string_view path, int error);
+std::string SavedAs(std::string_view path);
+
+}  // namespace Messages

@@ -1,0 +1,175 @@
+#include "session/ProfileCommands.h"
+
+#include "session/Dialogs.h"
+#include "session/EditorState.h"
+#include "session/Messages.h"
+#include "session/ProfileLoader.h"
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kInitialProfilePrefix = "CustomCombat";
+
+}  // namespace
+
+std::optional<std::string_view> CreateNewProfile(ProfileStore& store, const std::string& name)
+{
+    if (name == kDefaultProfileName)
+        return Messages::kCannotSaveOverDefault;
+    // New profiles copy Default.wst, written from the built-in profile when the
+    // folder has none yet. A store of its own writes it, so that the document
+    // of the current profile stays loaded.
+    std::error_code error;
+    if (!std::filesystem::exists(store.ProfilePath(kDefaultProfileName), error)
+        && !ProfileStore(store.workingFolder()).LoadDefaultProfile())
+        return Messages::kCouldNotCreateProfile;
+    if (!store.CreateProfileFile(name))
+        return Messages::kCouldNotCreateProfile;
+    return std::nullopt;
+}
+
+ProfileCommands::ProfileCommands(EditorState& state, ProfileLoader& loader, Dialogs& dialogs)
+    : state_(state)
+    , loader_(loader)
+    , dialogs_(dialogs)
+{
+}
+
+void ProfileCommands::FillProfileList(Selection selection)
+{
+    ProfileList& list = state_.profileList;
+    std::vector<std::string> names;
+    if (state_.profileStore->ListProfiles(names) <= 0)
+        names.clear();  // a placeholder text at most, never shown
+    list.Fill(names);
+    if (selection == Selection::Current) {
+        list.Select(list.FindStartingWith(state_.currentProfile->name));
+        return;
+    }
+    const int initial = list.FindStartingWith(kInitialProfilePrefix);
+    if (initial >= 0) {
+        list.Select(initial);
+        if (loader_.LoadNamed(list.NameAt(initial)))
+            return;
+    }
+    list.Select(0);
+    loader_.LoadDefault();
+}
+
+void ProfileCommands::SwitchTo(int picked)
+{
+    ProfileList& list = state_.profileList;
+    list.Select(picked);
+    if (picked < 0)
+        return;  // the user took the selection away: nothing to switch to
+    const std::string pickedName = list.NameAt(picked);
+    if (!ConfirmSaveChanges()) {
+        ReselectCurrent();
+        return;
+    }
+    // Saving "Default" under another name refreshes the list, which may move
+    // the picked entry and selects another.
+    bool loaded = false;
+    if (picked == 0) {
+        list.Select(0);
+        state_.EnableSaveAndRevert(false);
+        loaded = loader_.LoadDefault();
+    } else {
+        list.Select(list.Find(pickedName));
+        loaded = loader_.LoadNamed(pickedName);
+    }
+    if (!loaded)
+        ReselectCurrent();
+}
+
+void ProfileCommands::ReselectCurrent()
+{
+    ProfileList& list = state_.profileList;
+    list.Select(state_.currentProfile ? list.Find(state_.currentProfile->name) : -1);
+    state_.SetModified(state_.modified);
+}
+
+void ProfileCommands::New()
+{
+    const std::optional<std::string> name = CreateNewProfileFile();
+    if (!name)
+        return;
+    const bool loaded = loader_.LoadNamed(*name);
+    ProfileList& list = state_.profileList;
+    list.Append(*name);
+    if (loaded)
+        list.Select(list.Count() - 1);
+}
+
+std::optional<std::string> ProfileCommands::CreateNewProfileFile()
+{
+    for (;;) {
+        const std::optional<std::string> name = dialogs_.AskText(
+            std::string(Messages::kNewProfileCaption), std::string(Messages::kNewProfilePrompt));
+        if (!name)
+            return std::nullopt;
+        const std::optional<std::string_view> refusal = CreateNewProfile(*state_.profileStore, *name);
+        if (!refusal)
+            return name;
+        const std::string question = std::string(*refusal) + std::string(Messages::kTryAgain);
+        if (dialogs_.ShowApplicationMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes)
+            return std::nullopt;
+    }
+}
+
+bool ProfileCommands::Save()
+{
+    if (state_.profileStore->SaveProfile(*state_.currentProfile) == 1) {
+        state_.SetModified(false);
+        return true;
+    }
+    dialogs_.ShowWindowMessage(
+        std::string(Messages::kErrorSavingTitle), std::string(Messages::kUnableToSave));
+    return false;
+}
+
+void ProfileCommands::Revert()
+{
+    if (state_.profileList.selected() == 0) {
+        loader_.LoadDefault();
+        return;
+    }
+    const std::string name = state_.currentProfile->name;  // the load replaces the record
+    loader_.LoadNamed(name);
+}
+
+void ProfileCommands::SaveAs()
+{
+    std::error_code error;
+    const std::filesystem::path workingFolder = std::filesystem::current_path(error);
+    const std::optional<std::string> chosen = dialogs_.AskSaveFileName(workingFolder.string());
+    if (!chosen)
+        return;
+    if (const int code = state_.profileStore->ExportProfile(*state_.currentProfile, *chosen)) {
+        dialogs_.ShowApplicationMessage(Messages::ErrorSavingAs(*chosen, code), MessageButtons::Ok);
+        return;
+    }
+    dialogs_.ShowApplicationMessage(Messages::SavedAs(*chosen), MessageButtons::Ok);
+    FillProfileList(Selection::Current);
+}
+
+bool ProfileCommands::ConfirmSaveChanges()
+{
+    if (!state_.modified)
+        return true;
+    const MessageAnswer answer = dialogs_.ShowApplicationMessage(
+        std::string(Messages::kSaveChanges), MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::Cancel)
+        return false;
+    if (answer == MessageAnswer::Yes) {
+        // "Default.wst" is rewritten at every load: the edits need a name of their own.
+        if (state_.currentProfile->name == kDefaultProfileName)
+            SaveAs();
+        else
+            Save();
+    }
+    return true;
+}

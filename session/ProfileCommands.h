@@ -1,0 +1,56 @@
+#pragma once
+
+// The commands of the "Profiles" box: switching profile by the list, New,
+// Save, Revert and Save As, with the list filling and the save question they
+// share with start-up, Publish and closing. Only switching and closing ask
+// about unsaved edits; New and Revert drop them, Save As keeps them.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+class Dialogs;
+class EditorState;
+class ProfileLoader;
+class ProfileStore;
+
+// Creates NAME.wst as a copy of Default.wst (written first when missing),
+// never over an existing file; the reason it was refused, or none once the
+// file exists.
+std::optional<std::string_view> CreateNewProfile(ProfileStore& store, const std::string& name);
+
+class ProfileCommands {
+public:
+    ProfileCommands(EditorState& state, ProfileLoader& loader, Dialogs& dialogs);
+
+    enum class Selection {
+        Initial,  // start-up: select and load the first CustomCombat profile, else "Default"
+        Current,  // select the current profile's entry; load nothing
+    };
+    // Lists "Default" and the profile files of the working folder.
+    void FillProfileList(Selection selection);
+
+    // The user has selected this entry of the list (-1: none).
+    void SwitchTo(int picked);
+    void New();
+    // False after telling the user that the file could not be written.
+    bool Save();
+    void Revert();
+    void SaveAs();
+
+    // Asks about unsaved edits and saves them on Yes; false when the user
+    // cancels the action that asked. A failed save is told and the action
+    // goes on.
+    bool ConfirmSaveChanges();
+
+private:
+    // The name of a new profile whose file has just been made; none when the
+    // user gives up.
+    std::optional<std::string> CreateNewProfileFile();
+    // The current profile's entry selected again, Save and Revert to match.
+    void ReselectCurrent();
+
+    EditorState& state_;
+    ProfileLoader& loader_;
+    Dialogs& dialogs_;
+};

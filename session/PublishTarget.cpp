@@ -1,0 +1,22 @@
+#include "session/PublishTarget.h"
+
+#include <algorithm>
+
+const PublishTargetEntry& EntryOf(PublishTarget target)
+{
+    return *std::ranges::find(publishTargets, target, &PublishTargetEntry::target);
+}
+
+const PublishTargetEntry* FindPublishTarget(std::string_view name)
+{
+    const auto found = std::ranges::find(publishTargets, name, &PublishTargetEntry::name);
+    return found == publishTargets.end() ? nullptr : &*found;
+}
+
+std::string PublishTargetNames()
+{
+    std::string names;
+    for (const PublishTargetEntry& entry : publishTargets)
+        names.append(names.empty() ? "" : ", ").append(entry.name);
+    return names;
+}

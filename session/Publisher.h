@@ -1,0 +1,28 @@
+#pragma once
+
+// Publish: the current profile is saved as its own file and copied to
+// CustomCombat.wst for the chosen target. Each failed copy is told on its
+// own; a failure for the server does not stop the copy for the game.
+
+#include "session/PublishTargets.h"
+
+#include <optional>
+
+class Dialogs;
+class EditorState;
+class ProfileCommands;
+
+class Publisher {
+public:
+    Publisher(EditorState& state, ProfileCommands& profiles, Dialogs& dialogs);
+
+    // With no target chosen only the profile's own file is written.
+    void Publish(std::optional<PublishTarget> target);
+    // Saves the current profile and copies it to one destination: 0 or the errno.
+    int PublishTo(const PublishDestination& destination);
+
+private:
+    EditorState& state_;
+    ProfileCommands& profiles_;
+    Dialogs& dialogs_;
+};

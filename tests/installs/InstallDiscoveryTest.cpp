@@ -1,0 +1,191 @@
+#include "installs/InstallDiscovery.h"
+#include "tests/support/FakeHome.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kTooLong = "C:\\" + std::string(kGameDirBufferBytes, 'a');
+
+struct Prefix {
+    const char* folder;  // relative to home
+    std::optional<std::string_view> server;
+    std::optional<std::string_view> game;
+};
+
+// Relative to home: the prefix of the install in use, or the chosen folder;
+// else the reason, with {home} standing for the home folder.
+struct InUse {
+    std::optional<InstallSource> source;
+    std::string folderOrReason;
+};
+
+struct Case {
+    const char* name;
+    std::vector<Prefix> prefixes;  // each system.reg changed after the one before
+    std::vector<std::pair<const char*, const char*>> files;  // {home} in the text stands for home
+    const char* winePrefix;
+    InUse server;
+    InUse game;
+};
+
+std::string WithHome(std::string text, const fs::path& home)
+{
+    for (std::size_t at; (at = text.find("{home}")) != std::string::npos;)
+        text.replace(at, 6, home.string());
+    return text;
+}
+
+InUse Found(const ProductInstalls& installs, const fs::path& home)
+{
+    const FoundInstall* install = installs.InUse();
+    if (install == nullptr)
+        return {std::nullopt, DescribeProblem(installs.problem, installs.problemDetail)};
+    const fs::path& folder
+        = install->prefixFolder.empty() ? install->location.folder : install->prefixFolder;
+    return {install->source, folder.lexically_relative(home).string()};
+}
+
+InstallSearch SearchIn(const FakeHome& home)
+{
+    const std::optional<SettingsFile> settings
+        = SettingsFile::Load(SettingsFile::PathFor(home.environment));
+    return {home.environment, ChosenFolders::FromSettings(*settings), std::nullopt};
+}
+
+}  // namespace
+
+TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
+{
+    using enum InstallSource;
+    const char* libraryList
+        = "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"{home}/"
+          ".local/share/Steam\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"{home}/"
+          "library2\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"20\"\t\t\"1\"\n\t\t}\n\t}\n}\n";
+    const char* wowKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA GAMES\\Battlefield Vietnam";
+    const std::vector<Case> cases = {
+        {"Lutris: a game file's prefix and ~/Games",
+            {{"prefixes/bfv", {}, "C:\\G"}, {"Games/server", "C:\\S", {}}, {"Games/other", {}, {}}},
+            {{".config/lutris/games/bfv-1.yml",
+                "system:\n  prefix: {home}/Games/other\ngame:\n  exe: {home}/x.exe\n  prefix: "
+                "'{home}/prefixes/bfv'\n"}},
+            "", {Lutris, "Games/server"}, {Lutris, "prefixes/bfv"}},
+        {"Bottles native and Flatpak, the newest first",
+            {{".local/share/bottles/bottles/BFV", "C:\\S", "C:\\G"},
+                {".var/app/com.usebottles.bottles/data/bottles/bottles/BFV", {}, "C:\\G"}},
+            {}, "", {Bottles, ".local/share/bottles/bottles/BFV"},
+            {Bottles, ".var/app/com.usebottles.bottles/data/bottles/bottles/BFV"}},
+        {"~/.wine before PlayOnLinux however old",
+            {{".wine", {}, "C:\\G"}, {".PlayOnLinux/wineprefix/BFV", "C:\\S", "C:\\G"}}, {}, "",
+            {PlayOnLinux, ".PlayOnLinux/wineprefix/BFV"}, {DefaultPrefix, ".wine"}},
+        {"Proton in a second library, a prefix reached twice counted once",
+            {{".local/share/Steam/steamapps/compatdata/10/pfx", "C:\\S", {}},
+                {"library2/steamapps/compatdata/20/pfx", {}, "C:\\G"}},
+            {{".local/share/Steam/steamapps/libraryfolders.vdf", libraryList}}, "",
+            {Proton, ".steam/steam/steamapps/compatdata/10/pfx"},
+            {Proton, "library2/steamapps/compatdata/20/pfx"}},
+        {"Heroic before CrossOver",
+            {{"Games/Heroic/Prefixes/default/BFV", {}, "C:\\G"},
+                {".cxoffice/BFV", "C:\\S", "C:\\G"}},
+            {}, "", {CrossOver, ".cxoffice/BFV"}, {Heroic, "Games/Heroic/Prefixes/default/BFV"}},
+        {"$WINEPREFIX first", {{"custom", {}, "C:\\G"}, {".wine", "C:\\S", "C:\\G"}}, {}, "custom",
+            {DefaultPrefix, ".wine"}, {WinePrefixVariable, "custom"}},
+        {"chosen folders and prefix from the settings file",
+            {{"elsewhere", "C:\\S", {}}, {".wine", "C:\\S", "C:\\G"}},
+            {{".config/quavel/quavel.conf",
+                 "[installs]\ngame = {home}/bfv\nprefix={home}/elsewhere\n"},
+                {"bfv/BfVietnam.exe", ""}},
+            "", {ChosenPrefix, "elsewhere"}, {ChosenFolder, "bfv"}},
+        {"a chosen folder that is gone, then the next", {{".wine", "C:\\S", {}}},
+            {{".config/quavel/quavel.conf", "[installs]\nserver=/gone\n"}}, "",
+            {DefaultPrefix, ".wine"}, {{}, "no registry key " + std::string(wowKey)}},
+        {"unusable values passed over",
+            {{".wine", {}, "D:\\BFV"}, {"Games/bfv", {}, kTooLong}, {".cxoffice/x", {}, "C:\\G"}},
+            {}, "", {{}, "no registry key " + std::string(wowKey) + " Server"},
+            {CrossOver, ".cxoffice/x"}},
+        {"none usable: the problem of the first", {{"Games/bfv", kTooLong, "D:\\BFV"}}, {}, "",
+            {{},
+                "GAMEDIR in HKEY_LOCAL_MACHINE\\SOFTWARE\\EA GAMES\\Battlefield Vietnam Server is "
+                "longer than the game's 255 characters"},
+            {{}, "the drive of D:\\BFV has no link in the Wine prefix's dosdevices folder"}},
+        {"no prefix", {}, {{"Games/empty/drive_c/x", ""}}, "", {{}, "no Wine prefix found"},
+            {{}, "no Wine prefix found"}},
+        {"$WINEPREFIX without a registry", {}, {{"empty/x", ""}}, "empty",
+            {{}, "no Wine registry (system.reg) in {home}/empty"},
+            {{}, "no Wine registry (system.reg) in {home}/empty"}},
+    };
+    for (const Case& test : cases) {
+        FakeHome home;
+        const auto now = fs::file_time_type::clock::now();
+        for (std::size_t index = 0; index < test.prefixes.size(); ++index) {
+            const Prefix& prefix = test.prefixes[index];
+            const fs::path folder
+                = home.AddPrefix(prefix.folder, InstallsRegistryText(prefix.server, prefix.game));
+            fs::last_write_time(
+                folder / "system.reg", now - std::chrono::minutes(test.prefixes.size() - index));
+        }
+        for (const auto& [file, text] : test.files)
+            home.WriteFile(file, WithHome(text, home.path()));
+        fs::create_directory(home / ".steam");
+        fs::create_directory_symlink("../.local/share/Steam", home / ".steam/steam");
+        if (*test.winePrefix != '\0')
+            home.environment.winePrefix = (home / test.winePrefix).string();
+
+        InstallDiscovery discovery;
+        const InstallsFound found = discovery.Find(SearchIn(home), FolderCreation::LookOnly);
+        std::set<fs::path> prefixes;
+        for (const FoundPrefix& prefix : found.prefixes)
+            EXPECT_TRUE(prefixes.insert(fs::canonical(prefix.prefix.folder())).second) << test.name;
+        for (const auto& [product, expected] :
+            {std::pair(Product::Server, test.server), std::pair(Product::Game, test.game)}) {
+            const InUse inUse = Found(found.Of(product), home.path());
+            EXPECT_EQ(inUse.source, expected.source) << test.name;
+            EXPECT_EQ(inUse.folderOrReason, WithHome(expected.folderOrReason, home.path()))
+                << test.name;
+        }
+    }
+}
+
+TEST(InstallDiscovery, PreparesTheSettingsFolderOfAChosenFolderWithoutAnyRegistry)
+{
+    FakeHome home;
+    fs::create_directories(home / "server/MODS/BfVietnam");
+    SettingsFile settings = *SettingsFile::Load(SettingsFile::PathFor(home.environment));
+    settings.Set(kServerFolderSetting, (home / "server").string());
+    ASSERT_EQ(settings.Save(), 0);
+    InstallSearch search = SearchIn(home);
+    InstallDiscovery discovery;
+    const InstallsFound found = discovery.Find(search, FolderCreation::Create);
+    const FoundInstall* server = found.Of(Product::Server).InUse();
+    ASSERT_NE(server, nullptr);
+    EXPECT_EQ(server->SourceText(), "chosen folder");
+    EXPECT_EQ(server->location.publishPath,
+        home / "server/MODS/BfVietnam/save/GameModeSettings/CustomCombat.wst");
+    EXPECT_EQ(server->location.createError, 0);
+    EXPECT_TRUE(fs::is_directory(home / "server/MODS/BfVietnam/save/GameModeSettings"));
+    EXPECT_EQ(home.Entries("server/MODS"), std::set<std::string>{"BfVietnam"});
+
+    search.onlyPrefix = home / "server";  // the prefix option leaves chosen folders out
+    const InstallsFound alone = discovery.Find(search, FolderCreation::Create);
+    EXPECT_EQ(alone.Of(Product::Server).PublishPathOrReason(),
+        "no Wine registry (system.reg) in " + (home / "server").string());
+}
+
+TEST(InstallDiscovery, ReadsARegistryAgainWhenItChanged)
+{
+    FakeHome home;
+    const fs::path prefix = home.AddPrefix(".wine", InstallsRegistryText({}, "C:\\Old"));
+    InstallDiscovery discovery;
+    const auto gameFolder = [&] {
+        const InstallsFound found = discovery.Find(SearchIn(home), FolderCreation::LookOnly);
+        return found.Of(Product::Game).InUse()->location.windowsFolder;
+    };
+    EXPECT_EQ(gameFolder(), "C:\\Old");
+    home.Write(".wine/system.reg", InstallsRegistryText({}, "C:\\Newer"));
+    EXPECT_EQ(gameFolder(), "C:\\Newer");
+}

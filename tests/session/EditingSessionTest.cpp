@@ -1,0 +1,443 @@
+// The profile commands, publishing and start-up as a person meets them: a
+// working folder and a Wine prefix before, the user's steps and the answers
+// to the questions, then the messages shown, the files changed and what the
+// window would show afterwards.
+
+#include "session/EditingSession.h"
+
+#include "session/SessionView.h"
+#include "tests/support/Documents.h"
+#include "tests/support/FakeWinePrefix.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <map>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Files = std::map<std::string, std::string>;  // "c:/..." lies on drive C of the prefix
+const std::string kRemoved = "<removed>";
+
+// What the window shows, as the session reports it.
+class RecordingView : public SessionView {
+public:
+    void ShowProfile(const Profile& profile) override { shown = profile; }
+    void ShowProfileEntries(const std::vector<std::string>& list) override { entries = list; }
+    void ShowSelectedEntry(int entry) override { selected = entry; }
+    void ShowSaveAndRevert(bool enabled) override { saveAndRevert = enabled; }
+    void ShowPublishTargets(const PublishTargets& targets) override
+    {
+        offered.clear();
+        for (const PublishTargetEntry& entry : publishTargets) {
+            if (targets.IsAvailable(entry.target))
+                offered += (offered.empty() ? "" : " ") + std::string(entry.name);
+        }
+    }
+
+    std::optional<Profile> shown;
+    std::vector<std::string> entries;
+    int selected = -1;
+    bool saveAndRevert = false;
+    std::string offered;
+};
+
+std::string Default()
+{
+    return DefaultBytes();
+}
+
+const std::string kEdited = KitOff(Default(), "NVA_Scout_Alt");  // ClearRedScoutAlternativeKit
+const std::string kBravo = KitOff(Default(), "NVA_Assault");
+const std::string kServerFile = "c:/Games/BFV Server/Mods/bfvietnam/save/GameModeSettings/"
+                                "CustomCombat.wst";
+const std::string kGameFile = "c:/Games/BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
+
+using Step = std::function<void(EditingSession&)>;
+// Each step as the window hands it to the session.
+Step Pick(int entry)
+{
+    return [entry](EditingSession& session) { session.SwitchTo(entry); };
+}
+const Step kClearRedScoutAlternativeKit
+    = [](EditingSession& session) { session.edits().SetKit(Side::Red, 1, false); };
+const Step kNew = [](EditingSession& session) { session.New(); };
+const Step kSave = [](EditingSession& session) { session.Save(); };
+const Step kRevert = [](EditingSession& session) { session.Revert(); };
+const Step kSaveAs = [](EditingSession& session) { session.SaveAs(); };
+Step Publish(std::optional<PublishTarget> target)
+{
+    return [target](EditingSession& session) { session.Publish(target); };
+}
+Step Edit(std::function<void(ProfileEdits&)> edit)
+{
+    return [edit](EditingSession& session) { edit(session.edits()); };
+}
+Step Run(std::function<void()> action)
+{
+    return [action](EditingSession&) { action(); };
+}
+
+struct Scenario {
+    std::string name = {};
+    Files files = {};
+    // GAMEDIR of the server and of the game; none leaves that key out.
+    std::optional<std::string> server = "C:\\Games\\BFV Server";
+    std::optional<std::string> game = "C:\\Games\\BFV";
+    PublishScope scope = PublishScope::Installs;
+    std::vector<Step> steps = {};
+    std::deque<MessageAnswer> answers = {};
+    std::deque<std::optional<std::string>> texts = {};
+    std::deque<std::optional<std::string>> fileNames = {};
+    // Afterwards: {cwd} stands for the working folder, {c} for drive C.
+    std::vector<std::string> log = {};
+    Files changes = {};  // written, replaced or kRemoved; every other file stays as it was
+    std::vector<std::string> entries = {};  // the list, where the scenario is about it
+    std::string current = "Alpha";
+    int selected = 1;
+    bool modified = false;
+    bool saveAndRevert = false;
+    std::string offered = "server game both cwd";
+    bool closed = true;  // the window would close now; also checked when there are no edits
+};
+
+void PrintTo(const Scenario& scenario, std::ostream* out)
+{
+    *out << scenario.name;
+}
+
+std::string ScenarioName(const testing::TestParamInfo<Scenario>& info)
+{
+    return info.param.name;
+}
+
+class EditingSessionTest : public testing::TestWithParam<Scenario> {
+protected:
+    std::string Placeholders(std::string text) const
+    {
+        for (const auto& [path, placeholder] :
+            {std::pair{prefix.ThroughDriveC().string(), "{c}/"}, {work.path().string(), "{cwd}"}})
+            for (auto at = text.find(path); at != std::string::npos; at = text.find(path))
+                text.replace(at, path.size(), placeholder);
+        return text;
+    }
+    fs::path HostPath(const std::string& file) const
+    {
+        return file.starts_with("c:/") ? prefix.DriveC() / file.substr(3) : work.path() / file;
+    }
+    Files Snapshot() const
+    {
+        Files files;
+        for (const fs::path& root : {work.path(), prefix.DriveC()}) {
+            for (const auto& entry : fs::recursive_directory_iterator(root)) {
+                if (entry.is_regular_file())
+                    files[(root == work.path() ? "" : "c:/") + fs::relative(entry, root).string()]
+                        = FileBytes(entry.path());
+            }
+        }
+        return files;
+    }
+
+    WorkingFolder work;
+    FakeWinePrefix prefix;
+    ScriptedDialogs dialogs;
+    RecordingView view;
+};
+
+TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
+{
+    const Scenario& scenario = GetParam();
+    prefix.WriteRegistry(InstallsRegistryText(scenario.server, scenario.game));
+    for (const auto& [file, bytes] : scenario.files) {
+        fs::create_directories(HostPath(file).parent_path());
+        work.Write(HostPath(file), bytes);
+    }
+    dialogs.answers = scenario.answers;
+    dialogs.texts = scenario.texts;
+    dialogs.fileNames = scenario.fileNames;
+    for (auto& name : dialogs.fileNames) {
+        if (name)
+            name = (work.path() / *name).string();
+    }
+
+    EditingSession session(dialogs, view);
+    session.Start(prefix.prefix(), scenario.scope);
+    for (const Step& step : scenario.steps)
+        step(session);
+    const bool closed = !session.failed() && session.Close();
+
+    std::vector<std::string> log;
+    for (const std::string& line : dialogs.log)
+        log.push_back(Placeholders(line));
+    EXPECT_EQ(log, scenario.log);
+    Files expected = scenario.changes;
+    expected.merge(Files(scenario.files));
+    std::erase_if(expected, [](const auto& file) { return file.second == kRemoved; });
+    EXPECT_EQ(Snapshot(), expected);
+    EXPECT_EQ(view.offered, scenario.offered);
+    EXPECT_EQ(closed, scenario.closed);
+    if (session.failed())
+        return;
+    EXPECT_EQ(view.shown.value().name, scenario.current);
+    EXPECT_EQ(view.selected, scenario.selected);
+    EXPECT_EQ(session.state().modified, scenario.modified);
+    EXPECT_EQ(view.saveAndRevert, scenario.saveAndRevert);
+    if (!scenario.entries.empty()) {
+        EXPECT_EQ(view.entries, scenario.entries);
+    }
+}
+
+const std::string kSaveChanges = "application: Your profile has been modified. Save changes?";
+const Files kAlphaBravo{{"Alpha.wst", Default()}, {"Bravo.wst", kBravo}};
+const Files kDefaultFile{{"Default.wst", Default()}};
+
+const Scenario kScenarios[] = {
+    {.name = "Start_FirstCustomCombatProfile",
+        .files = {{"Alpha.wst", Default()}, {"customcombat2.wst", kBravo}},
+        .entries = {"Default", "Alpha", "customcombat2"},
+        .current = "customcombat2",
+        .selected = 2},
+    {.name = "Start_NoCustomCombat_DefaultAndItsFile",
+        .files = kAlphaBravo,
+        .changes = kDefaultFile,
+        .current = "Default",
+        .selected = 0},
+    {.name = "Start_RefusedCustomCombat_ToldThenDefault",
+        .files = {{"CustomCombat.wst", "<profile/>"}},
+        .log = {"window: Error Loading! | Unable to load WST file!\nNo gameMode tag found!"},
+        .changes = kDefaultFile,
+        .current = "Default",
+        .selected = 0},
+    {.name = "Start_GameOnly_ServerAndBothNotOffered",
+        .server = std::nullopt,
+        .changes = kDefaultFile,
+        .current = "Default",
+        .selected = 0,
+        .offered = "game cwd"},
+    {.name = "Start_WorkingFolderOnly_InstallsNotOffered",
+        .scope = PublishScope::WorkingFolderOnly,
+        .changes = kDefaultFile,
+        .current = "Default",
+        .selected = 0,
+        .offered = "cwd"},
+    {.name = "Start_SettingsFolderBlocked_Told",
+        .files = {{"c:/Blocked", "a file"}},
+        .server = "C:\\Blocked",
+        .log = {"application: Could not create directory:\n{c}/Blocked/Mods/bfvietnam/save/"
+                "GameModeSettings"},
+        .changes = kDefaultFile,
+        .current = "Default",
+        .selected = 0},
+    {.name = "Start_NoWriteAccess_Fatal",
+        .files = {{"quavel.tst/x", ""}},
+        .log = {"window:  | You do not have write access to the QUAVEL folder. This is "
+                "required for QUAVEL to work!"},
+        .closed = false},
+    {.name = "Switch_Clean_LoadsWithoutAsking",
+        .files = kAlphaBravo,
+        .steps = {Pick(1), Pick(2)},
+        .changes = kDefaultFile,
+        .current = "Bravo",
+        .selected = 2},
+    {.name = "Switch_Cancel_StaysWithTheEditsAndSelectionBack",
+        .files = kAlphaBravo,
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Pick(2)},
+        .answers = {MessageAnswer::Cancel, MessageAnswer::No},
+        .log = {kSaveChanges, kSaveChanges},
+        .changes = kDefaultFile,
+        .modified = true,
+        .saveAndRevert = true},
+    {.name = "Switch_No_DropsTheEdits",
+        .files = kAlphaBravo,
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Pick(2)},
+        .answers = {MessageAnswer::No},
+        .log = {kSaveChanges},
+        .changes = kDefaultFile,
+        .current = "Bravo",
+        .selected = 2},
+    {.name = "Switch_Yes_SavesFirst",
+        .files = kAlphaBravo,
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Pick(2)},
+        .answers = {MessageAnswer::Yes},
+        .log = {kSaveChanges},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}},
+        .current = "Bravo",
+        .selected = 2},
+    {.name = "Switch_YesOnDefault_SavesAsThenLoadsThePicked",
+        .files = kAlphaBravo,
+        .steps = {kClearRedScoutAlternativeKit, Pick(2)},
+        .answers = {MessageAnswer::Yes},
+        .fileNames = {"Mine.wst"},
+        .log = {kSaveChanges, "save dialog in: {cwd}", "application: Saved As:\n{cwd}/Mine.wst"},
+        .changes = {{"Default.wst", kEdited}, {"Mine.wst", kEdited}},
+        .current = "Bravo",
+        .selected = 2},
+    {.name = "Switch_ToDefault_RewritesItsFile",
+        .files = {{"Alpha.wst", Default()}, {"Default.wst", "edited by hand"}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Pick(0)},
+        .answers = {MessageAnswer::No},
+        .log = {kSaveChanges},
+        .changes = kDefaultFile,
+        .current = "Default",
+        .selected = 0},
+    {.name = "Switch_RefusedFile_KeepsTheProfileAndItsDocument",
+        .files = {{"Alpha.wst", Default()}, {"Broken.wst", "<gameMode/>"}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Pick(2), kSave},
+        .answers = {MessageAnswer::No},
+        .log = {kSaveChanges,
+            "window: Error Loading! | Unable to load WST file!\nNo activeTeams found!"},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}}},
+    {.name = "New_RefusedNamesAskAgain_ThenCreated",
+        .files = {{"Alpha.wst", kBravo}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, kNew},
+        .answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes},
+        .texts = {"Default", "Alpha", "a/b", "Gamma"},
+        .log = {"prompt: New Profile | What would you like your profile to be called?",
+            "application: Cannot save over default profile! Try again?",
+            "prompt: New Profile | What would you like your profile to be called?",
+            "application: Could not create profile! Try again?",
+            "prompt: New Profile | What would you like your profile to be called?",
+            "application: Could not create profile! Try again?",
+            "prompt: New Profile | What would you like your profile to be called?"},
+        .changes = {{"Default.wst", Default()}, {"Gamma.wst", Default()}},
+        .entries = {"Default", "Alpha", "Gamma"},
+        .current = "Gamma",
+        .selected = 2},
+    {.name = "New_NoDefaultFile_WrittenFirst",
+        .files = {{"CustomCombat.wst", Default()}},
+        .steps = {kNew},
+        .texts = {"Gamma"},
+        .log = {"prompt: New Profile | What would you like your profile to be called?"},
+        .changes = {{"Default.wst", Default()}, {"Gamma.wst", Default()}},
+        .current = "Gamma",
+        .selected = 2},
+    {.name = "New_Cancelled_NothingChanges",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kNew},
+        .texts = {std::nullopt},
+        .log = {"prompt: New Profile | What would you like your profile to be called?"},
+        .changes = kDefaultFile},
+    {.name = "Save_WritesTheEditsAndClearsModified",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, kSave},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}}},
+    {.name = "Save_Fails_ToldAndStillModified",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit,
+            Run([] { fs::remove("Alpha.wst"), fs::create_directories("Alpha.wst/x"); }), kSave},
+        .answers = {MessageAnswer::No},
+        .log = {"window: Error Saving! | Unable to save WST file! Do you have write permissions "
+                "to the QUAVEL folder?",
+            kSaveChanges},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kRemoved}},
+        .modified = true,
+        .saveAndRevert = true},
+    {.name = "Revert_ShowsTheFileAgain",
+        .files = {{"Alpha.wst", kBravo}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit,
+            Run([] { std::ofstream("Alpha.wst", std::ios::trunc) << Default(); }), kRevert},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", Default()}}},
+    {.name = "SaveAs_CopyListedWhileTheProfileStays",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, kSaveAs},
+        .answers = {MessageAnswer::No},
+        .fileNames = {"Copy.wst"},
+        .log = {"save dialog in: {cwd}", "application: Saved As:\n{cwd}/Copy.wst", kSaveChanges},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}, {"Copy.wst", kEdited}},
+        .entries = {"Default", "Alpha", "Copy"},
+        .modified = true,
+        .saveAndRevert = true},
+    {.name = "SaveAs_MissingFolder_ErrorAndNoRefresh",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kSaveAs},
+        .fileNames = {"missing/Copy.wst"},
+        .log = {"save dialog in: {cwd}", "application: Error Saving As:\n{cwd}/missing/Copy.wst\n"
+                                         "Error: 2"},
+        .changes = kDefaultFile},
+    {.name = "Publish_Both_ServerThenGame",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Publish(PublishTarget::Both)},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}, {kServerFile, kEdited},
+            {kGameFile, kEdited}}},
+    {.name = "Publish_Game_OnlyTheGame",
+        .files = {{"Alpha.wst", Default()}, {kServerFile, "before"}},
+        .steps = {Pick(1), Publish(PublishTarget::Game)},
+        .changes = {{"Default.wst", Default()}, {kGameFile, Default()}}},
+    {.name = "Publish_WorkingFolder_ListedAndStillCurrent",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Publish(PublishTarget::WorkingFolder)},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited},
+            {"CustomCombat.wst", kEdited}},
+        .entries = {"Default", "Alpha", "CustomCombat"}},
+    {.name = "Publish_Default_ClearsModified",
+        .steps = {kClearRedScoutAlternativeKit, Publish(PublishTarget::Server)},
+        .changes = {{"Default.wst", kEdited}, {kServerFile, kEdited}},
+        .current = "Default",
+        .selected = 0},
+    {.name = "Publish_DriveWithoutLink_ErrorForThatOneOnly",
+        .server = "D:\\BFV Server",
+        .steps = {Publish(PublishTarget::Both)},
+        .log = {"application: Could not create directory:\nD:\\BFV Server\\Mods\\bfvietnam\\save\\"
+                "GameModeSettings",
+            "application: Error Publishing to:\nD:\\BFV Server\\Mods\\bfvietnam\\save\\"
+            "GameModeSettings\\CustomCombat.wst\nError: 2"},
+        .changes = {{"Default.wst", Default()}, {kGameFile, Default()}},
+        .current = "Default",
+        .selected = 0},
+    {.name = "Edit_TeamTakenByTheOtherSide_ToldAndReplaced",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), Edit([](ProfileEdits& edits) {
+                      EXPECT_EQ(edits.ChooseTeam(Side::Red, 3), 0);
+                      EXPECT_EQ(edits.ChooseTeam(Side::Blue, 0), 1);
+                      EXPECT_EQ(edits.ChooseTeam(Side::Red, 4), 4);
+                  }),
+            kSave},
+        .log = {"application: The teams must be different!",
+            "application: The teams must be different!"},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", WithTeams("1/4")}}},
+    {.name = "Edit_ClassKitsWeaponsAndSubstitutes_Saved",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), Edit([](ProfileEdits& edits) {
+                      edits.SetClassKits(Side::Red, 2, false);  // Anti-Tank
+                      edits.SetClassKits(Side::Red, 0, std::nullopt);
+                      edits.SetKit(Side::Blue, 0, false);
+                      edits.SetWeapon(Side::Blue, 2, false);
+                      edits.ChooseSubstitute(7, 6);  // UAZ by T-54
+                  }),
+            kSave},
+        .changes = {{"Default.wst", Default()},
+            {"Alpha.wst",
+                WeaponOff(KitOff(KitOff(KitOff(ReplaceAll(Default(),
+                                                   "alternative=\"uaz\" changeType=\"1\"",
+                                                   "alternative=\"t54\" changeType=\"2\""),
+                                            "NVA_HeavyAssault"),
+                                     "NVA_HeavyAssault_Alt"),
+                              "usarmy_recon"),
+                    "USArmy", 3)}}},
+    {.name = "Edit_ResetSubstitutes_EveryVehicleItself",
+        .files = {{"Alpha.wst", DefaultWith("alternative=\"uaz\"", "alternative=\"t54\"")}},
+        .steps = {Pick(1), Edit([](ProfileEdits& edits) { edits.ResetSubstitutes(); }), kSave},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", Default()}}},
+    {.name = "Close_CancelKeepsTheWindowOpen",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit},
+        .answers = {MessageAnswer::Cancel},
+        .log = {kSaveChanges},
+        .changes = kDefaultFile,
+        .modified = true,
+        .saveAndRevert = true,
+        .closed = false},
+    {.name = "Close_YesSavesAndCloses",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit},
+        .answers = {MessageAnswer::Yes},
+        .log = {kSaveChanges},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, EditingSessionTest, testing::ValuesIn(kScenarios), ScenarioName);
+
+}  // namespace
