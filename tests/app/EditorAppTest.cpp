@@ -6,7 +6,10 @@
 #include "controls/StyledComboBox.h"
 #include "controls/WindowStyle.h"
 #include "panels/ControlIds.h"
-#include "tests/app/WindowTesting.h"
+#include "app/MainWindow.h"
+#include "tests/controls/WidgetTesting.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TestFolder.h"
 
 #include <QAbstractItemView>
 #include <QGroupBox>
@@ -46,7 +49,18 @@ TEST(EditorAppTest, WorkingFolderSwitchIsFoundAnywhereInTheCommandLine)
     }
 }
 
-using EditorAppLookTest = WindowTest;
+// The program's window in a folder of its own.
+class EditorAppLookTest : public testing::Test {
+protected:
+    template <class Control = QWidget> Control& ControlOf(int id)
+    {
+        return *window.findChild<Control*>(QString::number(id));
+    }
+
+    WorkingFolder work;
+    ScriptedDialogs dialogs;
+    MainWindow window{dialogs, PublishScope::WorkingFolderOnly};
+};
 
 double Luminance(QColor color)
 {
@@ -128,8 +142,7 @@ TEST_F(EditorAppLookTest, TextsStayReadableUnderADarkDesktopPalette)
 {
     QApplication::setPalette(DarkDesktopPalette());
     WindowStyle::Install();  // what start-up does after the desktop has set its palette
-    FakeDialogs ownDialogs;
-    MainWindow darkWindow(ownDialogs);
+    MainWindow darkWindow(dialogs, PublishScope::WorkingFolderOnly);
     darkWindow.show();
     const QImage painted = darkWindow.grab().toImage();
     struct Face {
@@ -139,7 +152,7 @@ TEST_F(EditorAppLookTest, TextsStayReadableUnderADarkDesktopPalette)
     for (const Face& face : {Face{"vehicle drop-down", ControlId::VehicleBm21},
              Face{"team drop-down", ControlId::BlueTeam}, Face{"kit label", ControlId::BlueScout},
              Face{"map filter", ControlId::MapFilter}}) {
-        QWidget& control = *darkWindow.Control(face.id);
+        QWidget& control = *darkWindow.findChild<QWidget*>(QString::number(face.id));
         // The grab has as many pixels as the screen.
         const QRectF area = TextArea(control).translated(control.pos());
         const qreal ratio = painted.devicePixelRatio();
