@@ -44,12 +44,14 @@ bool MakesTeamsEqual(const std::vector<Assignment>& assignments, const Profile& 
 ExitStatus RunList(const Invocation&, Console& console)
 {
     const ProfileStore store;
-    std::vector<std::string> names;
-    const int count = store.ListProfiles(names);
+    std::vector<ProfileEntry> entries;
+    const int count = store.ListProfiles(entries);
     console.out << kDefaultProfileName << '\n';
-    // Below zero the names are a placeholder, not profiles.
-    for (int index = 0; index < count; ++index)
-        console.out << names[static_cast<std::size_t>(index)] << '\n';
+    // Below zero the entries are those read before the failure.
+    if (count >= 0) {
+        for (const ProfileEntry& entry : entries)
+            console.out << entry.name << '\n';
+    }
     if (count < 0) {
         console.err << "Could not read the profiles of the current folder.\n";
         return ExitStatus::Failed;
@@ -91,7 +93,8 @@ ExitStatus RunSet(const Invocation& invocation, Console& console)
     }
     TerminalSession terminal(console);
     EditingSession& session = terminal.session;
-    if (!session.Open(name))
+    // Read, change and save in one turn, so that concurrent sets all land.
+    if (session.LockFolder() != 0 || !session.Open(name))
         return ExitStatus::Failed;
     session.edits().Apply([&](Profile& profile) {
         for (const Assignment& assignment : *assignments)
@@ -110,6 +113,8 @@ ExitStatus RunNew(const Invocation& invocation, Console& console)
 {
     const std::string& name = invocation.arguments.front();
     TerminalSession terminal(console);
+    if (terminal.session.LockFolder() != 0)
+        return ExitStatus::Failed;
     if (const std::optional<std::string_view> refusal = terminal.session.CreateProfile(name)) {
         console.err << *refusal << '\n';
         return ExitStatus::Failed;
