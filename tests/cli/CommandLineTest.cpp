@@ -54,7 +54,7 @@ std::vector<Scenario> CommandLineScenarios()
         Tool("Version_PrintsTheProjectVersion", {"--version"})
             .Prints("quavel-cli " QUAVEL_VERSION "\n"),
         Tool("DoubleDash_EndsOptions", {"show", "--", "--json"})
-            .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\n"),
+            .Fails(1, "Unable to load WST file!\nThere is no profile \"--json\" in this folder.\n"),
         Tool("OptionValue_AfterEquals", {"publish", "Alpha", "--to=cwd"}, alpha)
             .Prints(published)
             .Writes({{"CustomCombat.wst", DefaultBytes()}}),
