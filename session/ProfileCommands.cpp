@@ -41,8 +41,6 @@ ProfileCommands::ProfileCommands(EditorState& state, ProfileLoader& loader, Dial
 
 void ProfileCommands::FillProfileList(Selection selection)
 {
-    if (!state_.profileStore || !state_.currentProfile)
-        return;  // not started, or started in a folder it cannot use
     ProfileList& list = state_.profileList;
     std::vector<ProfileEntry> files;
     if (state_.profileStore->ListProfiles(files) < 0)
