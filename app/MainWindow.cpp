@@ -20,6 +20,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
     , profileList_(controls_)
     , publishTargets_(controls_)
     , session_(dialogs, *this)
+    , folderWatcher_(session_, *this)
 {
     setWindowTitle(QStringLiteral("Battlefield Vietnam Quavel v1.0 beta 1a"));
     setWindowIcon(ApplicationIcon());
@@ -31,6 +32,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
     teamKit_.FillTeamLists();
     vehicles_.FillVehicleLists();
     session_.Start(WinePrefix::FromEnvironment(), scope);
+    folderWatcher_.Watch();
 }
 
 WindowControls MainWindow::BuildControls(QWidget& window)
@@ -115,6 +117,7 @@ void MainWindow::Run(Action action, int id)
     // Ends the modal run without the close path: there is nothing left to save.
     if (session_.failed())
         done(kFatalExitCode);
+    folderWatcher_.Watch();  // the current profile may be another file now
 }
 
 void MainWindow::ShowProfile(const Profile& profile)

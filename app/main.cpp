@@ -2,11 +2,14 @@
 #include "app/EditorApp.h"
 #include "app/LaunchOptions.h"
 #include "app/UserDataFolder.h"
+#include "session/Messages.h"
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -45,6 +48,8 @@ std::optional<std::string> EnterProfileFolder(const LaunchOptions& options)
 int main(int argc, char** argv)
 {
     const std::string program = ProgramName(argc, argv);
+    // A file-size limit then fails the write that reaches it, which is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
     const LaunchOptions options = LaunchOptions::FromArguments(argc, argv);
     switch (options.request) {
     case LaunchRequest::ShowHelp:
@@ -74,6 +79,12 @@ int main(int argc, char** argv)
         return Fail(program, "no display to open the window on (" + *reason + ")");
     // Wayland takes the window's icon and its task-bar entry from the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUAVEL_APPLICATION_ID));
-    EditorApp app(argc, argv);
-    return app.Run();
+    // Only the profiles' files are large enough to exhaust memory, and they
+    // are read once the window is being built.
+    try {
+        EditorApp app(argc, argv);
+        return app.Run();
+    } catch (const std::bad_alloc&) {
+        return Fail(program, std::string(Messages::kOutOfMemory));
+    }
 }

@@ -24,7 +24,7 @@ constexpr std::array<OptionSpec, 2> kShowOptions{{
 
 constexpr std::array<OptionSpec, 3> kPublishOptions{{
     {"--to", "TARGET", "server, game, both (server, then game) or cwd", OptionUse::Required},
-    {"--backup", "", "first keep the file being replaced as CustomCombat.wst.bak beside it"},
+    {"--backup", "", "first keep the file being replaced as CustomCombat.wst.DATE-TIME.bak"},
     {"--cwd-only", "", "allow only --to cwd, and read no registry"},
 }};
 

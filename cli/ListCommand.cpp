@@ -27,12 +27,14 @@ void WriteNames(
 ExitStatus RunList(const Invocation& invocation, Console& console)
 {
     const ProfileStore store;
-    std::vector<std::string> files;
+    std::vector<ProfileEntry> files;
     const int count = store.ListProfiles(files);
     std::vector<std::string> names{kDefaultProfileName};
-    // Below zero the names are a placeholder, not profiles.
-    for (int index = 0; index < count; ++index)
-        names.push_back(files[static_cast<std::size_t>(index)]);
+    // Below zero the entries are only those read before the failure.
+    for (const ProfileEntry& file : files) {
+        if (count >= 0)
+            names.push_back(file.name);
+    }
     WriteNames(names, invocation, console);
     if (count < 0) {
         console.err << "Could not read the profiles of the current folder.\n";

@@ -55,7 +55,8 @@ ExitStatus RunSet(const Invocation& invocation, Console& console)
     }
     TerminalSession terminal(console);
     EditingSession& session = terminal.session;
-    if (!session.Open(name))
+    // Read, change and save in one turn, so that concurrent sets all land.
+    if (session.LockFolder() != 0 || !session.Open(name))
         return ExitStatus::Failed;
     session.edits().Apply([&](Profile& profile) {
         for (const Assignment& assignment : *assignments)
@@ -74,6 +75,8 @@ ExitStatus RunNew(const Invocation& invocation, Console& console)
 {
     const std::string& name = invocation.arguments.front();
     TerminalSession terminal(console);
+    if (terminal.session.LockFolder() != 0)
+        return ExitStatus::Failed;
     if (const std::optional<std::string_view> refusal = terminal.session.CreateProfile(name)) {
         console.err << *refusal << '\n';
         return ExitStatus::Failed;

@@ -55,7 +55,7 @@ std::vector<Scenario> CommandLineScenarios()
             .Prints(::testing::MatchesRegex(
                 "quavel-cli " QUAVEL_VERSION "\nCopyright .*\nLicense: MIT .*\n")),
         Tool("DoubleDash_EndsOptions", {"show", "--", "--json"})
-            .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\n"),
+            .Fails(1, "Unable to load WST file!\nThere is no profile \"--json\" in this folder.\n"),
         Tool("OptionValue_AfterEquals", {"publish", "Alpha", "--to=cwd"}, alpha)
             .Prints(published)
             .Writes({{"CustomCombat.wst", DefaultBytes()}}),

@@ -1,5 +1,9 @@
 #include "CliTest.h"
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+
 namespace {
 
 using ::testing::HasSubstr;
@@ -38,8 +42,14 @@ std::vector<Scenario> ListShowScenarios()
         Tool("Show_JsonName_EscapedAsValidUtf8", {"show", latin1Name, "--json"},
             {{latin1Name + ".wst", DefaultBytes()}})
             .Prints(HasSubstr("{\n  \"name\": \"say \\\"hi\\\" \xC3\xA9\",\n")),
-        Tool("Show_MissingProfile_UnableToLoad", {"show", "Nothing"})
-            .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\n"),
+        Tool("Show_MissingProfile_NoSuchProfile", {"show", "Nothing"})
+            .Fails(1, "Unable to load WST file!\nThere is no profile \"Nothing\" in this folder.\n"),
+        Tool("Show_NotWellFormed_ParserReasonOnItsOwnLine", {"show", "Broken"},
+            {{"Broken.wst", "<gameMode activeTeams=\"3/0\">&</gameMode>"}})
+            .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\nline 1, column 30: not well-formed (invalid token)\n"),
+        Tool("Show_UpperCaseExtension_LoadsAsListed", {"show", "Upper"},
+            {{"Upper.WST", DefaultBytes()}})
+            .Prints(::testing::StartsWith("Profile: Upper\n")),
         Tool("Show_RefusedFile_ReaderReason", {"show", "Broken"},
             {{"Broken.wst", DefaultWithout("NVA_Scout")}})
             .Fails(1, "Unable to load WST file!\nNo NVA_Scout tag found!\n"),
@@ -52,3 +62,11 @@ std::vector<Scenario> ListShowScenarios()
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(ListShow, CliRun, ::testing::ValuesIn(ListShowScenarios()), CaseName{});
+
+TEST_F(CliTest, List_OutputNotWritten_Fails)
+{
+    const std::string command = "cd '" + (root / "work").string() + "' && '" + QUAVEL_CLI_PATH
+        + "' list >/dev/full 2>/dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+}
