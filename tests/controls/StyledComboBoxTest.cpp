@@ -49,26 +49,19 @@ struct ColorCase {
 class StyledComboBoxColorTest : public StyledComboBoxTest,
                                 public testing::WithParamInterface<ColorCase> { };
 
-TEST_P(StyledComboBoxColorTest, FaceShowsTheColoursAtOnce)
+// The face at once, and the rows of the opened list; its last row is not the
+// current one, so it is not highlighted.
+TEST_P(StyledComboBoxColorTest, FaceAndOpenedListShowTheColours)
 {
     list.SetBackgroundColor(GetParam().background);
     list.SetTextColor(GetParam().text);
     list.SetBold(true);
-    const int fieldArea = Field().width() * Field().height();
-    EXPECT_GT(FieldPixels(GetParam().background), fieldArea / 2);
+    EXPECT_GT(FieldPixels(GetParam().background), Field().width() * Field().height() / 2);
     EXPECT_GT(FieldPixels(GetParam().text), 10);
-}
-
-TEST_P(StyledComboBoxColorTest, OpenedListShowsTheBackgroundColour)
-{
-    list.SetBackgroundColor(GetParam().background);
-    list.SetTextColor(GetParam().text);
     list.showPopup();
-    QWidget* items = list.view()->viewport();
-    ASSERT_TRUE(items->isVisible());
-    // The last row is not the current one, so it is not highlighted.
+    ASSERT_TRUE(list.view()->viewport()->isVisible());
     const QRect lastRow = list.view()->visualRect(list.model()->index(2, 0));
-    const QImage painted = items->grab().toImage();
+    const QImage painted = list.view()->viewport()->grab().toImage();
     EXPECT_GT(CountPixels(painted, lastRow, GetParam().background),
         lastRow.width() * lastRow.height() / 2);
     EXPECT_GT(CountPixels(painted, lastRow, GetParam().text, 8), 5);
@@ -77,7 +70,6 @@ TEST_P(StyledComboBoxColorTest, OpenedListShowsTheBackgroundColour)
 
 INSTANTIATE_TEST_SUITE_P(Colors, StyledComboBoxColorTest,
     testing::Values(ColorCase{"RedTeam", QColor(255, 0, 0), QColor(255, 255, 255)},
-        ColorCase{"BlueTeam", QColor(0, 0, 255), QColor(255, 255, 255)},
         ColorCase{"VehicleOnMap", QColor(255, 255, 255), QColor(0, 0, 0)},
         ColorCase{"VehicleNotOnMap", QColor(128, 128, 128), QColor(0, 0, 0)}),
     [](const testing::TestParamInfo<ColorCase>& testCase) { return testCase.param.name; });
@@ -98,7 +90,13 @@ TEST_F(StyledComboBoxTest, BackgroundAloneBringsAReadableTextColour)
     }
 }
 
-void Wheel(StyledComboBox& list);
+void Wheel(StyledComboBox& list)
+{
+    const QPointF center = QRectF(list.rect()).center();
+    QWheelEvent wheel(center, list.mapToGlobal(center), QPoint(), QPoint(0, -120), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&list, &wheel);
+}
 
 TEST_F(StyledComboBoxTest, WheelTurnsOnlyAFocusedList)
 {
@@ -117,14 +115,6 @@ struct InputCase {
     std::function<void(StyledComboBox&)> act;
 };
 
-void Wheel(StyledComboBox& list)
-{
-    const QPointF center = QRectF(list.rect()).center();
-    QWheelEvent wheel(center, list.mapToGlobal(center), QPoint(), QPoint(0, -120), Qt::NoButton,
-        Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&list, &wheel);
-}
-
 class StyledComboBoxInputTest : public StyledComboBoxTest,
                                 public testing::WithParamInterface<InputCase> { };
 
@@ -141,7 +131,6 @@ INSTANTIATE_TEST_SUITE_P(Inputs, StyledComboBoxInputTest,
     testing::Values(
         InputCase{"DownKey", [](StyledComboBox& list) { QTest::keyClick(&list, Qt::Key_Down); }},
         InputCase{"TypedLetter", [](StyledComboBox& list) { QTest::keyClick(&list, Qt::Key_N); }},
-        InputCase{"Wheel", Wheel},
         InputCase{"ClickThenKeysInTheOpenedList",
             [](StyledComboBox& list) {
                 QTest::mouseClick(&list, Qt::LeftButton);

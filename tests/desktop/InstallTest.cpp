@@ -96,23 +96,10 @@ TEST_F(InstallTest, PutsDownTheProgramsAndTheirFilesAndNothingElse)
             << size;
     }
     EXPECT_EQ(ReadAll(Installed(kScalableIcon)), ReadAll(QStringLiteral(QUAVEL_ICON_SVG)));
-}
-
-// The validators check the form; these lines are what the build fills in.
-TEST_F(InstallTest, DesktopEntryAndMetainfoNameTheProgramItsFilesAndItsLicence)
-{
-    const std::pair<const char*, QByteArray> expected[] = {
-        {kDesktopEntry, "\nExec=quavel --menu %f\n"},
-        {kDesktopEntry, "\nMimeType=application/x-quavel-profile;\n"},
-        {kDesktopEntry, "\nIcon=" QUAVEL_APPLICATION_ID "\n"},
-        {kMetainfo, "<id>" QUAVEL_APPLICATION_ID "</id>"},
-        {kMetainfo, "<launchable type=\"desktop-id\">" QUAVEL_APPLICATION_ID ".desktop<"},
-        {kMetainfo, "<project_license>MIT</project_license>"},
-        {kMetainfo, "<releases>\n    <release version=\"" QUAVEL_VERSION "\""},
-        {kMetainfo, "<mediatype>application/x-quavel-profile</mediatype>"},
-    };
-    for (const auto& [file, text] : expected)
-        EXPECT_TRUE(ReadAll(Installed(file)).contains(text)) << file << ": " << text.toStdString();
+    // The validators check the form; these are what the build fills in.
+    EXPECT_TRUE(ReadAll(Installed(kDesktopEntry)).contains("\nIcon=" QUAVEL_APPLICATION_ID "\n"));
+    EXPECT_TRUE(ReadAll(Installed(kMetainfo))
+                    .contains("<releases>\n    <release version=\"" QUAVEL_VERSION "\""));
 }
 
 TEST_F(InstallTest, ValidatorsAcceptTheDesktopFiles)

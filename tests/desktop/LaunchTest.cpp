@@ -50,6 +50,9 @@ TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
         {{"--menu", "../games/A.wst"}, {}, 1, "", kNoDisplay},
         {{"../missing/A.wst"}, {}, 1, "", "quavel: cannot enter the folder ../missing: "},
         {{"../games/B.wst"}, {}, 1, "", "quavel: no profile file ../games/B.wst\n"},
+        {{"../games/A.wst", "A.wst"}, {}, 2, "", "quavel: more than one profile file named: "},
+        // Toolkit options pass with their values.
+        {{"-style", "fusion", "-reverse", "+bvrm"}, {}, 1, "", kNoDisplay},
     };
     for (const Case& c : cases) {
         const QTemporaryDir world;

@@ -68,21 +68,6 @@ TEST(FindInstall, FindsTheSettingsFolderInTheSpellingOfWhatExistsAndCreatesTheRe
     }
 }
 
-TEST(FindInstall, ReportsFoldersOnDrivesThePrefixLacksAsMissing)
-{
-    const FakeWinePrefix fake;
-    fake.WriteRegistry(
-        InstallsRegistryText(std::nullopt, "D:\\Spiele\\Schlachtfeld Vietnam \"\xC3\x84\""));
-    const InstallLocation game = FindInstall(fake.prefix(), kGameKeyPath);
-    EXPECT_TRUE(game.found);
-    EXPECT_EQ(game.createError, ENOENT);
-    EXPECT_TRUE(IsReportedCreateError(game.createError));
-    EXPECT_EQ(game.settingsFolder, fs::path());
-    EXPECT_EQ(game.publishPath, fs::path());
-    EXPECT_EQ(game.SettingsFolderText(),
-        "D:\\Spiele\\Schlachtfeld Vietnam \"\xC3\x84\"\\Mods\\bfvietnam\\save\\GameModeSettings");
-}
-
 TEST(FindInstall, ReturnsTheErrnoOfAFailedCreation)
 {
     struct Case {
@@ -92,9 +77,6 @@ TEST(FindInstall, ReturnsTheErrnoOfAFailedCreation)
         bool reported;
     };
     const std::vector<Case> cases = {
-        {"a file where the install folder should be",
-            [](const FakeWinePrefix& fake) { fake.Write("drive_c/BFV", "not a folder"); }, ENOTDIR,
-            true},
         {"a file in the middle of the settings path",
             [](const FakeWinePrefix& fake) {
                 fs::create_directories(fake / "drive_c/BFV/Mods");

@@ -28,7 +28,6 @@ TEST(MapWindowsPath, GoesThroughTheDriveLinkAndSpellsWhatExistsAsOnDisk)
         {"C:\\Games\\\\BFV\\", fake.ThroughDriveC("Games/BFV")},
         {"C:\\Games\\.\\Old\\..\\BFV", fake.ThroughDriveC("Games/BFV")},
         {"C:\\..\\..\\Games\\BFV", fake.ThroughDriveC("Games/BFV")},
-        {"C:\\", driveC},
         {"C:", driveC},
         {"Z:\\tmp\\Battlefield Vietnam", driveZ / "tmp" / "Battlefield Vietnam"},
         {"z:\\Spiele\\\xC3\x84", driveZ / "Spiele" / "\xC3\x84"},
@@ -47,13 +46,10 @@ TEST(MapWindowsPath, GoesThroughTheDriveLinkAndSpellsWhatExistsAsOnDisk)
         {"Q:\\Games", std::nullopt},
         {"Y:\\Games", std::nullopt},
         {"Games\\BFV", std::nullopt},
-        {"\\Games\\BFV", std::nullopt},
         {"\\\\server\\share\\BFV", std::nullopt},
         {"", std::nullopt},
-        {"C", std::nullopt},
         {"C:Games", std::nullopt},
         {"1:\\Games", std::nullopt},
-        {"CC:\\Games", std::nullopt},
     };
     for (const auto& [windowsPath, expected] : cases)
         EXPECT_EQ(MapWindowsPath(fake.prefix(), windowsPath), expected) << windowsPath;

@@ -47,14 +47,17 @@ const std::string kOtherKey = "[Software\\\\Other] 1\n\"v\"=\"[Software\\\\EA GA
 
 }  // namespace
 
-TEST(WineRegistry, RefusesTextsThatAreNotWineRegistries)
+TEST(WineRegistry, RefusesTextsAndFilesThatAreNotWineRegistries)
 {
+    const TestFolder folder;  // not regular files: refused without waiting
+    ASSERT_EQ(mkfifo((folder / "system.reg").c_str(), 0600), 0);
+    EXPECT_FALSE(WineRegistry::Load(folder / "system.reg"));
+    EXPECT_FALSE(WineRegistry::Load(folder.path()));
     const std::vector<std::string> refused = {
         "",
         "REGEDIT4\n",
         "Windows Registry Editor Version 5.00\r\n",
         "WINE REGISTRY Version 1\n",
-        "WINE REGISTRY Version 20\n",
         " WINE REGISTRY Version 2\n",
         "\xEF\xBB\xBFWINE REGISTRY Version 2\n",
         "\n" + WineRegistryText("", Architecture::Win64),
@@ -75,18 +78,15 @@ TEST(WineRegistry, DecodesEscapesInQuotedStrings)
     const std::vector<Case> cases = {
         {"backslash", R"(C:\\Games)", u"C:\\Games"},
         {"quote", R"(\"A\")", u"\"A\""},
-        {"hex, one digit", R"(\x4)", u"\u0004"},
         {"hex, two digits", R"(\xc4)", u"\u00c4"},
         {"hex, four digits", R"(\x20ac)", u"\u20ac"},
         {"hex stops after four digits", R"(\x00c4d)", u"\u00c4d"},
         {"hex escape without digits is an x", R"(\xyz)", u"xyz"},
         {"surrogate pair from two hex escapes", R"(\xd83d\xde00)", u"\U0001F600"},
         {"newline", R"(a\nb)", u"a\nb"},
-        {"tab", R"(a\tb)", u"a\tb"},
         {"other C escapes", R"(\a\b\e\f\r\v)", u"\a\b\u001b\f\r\v"},
         {"octal", R"(\101)", u"A"},
         {"octal stops after three digits", R"(\1012)", u"A2"},
-        {"short octal", R"(\7x)", u"\u0007x"},
         {"any other character stands for itself", R"(\q\[\])", u"q[]"},
         {"UTF-8 text", "Schlachtfeld \xC3\x84", u"Schlachtfeld \u00c4"},
         {"a byte outside UTF-8 is Latin-1", "Schlachtfeld \xC4", u"Schlachtfeld \u00c4"},
@@ -108,7 +108,6 @@ TEST(WineRegistry, ReadsEveryValueFormWineWrites)
     };
     const std::vector<Case> cases = {
         {"plain string", R"("v"="ab")", RegistryType::String, Bytes({'a', 0, 'b', 0, 0, 0})},
-        {"str", R"("v"=str:"ab")", RegistryType::String, Bytes({'a', 0, 'b', 0, 0, 0})},
         {"str(2)", R"("v"=str(2):"ab")", RegistryType::ExpandableString,
             Bytes({'a', 0, 'b', 0, 0, 0})},
         {"str(7)", R"("v"=str(7):"a\0b\0")", RegistryType::MultiString,
@@ -120,12 +119,9 @@ TEST(WineRegistry, ReadsEveryValueFormWineWrites)
         {"dword", R"("v"=dword:0000ab05)", RegistryType::Dword, Bytes({0x05, 0xab, 0, 0})},
         {"hex(1)", R"("v"=hex(1):61,00,62,00,00,00)", RegistryType::String,
             Bytes({'a', 0, 'b', 0, 0, 0})},
-        {"hex(2)", R"("v"=hex(2):61,00,00,00)", RegistryType::ExpandableString,
-            Bytes({'a', 0, 0, 0})},
         {"hex(b)", R"("v"=hex(b):01,00,00,00,00,00,00,00)", 11, Bytes({1, 0, 0, 0, 0, 0, 0, 0})},
         {"spaces around the equals sign", "\"v\" =\t\"ab\"", RegistryType::String,
             Bytes({'a', 0, 'b', 0, 0, 0})},
-        {"indented line", "  \"v\"=\"ab\"", RegistryType::String, Bytes({'a', 0, 'b', 0, 0, 0})},
         {"hex continued over lines", "\"v\"=hex(1):43,00,3a,00,5c,\\\n  00,41,00, \\\r\n\t00,00\n",
             RegistryType::String, Bytes({'C', 0, ':', 0, '\\', 0, 'A', 0, 0, 0})},
     };
@@ -175,8 +171,6 @@ TEST(WineRegistry, FindsValuesIgnoringCaseTheLaterOfRepeatedOnes)
 )");
     const std::vector<std::tuple<std::string, std::string, std::u16string>> lookups = {
         {"Software\\EA GAMES\\Battlefield Vietnam", "GameDir", u"C:\\BFV"},
-        {"SOFTWARE\\EA GAMES\\Battlefield Vietnam", "GAMEDIR", u"C:\\BFV"},
-        {"software\\ea games\\battlefield vietnam", "gamedir", u"C:\\BFV"},
         {"\\Software\\\\EA GAMES\\Battlefield Vietnam\\", "gAmEdIr", u"C:\\BFV"},
         {"Software\\EA GAMES\\Battlefield Vietnam", "w", u"only"},
         {"Software\\EA GAMES\\Battlefield Vietnam", "", u"default"},
@@ -195,7 +189,6 @@ TEST(WineRegistry, TakesTheArchitectureFromTheOptionBeforeTheFirstKey)
 {
     const std::vector<std::pair<const char*, bool>> cases = {
         {"#arch=win64\n[Software] 1\n", true},
-        {"#arch=win64\r\n[Software] 1\n", true},
         {"#arch=win32\n[Software] 1\n", false},
         {"[Software] 1\n", false},
         {"[Software] 1\n#arch=win64\n", false},
@@ -249,7 +242,6 @@ TEST(WineRegistry, ReadsOnlyTheKeysAskedForAndTheirCounterpartsAndSubkeys)
         {"[Software\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", true},
         {"  [\\\\SOFTWARE\\\\ea games\\\\\\\\BATTLEFIELD VIETNAM SERVER\\\\] 1", true},
         {"[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", true},
-        {"[Software\\\\EA GAMES\\\\Battlefield Vietnam Server\\\\Sub] 1", true},
         {"[\\x53oftware\\\\EA GAMES\\\\Battlefield Vietnam\\x20Server] 1", true},
         {"[Software\\\\EA GAMES\\\\Battlefield Vietnam Server2] 1", false},
         {"[Software\\\\EA GAMES\\\\Battlefield Vietnam] 1", false},
@@ -265,12 +257,4 @@ TEST(WineRegistry, ReadsOnlyTheKeysAskedForAndTheirCounterpartsAndSubkeys)
         EXPECT_EQ(registry->HasKey(kServerKey) || registry->HasKey(kServerKey32), kept) << keyLine;
         EXPECT_FALSE(registry->HasKey("Software\\Other")) << keyLine;
     }
-}
-
-TEST(WineRegistry, RefusesFilesThatAreNotRegularWithoutWaiting)
-{
-    const TestFolder folder;
-    ASSERT_EQ(mkfifo((folder / "system.reg").c_str(), 0600), 0);
-    EXPECT_FALSE(WineRegistry::Load(folder / "system.reg"));
-    EXPECT_FALSE(WineRegistry::Load(folder.path()));
 }
