@@ -31,6 +31,7 @@
 class Dialogs;
 enum class Action;
 struct Route;
+struct Shortcut;
 
 class MainWindow : public QDialog, private SessionView {
     Q_OBJECT
@@ -40,6 +41,10 @@ public:
 
     const EditingSession& session() const { return session_; }
 
+    // Reads the profiles and finds the installs. Called once the window is
+    // built and the dialogs know it as their owner, so that start-up messages
+    // show over the window.
+    void Start();
     // Shows the window modally until it is closed, unless start-up has
     // already failed; the program's exit status.
     int RunModal();
@@ -55,6 +60,7 @@ protected:
 private:
     static WindowControls BuildControls(QWidget& window);
     void Connect(const Route& route);
+    void AddShortcut(const Shortcut& shortcut);
     void Run(Action action, int id);
     void ShowAbout();
 
@@ -71,4 +77,5 @@ private:
     ProfileListBox profileList_;
     PublishTargetButtons publishTargets_;
     EditingSession session_;
+    PublishScope scope_;
 };
