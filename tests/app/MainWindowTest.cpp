@@ -282,9 +282,10 @@ TEST_F(MainWindowTest, ShortcutsPressTheirButtons)
         bool modified;
         bool published = false;
         bool opensDialog = false;
+        int disabledButton = ControlId::None;
     };
     const Case cases[] = {
-        {Qt::CTRL | Qt::Key_S, false, {}, false},
+        {Qt::CTRL | Qt::Key_N, false, {}, false, false, false, NewButton},
         {Qt::CTRL | Qt::Key_S, true, {}, false},
         {Qt::CTRL | Qt::Key_R, true, {}, false},
         {Qt::CTRL | Qt::SHIFT | Qt::Key_S, true, {"save dialog in: " + work.path().string()}, true},
@@ -308,6 +309,8 @@ TEST_F(MainWindowTest, ShortcutsPressTheirButtons)
         ShowActive();
         if (c.edited)
             Click(RedScoutSecondary);
+        if (c.disabledButton != ControlId::None)
+            Get(c.disabledButton).setEnabled(false);
         bool opened = false;
         if (c.opensDialog) {
             WhenModalOpens([&opened](QWidget& dialog) {
