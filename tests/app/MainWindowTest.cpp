@@ -262,10 +262,12 @@ TEST_F(MainWindowTest, ClicksBesideTheEntriesKeepTheListSelection)
 {
     ShowActive();
     auto& list = Get<QListWidget>(ControlId::ProfileList);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(4, list.viewport()->height() - 2));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
-        list.visualItemRect(list.item(2)).center());
-    EXPECT_EQ(list.selectedItems(), QList<QListWidgetItem*>{list.item(2)});
+    const QPoint selectedEntry = list.visualItemRect(list.item(2)).center();
+    for (auto [modifiers, place] : {std::pair{Qt::NoModifier, QPoint(4, list.viewport()->height() - 2)},
+             std::pair{Qt::ControlModifier, selectedEntry}}) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, place);
+        EXPECT_EQ(list.selectedItems(), QList<QListWidgetItem*>{list.item(2)});
+    }
     Click(RedScoutSecondary);
     EXPECT_TRUE(Get(SaveButton).isEnabled());
     EXPECT_TRUE(Get(RevertButton).isEnabled());
@@ -463,18 +465,14 @@ TEST_F(MainWindowTest, LookTextsStayReadableUnderADarkDesktopPalette)
     }
 }
 
-// The vehicle drop-downs share their list; each opens in its own colours.
-TEST_F(MainWindowTest, LookOpenedVehicleListKeepsToItsRowsAndColours)
+TEST_F(MainWindowTest, LookOpenedVehicleListKeepsToItsRowsWithAScrollBar)
 {
     ShowActive();
-    QTest::keyClicks(&Get(MapFilter), "Q");  // greys the BM-21 row
     auto& list = Get<QComboBox>(ControlId::VehicleBm21);
     list.showPopup();
     const QAbstractItemView& view = *list.view();
     EXPECT_LE(view.height(), (list.maxVisibleItems() + 1) * view.sizeHintForRow(0));
     EXPECT_TRUE(view.verticalScrollBar()->isVisible());
-    EXPECT_EQ(view.palette().color(QPalette::Base), QColor(128, 128, 128));
-    EXPECT_EQ(view.model()->rowCount(), GameCatalog::kVehicleCount);
     list.hidePopup();
 }
 
