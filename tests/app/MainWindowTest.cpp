@@ -258,6 +258,13 @@ TEST_F(MainWindowTest, TabFollowsTheControlTable)
     EXPECT_TRUE(Get<QRadioButton>(PublishToGame).isChecked());
 }
 
+TEST_F(MainWindowTest, FatalStartEndsTheProgramWithoutTheModalRun)
+{
+    std::filesystem::create_directory(work.path() / "quavel.tst");  // where the write check writes
+    EXPECT_EQ(Window().RunModal(), MainWindow::kFatalExitCode);
+    EXPECT_EQ(dialogs.log.size(), 1U);
+}
+
 TEST_F(MainWindowTest, ClicksBesideTheEntriesKeepTheListSelection)
 {
     ShowActive();
