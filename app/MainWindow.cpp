@@ -22,6 +22,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
     , profileList_(controls_)
     , publishTargets_(controls_)
     , session_(dialogs, *this)
+    , folderWatcher_(session_, *this)
     , scope_(scope)
 {
     setWindowTitle(QStringLiteral("Battlefield Vietnam Quavel v1.0 beta 1a"));
@@ -40,6 +41,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
 void MainWindow::Start()
 {
     session_.Start(WinePrefix::FromEnvironment(), scope_);
+    folderWatcher_.Watch();
 }
 
 WindowControls MainWindow::BuildControls(QWidget& window)
@@ -133,6 +135,7 @@ void MainWindow::Run(Action action, int id)
     // Ends the modal run without the close path: there is nothing left to save.
     if (session_.failed())
         done(kFatalExitCode);
+    folderWatcher_.Watch();  // the current profile may be another file now
 }
 
 void MainWindow::ShowProfile(const Profile& profile)

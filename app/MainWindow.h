@@ -15,8 +15,11 @@
 // the user's actions, shows what the session reports and keeps every way of
 // closing on the one close path. The one way around it is a fatal condition
 // (a working folder or Default.wst that cannot be written), which ends the
-// window at once and the program with kFatalExitCode.
+// window at once and the program with kFatalExitCode. Changes that other
+// programs make to the working folder reach the session through the
+// FolderWatcher.
 
+#include "app/FolderWatcher.h"
 #include "panels/ProfileListBox.h"
 #include "panels/PublishTargetButtons.h"
 #include "panels/TeamKitPanel.h"
@@ -77,5 +80,6 @@ private:
     ProfileListBox profileList_;
     PublishTargetButtons publishTargets_;
     EditingSession session_;
+    FolderWatcher folderWatcher_;
     PublishScope scope_;
 };

@@ -2,11 +2,15 @@
 #include "app/EditorApp.h"
 #include "app/LaunchOptions.h"
 #include "app/UserDataFolder.h"
+#include "session/Messages.h"
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <new>
+#include <optional>
 #include <string>
 
 namespace {
@@ -16,11 +20,27 @@ std::string ProgramName(int argc, char** argv)
     return argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "quavel";
 }
 
+constexpr int kFailed = 1;
+constexpr int kWrongCommandLine = 2;
+
 // A problem that keeps the window from opening, in one line on the error stream.
-int Fail(const std::string& program, const std::string& problem)
+int Fail(const std::string& program, const std::string& problem, int status = kFailed)
 {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), problem.c_str());
-    return 1;
+    return status;
+}
+
+// The folder of a profile file named on the command line, which must hold it.
+std::optional<std::string> EnterProfileFolder(const LaunchOptions& options)
+{
+    std::error_code error;
+    std::filesystem::current_path(options.profileFolder, error);
+    if (error)
+        return "cannot enter the folder " + options.profileFolder.string() + ": " + error.message();
+    const std::string file = options.profileToOpen + ".wst";
+    if (!std::filesystem::is_regular_file(file, error))
+        return "no profile file " + (options.profileFolder / file).string();
+    return std::nullopt;
 }
 
 }  // namespace
@@ -28,14 +48,19 @@ int Fail(const std::string& program, const std::string& problem)
 int main(int argc, char** argv)
 {
     const std::string program = ProgramName(argc, argv);
+    // A file-size limit then fails the write that reaches it, which is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
     const LaunchOptions options = LaunchOptions::FromArguments(argc, argv);
     switch (options.request) {
     case LaunchRequest::ShowHelp:
         std::fputs(LaunchHelp(program).c_str(), stdout);
         return 0;
     case LaunchRequest::ShowVersion:
-        std::printf("%s %s\n", program.c_str(), QUAVEL_VERSION);
+        std::printf(
+            "%s %s\n%s\n%s\n", program.c_str(), QUAVEL_VERSION, QUAVEL_COPYRIGHT, QUAVEL_LICENSE);
         return 0;
+    case LaunchRequest::Refuse:
+        return Fail(program, options.refusal + " (see " + program + " --help)", kWrongCommandLine);
     case LaunchRequest::OpenWindow:
         break;
     }
@@ -44,11 +69,22 @@ int main(int argc, char** argv)
         if (const auto problem = UserDataFolder::FromProcess().Enter())
             return Fail(program, *problem);
     }
+    // The window selects options.profileToOpen once the session layer takes it.
+    if (options.startFolder == StartFolder::ProfileFolder) {
+        if (const auto problem = EnterProfileFolder(options))
+            return Fail(program, *problem);
+    }
     // The toolkit would abort with a long platform-plugin message instead.
     if (const auto reason = DisplayEnvironment::FromProcess().UnreachableReason())
         return Fail(program, "no display to open the window on (" + *reason + ")");
     // Wayland takes the window's icon and its task-bar entry from the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUAVEL_APPLICATION_ID));
-    EditorApp app(argc, argv);
-    return app.Run();
+    // Only the profiles' files are large enough to exhaust memory, and they
+    // are read once the window is being built.
+    try {
+        EditorApp app(argc, argv);
+        return app.Run();
+    } catch (const std::bad_alloc&) {
+        return Fail(program, std::string(Messages::kOutOfMemory));
+    }
 }

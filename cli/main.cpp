@@ -1,10 +1,29 @@
 #include "cli/Cli.h"
+#include "session/Messages.h"
 
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <new>
 
 int main(int argc, char* argv[])
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    Console console{std::cout, std::cerr};
-    return static_cast<int>(RunCli(arguments, console));
+    // A file-size limit then fails the write that reaches it, which is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
+    try {
+        const std::vector<std::string> arguments(argv + 1, argv + argc);
+        Console console{std::cout, std::cerr};
+        const ExitStatus status = RunCli(arguments, console);
+        // Output that did not arrive (a full disk, say) is a failure too.
+        if (!std::cout.flush()) {
+            std::cerr << "quavel-cli: could not write the output: " << std::strerror(errno) << '\n';
+            return static_cast<int>(ExitStatus::Failed);
+        }
+        return static_cast<int>(status);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "quavel-cli: %s\n", Messages::kOutOfMemory.data());
+        return static_cast<int>(ExitStatus::Failed);
+    }
 }

@@ -174,11 +174,14 @@ int WriteFileAtomically(const fs::path& path, std::string_view bytes)
                                : WriteByRenaming(target, &status, bytes);
 }
 
-int WriteNewFile(const fs::path& path, std::string_view bytes)
+int WriteNewFile(const fs::path& path, std::string_view bytes, const struct stat* like)
 {
     TemporaryFile temporary(path.parent_path());
     if (temporary.error())
         return temporary.error();
+    if (like && !CarryOwnerAndMode(*like, temporary.descriptor())
+        && ::fchmod(temporary.descriptor(), like->st_mode & 07777) != 0)
+        return errno;
     if (int error = WriteWholeFile(temporary.descriptor(), bytes))
         return error;
     return temporary.Publish(path, Publication::NeverReplace);

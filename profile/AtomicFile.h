@@ -8,6 +8,8 @@
 // several hard links, the bytes are written in place instead, and a failed
 // write puts the old bytes back. Each gives 0 or the errno of the failed step.
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -22,5 +24,7 @@ int WriteFileAtomically(const std::filesystem::path& path, std::string_view byte
 
 // Creates path with the bytes and never replaces a file: EEXIST when path
 // exists, also when another process creates it at the same moment;
-// ENAMETOOLONG when the name does not fit the file system.
-int WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
+// ENAMETOOLONG when the name does not fit the file system. Given like, the
+// file has its mode, and its owner and group where this user may give them.
+int WriteNewFile(
+    const std::filesystem::path& path, std::string_view bytes, const struct stat* like = nullptr);

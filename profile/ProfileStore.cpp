@@ -148,8 +148,11 @@ fs::path ProfileStore::TargetOf(const Profile& profile) const
 
 int ProfileStore::SaveProfileFile(const Profile& profile)
 {
-    if (!WriteProfile(*document_, profile))
+    std::string missing;
+    if (!WriteProfile(*document_, profile, missing)) {
+        lastError_ = std::move(missing);
         return EIO;
+    }
     return SaveDocument(profile.name, TargetOf(profile));
 }
 

@@ -49,7 +49,7 @@ public:
     int SaveProfile(const Profile& profile);
     // The same, giving 0 or the errno of the failure: EACCES for a file this
     // user may not write, ENOSPC, EFBIG..., EIO when the held document lacks an
-    // element the profile needs.
+    // element or attribute the profile needs (named in lastError).
     int SaveProfileFile(const Profile& profile);
     // Restores the built-in document and rewrites Default.wst from it; none when
     // Default.wst cannot be written (the caller treats that as fatal).
@@ -79,7 +79,8 @@ public:
     // messages, or what kept the file from being read (naming its size when too
     // large). lastErrorCode: the errno of a file that could not be read, 0 when
     // the content was refused. lastErrorDetail: the XML parser's reason with
-    // line and column, "" when the document parsed. Set by failed loads only.
+    // line and column, "" when the document parsed. Set by failed loads, and
+    // lastError also by a save refused with EIO.
     const std::string& lastError() const { return lastError_; }
     int lastErrorCode() const { return lastErrorCode_; }
     const std::string& lastErrorDetail() const { return lastErrorDetail_; }

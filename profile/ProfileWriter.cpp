@@ -4,36 +4,79 @@
 #include "profile/XmlAccess.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
-void SetAttribute(XmlNode element, std::string_view name, std::string_view value)
+// One attribute value the profile puts into the document.
+struct AttributeWrite {
+    XmlNode element;
+    std::string_view attribute;
+    std::string value;
+    // The document reads the same without the attribute, so it need not be there.
+    bool mayBeMissing;
+};
+
+// Every value first, then written all at once, so that a document lacking a
+// place for one of them is refused before anything in it changes.
+class WritePlan {
+public:
+    void Add(XmlNode element, std::string_view attribute, std::string value, bool mayBeMissing)
+    {
+        writes_.push_back({element, attribute, std::move(value), mayBeMissing});
+    }
+    void NoteMissing(std::string what)
+    {
+        if (missing_.empty())
+            missing_ = std::move(what);
+    }
+    // What the document lacks, as a message names it; empty when nothing.
+    std::string Missing()
+    {
+        for (const AttributeWrite& write : writes_) {
+            if (!write.mayBeMissing && write.element.Attribute(write.attribute).IsEmpty())
+                NoteMissing(std::string(write.element.Name()) + " has no "
+                    + std::string(write.attribute) + " attribute");
+        }
+        return missing_;
+    }
+    void Apply() const
+    {
+        for (const AttributeWrite& write : writes_)
+            SetNodeText(write.element.Attribute(write.attribute), write.value);
+    }
+
+private:
+    std::vector<AttributeWrite> writes_;
+    std::string missing_;
+};
+
+// A missing "enabled" reads as off, so only an allowed kit or slot needs one.
+void PlanEnabled(WritePlan& plan, XmlNode element, Flag flag)
 {
-    std::string unused;
-    SetNodeText(GetAttribute(element, name, unused), value);
+    plan.Add(element, "enabled", IsFlagSet(flag) ? "true" : "false", !IsFlagSet(flag));
 }
 
-void WriteEnabled(XmlNode element, Flag flag)
-{
-    SetAttribute(element, "enabled", IsFlagSet(flag) ? "true" : "false");
-}
-
-void WriteTeam(const TeamElements& elements, const TeamSettings& settings)
+void PlanTeam(WritePlan& plan, const TeamElements& elements, const TeamSettings& settings)
 {
     for (std::size_t slot = 0; slot < settings.kits.size(); ++slot) {
         const auto column = static_cast<std::size_t>(GameCatalog::kitColumnOfSlot[slot]);
-        WriteEnabled(elements.kits[column], settings.kits[slot]);
+        PlanEnabled(plan, elements.kits[column], settings.kits[slot]);
     }
+    // A slot past the weapons element's children reads as not allowed.
     for (std::size_t slot = 0; slot < settings.weapons.size(); ++slot) {
         if (!elements.weaponSlots[slot].IsEmpty())
-            WriteEnabled(elements.weaponSlots[slot], settings.weapons[slot]);
+            PlanEnabled(plan, elements.weaponSlots[slot], settings.weapons[slot]);
+        else if (IsFlagSet(settings.weapons[slot]))
+            plan.NoteMissing(std::string(elements.team.Name()) + " has no weapon slot #"
+                + std::to_string(slot + 1));
     }
 }
 
 // The changeType written belongs to the substitute, not to the vehicle it
 // replaces. A substitute the catalog does not know (the reader's -1) leaves the
 // document's own values, so an unknown vehicle survives a save.
-void WriteVehicles(const ProfileElements& elements, const Profile& profile)
+void PlanVehicles(WritePlan& plan, const ProfileElements& elements, const Profile& profile)
 {
     for (std::size_t row = 0; row < profile.vehicles.size(); ++row) {
         const int alternative = profile.vehicles[row].alternative;
@@ -41,8 +84,10 @@ void WriteVehicles(const ProfileElements& elements, const Profile& profile)
             continue;
         const GameCatalog::VehicleEntry& substitute
             = GameCatalog::vehicles[static_cast<std::size_t>(alternative)];
-        SetAttribute(elements.vehicles[row], "alternative", substitute.internalName);
-        SetAttribute(elements.vehicles[row], "changeType", std::to_string(substitute.changeType));
+        const XmlNode vehicle = elements.vehicles[row];
+        const bool unchanged = vehicle.Attribute("alternative").Value() == substitute.internalName;
+        plan.Add(vehicle, "alternative", std::string(substitute.internalName), unchanged);
+        plan.Add(vehicle, "changeType", std::to_string(substitute.changeType), unchanged);
     }
 }
 
@@ -50,16 +95,30 @@ void WriteVehicles(const ProfileElements& elements, const Profile& profile)
 
 bool WriteProfile(XmlDocument& document, const Profile& profile)
 {
+    std::string unused;
+    return WriteProfile(document, profile, unused);
+}
+
+bool WriteProfile(XmlDocument& document, const Profile& profile, std::string& missing)
+{
     const XmlNode root = GetDocumentElement(document);
     const XmlNode gameMode = FindGameMode(root);
     const ProfileElements elements = FindProfileElements(root, profile.blue.team, profile.red.team);
-    if (gameMode.IsEmpty() || !elements.missing.empty())
+    missing = gameMode.IsEmpty() ? "gameMode" : elements.missing;
+    if (!missing.empty()) {
+        missing = "No " + missing + " tag found!";
         return false;
+    }
+    WritePlan plan;
     // Blue comes first in the document, although the record holds red first.
-    SetAttribute(gameMode, "activeTeams",
-        std::to_string(profile.blue.team) + "/" + std::to_string(profile.red.team));
-    WriteTeam(elements.blue, profile.blue);
-    WriteTeam(elements.red, profile.red);
-    WriteVehicles(elements, profile);
+    plan.Add(gameMode, "activeTeams",
+        std::to_string(profile.blue.team) + "/" + std::to_string(profile.red.team), false);
+    PlanTeam(plan, elements.blue, profile.blue);
+    PlanTeam(plan, elements.red, profile.red);
+    PlanVehicles(plan, elements, profile);
+    missing = plan.Missing();
+    if (!missing.empty())
+        return false;
+    plan.Apply();
     return true;
 }

@@ -1,31 +1,11 @@
 #include "session/EditingSession.h"
 
+#include "profile/TemporaryFile.h"
 #include "session/Dialogs.h"
 #include "session/Messages.h"
 #include "session/SessionView.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <memory>
-
-namespace {
-
-constexpr const char* kWriteTestFileName = "quavel.tst";
-
-// Whether a new file can be created in the working folder: creates
-// "quavel.tst" there, never over an existing one, and removes it at once.
-bool CanCreateFilesInWorkingFolder()
-{
-    const int file = ::open(kWriteTestFileName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (file < 0)
-        return false;
-    ::close(file);
-    ::unlink(kWriteTestFileName);
-    return true;
-}
-
-}  // namespace
 
 EditingSession::EditingSession(Dialogs& dialogs, SessionView& view)
     : state_(view)
@@ -43,7 +23,7 @@ void EditingSession::Start(const WinePrefix& prefix, PublishScope scope)
     if (scope == PublishScope::Installs)
         state_.publishTargets = PublishTargets::Find(prefix, dialogs_);
     state_.view.ShowPublishTargets(state_.publishTargets);
-    if (!CanCreateFilesInWorkingFolder()) {
+    if (CheckWriteAccess(".") != 0) {
         dialogs_.ShowWindowMessage({}, std::string(Messages::kNoWriteAccess));
         state_.fatalError = true;
         return;
@@ -71,4 +51,19 @@ bool EditingSession::Close()
         return false;
     state_.currentProfile.reset();
     return true;
+}
+
+int EditingSession::LockFolder()
+{
+    const int error = state_.LockFolder();
+    if (error != 0)
+        dialogs_.ShowApplicationMessage(Messages::CouldNotLockFolder(error), MessageButtons::Ok);
+    return error;
+}
+
+std::filesystem::path EditingSession::CurrentFile() const
+{
+    if (!state_.profileStore || !state_.currentProfile)
+        return {};
+    return state_.profileStore->ProfilePath(state_.currentProfile->name);
 }

@@ -14,6 +14,7 @@
 #include "session/ProfileLoader.h"
 #include "session/Publisher.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,6 +48,14 @@ public:
     int PublishTo(const PublishDestination& destination) { return publisher_.PublishTo(destination); }
     // NAME.wst as a copy of Default.wst; the reason it was refused, or none.
     std::optional<std::string_view> CreateProfile(const std::string& name);
+    // The working folder's lock, held until the session ends, so that a
+    // whole read-modify-write takes its turn (saves take it otherwise); 0,
+    // or the errno after telling the user.
+    int LockFolder();
+    // Follows changes that other programs made in the working folder.
+    void RefreshFromDisk() { commands_.RefreshFromDisk(); }
+    // The current profile's file; empty before start-up.
+    std::filesystem::path CurrentFile() const;
     // The window is asked to close: false keeps it open, when the user
     // cancels the question about unsaved edits.
     bool Close();

@@ -20,3 +20,12 @@ void EditorState::EnableSaveAndRevert(bool enabled)
     saveAndRevertEnabled_ = enabled;
     view.ShowSaveAndRevert(enabled);
 }
+
+int EditorState::LockFolder()
+{
+    folderLock = std::make_unique<FolderLock>(".");
+    const int error = folderLock->error();
+    if (error != 0)
+        folderLock.reset();
+    return error;
+}

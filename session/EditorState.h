@@ -5,6 +5,7 @@
 // selection and the publish targets found at start-up. The profile record is
 // the one copy of the user's edits; the window's controls only show it.
 
+#include "profile/FolderLock.h"
 #include "profile/Profile.h"
 #include "profile/ProfileStore.h"
 #include "session/ProfileList.h"
@@ -36,6 +37,10 @@ public:
     bool modified = false;
     ProfileList profileList;
     PublishTargets publishTargets;
+    // The working folder's lock while this session holds it (FolderLockHold).
+    std::unique_ptr<FolderLock> folderLock;
+    // Takes it, waiting for another program's turn to end: 0 or the errno.
+    int LockFolder();
     // A condition the program cannot go on from has been told to the user:
     // the window ends at once and the program with exit status 1.
     bool fatalError = false;

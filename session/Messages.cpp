@@ -1,6 +1,53 @@
 #include "session/Messages.h"
 
+#include <cerrno>
+#include <system_error>
+
+namespace {
+
+// strerror's text, without its buffer shared between threads.
+std::string ErrorText(int error)
+{
+    if (error == EWOULDBLOCK)
+        return "another program holds the working folder's lock";
+    return std::generic_category().message(error);
+}
+
+}  // namespace
+
 namespace Messages {
+
+std::string UnableToLoad(
+    std::string_view name, std::string_view reason, int error, std::string_view parserReason)
+{
+    std::string text = std::string(kUnableToLoad) + '\n';
+    if (error == ENOENT)
+        return text + "There is no profile \"" + std::string(name) + "\" in this folder.";
+    text += reason;
+    if (!parserReason.empty())
+        text += '\n' + std::string(parserReason);
+    return text;
+}
+
+std::string UnableToSave(int error, std::string_view documentProblem)
+{
+    // The document, not the folder, is at fault: asking about permissions would mislead.
+    if (error == EIO)
+        return "Unable to save WST file!\n" + std::string(documentProblem);
+    return std::string(kUnableToSave) + '\n' + ErrorText(error);
+}
+
+std::string ChangedByAnotherProgram(std::string_view fileName)
+{
+    return std::string(fileName)
+        + " has been changed by another program since it was opened. Overwrite it with your "
+          "edits?";
+}
+
+std::string CouldNotLockFolder(int error)
+{
+    return "Could not lock the working folder: " + ErrorText(error);
+}
 
 std::string CouldNotCreateDirectory(std::string_view folder)
 {

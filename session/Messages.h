@@ -30,6 +30,20 @@ inline constexpr std::string_view kCriticalError
 inline constexpr std::string_view kNoWriteAccess
     = "You do not have write access to the QUAVEL folder. This is required for QUAVEL to work!";
 
+inline constexpr std::string_view kOutOfMemory
+    = "Not enough memory: a file or a request too large for this machine.";
+
+// A profile that could not be read: the reason the store gave, and the XML
+// parser's reason with line and column on a line of its own; a missing file
+// says that there is no such profile.
+std::string UnableToLoad(
+    std::string_view name, std::string_view reason, int error, std::string_view parserReason);
+// A failed save of a profile's own file: the store's errno named (EACCES,
+// ENOSPC, ENAMETOOLONG...), or, for EIO, what the document lacks.
+std::string UnableToSave(int error, std::string_view documentProblem);
+// Asked before a save would replace the edits of another program.
+std::string ChangedByAnotherProgram(std::string_view fileName);
+std::string CouldNotLockFolder(int error);
 std::string CouldNotCreateDirectory(std::string_view folder);
 std::string ErrorPublishingTo(std::string_view path, int error);
 std::string ErrorSavingAs(std::string_view path, int error);

@@ -2,6 +2,7 @@
 
 #include "session/Dialogs.h"
 #include "session/EditorState.h"
+#include "session/FolderLockHold.h"
 #include "session/Messages.h"
 #include "session/ProfileLoader.h"
 
@@ -41,10 +42,10 @@ ProfileCommands::ProfileCommands(EditorState& state, ProfileLoader& loader, Dial
 void ProfileCommands::FillProfileList(Selection selection)
 {
     ProfileList& list = state_.profileList;
-    std::vector<std::string> names;
-    if (state_.profileStore->ListProfiles(names) <= 0)
-        names.clear();  // a placeholder text at most, never shown
-    list.Fill(names);
+    std::vector<ProfileEntry> files;
+    if (state_.profileStore->ListProfiles(files) < 0)
+        files.clear();
+    list.Fill(files);
     if (selection == Selection::Current) {
         list.Select(list.FindStartingWith(state_.currentProfile->name));
         return;
@@ -52,20 +53,20 @@ void ProfileCommands::FillProfileList(Selection selection)
     const int initial = list.FindStartingWith(kInitialProfilePrefix);
     if (initial >= 0) {
         list.Select(initial);
-        if (loader_.LoadNamed(list.NameAt(initial)))
+        if (loader_.Load(list.EntryAt(initial)))
             return;
     }
     list.Select(0);
     loader_.LoadDefault();
 }
 
-void ProfileCommands::SwitchTo(int picked)
+void ProfileCommands::SwitchTo(int entry)
 {
     ProfileList& list = state_.profileList;
-    list.Select(picked);
-    if (picked < 0)
+    list.Select(entry);
+    if (entry < 0)
         return;  // the user took the selection away: nothing to switch to
-    const std::string pickedName = list.NameAt(picked);
+    const ProfileEntry picked = list.EntryAt(entry);
     if (!ConfirmSaveChanges()) {
         ReselectCurrent();
         return;
@@ -73,13 +74,13 @@ void ProfileCommands::SwitchTo(int picked)
     // Saving "Default" under another name refreshes the list, which may move
     // the picked entry and selects another.
     bool loaded = false;
-    if (picked == 0) {
+    if (entry == 0) {
         list.Select(0);
         state_.EnableSaveAndRevert(false);
         loaded = loader_.LoadDefault();
     } else {
-        list.Select(list.Find(pickedName));
-        loaded = loader_.LoadNamed(pickedName);
+        list.Select(list.Find(picked.name));
+        loaded = loader_.Load(picked);
     }
     if (!loaded)
         ReselectCurrent();
@@ -99,7 +100,7 @@ void ProfileCommands::New()
         return;
     const bool loaded = loader_.LoadNamed(*name);
     ProfileList& list = state_.profileList;
-    list.Append(*name);
+    list.Append({*name, state_.profileStore->ProfilePath(*name).filename()});
     if (loaded)
         list.Select(list.Count() - 1);
 }
@@ -122,13 +123,31 @@ std::optional<std::string> ProfileCommands::CreateNewProfileFile()
 
 bool ProfileCommands::Save()
 {
-    if (state_.profileStore->SaveProfile(*state_.currentProfile) == 1) {
-        state_.SetModified(false);
-        return true;
+    if (SaveOwnFile() != SaveResult::Saved)
+        return false;
+    state_.SetModified(false);
+    return true;
+}
+
+ProfileCommands::SaveResult ProfileCommands::SaveOwnFile()
+{
+    ProfileStore& store = *state_.profileStore;
+    const Profile& profile = *state_.currentProfile;
+    const FolderLockHold lock(state_);
+    int error = lock.error();
+    if (error == 0 && store.ChangedOnDisk(profile)) {
+        const std::string question = Messages::ChangedByAnotherProgram(
+            store.ProfilePath(profile.name).filename().string());
+        if (dialogs_.ShowApplicationMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes)
+            return SaveResult::Declined;
     }
+    if (error == 0)
+        error = store.SaveProfileFile(profile);
+    if (error == 0)
+        return SaveResult::Saved;
     dialogs_.ShowWindowMessage(
-        std::string(Messages::kErrorSavingTitle), std::string(Messages::kUnableToSave));
-    return false;
+        std::string(Messages::kErrorSavingTitle), Messages::UnableToSave(error, store.lastError()));
+    return SaveResult::Failed;
 }
 
 void ProfileCommands::Revert()
@@ -146,7 +165,7 @@ void ProfileCommands::SaveAs()
     std::error_code error;
     const std::filesystem::path workingFolder = std::filesystem::current_path(error);
     const std::optional<std::string> chosen = dialogs_.AskSaveFileName(workingFolder.string());
-    if (!chosen)
+    if (!chosen || SaveOwnFile() != SaveResult::Saved)
         return;
     if (const int code = state_.profileStore->ExportProfile(*state_.currentProfile, *chosen)) {
         dialogs_.ShowApplicationMessage(Messages::ErrorSavingAs(*chosen, code), MessageButtons::Ok);
@@ -164,12 +183,39 @@ bool ProfileCommands::ConfirmSaveChanges()
         std::string(Messages::kSaveChanges), MessageButtons::YesNoCancel);
     if (answer == MessageAnswer::Cancel)
         return false;
-    if (answer == MessageAnswer::Yes) {
-        // "Default.wst" is rewritten at every load: the edits need a name of their own.
-        if (state_.currentProfile->name == kDefaultProfileName)
-            SaveAs();
-        else
-            Save();
+    if (answer != MessageAnswer::Yes)
+        return true;
+    // "Default.wst" is rewritten at every load: the edits need a name of their own.
+    if (state_.currentProfile->name == kDefaultProfileName) {
+        SaveAs();
+        return true;
     }
-    return true;
+    const SaveResult result = SaveOwnFile();
+    if (result == SaveResult::Saved)
+        state_.SetModified(false);
+    // Keeping another program's changes keeps the edits too, so the action waits.
+    return result != SaveResult::Declined;
+}
+
+void ProfileCommands::RefreshFromDisk()
+{
+    if (!state_.profileStore || !state_.currentProfile)
+        return;  // not started, or started in a folder it cannot use
+    ProfileList& list = state_.profileList;
+    std::vector<ProfileEntry> files;
+    if (state_.profileStore->ListProfiles(files) >= 0 && !list.Holds(files)) {
+        const std::string selected = list.selected() >= 0 ? list.NameAt(list.selected()) : "";
+        list.Fill(files);
+        list.Select(list.Find(selected));
+        state_.SetModified(state_.modified);
+    }
+    ProfileStore& store = *state_.profileStore;
+    const Profile& profile = *state_.currentProfile;
+    std::error_code error;
+    if (state_.modified || profile.name == kDefaultProfileName
+        || !std::filesystem::exists(store.ProfilePath(profile.name), error)
+        || !store.ChangedOnDisk(profile))
+        return;
+    const std::string name = profile.name;  // the load replaces the record
+    loader_.LoadNamed(name);
 }

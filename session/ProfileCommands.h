@@ -33,17 +33,28 @@ public:
     // The user has selected this entry of the list (-1: none).
     void SwitchTo(int picked);
     void New();
-    // False after telling the user that the file could not be written.
+    // False after telling the user that the file could not be written, or
+    // when the user would not overwrite another program's changes.
     bool Save();
     void Revert();
     void SaveAs();
 
     // Asks about unsaved edits and saves them on Yes; false when the user
-    // cancels the action that asked. A failed save is told and the action
-    // goes on.
+    // cancels the action that asked, or will not overwrite another program's
+    // changes. A failed save is told and the action goes on.
     bool ConfirmSaveChanges();
 
+    // Follows the working folder as other programs change it: the list shows
+    // its files as they are now, and a current profile without edits whose
+    // file another program changed is read again and shown.
+    void RefreshFromDisk();
+
 private:
+    enum class SaveResult { Saved, Declined, Failed };
+    // Saves the current profile's own file under the folder lock, asking
+    // first when another program changed it since it was read; a failure is
+    // told. Leaves the modified flag to the caller.
+    SaveResult SaveOwnFile();
     // The name of a new profile whose file has just been made; none when the
     // user gives up.
     std::optional<std::string> CreateNewProfileFile();

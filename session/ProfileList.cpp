@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <span>
 
 namespace {
 
@@ -24,19 +25,32 @@ ProfileList::ProfileList(SessionView& view)
 {
 }
 
-void ProfileList::Fill(const std::vector<std::string>& names)
+void ProfileList::Fill(const std::vector<ProfileEntry>& files)
 {
-    entries_.assign(1, kDefaultProfileName);
-    entries_.insert(entries_.end(), names.begin(), names.end());
+    entries_.assign(1, {kDefaultProfileName, std::string(kDefaultProfileName) + ".wst"});
+    entries_.insert(entries_.end(), files.begin(), files.end());
     selected_ = -1;
-    view_.ShowProfileEntries(entries_);
+    ShowEntries();
 }
 
-void ProfileList::Append(const std::string& name)
+void ProfileList::Append(const ProfileEntry& file)
 {
-    entries_.push_back(name);
-    view_.ShowProfileEntries(entries_);
+    entries_.push_back(file);
+    ShowEntries();
     view_.ShowSelectedEntry(selected_);
+}
+
+bool ProfileList::Holds(const std::vector<ProfileEntry>& files) const
+{
+    return std::ranges::equal(files, std::span(entries_).subspan(1));
+}
+
+void ProfileList::ShowEntries()
+{
+    std::vector<std::string> names;
+    for (const ProfileEntry& entry : entries_)
+        names.push_back(entry.name);
+    view_.ShowProfileEntries(names);
 }
 
 void ProfileList::Select(int entry)
@@ -45,7 +59,7 @@ void ProfileList::Select(int entry)
     view_.ShowSelectedEntry(entry);
 }
 
-const std::string& ProfileList::NameAt(int entry) const
+const ProfileEntry& ProfileList::EntryAt(int entry) const
 {
     return entries_.at(static_cast<std::size_t>(entry));
 }
@@ -62,6 +76,6 @@ int ProfileList::FindStartingWith(std::string_view prefix) const
 
 int ProfileList::Find(const std::string& name) const
 {
-    const auto found = std::ranges::find(entries_, name);
+    const auto found = std::ranges::find(entries_, name, &ProfileEntry::name);
     return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
 }

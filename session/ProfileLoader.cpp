@@ -5,9 +5,11 @@
 #include "session/Messages.h"
 #include "session/SessionView.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 ProfileLoader::ProfileLoader(EditorState& state, Dialogs& dialogs)
     : state_(state)
@@ -15,16 +17,33 @@ ProfileLoader::ProfileLoader(EditorState& state, Dialogs& dialogs)
 {
 }
 
+bool ProfileLoader::Load(const ProfileEntry& entry)
+{
+    return LoadWith(entry.name, [&](ProfileStore& store) { return store.LoadProfile(entry); });
+}
+
 bool ProfileLoader::LoadNamed(const std::string& name)
+{
+    std::vector<ProfileEntry> entries;
+    ProfileStore(".").ListProfiles(entries);
+    const auto listed = std::ranges::find(entries, name, &ProfileEntry::name);
+    if (listed != entries.end())
+        return Load(*listed);
+    return LoadWith(name, [&](ProfileStore& store) { return store.LoadProfile(name); });
+}
+
+bool ProfileLoader::LoadWith(
+    const std::string& name, const std::function<std::optional<Profile>(ProfileStore&)>& read)
 {
     // Every load replaces the store's document, and the current profile is
     // saved into that document: a store of its own reads the file, and takes
     // over only once the file has been accepted.
     auto store = std::make_unique<ProfileStore>();
-    std::optional<Profile> profile = store->LoadProfile(name);
+    std::optional<Profile> profile = read(*store);
     if (!profile) {
         dialogs_.ShowWindowMessage(std::string(Messages::kErrorLoadingTitle),
-            std::string(Messages::kUnableToLoad) + '\n' + store->lastError());
+            Messages::UnableToLoad(
+                name, store->lastError(), store->lastErrorCode(), store->lastErrorDetail()));
         return false;
     }
     state_.profileStore = std::move(store);

@@ -2,6 +2,7 @@
 
 #include "session/Dialogs.h"
 #include "session/EditorState.h"
+#include "session/FolderLockHold.h"
 #include "session/Messages.h"
 #include "session/ProfileCommands.h"
 
@@ -14,11 +15,10 @@ Publisher::Publisher(EditorState& state, ProfileCommands& profiles, Dialogs& dia
 
 void Publisher::Publish(std::optional<PublishTarget> target)
 {
-    // The edits count as saved only once the profile's own file holds them;
-    // after a failed write, closing still asks about them.
-    if (state_.profileStore->SaveProfile(*state_.currentProfile) == 1)
-        state_.SetModified(false);
-    if (target) {
+    // The profile's own file first, under the folder lock and told against
+    // that file when it fails: a copy is made only of edits that were saved.
+    const FolderLockHold lock(state_);
+    if (profiles_.Save() && target) {
         for (const PublishDestination& destination : state_.publishTargets.Destinations(*target)) {
             if (const int error = PublishTo(destination))
                 dialogs_.ShowApplicationMessage(

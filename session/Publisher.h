@@ -1,8 +1,9 @@
 #pragma once
 
 // Publish: the current profile is saved as its own file and copied to
-// CustomCombat.wst for the chosen target. Each failed copy is told on its
-// own; a failure for the server does not stop the copy for the game.
+// CustomCombat.wst for the chosen target. A failed save of its own file is
+// told against that file and copies nothing; each failed copy is told on its
+// own, and a failure for the server does not stop the copy for the game.
 
 #include "session/PublishTargets.h"
 

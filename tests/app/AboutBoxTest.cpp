@@ -6,7 +6,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 namespace {
@@ -56,31 +55,5 @@ TEST_F(AboutBoxTest, PicturesHaveThePixelsOfTheScreen)
         EXPECT_EQ(label->pixmap().size(), label->size() * box.devicePixelRatio());
     }
 }
-
-struct CloseCase {
-    const char* name;
-    std::function<void(QWidget&)> close;
-};
-
-class AboutBoxCloseTest : public testing::TestWithParam<CloseCase> { };
-
-TEST_P(AboutBoxCloseTest, ModalRunEnds)
-{
-    QWidget owner;
-    owner.show();
-    AboutBox box(&owner);
-    WhenModalOpens([](QWidget& dialog) { GetParam().close(dialog); });
-    box.exec();
-    EXPECT_FALSE(box.isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(Ways, AboutBoxCloseTest,
-    testing::Values(
-        CloseCase{"Ok", [](QWidget& dialog) { dialog.findChild<QPushButton*>()->click(); }},
-        CloseCase{"Enter",
-            [](QWidget&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }},
-        CloseCase{"Escape",
-            [](QWidget&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }}),
-    [](const testing::TestParamInfo<CloseCase>& testCase) { return testCase.param.name; });
 
 }  // namespace

@@ -215,6 +215,18 @@ TEST_F(MainWindowTest, PublishThroughTheWidgetsWritesTheServersFile)
     EXPECT_TRUE(dialogs.log.empty());
 }
 
+TEST_F(MainWindowTest, FollowsWhatOtherProgramsDoInTheFolder)
+{
+    Window();
+    work.Write("Zulu.wst", DefaultBytes());
+    work.Write("next.tmp", WithTeams("4/0"));
+    std::filesystem::rename(work / "next.tmp", work / "CustomCombat.wst");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Current().red.team == 0; }));
+    EXPECT_EQ(Get<QComboBox>(RedTeam).currentText(), "NVA");
+    EXPECT_EQ(Get<QListWidget>(ControlId::ProfileList).count(), 4);
+    EXPECT_EQ(Get<QListWidget>(ControlId::ProfileList).currentRow(), 2);
+}
+
 TEST_F(MainWindowTest, EscapeAndEnterLeaveTheWindowOpenAndQuitAsks)
 {
     ShowActive();

@@ -152,19 +152,6 @@ protected:
         return QFile::encodeName(PathOf(name)).toStdString();
     }
 
-    void Create(const QString& name, const QByteArray& content)
-    {
-        QFile file(PathOf(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    QByteArray ContentOf(const QString& name) const
-    {
-        QFile file(PathOf(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QTemporaryDir folder;
     QString startFolder;
 };
@@ -192,33 +179,6 @@ TEST_F(SaveFileNameTest, NameWithoutExtensionGetsWst)
     });
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, BytesOf("Café Night.wst"));
-}
-
-TEST_F(SaveFileNameTest, ExistingFileIsReplacedOnlyAfterAYes)
-{
-    Create("CustomCombat.wst", "kept");
-    std::vector<QString> questions;
-    const auto answerReplace = [&questions](QMessageBox::StandardButton answer) {
-        WhenModalOpens([&questions, answer](QWidget& dialog) {
-            auto* box = qobject_cast<QMessageBox*>(&dialog);
-            ASSERT_NE(box, nullptr);
-            questions.push_back(box->text());
-            box->button(answer)->click();
-        });
-    };
-    const auto chosen = Ask([&](QFileDialog& files) {
-        TypeName(files, "CustomCombat.wst");
-        answerReplace(QMessageBox::No);
-        Save(files);
-        EXPECT_TRUE(files.isVisible());
-        answerReplace(QMessageBox::Yes);
-        Save(files);
-    });
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(*chosen, BytesOf("CustomCombat.wst"));
-    ASSERT_EQ(questions.size(), 2u);
-    EXPECT_TRUE(questions[0].contains("CustomCombat.wst"));
-    EXPECT_EQ(ContentOf("CustomCombat.wst"), "kept");  // the dialog itself writes nothing
 }
 
 // ---- the text prompt

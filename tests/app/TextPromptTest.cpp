@@ -63,25 +63,6 @@ protected:
     TextPrompt prompt;
 };
 
-TEST_F(TextPromptTest, FocusStartsInTheFieldAndTabGoesOkCancelField)
-{
-    Run([](PromptControls& controls) {
-        qDebug() << QApplication::focusWidget() << QApplication::activeWindow() << &controls.window
-                 << controls.window.isActiveWindow() << controls.field->hasFocus()
-                 << controls.window.focusWidget() << QGuiApplication::focusWindow()
-                 << controls.window.windowHandle();
-        controls.Type("x");
-        EXPECT_EQ(QApplication::focusWidget(), controls.field);
-        controls.Press(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), controls.ok);
-        controls.Press(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), controls.cancel);
-        controls.Press(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), controls.field);
-        controls.cancel->click();
-    });
-}
-
 TEST_F(TextPromptTest, OkIsUsableExactlyWhileTheFieldHoldsText)
 {
     const int result = Run([](PromptControls& controls) {
@@ -108,19 +89,6 @@ TEST_F(TextPromptTest, EnterWithAnEmptyFieldDoesNotConfirm)
     });
     EXPECT_EQ(result, TextPrompt::Ok);
     EXPECT_EQ(prompt.ResultText(), "Server");
-}
-
-TEST_F(TextPromptTest, MaskedFieldHidesWhatIsTyped)
-{
-    const int result = Run(
-        [](PromptControls& controls) {
-            EXPECT_EQ(controls.field->echoMode(), QLineEdit::Password);
-            controls.Type("secret");
-            controls.ok->click();
-        },
-        QString(), TextPrompt::Echo::Masked);
-    EXPECT_EQ(result, TextPrompt::Ok);
-    EXPECT_EQ(prompt.ResultText(), "secret");
 }
 
 struct EndingCase {

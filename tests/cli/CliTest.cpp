@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <stdexcept>
 
 namespace {
@@ -42,10 +43,18 @@ void WriteFile(const fs::path& file, std::string_view bytes)
         throw std::runtime_error("cannot write " + file.string());
 }
 
+// Backups are named by the time they were made: ".20250102-030405.bak" reads ".TIME.bak".
+std::string WithoutTime(const std::string& text)
+{
+    static const std::regex time(R"(\.[0-9]{8}-[0-9]{6}((-[0-9]+)?\.bak))");
+    return std::regex_replace(text, time, ".TIME$1");
+}
+
 void AddEntries(const fs::path& folder, std::string_view prefix, Files& files)
 {
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
-        const std::string name = std::string(prefix) + fs::relative(entry, folder).string();
+        const std::string name
+            = WithoutTime(std::string(prefix) + fs::relative(entry, folder).string());
         if (!entry.is_directory())
             files[name] = ReadFileOrMissing(entry);
         else if (fs::is_empty(entry))
@@ -61,6 +70,14 @@ std::string ReadFileOrMissing(const fs::path& file)
     if (!stream)
         return "<missing>";
     return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+std::string EditedDocument()
+{
+    std::string bytes = ReplaceAll(WithTeams("3/2"), "alternative=\"uaz\" changeType=\"1\"",
+        "alternative=\"t54\" changeType=\"2\"");
+    bytes = ReplaceAll(bytes, "alternative=\"OH-6\"", "alternative=\"submarine\"");
+    return WeaponOff(KitOff(bytes, "usarmy_recon_alt"), "ARVN", 2);
 }
 
 std::string GameDir(std::string_view windowsFolder)
@@ -181,7 +198,7 @@ std::string CliTest::Placeholders(std::string text) const
 {
     for (const Place& place : kPlaces)
         text = ReplaceAll(std::move(text), (root / place.folder).string(), place.placeholder);
-    return text;
+    return WithoutTime(text);
 }
 
 TEST_P(CliRun, PrintsAndChangesAsExpected)

@@ -1,18 +1,12 @@
 #include "CliTest.h"
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+
 namespace {
 
 using ::testing::HasSubstr;
-
-// ARVN against US Army; blue Scout without its alternative kit, red weapon slot
-// #2 off, the UAZ replaced by the T-54, and the OH-6 by a vehicle the game lacks.
-std::string EditedDocument()
-{
-    std::string bytes = ReplaceAll(WithTeams("3/2"), "alternative=\"uaz\" changeType=\"1\"",
-        "alternative=\"t54\" changeType=\"2\"");
-    bytes = ReplaceAll(bytes, "alternative=\"OH-6\"", "alternative=\"submarine\"");
-    return WeaponOff(KitOff(bytes, "usarmy_recon_alt"), "ARVN", 2);
-}
 
 std::string Expected(std::string_view file)
 {
@@ -37,7 +31,7 @@ std::vector<Scenario> ListShowScenarios()
             .Fails(1, "Could not read the profiles of the current folder.\n"),
         Tool("Show_EditedProfile_TableLikeTheWindow", {"show", "Edited"}, edited)
             .Prints(Expected("Edited.txt")),
-        Tool("Show_EditedProfileAsJson_StableKeysAndNullForUnknown", {"show", "Edited", "--json"},
+        Tool("Show_EditedProfileAsJson_KeyedAsSetAndNullForUnknown", {"show", "Edited", "--json"},
             edited)
             .Prints(Expected("Edited.json")),
         Tool("Show_Default_BuiltInProfileWithoutWritingAFile", {"show", "Default"})
@@ -48,8 +42,14 @@ std::vector<Scenario> ListShowScenarios()
         Tool("Show_JsonName_EscapedAsValidUtf8", {"show", latin1Name, "--json"},
             {{latin1Name + ".wst", DefaultBytes()}})
             .Prints(HasSubstr("{\n  \"name\": \"say \\\"hi\\\" \xC3\xA9\",\n")),
-        Tool("Show_MissingProfile_UnableToLoad", {"show", "Nothing"})
-            .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\n"),
+        Tool("Show_MissingProfile_NoSuchProfile", {"show", "Nothing"})
+            .Fails(1, "Unable to load WST file!\nThere is no profile \"Nothing\" in this folder.\n"),
+        Tool("Show_NotWellFormed_ParserReasonOnItsOwnLine", {"show", "Broken"},
+            {{"Broken.wst", "<gameMode activeTeams=\"3/0\">&</gameMode>"}})
+            .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\nline 1, column 30: not well-formed (invalid token)\n"),
+        Tool("Show_UpperCaseExtension_LoadsAsListed", {"show", "Upper"},
+            {{"Upper.WST", DefaultBytes()}})
+            .Prints(::testing::StartsWith("Profile: Upper\n")),
         Tool("Show_RefusedFile_ReaderReason", {"show", "Broken"},
             {{"Broken.wst", DefaultWithout("NVA_Scout")}})
             .Fails(1, "Unable to load WST file!\nNo NVA_Scout tag found!\n"),
@@ -62,3 +62,11 @@ std::vector<Scenario> ListShowScenarios()
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(ListShow, CliRun, ::testing::ValuesIn(ListShowScenarios()), CaseName{});
+
+TEST_F(CliTest, List_OutputNotWritten_Fails)
+{
+    const std::string command = "cd '" + (root / "work").string() + "' && '" + QUAVEL_CLI_PATH
+        + "' list >/dev/full 2>/dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+}

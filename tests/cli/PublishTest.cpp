@@ -1,5 +1,11 @@
 #include "CliTest.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <ctime>
+
 namespace {
 
 struct Target {
@@ -43,18 +49,21 @@ enum class Backup { None, Keep };
 Scenario Publishes(const Target& target, const std::string& condition,
     const std::optional<std::string>& before, Backup backup)
 {
-    Scenario scenario = Publish("To" + target.label + "_" + condition, {"--to", target.name})
-                            .Prints(PublishedLines(target.destinations));
+    Scenario scenario = Publish("To" + target.label + "_" + condition, {"--to", target.name});
     if (backup == Backup::Keep)
         scenario.arguments.push_back("--backup");
+    std::string printed;
     for (const std::string& destination : target.destinations) {
         scenario.changes[destination] = kProfile;
         if (before)
             scenario.files[destination] = *before;
-        if (before && backup == Backup::Keep)
-            scenario.changes[destination + ".bak"] = *before;
+        if (before && backup == Backup::Keep) {
+            scenario.changes[destination + ".TIME.bak"] = *before;
+            printed += "Kept a copy: " + HostPath(destination) + ".TIME.bak\n";
+        }
+        printed += PublishedLines({destination});
     }
-    return scenario;
+    return std::move(scenario).Prints(printed);
 }
 
 std::vector<Scenario> PublishScenarios()
@@ -99,16 +108,13 @@ std::vector<Scenario> PublishScenarios()
             .Writes({{"Default.wst", DefaultBytes()}, {"CustomCombat.wst", DefaultBytes()}}),
         Tool("CustomCombatToCwd_ItsOwnFile", {"publish", "CustomCombat", "--to", "cwd", "--backup"},
             {{"CustomCombat.wst", kProfile}})
-            .Prints(toCwd)
-            .Writes({{"CustomCombat.wst.bak", kProfile}}),
+            .Prints("Kept a copy: {cwd}/CustomCombat.wst.TIME.bak\n" + toCwd)
+            .Writes({{"CustomCombat.wst.TIME.bak", kProfile}}),
         Tool("RefusedProfile_UnableToLoad", {"publish", "Nothing", "--to", "cwd"})
-            .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\n"),
+            .Fails(1, "Unable to load WST file!\nThere is no profile \"Nothing\" in this folder.\n"),
         Publish("BackupImpossible_TargetKept", {"--to", "server", "--backup"},
-            {{"Server.wst", kProfile}, {kServerFile, "published before"},
-                {kServerFile + ".bak", std::string(kFolder)}})
-            .Fails(1,
-                ::testing::StartsWith(
-                    "Could not keep a copy of:\n" + HostPath(kServerFile) + "\nError: ")),
+            {{"Server.wst", kProfile}, {kServerFile, std::string(kFolder)}})
+            .Fails(1, "Could not keep a copy of:\n" + HostPath(kServerFile) + "\nError: 21\n"),
     };
     using Prefix = std::pair<std::string, std::optional<std::string>>;
     for (const auto& [label, prefix] : {Prefix{"Unset", std::nullopt}, Prefix{"Empty", ""}}) {
@@ -132,3 +138,37 @@ std::vector<Scenario> PublishScenarios()
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(Publish, CliRun, ::testing::ValuesIn(PublishScenarios()), CaseName{});
+
+// A backup takes the mode and owner of the file it copies, and a name of its
+// own even when backups of this very second exist already.
+TEST_F(CliTest, Publish_Backup_KeepsModeOwnerAndEarlierBackups)
+{
+    const std::filesystem::path work = root / "work";
+    Write({{"Server.wst", kProfile}, {"CustomCombat.wst", "before"}});
+    ::chmod((work / "CustomCombat.wst").c_str(), 0600);
+    const bool superuser = ::geteuid() == 0;
+    if (superuser) {
+        ASSERT_EQ(::chown((work / "CustomCombat.wst").c_str(), 65534, 65534), 0);
+    }
+    std::vector<std::string> earlier;
+    for (std::time_t second = std::time(nullptr); earlier.size() < 3; ++second) {
+        std::array<char, 32> stamp{};
+        std::strftime(stamp.data(), stamp.size(), "%Y%m%d-%H%M%S", std::localtime(&second));
+        earlier.push_back("CustomCombat.wst." + std::string(stamp.data()) + ".bak");
+        Write({{earlier.back(), "earlier"}});
+    }
+    const ToolResult result = Run({"publish", "Server", "--to", "cwd", "--backup"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string kept = result.out.substr(0, result.out.find('\n'));
+    ASSERT_EQ(kept, "Kept a copy: {cwd}/CustomCombat.wst.TIME-1.bak");
+    for (const std::string& name : earlier)
+        EXPECT_EQ(ReadFileOrMissing(work / name), "earlier");
+    EXPECT_EQ(Snapshot().at("CustomCombat.wst.TIME-1.bak"), "before");
+    for (const auto& entry : std::filesystem::directory_iterator(work)) {
+        struct stat status { };
+        if (!entry.path().string().ends_with("-1.bak") || ::stat(entry.path().c_str(), &status))
+            continue;
+        EXPECT_EQ(status.st_mode & 07777, 0600U);
+        EXPECT_EQ(status.st_uid, superuser ? 65534U : ::geteuid());
+    }
+}

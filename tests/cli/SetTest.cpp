@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 namespace {
 
@@ -36,6 +37,12 @@ std::vector<Scenario> SetScenarios()
         "alternative=\"uaz\" changeType=\"1\"", "alternative=\"t54\" changeType=\"2\"");
     const std::string equalTeams = WithTeams("3/3");
     const std::vector<std::string> changeTeam{"set", "Server", "red.team=ARVN"};
+    const std::string noScoutSwitch = DefaultWith(
+        "<NVA_Scout name=\"NVA_Scout\" enabled=\"true\">", "<NVA_Scout name=\"NVA_Scout\">");
+    std::string fiveSlots = DefaultBytes();  // NVA's weapons, the first, lose their last slot
+    const std::size_t weaponsEnd = fiveSlots.find("</weapons>");
+    const std::size_t lastSlot = fiveSlots.rfind("<slot_", weaponsEnd);
+    fiveSlots.erase(lastSlot, weaponsEnd - lastSlot);
     std::vector<Scenario> scenarios{
         Sets("OneKit", {"blue.kit.scout.sec=off"}, KitOff(DefaultBytes(), "usarmy_recon_alt")),
         Sets("BothKitsOfAClass", {"red.kit.antitank=off"},
@@ -79,11 +86,25 @@ std::vector<Scenario> SetScenarios()
         Tool("RefusedFile_UnableToLoadAndUntouched", changeTeam, {{"Server.wst", WithTeams("")}})
             .Fails(1, "Unable to load WST file!\nNo activeTeams found!\n"),
         Tool("MissingProfile_NothingCreated", changeTeam)
-            .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\n"),
+            .Fails(1, "Unable to load WST file!\nThere is no profile \"Server\" in this folder.\n"),
+        // The document lacks what an assignment changes: named, and nothing is written.
+        Tool("NoEnabledAttribute_Named", {"set", "Server", "red.kit.scout.sec=off", "red.kit.scout=on"},
+            {{"Server.wst", noScoutSwitch}})
+            .Fails(1, "Unable to save WST file!\nNVA_Scout has no enabled attribute\n"),
+        Tool("NoSixthWeaponSlot_Named", {"set", "Server", "red.weapon.6=on"},
+            {{"Server.wst", fiveSlots}})
+            .Fails(1, "Unable to save WST file!\nNVA has no weapon slot #6\n"),
+        Tool("NoSixthWeaponSlot_OffNeedsNone", {"set", "Server", "red.weapon.6=off"},
+            {{"Server.wst", fiveSlots}})
+            .Writes({{"Server.wst", fiveSlots}}),
+        Tool("NoAlternativeAttribute_Named", {"set", "Server", "vehicle.uaz=t54"},
+            {{"Server.wst", DefaultWith("alternative=\"uaz\" ", "")}})
+            .Fails(1, "Unable to save WST file!\nuaz has no alternative attribute\n"),
         Tool("ReadOnlyFolder_UnableToSave", changeTeam, kServer)
             .Revoking(std::filesystem::perms::owner_write)
             .Fails(1,
-                "Unable to save WST file! Do you have write permissions to the QUAVEL folder?\n"),
+                "Unable to save WST file! Do you have write permissions to the QUAVEL folder?\n"
+                "Permission denied\n"),
         Tool("SameTeamOnBothSides_RefusedForRed",
             {"set", "Server", "vehicle.uaz=t54", "red.team=US Army"}, kServer)
             .Fails(1, "The teams must be different!\n"),
@@ -132,5 +153,23 @@ TEST_F(CliTest, Set_VehicleNames_EachNamesItsOwnVehicle)
         for (std::size_t i = 0; i < vehicles.size(); ++i)
             EXPECT_EQ(profile->vehicles[i].alternative, static_cast<int>((i + 1) % vehicles.size()))
                 << vehicles[i].displayName;
+    }
+}
+
+// Two sets at once, each changing its own key, both land: each reads, changes
+// and saves in its own turn.
+TEST_F(CliTest, Set_TwoAtOnce_BothEditsKept)
+{
+    const std::string set = "cd '" + (root / "work").string() + "' && '" + QUAVEL_CLI_PATH
+        + "' set Server ";
+    const std::string both
+        = "(" + set + "red.weapon.1=off & " + set + "blue.weapon.2=off & wait) >/dev/null 2>&1";
+    for (int round = 0; round < 10; ++round) {
+        Write(kServer);
+        ASSERT_EQ(std::system(both.c_str()), 0);
+        ProfileStore store(root / "work");
+        const std::optional<Profile> profile = store.LoadProfile("Server");
+        ASSERT_TRUE(profile);
+        EXPECT_EQ(profile->red.weapons[0] + profile->blue.weapons[1], 0) << "round " << round;
     }
 }

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fstream>
 #include <functional>
 #include <map>
@@ -68,6 +70,15 @@ const Step kNew = [](EditingSession& session) { session.New(); };
 const Step kSave = [](EditingSession& session) { session.Save(); };
 const Step kRevert = [](EditingSession& session) { session.Revert(); };
 const Step kSaveAs = [](EditingSession& session) { session.SaveAs(); };
+const Step kRefresh = [](EditingSession& session) { session.RefreshFromDisk(); };
+// Another program writes the file, as editors and quavel-cli do.
+Step Replace(std::string file, std::string bytes)
+{
+    return [file, bytes](EditingSession&) {
+        std::ofstream(file + ".new", std::ios::binary) << bytes;
+        fs::rename(file + ".new", file);
+    };
+}
 Step Publish(std::optional<PublishTarget> target)
 {
     return [target](EditingSession& session) { session.Publish(target); };
@@ -88,6 +99,8 @@ struct Scenario {
     std::optional<std::string> server = "C:\\Games\\BFV Server";
     std::optional<std::string> game = "C:\\Games\\BFV";
     PublishScope scope = PublishScope::Installs;
+    // Starts as a user who may not write the working folder.
+    bool startsLockedOut = false;
     std::vector<Step> steps = {};
     std::deque<MessageAnswer> answers = {};
     std::deque<std::optional<std::string>> texts = {};
@@ -164,7 +177,17 @@ TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
     }
 
     EditingSession session(dialogs, view);
+    if (scenario.startsLockedOut) {
+        // The superuser writes anywhere: the start then runs as "nobody".
+        fs::permissions(work.path(), fs::perms::owner_write, fs::perm_options::remove);
+        if (::geteuid() == 0 && ::seteuid(65534) != 0)
+            GTEST_SKIP() << "cannot run as another user to lock the folder";
+    }
     session.Start(prefix.prefix(), scenario.scope);
+    if (scenario.startsLockedOut) {
+        ASSERT_EQ(::seteuid(::getuid()), 0);
+        fs::permissions(work.path(), fs::perms::owner_write, fs::perm_options::add);
+    }
     for (const Step& step : scenario.steps)
         step(session);
     const bool closed = !session.failed() && session.Close();
@@ -191,6 +214,8 @@ TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
 }
 
 const std::string kSaveChanges = "application: Your profile has been modified. Save changes?";
+const std::string kChangedByAnother = "application: Alpha.wst has been changed by another program "
+                                      "since it was opened. Overwrite it with your edits?";
 const Files kAlphaBravo{{"Alpha.wst", Default()}, {"Bravo.wst", kBravo}};
 const Files kDefaultFile{{"Default.wst", Default()}};
 
@@ -232,10 +257,17 @@ const Scenario kScenarios[] = {
         .current = "Default",
         .selected = 0},
     {.name = "Start_NoWriteAccess_Fatal",
-        .files = {{"quavel.tst/x", ""}},
+        .scope = PublishScope::WorkingFolderOnly,
+        .startsLockedOut = true,
         .log = {"window:  | You do not have write access to the QUAVEL folder. This is "
                 "required for QUAVEL to work!"},
+        .offered = "cwd",
         .closed = false},
+    {.name = "Start_LeftoverTestFile_Starts",
+        .files = {{"quavel.tst", "left over"}, {"Upper.WST", Default()}},
+        .steps = {Pick(1)},
+        .changes = kDefaultFile,
+        .current = "Upper"},
     {.name = "Switch_Clean_LoadsWithoutAsking",
         .files = kAlphaBravo,
         .steps = {Pick(1), Pick(2)},
@@ -328,11 +360,60 @@ const Scenario kScenarios[] = {
         .files = {{"Alpha.wst", Default()}},
         .steps = {Pick(1), kClearRedScoutAlternativeKit,
             Run([] { fs::remove("Alpha.wst"), fs::create_directories("Alpha.wst/x"); }), kSave},
-        .answers = {MessageAnswer::No},
-        .log = {"window: Error Saving! | Unable to save WST file! Do you have write permissions "
-                "to the QUAVEL folder?",
+        .answers = {MessageAnswer::Yes, MessageAnswer::No},
+        .log = {kChangedByAnother, "window: Error Saving! | Unable to save WST file! Do you have write permissions "
+                "to the QUAVEL folder?\nIs a directory",
             kSaveChanges},
         .changes = {{"Default.wst", Default()}, {"Alpha.wst", kRemoved}},
+        .modified = true,
+        .saveAndRevert = true},
+    {.name = "Save_ChangedByAnotherProgram_NoKeepsTheEditsUnsaved",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Replace("Alpha.wst", kBravo), kSave,
+            Publish(PublishTarget::WorkingFolder)},
+        .answers = {MessageAnswer::No, MessageAnswer::No, MessageAnswer::No},
+        .log = {kChangedByAnother, kChangedByAnother, kSaveChanges},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kBravo}},
+        .modified = true,
+        .saveAndRevert = true},
+    {.name = "Save_ChangedByAnotherProgram_YesOverwrites",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Replace("Alpha.wst", kBravo), kSave},
+        .answers = {MessageAnswer::Yes},
+        .log = {kChangedByAnother},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}}},
+    {.name = "Switch_YesButChangedByAnotherProgram_StaysWithTheEdits",
+        .files = kAlphaBravo,
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Replace("Alpha.wst", kBravo), Pick(2)},
+        .answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No},
+        .log = {kSaveChanges, kChangedByAnother, kSaveChanges},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kBravo}},
+        .modified = true,
+        .saveAndRevert = true},
+    {.name = "Refresh_CleanProfileReloadedAndListFollows",
+        .files = kAlphaBravo,
+        .steps = {Pick(1), Replace("Alpha.wst", kBravo), Run([] { fs::remove("Bravo.wst"); }),
+            Replace("Zulu.wst", Default()), kRefresh, kSave},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kBravo}, {"Bravo.wst", kRemoved},
+            {"Zulu.wst", Default()}},
+        .entries = {"Default", "Alpha", "Zulu"}},
+    {.name = "Refresh_EditsKeptAndAskedAtSave",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Replace("Alpha.wst", kBravo), kRefresh,
+            kSave},
+        .answers = {MessageAnswer::Yes},
+        .log = {kChangedByAnother},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}}},
+    {.name = "Publish_OwnFileReadOnly_ToldAgainstItAndNothingCopied",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit,
+            Run([] { fs::permissions("Alpha.wst", fs::perms::owner_read); }),
+            Publish(PublishTarget::Both)},
+        .answers = {MessageAnswer::No},
+        .log = {"window: Error Saving! | Unable to save WST file! Do you have write permissions "
+                "to the QUAVEL folder?\nPermission denied",
+            kSaveChanges},
+        .changes = kDefaultFile,
         .modified = true,
         .saveAndRevert = true},
     {.name = "Revert_ShowsTheFileAgain",
