@@ -1,6 +1,8 @@
 #include "app/ControlBuilder.h"
 
+#include "app/AccessibleNames.h"
 #include "app/DialogUnits.h"
+#include "controls/SingleChoiceList.h"
 #include "controls/StyledButton.h"
 #include "controls/StyledComboBox.h"
 #include "controls/StyledLabel.h"
@@ -11,12 +13,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -38,13 +41,6 @@ QPushButton& CreatePushButton(QWidget& parent, const QString& caption)
     // A dialog presses its default button on Enter; the window has none.
     button->setAutoDefault(false);
     return *button;
-}
-
-QListWidget& CreateListBox(QWidget& parent)
-{
-    auto* list = new QListWidget(&parent);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    return *list;
 }
 
 StyledLabel& CreateTeamHeading(QWidget& parent, const QString& caption)
@@ -80,15 +76,26 @@ ControlBuilder::ControlBuilder(QWidget& window)
 
 void ControlBuilder::Build(std::span<const ControlSpec> table, WindowControls& controls)
 {
+    std::vector<std::pair<QLabel*, int>> namingLabels;  // a label may come before its control
     for (const ControlSpec& entry : table) {
         QWidget& control = Create(entry);
         JoinRadioGroup(entry, control);
         Place(entry, control);
         ApplyFlags(entry, control);
+        if (BuddyOf(entry) != ControlId::None)
+            namingLabels.emplace_back(qobject_cast<QLabel*>(&control), BuddyOf(entry));
         if (entry.id != ControlId::None) {
             control.setObjectName(QString::number(entry.id));
+            control.setAccessibleName(AccessibleNameOf(entry));
             controls.Add(entry.id, control);
         }
+    }
+    // On Linux a screen reader takes a drop-down's name from the label naming
+    // it (its own name is its entry), so the label carries the control's name.
+    for (const auto& [label, buddy] : namingLabels) {
+        QWidget& named = controls.GetAs<QWidget>(buddy);
+        label->setBuddy(&named);
+        label->setAccessibleName(named.accessibleName());
     }
 }
 
@@ -99,7 +106,7 @@ QWidget& ControlBuilder::Create(const ControlSpec& entry)
     case ControlKind::GroupBox:
         return *new QGroupBox(caption, &window_);
     case ControlKind::ListBox:
-        return CreateListBox(window_);
+        return *new SingleChoiceList(&window_);
     case ControlKind::PushButton:
         return CreatePushButton(window_, caption);
     case ControlKind::RadioButton:
@@ -131,8 +138,14 @@ void ControlBuilder::JoinRadioGroup(const ControlSpec& entry, QWidget& control)
     auto* radioButton = qobject_cast<QRadioButton*>(&control);
     if (radioButton == nullptr)
         return;
-    if (radioGroup_ == nullptr)
+    if (radioGroup_ == nullptr) {
         radioGroup_ = new QButtonGroup(&window_);
+        // Tab reaches the group at its checked button; the arrow keys move within it.
+        QObject::connect(radioGroup_, &QButtonGroup::buttonToggled,
+            [](QAbstractButton* button, bool checked) {
+                button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+            });
+    }
     radioGroup_->addButton(radioButton);
 }
 

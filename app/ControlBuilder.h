@@ -4,6 +4,8 @@
 // the window, in table order (so the tab order follows the table), places
 // them by converting dialog units with the window's font, and registers each
 // addressed control under its identifier, which is also its object name.
+// Each addressed control gets its name for screen readers, each row label
+// and side heading the control it names as its buddy.
 
 #include "panels/ControlTable.h"
 

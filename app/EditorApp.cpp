@@ -27,5 +27,7 @@ int EditorApp::Run()
     MainWindow window(
         dialogs, workingFolderOnly_ ? PublishScope::WorkingFolderOnly : PublishScope::Installs);
     dialogs.SetOwner(&window);
+    window.show();  // start-up messages then open over the window
+    window.Start();
     return window.RunModal();
 }

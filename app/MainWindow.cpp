@@ -5,9 +5,11 @@
 #include "app/DialogUnits.h"
 #include "app/Pictures.h"
 #include "app/RoutingTable.h"
+#include "app/ShortcutTable.h"
 #include "installs/WinePrefix.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
     : QDialog(parent,
@@ -21,17 +23,24 @@ MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
     , publishTargets_(controls_)
     , session_(dialogs, *this)
     , folderWatcher_(session_, *this)
+    , scope_(scope)
 {
     setWindowTitle(QStringLiteral("Battlefield Vietnam Quavel v1.0 beta 1a"));
     setWindowIcon(ApplicationIcon());
     setFixedSize(DialogUnitsToPixels(QRect(QPoint(), kClientSizeInDialogUnits), font()).size());
     for (const Route& route : routingTable)
         Connect(route);
+    for (const Shortcut& shortcut : shortcutTable)
+        AddShortcut(shortcut);
     vehicles_.FillMapFilter();
     teamKit_.ApplyAppearance();
     teamKit_.FillTeamLists();
     vehicles_.FillVehicleLists();
-    session_.Start(WinePrefix::FromEnvironment(), scope);
+}
+
+void MainWindow::Start()
+{
+    session_.Start(WinePrefix::FromEnvironment(), scope_);
     folderWatcher_.Watch();
 }
 
@@ -57,6 +66,15 @@ void MainWindow::Connect(const Route& route)
             run);
         break;
     }
+}
+
+void MainWindow::AddShortcut(const Shortcut& shortcut)
+{
+    auto& button = controls_.GetAs<QAbstractButton>(ButtonOf(shortcut.action));
+    const QKeySequence keys(shortcut.keys);
+    connect(new QShortcut(keys, this), &QShortcut::activated, &button, &QAbstractButton::click);
+    button.setToolTip(QStringLiteral("%1 (%2)").arg(
+        button.accessibleName(), keys.toString(QKeySequence::NativeText)));
 }
 
 void MainWindow::Run(Action action, int id)

@@ -34,6 +34,7 @@
 class Dialogs;
 enum class Action;
 struct Route;
+struct Shortcut;
 
 class MainWindow : public QDialog, private SessionView {
     Q_OBJECT
@@ -43,6 +44,10 @@ public:
 
     const EditingSession& session() const { return session_; }
 
+    // Reads the profiles and finds the installs. Called once the window is
+    // built and the dialogs know it as their owner, so that start-up messages
+    // show over the window.
+    void Start();
     // Shows the window modally until it is closed, unless start-up has
     // already failed; the program's exit status.
     int RunModal();
@@ -58,6 +63,7 @@ protected:
 private:
     static WindowControls BuildControls(QWidget& window);
     void Connect(const Route& route);
+    void AddShortcut(const Shortcut& shortcut);
     void Run(Action action, int id);
     void ShowAbout();
 
@@ -75,4 +81,5 @@ private:
     PublishTargetButtons publishTargets_;
     EditingSession session_;
     FolderWatcher folderWatcher_;
+    PublishScope scope_;
 };

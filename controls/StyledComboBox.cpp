@@ -24,15 +24,6 @@ StyledComboBox::StyledComboBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);  // a drop-down would take the focus from the wheel
 }
 
-// The opened list is a window of its own, which does not inherit the palette.
-// It takes the face's colours as it opens: asking for it any earlier would
-// build the lists of all the window's drop-downs at start-up.
-void StyledComboBox::showPopup()
-{
-    view()->setPalette(palette());
-    StyledControl::showPopup();
-}
-
 // Styles shade a drop-down's face like a raised button, which would wash out
 // the team colours; the field behind the text is filled flat instead.
 void StyledComboBox::paintEvent(QPaintEvent*)

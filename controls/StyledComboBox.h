@@ -18,8 +18,6 @@ public:
 
     using StyledControl::SetInteractive;
 
-    void showPopup() override;
-
     // The font the face draws this entry in: its own, squeezed narrower when
     // the entry would not fit otherwise.
     QFont FaceFont(const QString& entry) const;

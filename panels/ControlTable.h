@@ -4,7 +4,9 @@
 // keyboard's tab order: the rows KA-25, MUTT Alt and OH-6 Loach come last,
 // after About and Quit, although they are drawn among the other vehicle rows.
 // Rectangles are x, y, width, height in dialog units of the client area; for a
-// drop-down the height is that of its opened list.
+// drop-down the height is that of its opened list. A caption's "&" marks the
+// letter that Alt presses; a list's caption is only its name for screen
+// readers. The radio buttons of a group are one tab stop, the checked one.
 
 #include "panels/ControlIds.h"
 
@@ -54,17 +56,17 @@ using Kind = ControlKind;
 
 inline constexpr std::array<ControlSpec, kControlCount> controlTable{{
     {Id::None, Kind::GroupBox, "Profiles", {4, 4, 212, 84}, kNoFlags},
-    {Id::ProfileList, Kind::ListBox, "", {12, 14, 148, 51}, kTabStop},
-    {Id::NewButton, Kind::PushButton, "New", {13, 68, 24, 14}, kTabStop},
-    {Id::RevertButton, Kind::PushButton, "Revert", {37, 68, 30, 14}, kDisabled | kTabStop},
-    {Id::SaveButton, Kind::PushButton, "Save", {68, 68, 27, 14}, kDisabled | kTabStop},
-    {Id::SaveAsButton, Kind::PushButton, "Save As", {96, 68, 33, 14}, kTabStop},
-    {Id::PublishButton, Kind::PushButton, "Publish", {129, 68, 32, 14}, kTabStop},
+    {Id::ProfileList, Kind::ListBox, "Profiles", {12, 14, 148, 51}, kTabStop},
+    {Id::NewButton, Kind::PushButton, "&New", {13, 68, 24, 14}, kTabStop},
+    {Id::RevertButton, Kind::PushButton, "&Revert", {37, 68, 30, 14}, kDisabled | kTabStop},
+    {Id::SaveButton, Kind::PushButton, "&Save", {68, 68, 27, 14}, kDisabled | kTabStop},
+    {Id::SaveAsButton, Kind::PushButton, "Save &As", {96, 68, 33, 14}, kTabStop},
+    {Id::PublishButton, Kind::PushButton, "&Publish", {129, 68, 32, 14}, kTabStop},
     {Id::None, Kind::GroupBox, "Publish To", {164, 10, 48, 75}, kNoFlags},
-    {Id::PublishToServer, Kind::RadioButton, "Server", {171, 24, 37, 10}, kGroup},
-    {Id::PublishToGame, Kind::RadioButton, "Game", {171, 38, 34, 10}, kNoFlags},
-    {Id::PublishToBoth, Kind::RadioButton, "Both", {171, 54, 31, 10}, kNoFlags},
-    {Id::PublishToWorkingFolder, Kind::RadioButton, "CWD", {171, 69, 32, 10}, kNoFlags},
+    {Id::PublishToServer, Kind::RadioButton, "S&erver", {171, 24, 37, 10}, kGroup},
+    {Id::PublishToGame, Kind::RadioButton, "&Game", {171, 38, 34, 10}, kNoFlags},
+    {Id::PublishToBoth, Kind::RadioButton, "&Both", {171, 54, 31, 10}, kNoFlags},
+    {Id::PublishToWorkingFolder, Kind::RadioButton, "C&WD", {171, 69, 32, 10}, kNoFlags},
     {Id::None, Kind::GroupBox, "Teams", {4, 92, 212, 172}, kNoFlags},
     {Id::RedTeamLabel, Kind::TeamHeading, "Red Team", {12, 100, 93, 14}, kGroup},
     {Id::BlueTeamLabel, Kind::TeamHeading, "Blue Team", {116, 100, 88, 14}, kGroup},
@@ -115,9 +117,9 @@ inline constexpr std::array<ControlSpec, kControlCount> controlTable{{
     {Id::BlueWeapon1 + 4, Kind::WeaponBox, "#5:", {148, 240, 22, 8}, kTabStop},
     {Id::BlueWeapon1 + 5, Kind::WeaponBox, "#6:", {180, 240, 22, 8}, kTabStop},
     {Id::None, Kind::GroupBox, "Substitute Vehicles", {220, 4, 220, 260}, kNoFlags},
-    {Id::None, Kind::RowLabel, " Show Vehicles For:", {228, 16, 64, 12}, kGroup},
+    {Id::None, Kind::RowLabel, " Show &Vehicles For:", {228, 16, 64, 12}, kGroup},
     {Id::MapFilter, Kind::DropDown, "", {292, 16, 88, 108}, kTabStop},
-    {Id::VehicleDefaultButton, Kind::PushButton, "Default", {384, 16, 48, 14}, kTabStop},
+    {Id::VehicleDefaultButton, Kind::PushButton, "&Default", {384, 16, 48, 14}, kTabStop},
     {Id::None, Kind::GroupBox, "Land", {228, 32, 96, 228}, kNoFlags},
     {Id::None, Kind::RowLabel, " BM-21", {232, 44, 36, 12}, kGroup},
     {Id::VehicleBm21, Kind::StyledDropDown, "", {268, 44, 52, 73}, kTabStop},
@@ -167,8 +169,8 @@ inline constexpr std::array<ControlSpec, kControlCount> controlTable{{
     {Id::VehicleHueyGun, Kind::StyledDropDown, "", {376, 196, 52, 69}, kTabStop},
     {Id::None, Kind::RowLabel, " Huey Slick", {332, 212, 44, 12}, kGroup},
     {Id::VehicleHueySlick, Kind::StyledDropDown, "", {376, 212, 52, 71}, kTabStop},
-    {Id::AboutButton, Kind::PushButton, "About", {328, 269, 50, 14}, kTabStop},
-    {Id::QuitButton, Kind::PushButton, "Quit", {388, 269, 50, 14}, kTabStop},
+    {Id::AboutButton, Kind::PushButton, "Ab&out", {328, 269, 50, 14}, kTabStop},
+    {Id::QuitButton, Kind::PushButton, "&Quit", {388, 269, 50, 14}, kTabStop},
     {Id::VehicleKa25, Kind::StyledDropDown, "", {376, 228, 52, 71}, kTabStop},
     {Id::None, Kind::RowLabel, "KA-25", {332, 228, 44, 12}, kGroup},
     {Id::None, Kind::RowLabel, " MUTT Alt", {232, 124, 36, 12}, kGroup},
@@ -201,6 +203,31 @@ constexpr bool IdentifiersAreUnique()
     return true;
 }
 static_assert(IdentifiersAreUnique(), "two controls share an identifier");
+
+// The control a label names, for the keyboard and screen readers: a side's
+// heading names its team drop-down, a row label the control that begins where
+// the label ends, on the same line; None for any other.
+constexpr int BuddyOf(const ControlSpec& label)
+{
+    if (label.kind == ControlKind::TeamHeading) {
+        const auto* side = std::ranges::find(sideIds, label.id, &SideIds::heading);
+        return side == sideIds.end() ? ControlId::None : side->team;
+    }
+    for (const ControlSpec& entry : controlTable) {
+        if (label.kind == ControlKind::RowLabel && entry.id != ControlId::None
+            && entry.dialogRect.top() == label.dialogRect.top()
+            && entry.dialogRect.left() == label.dialogRect.right() + 1)
+            return entry.id;
+    }
+    return ControlId::None;
+}
+static_assert(std::ranges::none_of(controlTable,
+                  [](const ControlSpec& entry) {
+                      return (entry.kind == ControlKind::RowLabel
+                                 || entry.kind == ControlKind::TeamHeading)
+                          && BuddyOf(entry) == ControlId::None;
+                  }),
+    "a row label or heading names no control");
 
 // The panels address their controls by the identifiers of ControlIds.h,
 // each as the kind the table gives it.

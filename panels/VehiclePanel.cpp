@@ -4,6 +4,8 @@
 #include "panels/WindowControls.h"
 #include "session/EditingSession.h"
 
+#include <QStringListModel>
+
 namespace {
 
 std::array<StyledComboBox*, GameCatalog::kVehicleCount> FindRows(const WindowControls& controls)
@@ -38,12 +40,16 @@ void VehiclePanel::FillMapFilter()
     ApplyMapFilter();
 }
 
+// One list of names serves all the drop-downs, which only differ in their
+// selections and colours: 26 copies would slow down the window's start.
 void VehiclePanel::FillVehicleLists()
 {
+    QStringList names;
+    for (const GameCatalog::VehicleEntry& vehicle : GameCatalog::vehicles)
+        names << QString::fromUtf8(vehicle.displayName);
+    auto* shared = new QStringListModel(names, rows_.front()->parentWidget());
     for (StyledComboBox* row : rows_) {
-        row->clear();
-        for (const GameCatalog::VehicleEntry& vehicle : GameCatalog::vehicles)
-            row->addItem(QString::fromUtf8(vehicle.displayName));
+        row->setModel(shared);
         row->setCurrentIndex(-1);
     }
 }

@@ -22,8 +22,8 @@ public:
 
     // The map filter lists every map, "All Maps" selected, and colours the rows.
     void FillMapFilter();
-    // Every vehicle drop-down lists the 26 vehicles in catalog order; nothing
-    // is selected.
+    // Every vehicle drop-down lists the 26 vehicles in catalog order, all from
+    // one shared list; nothing is selected. Called once.
     void FillVehicleLists();
     // White rows for the vehicles of the selected map, grey for the others;
     // selections and the modified flag are left alone.

@@ -7,6 +7,7 @@
 // a control addressed as the wrong kind, or a missing one, does not build.
 // The widgets belong to the window.
 
+#include "controls/SingleChoiceList.h"
 #include "controls/StyledButton.h"
 #include "controls/StyledComboBox.h"
 #include "controls/StyledLabel.h"
@@ -16,7 +17,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -24,7 +24,7 @@
 
 template <ControlKind kind> struct ControlClassOf;
 template <> struct ControlClassOf<ControlKind::GroupBox> { using Type = QGroupBox; };
-template <> struct ControlClassOf<ControlKind::ListBox> { using Type = QListWidget; };
+template <> struct ControlClassOf<ControlKind::ListBox> { using Type = SingleChoiceList; };
 template <> struct ControlClassOf<ControlKind::PushButton> { using Type = QPushButton; };
 template <> struct ControlClassOf<ControlKind::RadioButton> { using Type = QRadioButton; };
 template <> struct ControlClassOf<ControlKind::Label> { using Type = QLabel; };

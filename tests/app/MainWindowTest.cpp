@@ -1,7 +1,10 @@
 // The window as a person drives it: real controls clicked and typed into,
 // headless. The profile commands themselves are tested on the session; here
 // the question is whether each control reaches the session and shows it.
+// The look tests (readable under a dark palette, nothing clipped) run again
+// at the scale factors of high-density screens (CMakeLists.txt).
 
+#include "app/AboutBox.h"
 #include "app/MainWindow.h"
 
 #include "tests/controls/WidgetTesting.h"
@@ -9,11 +12,21 @@
 #include "tests/support/FakeWinePrefix.h"
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QAccessible>
+#include <QAbstractItemView>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <set>
+
+#include <unistd.h>
 
 namespace {
 
@@ -32,8 +45,10 @@ public:
 
     MainWindow& Window()
     {
-        if (!window)
+        if (!window) {
             window.emplace(dialogs);
+            window->Start();
+        }
         return *window;
     }
     template <class Control = QWidget> Control& Get(int id)
@@ -52,6 +67,11 @@ public:
     }
     void Click(int id) { QTest::mouseClick(&Get<QAbstractButton>(id), Qt::LeftButton); }
     void Press(int id, Qt::Key key) { QTest::keyClick(&Get(id), key); }
+    void PressKeys(QKeyCombination keys)
+    {
+        QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+    }
+    int FocusedId() { return QApplication::focusWidget()->objectName().toInt(); }
     void PickEntry(int row)
     {
         auto& list = Get<QListWidget>(ControlId::ProfileList);
@@ -240,6 +260,273 @@ TEST_F(MainWindowTest, TabFollowsTheControlTable)
     EXPECT_EQ(reached,
         (std::vector<int>{
             AboutButton, QuitButton, VehicleKa25, VehicleMuttAlt, VehicleOh6, ControlId::ProfileList}));
+    // The "Publish To" buttons are one stop, at the checked one; the arrows move and check.
+    Get(PublishButton).setFocus();
+    reached.clear();
+    for (QKeyCombination keys : {QKeyCombination(Qt::Key_Tab), QKeyCombination(Qt::Key_Down),
+             QKeyCombination(Qt::Key_Tab), Qt::SHIFT | Qt::Key_Backtab}) {
+        PressKeys(keys);
+        reached.push_back(FocusedId());
+    }
+    EXPECT_EQ(reached, (std::vector<int>{PublishToServer, PublishToGame, RedTeam, PublishToGame}));
+    EXPECT_TRUE(Get<QRadioButton>(PublishToGame).isChecked());
+}
+
+TEST_F(MainWindowTest, FatalStartEndsTheProgramWithoutTheModalRun)
+{
+    // A folder the start cannot write; the superuser writes anywhere, so it starts as "nobody".
+    std::filesystem::permissions(
+        work.path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    if (::geteuid() == 0 && ::seteuid(65534) != 0)
+        GTEST_SKIP() << "cannot run as another user";
+    Window();
+    ASSERT_EQ(::seteuid(::getuid()), 0);
+    EXPECT_EQ(Window().RunModal(), MainWindow::kFatalExitCode);
+    EXPECT_EQ(dialogs.log.size(), 1U);
+}
+
+TEST_F(MainWindowTest, ClicksBesideTheEntriesKeepTheListSelection)
+{
+    ShowActive();
+    auto& list = Get<QListWidget>(ControlId::ProfileList);
+    const QPoint selectedEntry = list.visualItemRect(list.item(2)).center();
+    for (auto [modifiers, place] : {std::pair{Qt::NoModifier, QPoint(4, list.viewport()->height() - 2)},
+             std::pair{Qt::ControlModifier, selectedEntry}}) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, place);
+        EXPECT_EQ(list.selectedItems(), QList<QListWidgetItem*>{list.item(2)});
+    }
+    Click(RedScoutSecondary);
+    EXPECT_TRUE(Get(SaveButton).isEnabled());
+    EXPECT_TRUE(Get(RevertButton).isEnabled());
+}
+
+// A shortcut does what its button does, and nothing while the button is disabled.
+TEST_F(MainWindowTest, ShortcutsPressTheirButtons)
+{
+    const std::string saveChanges = "application: Your profile has been modified. Save changes?";
+    struct Case {
+        QKeyCombination keys;
+        bool edited;
+        std::vector<std::string> log;
+        bool modified;
+        bool published = false;
+        bool opensDialog = false;
+        int disabledButton = ControlId::None;
+    };
+    const Case cases[] = {
+        {Qt::CTRL | Qt::Key_N, false, {}, false, false, false, NewButton},
+        {Qt::CTRL | Qt::Key_S, true, {}, false},
+        {Qt::CTRL | Qt::Key_R, true, {}, false},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_S, true, {"save dialog in: " + work.path().string()}, true},
+        {Qt::CTRL | Qt::Key_N, false,
+            {"prompt: New Profile | What would you like your profile to be called?"}, false},
+        {Qt::CTRL | Qt::Key_P, true, {}, false, true},
+        {Qt::CTRL | Qt::Key_Q, true, {saveChanges}, true},
+        {QKeyCombination(Qt::Key_F1), false, {}, false, false, true},
+    };
+    const std::filesystem::path published
+        = prefix.DriveC() / "Server/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.keys).toString().toStdString());
+        window.reset();
+        work.Write("CustomCombat.wst", WithTeams("4/1"));
+        std::filesystem::remove(published);
+        dialogs.log.clear();
+        dialogs.answers = {MessageAnswer::Cancel};
+        dialogs.fileNames = {std::nullopt};
+        dialogs.texts = {std::nullopt};
+        ShowActive();
+        if (c.edited)
+            Click(RedScoutSecondary);
+        if (c.disabledButton != ControlId::None)
+            Get(c.disabledButton).setEnabled(false);
+        bool opened = false;
+        if (c.opensDialog) {
+            WhenModalOpens([&opened](QWidget& dialog) {
+                opened = qobject_cast<AboutBox*>(&dialog) != nullptr;
+                dialog.close();
+            });
+        }
+        PressKeys(c.keys);
+        EXPECT_EQ(dialogs.log, c.log);
+        EXPECT_EQ(Modified(), c.modified);
+        EXPECT_EQ(Current().red.kits[1], c.edited && c.keys != (Qt::CTRL | Qt::Key_R) ? 0 : 1);
+        EXPECT_EQ(std::filesystem::exists(published), c.published);
+        EXPECT_EQ(opened, c.opensDialog);
+    }
+    EXPECT_EQ(Get(SaveButton).toolTip(), "Save (Ctrl+S)");
+}
+
+// What a screen reader on Linux says a control is: a drop-down's own name is
+// its entry, so its name comes from the label that labels it.
+QString SpokenName(QAccessibleInterface& control)
+{
+    if (control.role() != QAccessible::ComboBox)
+        return control.text(QAccessible::Name);
+    const auto labels = control.relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+
+TEST_F(MainWindowTest, AccessibilityTreeNamesEveryTabStopDifferently)
+{
+    ShowActive();
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&Window());
+    std::map<int, QString> names;
+    std::set<QString> distinct;
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface& child = *root->child(i);
+        auto* control = qobject_cast<QWidget*>(child.object());
+        if (control == nullptr || (control->focusPolicy() & Qt::TabFocus) == 0)
+            continue;
+        const QString name = SpokenName(child);
+        names[control->objectName().toInt()] = name;
+        EXPECT_FALSE(name.isEmpty()) << control->objectName().toStdString();
+        EXPECT_TRUE(distinct.insert(name).second) << name.toStdString();
+    }
+    EXPECT_EQ(names.size(), 75U);  // the "Publish To" group is one stop
+    const std::map<int, QString> expected{{RedScoutSecondary, "Red Team, Scout kit, secondary"},
+        {BlueAntiTank, "Blue Team, Anti-Tank"}, {BlueWeapon1 + 2, "Blue Team, weapon slot 3"},
+        {RedTeam, "Red Team"}, {VehicleMuttAlt, "Substitute for MUTT Alt"},
+        {VehicleOh6, "Substitute for OH-6 Loach"}, {MapFilter, "Show Vehicles For"},
+        {ControlId::ProfileList, "Profiles"}, {SaveAsButton, "Save As"}};
+    for (const auto& [id, name] : expected)
+        EXPECT_EQ(names[id], name) << id;
+}
+
+double Luminance(QColor color)
+{
+    double sum = 0;
+    for (auto [channel, weight] : {std::pair{color.redF(), 0.2126},
+             std::pair{color.greenF(), 0.7152}, std::pair{color.blueF(), 0.0722}}) {
+        const double linear
+            = channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        sum += weight * linear;
+    }
+    return sum;
+}
+
+// The WCAG contrast of the text in the area against its background: the
+// commonest colour is the background, the pixel farthest from it the text.
+double TextContrast(const QImage& image, const QRect& area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const double background = Luminance(
+        std::ranges::max_element(counts, {}, [](const auto& entry) { return entry.second; })
+            ->first);
+    double contrast = 1;
+    for (const auto& [color, count] : counts) {
+        const double text = Luminance(color);
+        contrast = std::max(contrast,
+            (std::max(text, background) + 0.05) / (std::min(text, background) + 0.05));
+    }
+    return contrast;
+}
+
+QPalette DarkDesktopPalette()
+{
+    QPalette dark(QColor(0xee, 0xee, 0xee), QColor(0x35, 0x35, 0x35), QColor(0x50, 0x50, 0x50),
+        QColor(0x20, 0x20, 0x20), QColor(0x30, 0x30, 0x30), QColor(0xf0, 0xf0, 0xf0),
+        QColor(0xff, 0xff, 0xff), QColor(0x2a, 0x2a, 0x2a), QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
+    return dark;
+}
+
+// The area where the style draws a control's text.
+QRect TextArea(QWidget& control)
+{
+    if (auto* dropDown = qobject_cast<QComboBox*>(&control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(dropDown);
+        return control.style()->subControlRect(
+            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &control);
+    }
+    QStyleOptionButton option;
+    option.initFrom(&control);
+    if (qobject_cast<QCheckBox*>(&control))
+        return control.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &control);
+    if (qobject_cast<QRadioButton*>(&control))
+        return control.style()->subElementRect(QStyle::SE_RadioButtonContents, &option, &control);
+    if (qobject_cast<QPushButton*>(&control))
+        return control.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &control);
+    return control.contentsRect();
+}
+
+QStringList TextsOf(QWidget& control)
+{
+    if (auto* dropDown = qobject_cast<QComboBox*>(&control)) {
+        QStringList entries;
+        for (int entry = 0; entry < dropDown->count(); ++entry)
+            entries << dropDown->itemText(entry);
+        return entries;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(&control))
+        return {button->text()};
+    if (auto* label = qobject_cast<QLabel*>(&control))
+        return {label->text()};
+    return {};
+}
+
+TEST_F(MainWindowTest, LookTextsStayReadableUnderADarkDesktopPalette)
+{
+    QApplication::setPalette(DarkDesktopPalette());
+    WindowStyle::Install();  // what start-up does after the desktop has set its palette
+    Window().show();
+    const QImage painted = Window().grab().toImage();
+    struct Face {
+        const char* name;
+        int id;
+    };
+    for (const Face& face : {Face{"vehicle drop-down", ControlId::VehicleBm21},
+             Face{"team drop-downs", ControlId::BlueTeam}, Face{"", ControlId::RedTeam},
+             Face{"class boxes", ControlId::BlueScout}, Face{"", ControlId::RedScout},
+             Face{"map filter", ControlId::MapFilter}}) {
+        QWidget& control = Get(face.id);
+        // The grab has as many pixels as the screen.
+        const QRectF area = TextArea(control).translated(control.pos());
+        const qreal ratio = painted.devicePixelRatio();
+        const QRectF pixels(area.topLeft() * ratio, area.size() * ratio);
+        EXPECT_GE(TextContrast(painted, pixels.toRect()), 4.5) << face.name << face.id;
+    }
+}
+
+TEST_F(MainWindowTest, LookOpenedVehicleListKeepsToItsRowsWithAScrollBar)
+{
+    ShowActive();
+    auto& list = Get<QComboBox>(ControlId::VehicleBm21);
+    list.showPopup();
+    const QAbstractItemView& view = *list.view();
+    EXPECT_LE(view.height(), (list.maxVisibleItems() + 1) * view.sizeHintForRow(0));
+    EXPECT_TRUE(view.verticalScrollBar()->isVisible());
+    list.hidePopup();
+}
+
+TEST_F(MainWindowTest, LookEveryCaptionAndEntryFitsItsControl)
+{
+    for (QWidget* control : Window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (auto* box = qobject_cast<QGroupBox*>(control)) {
+            QStyleOptionGroupBox option;
+            option.initFrom(box);
+            option.text = box->title();
+            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            const QRect caption = box->style()->subControlRect(
+                QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+            EXPECT_TRUE(box->rect().contains(caption)) << box->title().toStdString();
+            continue;
+        }
+        const QRect area = TextArea(*control);
+        auto* dropDown = qobject_cast<StyledComboBox*>(control);
+        for (QString text : TextsOf(*control)) {
+            text.remove(QLatin1Char('&'));  // a mnemonic's mark is drawn as an underline
+            if (text.isEmpty())
+                continue;
+            const QFontMetrics metrics(dropDown ? dropDown->FaceFont(text) : control->font());
+            EXPECT_LE(metrics.horizontalAdvance(text), area.width()) << text.toStdString();
+            EXPECT_LE(metrics.height(), area.height()) << text.toStdString();
+        }
+    }
 }
 
 }  // namespace
