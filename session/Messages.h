@@ -30,9 +30,14 @@ inline constexpr std::string_view kCriticalError
 inline constexpr std::string_view kNoWriteAccess
     = "You do not have write access to the QUAVEL folder. This is required for QUAVEL to work!";
 
+// The reason a publish target's button gives under +bvrm (quavel-cli: --cwd-only).
+inline constexpr std::string_view kWorkingFolderOnly = "publishing only into the working folder";
+
 std::string CouldNotCreateDirectory(std::string_view folder);
 std::string ErrorPublishingTo(std::string_view path, int error);
 std::string ErrorSavingAs(std::string_view path, int error);
 std::string SavedAs(std::string_view path);
+std::string SettingsNotReadable(std::string_view path);
+std::string SettingsNotSaved(std::string_view path, int error);
 
 }  // namespace Messages
