@@ -15,12 +15,13 @@ enum class PublishTarget { WorkingFolder, Server, Game, Both };
 struct InstallKind {
     Product product;
     std::string_view caption;  // as the window's "Publish To" buttons name it
+    std::string_view name;     // as --to and quavel-cli's JSON spell it
 };
 
 // In the order the window publishes to them.
 inline constexpr std::array<InstallKind, 2> installKinds{{
-    {Product::Server, "Server"},
-    {Product::Game, "Game"},
+    {Product::Server, "Server", "server"},
+    {Product::Game, "Game", "game"},
 }};
 
 constexpr const InstallKind& KindOf(Product product)

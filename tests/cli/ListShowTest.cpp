@@ -49,7 +49,7 @@ std::vector<Scenario> ListShowScenarios()
             {{latin1Name + ".wst", DefaultBytes()}})
             .Prints(HasSubstr("{\n  \"name\": \"say \\\"hi\\\" \xC3\xA9\",\n")),
         Tool("Show_MissingProfile_UnableToLoad", {"show", "Nothing"})
-            .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\n"),
+            .Fails(1, "Unable to load WST file!\nNothing.wst: No such file or directory\n"),
         Tool("Show_RefusedFile_ReaderReason", {"show", "Broken"},
             {{"Broken.wst", DefaultWithout("NVA_Scout")}})
             .Fails(1, "Unable to load WST file!\nNo NVA_Scout tag found!\n"),

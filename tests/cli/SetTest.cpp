@@ -79,7 +79,7 @@ std::vector<Scenario> SetScenarios()
         Tool("RefusedFile_UnableToLoadAndUntouched", changeTeam, {{"Server.wst", WithTeams("")}})
             .Fails(1, "Unable to load WST file!\nNo activeTeams found!\n"),
         Tool("MissingProfile_NothingCreated", changeTeam)
-            .Fails(1, "Unable to load WST file!\nNo gameMode tag found!\n"),
+            .Fails(1, "Unable to load WST file!\nServer.wst: No such file or directory\n"),
         Tool("ReadOnlyFolder_UnableToSave", changeTeam, kServer)
             .Revoking(std::filesystem::perms::owner_write)
             .Fails(1,
