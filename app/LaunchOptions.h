@@ -18,6 +18,7 @@ enum class StartFolder { Current, UserData };
 struct LaunchOptions {
     LaunchRequest request = LaunchRequest::OpenWindow;
     StartFolder startFolder = StartFolder::Current;
+    std::string prefix;  // --prefix PATH: the one Wine prefix to look in; "" when not given
 
     // Help wins over version; both win over opening the window.
     static LaunchOptions FromArguments(int argc, const char* const* argv);

@@ -5,11 +5,11 @@
 #include "app/DialogUnits.h"
 #include "app/Pictures.h"
 #include "app/RoutingTable.h"
-#include "installs/WinePrefix.h"
 
 #include <QCloseEvent>
 
-MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
+MainWindow::MainWindow(
+    Dialogs& dialogs, const InstallSearch& search, PublishScope scope, QWidget* parent)
     : QDialog(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -20,6 +20,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
     , profileList_(controls_)
     , publishTargets_(controls_)
     , session_(dialogs, *this)
+    , installsMenu_(*this, controls_.Get<ControlId::PublishToServer>(), session_)
 {
     setWindowTitle(QStringLiteral("Battlefield Vietnam Quavel v1.0 beta 1a"));
     setWindowIcon(ApplicationIcon());
@@ -30,7 +31,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
     teamKit_.ApplyAppearance();
     teamKit_.FillTeamLists();
     vehicles_.FillVehicleLists();
-    session_.Start(WinePrefix::FromEnvironment(), scope);
+    session_.Start(search, scope);
 }
 
 WindowControls MainWindow::BuildControls(QWidget& window)

@@ -17,6 +17,7 @@
 // (a working folder or Default.wst that cannot be written), which ends the
 // window at once and the program with kFatalExitCode.
 
+#include "app/InstallsMenu.h"
 #include "panels/ProfileListBox.h"
 #include "panels/PublishTargetButtons.h"
 #include "panels/TeamKitPanel.h"
@@ -35,8 +36,10 @@ struct Route;
 class MainWindow : public QDialog, private SessionView {
     Q_OBJECT
 public:
-    explicit MainWindow(
-        Dialogs& dialogs, PublishScope scope = PublishScope::Installs, QWidget* parent = nullptr);
+    // search tells where the installs are looked for (the process's own
+    // environment and settings for the program, a fake home in tests).
+    MainWindow(Dialogs& dialogs, const InstallSearch& search,
+        PublishScope scope = PublishScope::Installs, QWidget* parent = nullptr);
 
     const EditingSession& session() const { return session_; }
 
@@ -71,4 +74,5 @@ private:
     ProfileListBox profileList_;
     PublishTargetButtons publishTargets_;
     EditingSession session_;
+    InstallsMenu installsMenu_;
 };

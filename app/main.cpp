@@ -7,7 +7,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -39,6 +41,12 @@ int main(int argc, char** argv)
     case LaunchRequest::OpenWindow:
         break;
     }
+    // Taken from the folder the program was started in, before it moves to another.
+    std::optional<std::filesystem::path> onlyPrefix;
+    if (!options.prefix.empty()) {
+        std::error_code ignored;
+        onlyPrefix = std::filesystem::absolute(options.prefix, ignored);
+    }
     // Before anything else, so that no file lands in the folder the menu started us in.
     if (options.startFolder == StartFolder::UserData) {
         if (const auto problem = UserDataFolder::FromProcess().Enter())
@@ -49,6 +57,6 @@ int main(int argc, char** argv)
         return Fail(program, "no display to open the window on (" + *reason + ")");
     // Wayland takes the window's icon and its task-bar entry from the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUAVEL_APPLICATION_ID));
-    EditorApp app(argc, argv);
+    EditorApp app(argc, argv, onlyPrefix);
     return app.Run();
 }

@@ -4,6 +4,9 @@
 #include "panels/WindowControls.h"
 #include "session/PublishTargets.h"
 
+#include <QAbstractButton>
+#include <QFile>
+
 namespace {
 
 struct TargetButton {
@@ -34,9 +37,16 @@ QAbstractButton& PublishTargetButtons::ButtonOf(PublishTarget target) const
 
 void PublishTargetButtons::Offer(const PublishTargets& targets)
 {
-    for (const TargetButton& button : targetButtons)
-        ButtonOf(button.target).setEnabled(targets.IsAvailable(button.target));
-    ButtonOf(targets.Preferred()).setChecked(true);
+    for (const TargetButton& button : targetButtons) {
+        QAbstractButton& control = ButtonOf(button.target);
+        control.setEnabled(targets.IsAvailable(button.target));
+        // Paths are bytes as the file system spells them.
+        control.setToolTip(
+            QFile::decodeName(QByteArray::fromStdString(targets.Description(button.target))));
+    }
+    const std::optional<PublishTarget> checked = Checked();
+    if (!checked || !ButtonOf(*checked).isEnabled())
+        ButtonOf(targets.Preferred()).setChecked(true);
 }
 
 std::optional<PublishTarget> PublishTargetButtons::Checked() const

@@ -50,7 +50,7 @@ protected:
 
 TEST_F(LaunchTest, HelpAndVersionAnswerWithoutADisplayAndTouchNoFolder)
 {
-    const QByteArray usage = "Usage: quavel [--menu] [+bvrm]\n";
+    const QByteArray usage = "Usage: quavel [--menu] [--prefix PATH] [+bvrm]\n";
     const QByteArray version = "quavel " QUAVEL_VERSION "\n";
     struct Case {
         QStringList arguments;
