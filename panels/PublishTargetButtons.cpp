@@ -44,9 +44,7 @@ void PublishTargetButtons::Offer(const PublishTargets& targets)
         control.setToolTip(
             QFile::decodeName(QByteArray::fromStdString(targets.Description(button.target))));
     }
-    const std::optional<PublishTarget> checked = Checked();
-    if (!checked || !ButtonOf(*checked).isEnabled())
-        ButtonOf(targets.Preferred()).setChecked(true);
+    ButtonOf(targets.Preferred()).setChecked(true);
 }
 
 std::optional<PublishTarget> PublishTargetButtons::Checked() const

@@ -18,8 +18,7 @@ public:
     explicit PublishTargetButtons(const WindowControls& controls);
 
     // Every target that can be published to is enabled, each tells in its
-    // tooltip where it writes or why it cannot, and the preferred one is
-    // checked unless an enabled one already is.
+    // tooltip where it writes or why it cannot, and the preferred one is checked.
     void Offer(const PublishTargets& targets);
 
     // The checked target, looked for in the order working folder, Server,

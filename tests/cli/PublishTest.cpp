@@ -90,6 +90,9 @@ std::vector<Scenario> PublishScenarios()
             .WithoutRegistry()
             .Prints("Published to: {cwd}/G/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst\n")
             .Writes({{"G/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst", kProfile}}),
+        Tool("PrefixOption_OnlyThatPrefix", {"--prefix", "{home}", "publish", "Server", "--to", "game"},
+            kServer)
+            .Fails(1, "Game install not found: no Wine registry (system.reg) in {home}.\n"),
         Publish("ToDir_ThatFolder", {"--to-dir", "{home}"})
             .Prints("Published to: {home}/CustomCombat.wst\n")
             .Writes({{"~/CustomCombat.wst", kProfile}}),
