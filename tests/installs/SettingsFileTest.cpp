@@ -1,5 +1,5 @@
 #include "installs/SettingsFile.h"
-#include "tests/profile/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
