@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <span>
 
 namespace {
@@ -12,7 +13,7 @@ struct OptionEntry {
     std::string_view name;
     std::string_view shortName;  // empty when there is none
     std::string_view help;
-    Apply apply;  // none for "+bvrm", which the application finds by itself
+    Apply apply;                      // none for "+bvrm", which the application finds by itself
     std::string_view valueName = {};  // empty for an option without a value
 };
 
@@ -35,9 +36,103 @@ constexpr std::array kOptionTable{
         }},
 };
 
+constexpr std::string_view kWorkingFolderSwitch = "+bvrm";
+constexpr std::string_view kProfileExtension = ".wst";
+
+enum class TakesValue { No, Yes };
+
+struct ToolkitOption {
+    std::string_view name;
+    TakesValue takesValue;
+};
+
+// The options every Qt application reads itself (QApplication, QGuiApplication
+// and the X11 platform plugin).
+constexpr std::array kToolkitOptions{
+    ToolkitOption{"-platform", TakesValue::Yes},
+    ToolkitOption{"-platformpluginpath", TakesValue::Yes},
+    ToolkitOption{"-platformtheme", TakesValue::Yes},
+    ToolkitOption{"-plugin", TakesValue::Yes},
+    ToolkitOption{"-qwindowgeometry", TakesValue::Yes},
+    ToolkitOption{"-qwindowicon", TakesValue::Yes},
+    ToolkitOption{"-qwindowtitle", TakesValue::Yes},
+    ToolkitOption{"-reverse", TakesValue::No},
+    ToolkitOption{"-session", TakesValue::Yes},
+    ToolkitOption{"-style", TakesValue::Yes},
+    ToolkitOption{"-stylesheet", TakesValue::Yes},
+    ToolkitOption{"-widgetcount", TakesValue::No},
+    ToolkitOption{"-display", TakesValue::Yes},
+    ToolkitOption{"-geometry", TakesValue::Yes},
+};
+
 bool Names(const OptionEntry& option, std::string_view argument)
 {
     return argument == option.name || (!option.shortName.empty() && argument == option.shortName);
+}
+
+// "-style fusion" or "-style=fusion"; none for another argument.
+const ToolkitOption* FindToolkitOption(std::string_view argument)
+{
+    const std::string_view name = argument.substr(0, argument.find('='));
+    const auto found = std::find_if(kToolkitOptions.begin(), kToolkitOptions.end(),
+        [&](const ToolkitOption& option) { return option.name == name; });
+    return found == kToolkitOptions.end() ? nullptr : &*found;
+}
+
+bool HasProfileExtension(const std::filesystem::path& file)
+{
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char character) { return static_cast<char>(std::tolower(character)); });
+    return extension == kProfileExtension && !file.stem().empty();
+}
+
+// The first refusal is the one reported.
+void Refuse(LaunchOptions& options, std::string refusal)
+{
+    if (options.refusal.empty())
+        options.refusal = std::move(refusal);
+}
+
+void OpenProfile(LaunchOptions& options, const std::filesystem::path& file)
+{
+    if (!HasProfileExtension(file)) {
+        Refuse(options, "not a profile file (NAME.wst): " + file.string());
+    } else if (!options.profileToOpen.empty()) {
+        Refuse(options, "more than one profile file named: " + file.string());
+    } else {
+        options.startFolder = StartFolder::ProfileFolder;
+        options.profileFolder = file.has_parent_path() ? file.parent_path() : ".";
+        options.profileToOpen = file.stem().string();
+    }
+}
+
+// Reads one argument; index moves past a toolkit option's separate value.
+void ReadArgument(
+    std::span<const char* const> arguments, std::size_t& index, LaunchOptions& options)
+{
+    const std::string_view argument = arguments[index];
+    const auto own = std::find_if(kOptionTable.begin(), kOptionTable.end(),
+        [&](const OptionEntry& option) { return Names(option, argument); });
+    if (own != kOptionTable.end() && !own->valueName.empty()) {
+        if (index + 1 < arguments.size())
+            own->apply(options, arguments[++index]);
+        else
+            Refuse(
+                options, std::string(argument) + " needs a value " + std::string(own->valueName));
+    } else if (own != kOptionTable.end()) {
+        if (own->apply != nullptr)
+            own->apply(options, {});
+    } else if (argument.find(kWorkingFolderSwitch) != std::string_view::npos) {
+        return;
+    } else if (const ToolkitOption* toolkit = FindToolkitOption(argument)) {
+        if (toolkit->takesValue == TakesValue::Yes && argument.find('=') == std::string_view::npos)
+            ++index;
+    } else if (argument.starts_with('-')) {
+        Refuse(options, "unknown option " + std::string(argument));
+    } else {
+        OpenProfile(options, std::filesystem::path(argument));
+    }
 }
 
 // "--help, -h".
@@ -59,34 +154,30 @@ LaunchOptions LaunchOptions::FromArguments(int argc, const char* const* argv)
     const std::span<const char* const> arguments(
         argv + std::min(argc, 1), argv + std::max(argc, 0));
     LaunchOptions options;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        for (const OptionEntry& option : kOptionTable) {
-            if (option.apply == nullptr || !Names(option, arguments[index]))
-                continue;
-            // An option's value is the next argument; at the end there is none.
-            const bool hasValue = !option.valueName.empty() && index + 1 < arguments.size();
-            option.apply(options, hasValue ? arguments[++index] : "");
-            break;
-        }
-    }
+    for (std::size_t index = 0; index < arguments.size(); ++index)
+        ReadArgument(arguments, index, options);
+    if (!options.refusal.empty())
+        options.request = LaunchRequest::Refuse;
     return options;
 }
 
 std::string LaunchHelp(std::string_view program)
 {
     constexpr std::size_t nameColumn = 16;
-    std::string text = "Usage: " + std::string(program) + " [--menu] [--prefix PATH] [+bvrm]\n\n"
+    std::string text = "Usage: " + std::string(program)
+        + " [--menu] [--prefix PATH] [+bvrm] [PATH/NAME.wst]\n\n"
         + "Edits the Custom Combat profiles (.wst files) of Battlefield Vietnam and\n"
           "publishes them to the game and to its dedicated server.\n\n"
           "The profiles live in the working folder: the folder the program is started\n"
           "in, or with --menu $XDG_DATA_HOME/quavel (~/.local/share/quavel when\n"
           "XDG_DATA_HOME is not set), created when missing. The desktop menu starts\n"
-          "the program with --menu.\n\n"
+          "the program with --menu. Given a profile file, the program works in the\n"
+          "file's folder with that profile selected.\n\n"
           "Options:\n";
     for (const OptionEntry& option : kOptionTable) {
         const std::string names = HelpNames(option);
         text += "  " + names + std::string(nameColumn - names.size(), ' ')
             + std::string(option.help) + '\n';
     }
-    return text;
+    return text + "Qt's own options, such as -style and -platform, are passed to Qt.\n";
 }

@@ -18,11 +18,27 @@ std::string ProgramName(int argc, char** argv)
     return argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "quavel";
 }
 
+constexpr int kFailed = 1;
+constexpr int kWrongCommandLine = 2;
+
 // A problem that keeps the window from opening, in one line on the error stream.
-int Fail(const std::string& program, const std::string& problem)
+int Fail(const std::string& program, const std::string& problem, int status = kFailed)
 {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), problem.c_str());
-    return 1;
+    return status;
+}
+
+// The folder of a profile file named on the command line, which must hold it.
+std::optional<std::string> EnterProfileFolder(const LaunchOptions& options)
+{
+    std::error_code error;
+    std::filesystem::current_path(options.profileFolder, error);
+    if (error)
+        return "cannot enter the folder " + options.profileFolder.string() + ": " + error.message();
+    const std::string file = options.profileToOpen + ".wst";
+    if (!std::filesystem::is_regular_file(file, error))
+        return "no profile file " + (options.profileFolder / file).string();
+    return std::nullopt;
 }
 
 }  // namespace
@@ -36,8 +52,11 @@ int main(int argc, char** argv)
         std::fputs(LaunchHelp(program).c_str(), stdout);
         return 0;
     case LaunchRequest::ShowVersion:
-        std::printf("%s %s\n", program.c_str(), QUAVEL_VERSION);
+        std::printf(
+            "%s %s\n%s\n%s\n", program.c_str(), QUAVEL_VERSION, QUAVEL_COPYRIGHT, QUAVEL_LICENSE);
         return 0;
+    case LaunchRequest::Refuse:
+        return Fail(program, options.refusal + " (see " + program + " --help)", kWrongCommandLine);
     case LaunchRequest::OpenWindow:
         break;
     }
@@ -50,6 +69,11 @@ int main(int argc, char** argv)
     // Before anything else, so that no file lands in the folder the menu started us in.
     if (options.startFolder == StartFolder::UserData) {
         if (const auto problem = UserDataFolder::FromProcess().Enter())
+            return Fail(program, *problem);
+    }
+    // The window selects options.profileToOpen once the session layer takes it.
+    if (options.startFolder == StartFolder::ProfileFolder) {
+        if (const auto problem = EnterProfileFolder(options))
             return Fail(program, *problem);
     }
     // The toolkit would abort with a long platform-plugin message instead.

@@ -3,6 +3,7 @@
 #include "catalog/GameCatalog.h"
 #include "cli/CatalogNames.h"
 #include "cli/Sides.h"
+#include "cli/Suggestion.h"
 
 #include <algorithm>
 #include <array>
@@ -19,6 +20,7 @@ constexpr std::array<SwitchWord, 6> kSwitchWords{
     {{"on", 1}, {"off", 0}, {"true", 1}, {"false", 0}, {"1", 1}, {"0", 0}}};
 
 constexpr std::string_view kResetWord = "default";
+constexpr std::string_view kUnknownValue = "unknown";
 
 // The keys of a class: both of its kits, or one of them.
 struct KitChoice {
@@ -118,6 +120,66 @@ std::optional<int> ParseValue(SettingKind kind, std::string_view value)
     return std::nullopt;
 }
 
+// What a value of the kind may be called, for suggestions.
+std::vector<std::string_view> ValueNames(SettingKind kind)
+{
+    std::vector<std::string_view> names;
+    switch (kind) {
+    case SettingKind::Team:
+        for (const GameCatalog::TeamEntry& team : GameCatalog::teams)
+            names.insert(names.end(), {team.displayName, team.tagName});
+        break;
+    case SettingKind::Kits:
+    case SettingKind::Weapon:
+        for (const SwitchWord& entry : kSwitchWords)
+            names.push_back(entry.word);
+        break;
+    case SettingKind::Vehicle:
+        for (const GameCatalog::VehicleEntry& vehicle : GameCatalog::vehicles)
+            names.insert(names.end(), {vehicle.displayName, vehicle.internalName});
+        break;
+    case SettingKind::AllVehicles:
+        names.push_back(kResetWord);
+        break;
+    }
+    return names;
+}
+
+std::vector<std::string_view> KeyNames()
+{
+    std::vector<std::string_view> names;
+    for (const Setting& setting : Settings())
+        names.push_back(setting.keys.front());
+    return names;
+}
+
+// A single kit slot, a weapon slot or a vehicle as the profile holds it;
+// none for settings that span several (both kits of a class, all vehicles).
+std::optional<SettingValue> ValueOf(const Setting& setting, const Profile& profile)
+{
+    const std::size_t slot
+        = setting.slots.empty() ? 0 : static_cast<std::size_t>(setting.slots.front());
+    switch (setting.kind) {
+    case SettingKind::Team:
+        return GameCatalog::teams[static_cast<std::size_t>((profile.*setting.side).team)].tagName;
+    case SettingKind::Kits:
+        if (setting.slots.size() != 1)
+            return std::nullopt;
+        return IsFlagSet((profile.*setting.side).kits[slot]);
+    case SettingKind::Weapon:
+        return IsFlagSet((profile.*setting.side).weapons[slot]);
+    case SettingKind::Vehicle: {
+        const int substitute = profile.vehicles[slot].alternative;
+        if (substitute < 0 || substitute >= GameCatalog::kVehicleCount)
+            return SettingValue{};
+        return GameCatalog::vehicles[static_cast<std::size_t>(substitute)].internalName;
+    }
+    case SettingKind::AllVehicles:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 std::string ValidValues(SettingKind kind)
 {
     switch (kind) {
@@ -150,10 +212,12 @@ std::variant<Assignment, std::string> ParseAssignment(std::string_view text)
     const std::string_view value = text.substr(equals + 1);
     const Setting* setting = FindSetting(key);
     if (setting == nullptr)
-        return "Unknown key " + Quoted(key) + ". Valid keys:\n" + AssignmentHelp();
+        return "Unknown key " + Quoted(key) + "." + DidYouMean(key, KeyNames(), Spelling::Folded)
+            + " Valid keys:\n" + AssignmentHelp();
     const std::optional<int> parsed = ParseValue(setting->kind, value);
     if (!parsed)
-        return "Invalid value " + Quoted(value) + " for " + setting->keys.front() + ". "
+        return "Invalid value " + Quoted(value) + " for " + setting->keys.front() + "."
+            + DidYouMean(value, ValueNames(setting->kind), Spelling::Folded) + " "
             + ValidValues(setting->kind);
     return Assignment{setting, *parsed};
 }
@@ -200,4 +264,23 @@ std::string AssignmentHelp()
         + JoinNames(sides, [](const SideEntry& side) { return side.key; })
         + "\nCLASS: " + JoinNames(GameCatalog::kitClasses, ClassKey) + "\nTEAM: " + TeamNameList()
         + "\nVEHICLE: " + VehicleNameList() + "\n";
+}
+
+std::vector<KeyedSetting> ProfileSettings(const Profile& profile)
+{
+    std::vector<KeyedSetting> settings;
+    for (const Setting& setting : Settings()) {
+        if (const std::optional<SettingValue> value = ValueOf(setting, profile))
+            settings.push_back({setting.keys.front(), *value});
+    }
+    return settings;
+}
+
+std::string SettingValueText(const SettingValue& value)
+{
+    if (const bool* flag = std::get_if<bool>(&value))
+        return *flag ? "on" : "off";
+    if (const std::string_view* name = std::get_if<std::string_view>(&value))
+        return std::string(*name);
+    return std::string(kUnknownValue);
 }

@@ -116,7 +116,9 @@ ExitStatus RunCli(const std::vector<std::string>& arguments, Console& console)
         WriteCommandHelp(*parsed.invocation.command, console.out);
         return ExitStatus::Success;
     case Request::Version:
-        console.out << kProgramName << ' ' << QUAVEL_VERSION << '\n';
+        console.out << kProgramName << ' ' << QUAVEL_VERSION << '\n'
+                    << QUAVEL_COPYRIGHT << '\n'
+                    << QUAVEL_LICENSE << '\n';
         return ExitStatus::Success;
     case Request::UsageError:
         WriteUsageError(parsed, console.err);

@@ -1,6 +1,9 @@
 #include "cli/CommandLine.h"
 
+#include "cli/Suggestion.h"
+
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -30,6 +33,22 @@ const OptionSpec* FindOption(std::string_view name, const CommandSpec& command)
     return found == command.options.end() ? nullptr : &*found;
 }
 
+// The names of the rows, for suggestions.
+template <typename Rows> std::vector<std::string_view> NamesOf(const Rows& rows)
+{
+    std::vector<std::string_view> names;
+    for (const auto& row : rows)
+        names.push_back(row.name);
+    return names;
+}
+
+std::string UnknownCommand(std::string_view name, std::span<const CommandSpec> commands)
+{
+    std::vector<std::string_view> names = NamesOf(commands);
+    names.push_back("help");
+    return "Unknown command \"" + std::string(name) + "\"." + DidYouMean(name, names);
+}
+
 ParsedCommandLine Failure(Invocation invocation, std::string error)
 {
     return {Request::UsageError, std::move(invocation), std::move(error)};
@@ -45,7 +64,7 @@ ParsedCommandLine ParseHelpCommand(
         return Failure({}, "help takes one command name.");
     const CommandSpec* command = FindCommand(arguments.front(), commands);
     if (command == nullptr)
-        return Failure({}, "Unknown command \"" + arguments.front() + "\".");
+        return Failure({}, UnknownCommand(arguments.front(), commands));
     return {Request::CommandHelp, {command, {}, {}, {}}, {}};
 }
 
@@ -58,7 +77,8 @@ std::optional<std::string> ReadOption(
     const std::string name = argument.substr(0, equals);
     const OptionSpec* option = FindOption(name, *invocation.command);
     if (option == nullptr)
-        return "Unknown option \"" + name + "\" for " + std::string(invocation.command->name) + ".";
+        return "Unknown option \"" + name + "\" for " + std::string(invocation.command->name) + "."
+            + DidYouMean(name, NamesOf(invocation.command->options));
     if (option->valueName.empty()) {
         if (equals != std::string::npos)
             return name + " takes no value.";
@@ -116,7 +136,7 @@ ParsedCommandLine ParseCommandLine(
         return ParseHelpCommand(arguments.subspan(1), commands);
     Invocation invocation{FindCommand(first, commands), {}, {}, {}};
     if (invocation.command == nullptr)
-        return Failure({}, "Unknown command \"" + first + "\".");
+        return Failure({}, UnknownCommand(first, commands));
 
     bool optionsEnded = false;
     for (std::size_t index = 1; index < arguments.size(); ++index) {

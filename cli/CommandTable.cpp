@@ -3,16 +3,24 @@
 #include "cli/Assignment.h"
 #include "cli/CheckCommand.h"
 #include "cli/ConfigCommand.h"
+#include "cli/DiffCommand.h"
+#include "cli/ListCommand.h"
 #include "cli/ProfileCommands.h"
 #include "cli/PublishCommand.h"
+#include "cli/ShowCommand.h"
 #include "cli/TargetsCommand.h"
 
 #include <array>
 
 namespace {
 
-constexpr std::array<OptionSpec, 1> kShowOptions{{
-    {"--json", "", "print JSON for scripts instead of a table"},
+constexpr std::array<OptionSpec, 1> kListOptions{{
+    {"--json", "", "print a JSON array of the names"},
+}};
+
+constexpr std::array<OptionSpec, 2> kShowOptions{{
+    {"--format", "FORMAT", "table (the default), json, or set: the KEY=VALUE lines set accepts"},
+    {"--json", "", "the same as --format=json"},
 }};
 
 constexpr std::array<OptionSpec, 4> kPublishOptions{{
@@ -33,12 +41,25 @@ std::string ListDetails()
            "then one line per .wst file other than Default.wst, without \".wst\".\n";
 }
 
+std::string DiffDetails()
+{
+    return "Compares the profiles A and B setting by setting and prints, for each setting\n"
+           "that differs, \"-KEY=VALUE\" with A's value and \"+KEY=VALUE\" with B's, in\n"
+           "the keys and values set accepts. \"Default\" is the built-in profile.\n"
+           "Exit status, as diff's: 0 the same, 1 they differ, 2 trouble.\n";
+}
+
 std::string ShowDetails()
 {
     return "Shows a profile: the team of each side, its kits per class (Pri. and Sec.),\n"
            "its weapon slots #1 to #6, and the substitute of every vehicle, grouped Land,\n"
            "Sea and Air. \"Default\" shows the built-in profile. A substitute the game\n"
-           "does not know shows as \"unknown\" (null in JSON).\n";
+           "does not know shows as \"unknown\" (null in JSON).\n"
+           "JSON holds the name and the \"settings\", keyed by set's keys. --format=set\n"
+           "prints the lines that set accepts (leaving out unknown substitutes), so that\n"
+           "a profile can be kept as text and applied again:\n"
+           "  quavel-cli show CustomCombat --format=set > combat.txt\n"
+           "  quavel-cli set Weekend $(cat combat.txt)\n";
 }
 
 std::string SetDetails()
@@ -97,8 +118,8 @@ std::string CheckDetails()
            "\"FILE: OK\" or the reason the file is refused. Exits with 1 when any is refused.\n";
 }
 
-constexpr std::array<CommandSpec, 8> kCommands{{
-    {"list", "", "list the profiles", 0, 0, {}, ListDetails, RunList},
+constexpr std::array<CommandSpec, 9> kCommands{{
+    {"list", "", "list the profiles", 0, 0, kListOptions, ListDetails, RunList},
     {"show", "NAME", "show a profile", 1, 1, kShowOptions, ShowDetails, RunShow},
     {"set", "NAME KEY=VALUE...", "change settings of a profile", 2, kAnyNumber, {}, SetDetails,
         RunSet},
@@ -108,6 +129,8 @@ constexpr std::array<CommandSpec, 8> kCommands{{
     {"targets", "", "show where publish writes", 0, 0, kTargetsOptions, TargetsDetails, RunTargets},
     {"config", "get|set|unset KEY [VALUE]", "read or change the settings file", 2, 3, {},
         ConfigDetails, RunConfig},
+    {"diff", "A B", "show the settings in which two profiles differ", 2, 2, {}, DiffDetails,
+        RunDiff},
     {"check", "FILE...", "check that files load as profiles", 1, kAnyNumber, {}, CheckDetails,
         RunCheck},
 }};

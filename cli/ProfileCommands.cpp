@@ -2,7 +2,6 @@
 
 #include "cli/Assignment.h"
 #include "cli/ProfileName.h"
-#include "cli/ProfileTable.h"
 #include "cli/TerminalSession.h"
 #include "profile/ProfileStore.h"
 #include "session/Messages.h"
@@ -40,41 +39,6 @@ bool MakesTeamsEqual(const std::vector<Assignment>& assignments, const Profile& 
 }
 
 }  // namespace
-
-ExitStatus RunList(const Invocation&, Console& console)
-{
-    const ProfileStore store;
-    std::vector<std::string> names;
-    const int count = store.ListProfiles(names);
-    console.out << kDefaultProfileName << '\n';
-    // Below zero the names are a placeholder, not profiles.
-    for (int index = 0; index < count; ++index)
-        console.out << names[static_cast<std::size_t>(index)] << '\n';
-    if (count < 0) {
-        console.err << "Could not read the profiles of the current folder.\n";
-        return ExitStatus::Failed;
-    }
-    return ExitStatus::Success;
-}
-
-ExitStatus RunShow(const Invocation& invocation, Console& console)
-{
-    const std::string& name = invocation.arguments.front();
-    if (!CheckProfileName(name, console))
-        return ExitStatus::UsageError;
-    // Showing writes nothing, so the default profile comes from the program
-    // itself; its Default.wst would hold the same values.
-    TerminalSession terminal(console);
-    if (!IsDefaultProfileName(name) && !terminal.session.Open(name))
-        return ExitStatus::Failed;
-    const Profile profile
-        = IsDefaultProfileName(name) ? BuiltInDefaultProfile() : terminal.session.profile();
-    if (invocation.Has("--json"))
-        WriteProfileJson(profile, console.out);
-    else
-        WriteProfileTable(profile, console.out);
-    return ExitStatus::Success;
-}
 
 // All assignments are checked before the file is read and applied to a copy of
 // the profile before one atomic save: the file changes completely or not at all.

@@ -1,7 +1,7 @@
 #include "cli/ProfileTable.h"
 
 #include "catalog/GameCatalog.h"
-#include "cli/CatalogNames.h"
+#include "cli/Assignment.h"
 #include "cli/JsonWriter.h"
 #include "cli/Sides.h"
 #include "cli/TextTable.h"
@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace {
 
@@ -17,14 +18,13 @@ using GameCatalog::VehicleCategory;
 struct VehicleGroup {
     VehicleCategory category;
     std::string_view caption;  // as the window heads the group
-    std::string_view key;      // as JSON names it
 };
 
 // In the window's order, top to bottom.
 constexpr std::array<VehicleGroup, 3> kVehicleGroups{{
-    {VehicleCategory::Land, "Land", "land"},
-    {VehicleCategory::Sea, "Sea", "sea"},
-    {VehicleCategory::Air, "Air", "air"},
+    {VehicleCategory::Land, "Land"},
+    {VehicleCategory::Sea, "Sea"},
+    {VehicleCategory::Air, "Air"},
 }};
 
 constexpr std::string_view kUnknownVehicle = "unknown";
@@ -34,15 +34,6 @@ const GameCatalog::VehicleEntry* VehicleAt(int index)
     if (index < 0 || index >= GameCatalog::kVehicleCount)
         return nullptr;
     return &GameCatalog::vehicles[static_cast<std::size_t>(index)];
-}
-
-std::string_view GroupKey(VehicleCategory category)
-{
-    for (const VehicleGroup& group : kVehicleGroups) {
-        if (group.category == category)
-            return group.key;
-    }
-    return {};
 }
 
 const TeamSettings& SettingsOf(const Profile& profile, const SideEntry& side)
@@ -132,60 +123,14 @@ void AddVehicleRows(const Profile& profile, TextTable& table)
     }
 }
 
-void WriteSideJson(const TeamSettings& settings, JsonWriter& json)
+void WriteSettingJson(const SettingValue& value, JsonWriter& json)
 {
-    json.BeginObject();
-    const GameCatalog::TeamEntry& team
-        = GameCatalog::teams[static_cast<std::size_t>(settings.team)];
-    json.Key("team");
-    json.String(team.displayName);
-    json.Key("teamTag");
-    json.String(team.tagName);
-    json.Key("kits");
-    json.BeginObject();
-    for (const GameCatalog::KitClass& kitClass : GameCatalog::kitClasses) {
-        json.Key(FoldName(kitClass.caption));
-        json.BeginObject();
-        json.Key("pri");
-        json.Bool(IsKitEnabled(settings, kitClass.primarySlot));
-        json.Key("sec");
-        json.Bool(IsKitEnabled(settings, kitClass.secondarySlot));
-        json.EndObject();
-    }
-    json.EndObject();
-    json.Key("weapons");
-    json.BeginArray();
-    for (const Flag weapon : settings.weapons)
-        json.Bool(IsFlagSet(weapon));
-    json.EndArray();
-    json.EndObject();
-}
-
-// null stands for a substitute the game does not know.
-void WriteNameOrNull(const GameCatalog::VehicleEntry* vehicle,
-    std::string_view GameCatalog::VehicleEntry::*name, JsonWriter& json)
-{
-    if (vehicle != nullptr)
-        json.String(vehicle->*name);
+    if (const bool* flag = std::get_if<bool>(&value))
+        json.Bool(*flag);
+    else if (const std::string_view* name = std::get_if<std::string_view>(&value))
+        json.String(*name);
     else
         json.Null();
-}
-
-void WriteVehicleJson(
-    const GameCatalog::VehicleEntry& vehicle, const VehicleChoice& choice, JsonWriter& json)
-{
-    json.Key(vehicle.internalName);
-    json.BeginObject();
-    json.Key("name");
-    json.String(vehicle.displayName);
-    json.Key("group");
-    json.String(GroupKey(vehicle.category));
-    const GameCatalog::VehicleEntry* substitute = VehicleAt(choice.alternative);
-    json.Key("substitute");
-    WriteNameOrNull(substitute, &GameCatalog::VehicleEntry::internalName, json);
-    json.Key("substituteName");
-    WriteNameOrNull(substitute, &GameCatalog::VehicleEntry::displayName, json);
-    json.EndObject();
 }
 
 }  // namespace
@@ -206,14 +151,20 @@ void WriteProfileJson(const Profile& profile, std::ostream& out)
     json.BeginObject();
     json.Key("name");
     json.String(profile.name);
-    for (const SideEntry& side : sides) {
-        json.Key(side.key);
-        WriteSideJson(SettingsOf(profile, side), json);
-    }
-    json.Key("vehicles");
+    json.Key("settings");
     json.BeginObject();
-    for (const GameCatalog::VehicleEntry& vehicle : GameCatalog::vehicles)
-        WriteVehicleJson(vehicle, profile.vehicles[static_cast<std::size_t>(vehicle.id)], json);
+    for (const KeyedSetting& setting : ProfileSettings(profile)) {
+        json.Key(setting.key);
+        WriteSettingJson(setting.value, json);
+    }
     json.EndObject();
     json.EndObject();
+}
+
+void WriteProfileAssignments(const Profile& profile, std::ostream& out)
+{
+    for (const KeyedSetting& setting : ProfileSettings(profile)) {
+        if (!std::holds_alternative<std::monostate>(setting.value))
+            out << setting.key << '=' << SettingValueText(setting.value) << '\n';
+    }
 }

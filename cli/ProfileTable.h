@@ -2,8 +2,8 @@
 
 // A profile as a person reads it (a table laid out like the window: teams,
 // kits per class, weapon slots, vehicle substitutes grouped Land, Sea, Air)
-// and as a script reads it (JSON with fixed keys: the set command's names for
-// sides and classes, the document's names for vehicles).
+// and as a script reads it: JSON whose "settings" are keyed by set's keys, or
+// the KEY=VALUE lines set accepts.
 
 #include "profile/Profile.h"
 
@@ -11,3 +11,6 @@
 
 void WriteProfileTable(const Profile& profile, std::ostream& out);
 void WriteProfileJson(const Profile& profile, std::ostream& out);
+// One line per setting; a substitute the game does not know is left out, as
+// no assignment can name it.
+void WriteProfileAssignments(const Profile& profile, std::ostream& out);

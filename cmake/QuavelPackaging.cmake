@@ -1,6 +1,8 @@
 # What `cmake --install` puts where, and the Debian package made of it:
 # `cmake --build BUILD --target package`, or `cpack -G DEB` in the build folder.
-# The desktop entry, icons and metainfo come from desktop/CMakeLists.txt.
+# The desktop entry, icons, metainfo and file type come from
+# desktop/CMakeLists.txt, the manual pages, changelog and copyright from
+# doc/CMakeLists.txt, the shell completions from completions/CMakeLists.txt.
 include(GNUInstallDirs)
 install(TARGETS quavel-cli)
 if(TARGET quavel)
@@ -12,16 +14,20 @@ set(CPACK_PACKAGE_VENDOR "The Quavel developers")
 set(CPACK_PACKAGE_CONTACT "The Quavel developers <qv.editor@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://quavel.example.org/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Wrapped below 80 columns, as Debian's tools show it.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quavel chooses, for each side of a Custom Combat battle, the team, the allowed \
-kits and weapon slots and the vehicle that stands in for each of the game's \
-vehicles, and publishes the profile to the game's or the dedicated server's \
-settings folder. quavel-cli does the same from a terminal.")
+    "Quavel chooses, for each side of a Custom Combat battle, the team, the
+allowed kits and weapon slots and the vehicle that stands in for each of
+the game's vehicles, and publishes the profile to the game's or the
+dedicated server's settings folder. quavel-cli does the same from a
+terminal.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A tool for a game, not a game: Debian's games section holds games only,
+# whose programs go to /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The shared libraries' packages, found by dpkg-shlibdeps (package dpkg-dev).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET quavel)

@@ -5,7 +5,7 @@
 #include "app/EditorApp.h"
 #include "controls/StyledComboBox.h"
 #include "controls/WindowStyle.h"
-#include "editor/ControlIds.h"
+#include "panels/ControlIds.h"
 #include "tests/app/WindowTesting.h"
 
 #include <QAbstractItemView>

@@ -64,6 +64,14 @@ std::string ReadFileOrMissing(const fs::path& file)
     return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
+std::string EditedDocument()
+{
+    std::string bytes = ReplaceAll(WithTeams("3/2"), "alternative=\"uaz\" changeType=\"1\"",
+        "alternative=\"t54\" changeType=\"2\"");
+    bytes = ReplaceAll(bytes, "alternative=\"OH-6\"", "alternative=\"submarine\"");
+    return WeaponOff(KitOff(bytes, "usarmy_recon_alt"), "ARVN", 2);
+}
+
 std::string GameDir(std::string_view windowsFolder)
 {
     return "\"GAMEDIR\"=\"" + ReplaceAll(std::string(windowsFolder), "\\", "\\\\") + "\"";

@@ -31,6 +31,10 @@ struct ToolResult {
 // The file's bytes; "<missing>" when it cannot be read.
 std::string ReadFileOrMissing(const std::filesystem::path& file);
 
+// ARVN against US Army; blue Scout without its alternative kit, red weapon slot
+// #2 off, the UAZ replaced by the T-54, and the OH-6 by a vehicle the game lacks.
+std::string EditedDocument();
+
 // "GAMEDIR"="C:\\Games" for the folder C:\Games, escaped as Wine writes it.
 std::string GameDir(std::string_view windowsFolder);
 // system.reg in Wine's text format with a key for the server and one for the game,

@@ -53,7 +53,8 @@ std::vector<Scenario> CommandLineScenarios()
                 HasSubstr("CLASS: assault, engineer, antitank, scout"), HasSubstr("Special Forces"),
                 HasSubstr("KA-25 Hormone (KA-25)"), HasSubstr("OH-6 Loach (OH-6)"))),
         Tool("Version_PrintsTheProjectVersion", {"--version"})
-            .Prints("quavel-cli " QUAVEL_VERSION "\n"),
+            .Prints(::testing::MatchesRegex(
+                "quavel-cli " QUAVEL_VERSION "\nCopyright .*\nLicense: MIT .*\n")),
         Tool("DoubleDash_EndsOptions", {"show", "--", "--json"})
             .Fails(1, "Unable to load WST file!\n--json.wst: No such file or directory\n"),
         Tool("OptionValue_AfterEquals", {"publish", "Alpha", "--to=cwd"}, alpha)

@@ -4,16 +4,6 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// ARVN against US Army; blue Scout without its alternative kit, red weapon slot
-// #2 off, the UAZ replaced by the T-54, and the OH-6 by a vehicle the game lacks.
-std::string EditedDocument()
-{
-    std::string bytes = ReplaceAll(WithTeams("3/2"), "alternative=\"uaz\" changeType=\"1\"",
-        "alternative=\"t54\" changeType=\"2\"");
-    bytes = ReplaceAll(bytes, "alternative=\"OH-6\"", "alternative=\"submarine\"");
-    return WeaponOff(KitOff(bytes, "usarmy_recon_alt"), "ARVN", 2);
-}
-
 std::string Expected(std::string_view file)
 {
     return ReadFileOrMissing(std::filesystem::path(QUAVEL_TEST_DATA) / file);
@@ -37,7 +27,7 @@ std::vector<Scenario> ListShowScenarios()
             .Fails(1, "Could not read the profiles of the current folder.\n"),
         Tool("Show_EditedProfile_TableLikeTheWindow", {"show", "Edited"}, edited)
             .Prints(Expected("Edited.txt")),
-        Tool("Show_EditedProfileAsJson_StableKeysAndNullForUnknown", {"show", "Edited", "--json"},
+        Tool("Show_EditedProfileAsJson_KeyedAsSetAndNullForUnknown", {"show", "Edited", "--json"},
             edited)
             .Prints(Expected("Edited.json")),
         Tool("Show_Default_BuiltInProfileWithoutWritingAFile", {"show", "Default"})

@@ -10,31 +10,25 @@ constexpr std::array kIconSizes{16, 32, 48};
 
 inline QString IconFile(int size)
 {
-    return QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png")
-        .arg(size)
-        .arg(QStringLiteral(QUAVEL_APPLICATION_ID));
+    return QStringLiteral("share/icons/hicolor/%1x%1/apps/" QUAVEL_APPLICATION_ID ".png").arg(size);
 }
 
-inline QString DesktopEntryFile()
-{
-    return QStringLiteral("share/applications/" QUAVEL_APPLICATION_ID ".desktop");
-}
+constexpr const char* kDesktopEntry = "share/applications/" QUAVEL_APPLICATION_ID ".desktop";
+constexpr const char* kMetainfo = "share/metainfo/" QUAVEL_APPLICATION_ID ".metainfo.xml";
+constexpr const char* kScalableIcon
+    = "share/icons/hicolor/scalable/apps/" QUAVEL_APPLICATION_ID ".svg";
+constexpr const char* kMimePackage = "share/mime/packages/" QUAVEL_APPLICATION_ID ".xml";
+constexpr const char* kBashCompletion = "share/bash-completion/completions/quavel-cli";
+constexpr const char* kFishCompletion = "share/fish/vendor_completions.d/quavel-cli.fish";
 
-inline QString MetainfoFile()
+// Every file an install puts down, relative to its prefix; zshFolder is
+// where zsh reads packages' completions under that prefix.
+inline QStringList InstalledFiles(const QString& zshFolder)
 {
-    return QStringLiteral("share/metainfo/" QUAVEL_APPLICATION_ID ".metainfo.xml");
-}
-
-inline QString ScalableIconFile()
-{
-    return QStringLiteral("share/icons/hicolor/scalable/apps/" QUAVEL_APPLICATION_ID ".svg");
-}
-
-// Every file an install puts down, relative to its prefix.
-inline QStringList InstalledFiles()
-{
-    QStringList files{QStringLiteral("bin/quavel"), QStringLiteral("bin/quavel-cli"),
-        DesktopEntryFile(), MetainfoFile(), ScalableIconFile()};
+    QStringList files{"bin/quavel", "bin/quavel-cli", kDesktopEntry, kMetainfo, kScalableIcon,
+        kMimePackage, "share/man/man1/quavel.1.gz", "share/man/man1/quavel-cli.1.gz",
+        "share/doc/quavel/copyright", "share/doc/quavel/changelog.gz", kBashCompletion,
+        kFishCompletion, zshFolder + "/_quavel-cli"};
     for (int size : kIconSizes)
         files.append(IconFile(size));
     return files;

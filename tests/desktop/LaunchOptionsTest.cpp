@@ -6,66 +6,62 @@
 
 namespace {
 
-TEST(LaunchOptionsTest, ReadsHelpVersionAndMenuFromTheirOwnArguments)
+TEST(LaunchOptionsTest, ReadsOptionsAndAProfileFileAndRefusesTheRest)
 {
+    using enum LaunchRequest;
+    using enum StartFolder;
     struct Case {
         const char* name;
         std::vector<const char*> arguments;
         LaunchRequest request;
-        StartFolder startFolder;
-        std::string prefix = "";
+        StartFolder startFolder = Current;
+        const char* profileFolder = "";
+        const char* profileToOpen = "";
+        const char* refusal = "";
+        const char* prefix = "";
     };
     const Case cases[] = {
-        {"no arguments", {"quavel"}, LaunchRequest::OpenWindow, StartFolder::Current},
-        {"not even a program path", {}, LaunchRequest::OpenWindow, StartFolder::Current},
-        {"help", {"quavel", "--help"}, LaunchRequest::ShowHelp, StartFolder::Current},
-        {"short help", {"quavel", "-h"}, LaunchRequest::ShowHelp, StartFolder::Current},
-        {"version", {"quavel", "--version"}, LaunchRequest::ShowVersion, StartFolder::Current},
-        {"help wins over version", {"quavel", "--version", "-h"}, LaunchRequest::ShowHelp,
-            StartFolder::Current},
-        {"menu", {"quavel", "--menu"}, LaunchRequest::OpenWindow, StartFolder::UserData},
-        {"menu with the switch", {"quavel", "+bvrm", "--menu"}, LaunchRequest::OpenWindow,
-            StartFolder::UserData},
-        {"menu asking for help", {"quavel", "--menu", "--help"}, LaunchRequest::ShowHelp,
-            StartFolder::UserData},
-        {"the switch is no option here", {"quavel", "+bvrm"}, LaunchRequest::OpenWindow,
-            StartFolder::Current},
-        {"toolkit options pass", {"quavel", "-style", "fusion"}, LaunchRequest::OpenWindow,
-            StartFolder::Current},
-        {"whole arguments only", {"quavel", "--helpful", "--menus", "x--version"},
-            LaunchRequest::OpenWindow, StartFolder::Current},
-        {"letter case counts", {"quavel", "--HELP", "--Menu"}, LaunchRequest::OpenWindow,
-            StartFolder::Current},
-        {"the program path names no option", {"--help"}, LaunchRequest::OpenWindow,
-            StartFolder::Current},
-        {"prefix takes the next argument whatever it is", {"quavel", "--prefix", "--help"},
-            LaunchRequest::OpenWindow, StartFolder::Current, "--help"},
-        {"prefix at the end has no value", {"quavel", "--menu", "--prefix"},
-            LaunchRequest::OpenWindow, StartFolder::UserData},
+        {"no arguments", {"quavel"}, OpenWindow},
+        {"not even a program path", {}, OpenWindow},
+        {"help wins over version", {"quavel", "--version", "-h"}, ShowHelp},
+        {"version", {"quavel", "--version"}, ShowVersion},
+        {"menu with the switch", {"quavel", "+bvrm", "--menu"}, OpenWindow, UserData},
+        {"toolkit options pass with their values",
+            {"quavel", "-style", "fusion", "-platform=offscreen", "-reverse"}, OpenWindow},
+        {"a profile file", {"quavel", "games/bfv/Weekend.wst"}, OpenWindow, ProfileFolder,
+            "games/bfv", "Weekend"},
+        {"a profile file here, any letter case", {"quavel", "Night.WST"}, OpenWindow, ProfileFolder,
+            ".", "Night"},
+        {"a profile file wins over the menu", {"quavel", "--menu", "/srv/A.wst"}, OpenWindow,
+            ProfileFolder, "/srv", "A"},
+        {"the program path names nothing", {"--help"}, OpenWindow},
+        {"whole option names only", {"quavel", "--helpful"}, Refuse, Current, "", "",
+            "unknown option --helpful"},
+        {"letter case counts", {"quavel", "--Menu"}, Refuse, Current, "", "",
+            "unknown option --Menu"},
+        {"a refusal wins over help", {"quavel", "-x", "--help"}, Refuse, Current, "", "",
+            "unknown option -x"},
+        {"not a profile file", {"quavel", "notes.txt"}, Refuse, Current, "", "",
+            "not a profile file (NAME.wst): notes.txt"},
+        {"no name before the extension", {"quavel", "dir/.wst"}, Refuse, Current, "", "",
+            "not a profile file (NAME.wst): dir/.wst"},
+        {"two profile files", {"quavel", "A.wst", "B.wst"}, Refuse, ProfileFolder, ".", "A",
+            "more than one profile file named: B.wst"},
+        {"a prefix takes the next argument whatever it is", {"quavel", "--prefix", "--help"},
+            OpenWindow, Current, "", "", "", "--help"},
+        {"a prefix needs its value", {"quavel", "--prefix"}, Refuse, Current, "", "",
+            "--prefix needs a value PATH"},
     };
     for (const Case& c : cases) {
         const LaunchOptions options = LaunchOptions::FromArguments(
             static_cast<int>(c.arguments.size()), c.arguments.data());
         EXPECT_EQ(options.request, c.request) << c.name;
         EXPECT_EQ(options.startFolder, c.startFolder) << c.name;
+        EXPECT_EQ(options.profileFolder, c.profileFolder) << c.name;
+        EXPECT_EQ(options.profileToOpen, c.profileToOpen) << c.name;
+        EXPECT_EQ(options.refusal, c.refusal) << c.name;
         EXPECT_EQ(options.prefix, c.prefix) << c.name;
     }
-}
-
-TEST(LaunchOptionsTest, HelpNamesTheProgramAndListsEveryOption)
-{
-    const std::string help = LaunchHelp("quavel-test");
-    EXPECT_TRUE(help.starts_with("Usage: quavel-test [--menu] [--prefix PATH] [+bvrm]\n\n")) << help;
-    EXPECT_NE(help.find("~/.local/share/quavel"), std::string::npos) << help;
-    EXPECT_TRUE(help.ends_with("Options:\n"
-                               "  --menu          keep the profiles in the user's data folder for "
-                               "Quavel\n"
-                               "  --prefix PATH   look for the game and the server in this Wine "
-                               "prefix only\n"
-                               "  +bvrm           publish only into the working folder\n"
-                               "  --help, -h      show this help and exit\n"
-                               "  --version       show the program's version and exit\n"))
-        << help;
 }
 
 }  // namespace

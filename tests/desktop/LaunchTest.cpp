@@ -10,119 +10,75 @@ namespace {
 constexpr const char* kNoDisplay = "quavel: no display to open the window on "
                                    "(WAYLAND_DISPLAY is not set; DISPLAY is not set)\n";
 
-// A home folder and a working folder of the test's own, the environment
-// pointing at them and reaching no display.
-class LaunchTest : public ::testing::Test {
-protected:
-    LaunchTest()
-    {
-        QDir(temporary_.path()).mkdir(QStringLiteral("home"));
-        QDir(temporary_.path()).mkdir(QStringLiteral("work"));
-        environment_.insert(QStringLiteral("HOME"), home());
-        environment_.remove(QStringLiteral("XDG_DATA_HOME"));
-    }
-
-    QString home() const { return temporary_.filePath(QStringLiteral("home")); }
-    QString work() const { return temporary_.filePath(QStringLiteral("work")); }
-
-    ChildResult Run(const QStringList& arguments) const
-    {
-        return RunChild(QStringLiteral(QUAVEL_EXECUTABLE), arguments, environment_, work());
-    }
-
-    // Everything below the folder, relative to it.
-    static QStringList Contents(const QString& folder)
-    {
-        QStringList contents;
-        const QDir root(folder);
-        for (const QFileInfo& entry : root.entryInfoList(
-                 QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
-            contents.append(entry.fileName());
-            for (const QString& inner : Contents(entry.filePath()))
-                contents.append(entry.fileName() + '/' + inner);
-        }
-        return contents;
-    }
-
-    QTemporaryDir temporary_;
-    QProcessEnvironment environment_ = EnvironmentWithoutDisplay();
-};
-
-TEST_F(LaunchTest, HelpAndVersionAnswerWithoutADisplayAndTouchNoFolder)
+// Everything below the folder, relative to it.
+QStringList Contents(const QString& folder)
 {
-    const QByteArray usage = "Usage: quavel [--menu] [--prefix PATH] [+bvrm]\n";
-    const QByteArray version = "quavel " QUAVEL_VERSION "\n";
+    QStringList contents;
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(
+             QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
+        contents.append(entry.fileName());
+        for (const QString& inner : Contents(entry.filePath()))
+            contents.append(entry.fileName() + '/' + inner);
+    }
+    return contents;
+}
+
+// Each case runs the real program without a display in a world of its own:
+// home/, the working folder work/ and games/ holding the profile A.wst.
+TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
+{
     struct Case {
         QStringList arguments;
-        QByteArray start;
+        QString dataHome;  // below the world; empty: XDG_DATA_HOME unset
+        int exitCode;
+        QByteArray outStart;
+        QByteArray err;  // the start of the error stream; the whole of it ends there
+        QStringList created = {};
     };
+    const QByteArray version = "quavel " QUAVEL_VERSION "\nCopyright (C) ";
     const Case cases[] = {
-        {{"--help"}, usage},
-        {{"-h"}, usage},
-        {{"--menu", "--help"}, usage},
-        {{"--version", "--help"}, usage},
-        {{"--version"}, version},
-        {{"+bvrm", "--version"}, version},
-        {{"--menu", "--version"}, version},
+        {{"--help"}, {}, 0, "Usage: quavel [--menu] [--prefix PATH] [+bvrm] [PATH/NAME.wst]\n", ""},
+        {{"--menu", "-h"}, {}, 0, "Usage: quavel ", ""},
+        {{"+bvrm", "--version"}, {}, 0, version, ""},
+        {{"--bogus", "--help"}, {}, 2, "", "quavel: unknown option --bogus (see quavel --help)\n"},
+        {{"notes.txt"}, {}, 2, "", "quavel: not a profile file (NAME.wst): notes.txt (see "},
+        {{"+bvrm"}, {}, 1, "", kNoDisplay},
+        {{"--menu"}, {}, 1, "", kNoDisplay,
+            {"home/.local", "home/.local/share", "home/.local/share/quavel"}},
+        {{"--menu"}, "data", 1, "", kNoDisplay, {"data", "data/quavel"}},
+        {{"--menu"}, "games/A.wst", 1, "", "quavel: cannot create the folder "},
+        {{"--menu", "../games/A.wst"}, {}, 1, "", kNoDisplay},
+        {{"../missing/A.wst"}, {}, 1, "", "quavel: cannot enter the folder ../missing: "},
+        {{"../games/B.wst"}, {}, 1, "", "quavel: no profile file ../games/B.wst\n"},
     };
     for (const Case& c : cases) {
-        const ChildResult result = Run(c.arguments);
-        const QString name = c.arguments.join(' ');
-        EXPECT_EQ(result.exitCode, 0) << name.toStdString();
-        EXPECT_TRUE(result.out.startsWith(c.start)) << result.out.toStdString();
-        EXPECT_EQ(result.err, "") << name.toStdString();
-    }
-    EXPECT_EQ(Run({"--version"}).out, version);
-    EXPECT_EQ(Contents(temporary_.path()), QStringList({"home", "work"}));
-}
-
-TEST_F(LaunchTest, MenuLaunchCreatesItsFolderBeforeLookingForADisplay)
-{
-    struct Case {
-        const char* name;
-        QString dataHome;  // empty: XDG_DATA_HOME unset
-        QString folder;
-    };
-    const Case cases[] = {
-        {"under the home folder", {}, "home/.local/share/quavel"},
-        {"under the data home", temporary_.filePath("data"), "data/quavel"},
-    };
-    for (const Case& c : cases) {
+        const QTemporaryDir world;
+        for (const char* folder : {"home", "work", "games"})
+            QDir(world.path()).mkdir(folder);
+        QFile profile(world.filePath("games/A.wst"));
+        ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
+        QProcessEnvironment environment = EnvironmentWithoutDisplay();
+        environment.insert("HOME", world.filePath("home"));
+        environment.remove("XDG_DATA_HOME");
         if (!c.dataHome.isEmpty())
-            environment_.insert(QStringLiteral("XDG_DATA_HOME"), c.dataHome);
-        const ChildResult result = Run({"--menu"});
-        EXPECT_EQ(result.exitCode, 1) << c.name;
-        EXPECT_EQ(result.err, kNoDisplay) << c.name;
-        EXPECT_TRUE(QDir(temporary_.filePath(c.folder)).exists()) << c.name;
-        EXPECT_TRUE(Contents(temporary_.filePath(c.folder)).isEmpty()) << c.name;
+            environment.insert("XDG_DATA_HOME", world.filePath(c.dataHome));
+
+        const ChildResult result = RunChild(
+            QStringLiteral(QUAVEL_EXECUTABLE), c.arguments, environment, world.filePath("work"));
+
+        const std::string name
+            = c.arguments.join(' ').toStdString() + " " + c.dataHome.toStdString();
+        EXPECT_EQ(result.exitCode, c.exitCode) << name;
+        EXPECT_TRUE(result.out.startsWith(c.outStart)) << name << ": " << result.out.toStdString();
+        EXPECT_TRUE(result.err.startsWith(c.err)) << name << ": " << result.err.toStdString();
+        EXPECT_LE(result.err.count('\n'), 1) << name;
+        QStringList expected{"games", "games/A.wst", "home", "work"};
+        expected.append(c.created);
+        expected.sort();
+        QStringList contents = Contents(world.path());
+        contents.sort();
+        EXPECT_EQ(contents, expected) << name;
     }
-    EXPECT_TRUE(Contents(work()).isEmpty());
-}
-
-TEST_F(LaunchTest, TerminalLaunchLeavesTheHomeFolderAlone)
-{
-    const ChildResult result = Run({"+bvrm"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, kNoDisplay);
-    EXPECT_EQ(Contents(temporary_.path()), QStringList({"home", "work"}));
-}
-
-TEST_F(LaunchTest, MenuLaunchFailsInOneLineWhenItsFolderCannotBeMade)
-{
-    const QString blocker = temporary_.filePath(QStringLiteral("data"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    environment_.insert(QStringLiteral("XDG_DATA_HOME"), blocker);
-
-    const ChildResult result = Run({"--menu"});
-
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(
-        result.err.startsWith("quavel: cannot create the folder " + blocker.toUtf8() + ": "))
-        << result.err.toStdString();
-    EXPECT_TRUE(result.err.endsWith('\n'));
-    EXPECT_EQ(result.err.count('\n'), 1);
-    EXPECT_TRUE(Contents(work()).isEmpty());
 }
 
 }  // namespace

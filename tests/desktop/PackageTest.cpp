@@ -43,7 +43,7 @@ TEST(PackageTest, DebianPackageHoldsTheInstallAndNamesItsLibraries)
 
     const ChildResult fields = RunChild(
         QStringLiteral("dpkg-deb"), {"--field", package, "Package", "Version", "Section"});
-    EXPECT_EQ(fields.out, "Package: quavel\nVersion: " QUAVEL_VERSION "\nSection: games\n");
+    EXPECT_EQ(fields.out, "Package: quavel\nVersion: " QUAVEL_VERSION "\nSection: utils\n");
     const QStringList depends = PackageNames(QString::fromUtf8(
         RunChild(QStringLiteral("dpkg-deb"), {"--field", package, "Depends"}).out));
     for (const char* library : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libpugixml1v5",
@@ -51,9 +51,16 @@ TEST(PackageTest, DebianPackageHoldsTheInstallAndNamesItsLibraries)
         EXPECT_TRUE(depends.contains(library))
             << library << " in " << depends.join(", ").toStdString();
 
+    // Debian's tools show the extended description as it is, so it must come wrapped.
+    const QByteArray description
+        = RunChild(QStringLiteral("dpkg-deb"), {"--field", package, "Description"}).out;
+    EXPECT_GT(description.count('\n'), 2);
+    for (const QByteArray& line : description.split('\n'))
+        EXPECT_LE(line.size(), 80) << line.toStdString();
+
     const QString contents
         = QString::fromUtf8(RunChild(QStringLiteral("dpkg-deb"), {"--contents", package}).out);
-    for (const QString& file : InstalledFiles()) {
+    for (const QString& file : InstalledFiles("share/zsh/vendor-completions")) {
         const QString mode = file.startsWith("bin/") ? "-rwxr-xr-x" : "-rw-r--r--";
         const QRegularExpression line(
             '^' + mode + " root/root .* \\./usr/" + QRegularExpression::escape(file) + '$',

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -70,42 +69,6 @@ TEST(UserDataFolderTest, EnterCreatesTheMissingFoldersPrivateAndWorksInTheLast)
     EXPECT_EQ(
         PermissionsOf(home), fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
     EXPECT_TRUE(fs::is_empty(folder));
-}
-
-TEST(UserDataFolderTest, EnterKeepsAnExistingFolderAsItIs)
-{
-    const QTemporaryDir temporary;
-    const CurrentFolderGuard guard;
-    const fs::path folder = PathOf(temporary) / "quavel";
-    fs::create_directory(folder);
-    const fs::perms shared = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec;
-    fs::permissions(folder, shared);
-    std::ofstream(folder / "CustomCombat.wst") << "<profile/>";
-
-    const UserDataFolder variables{PathOf(temporary).string(), ""};
-    EXPECT_EQ(variables.Enter(), std::nullopt);
-
-    EXPECT_TRUE(fs::equivalent(fs::current_path(), folder));
-    EXPECT_EQ(PermissionsOf(folder), shared);
-    EXPECT_EQ(fs::file_size(folder / "CustomCombat.wst"), 10U);
-}
-
-TEST(UserDataFolderTest, EnterSaysWhyAndStaysWhenTheFolderCannotBeMade)
-{
-    const QTemporaryDir temporary;
-    const CurrentFolderGuard guard;
-    const fs::path before = fs::current_path();
-    const fs::path blocker = PathOf(temporary) / "data";
-    std::ofstream(blocker) << "a file where a folder should be";
-
-    const std::optional<std::string> fileInTheWay = UserDataFolder{blocker.string(), ""}.Enter();
-    ASSERT_TRUE(fileInTheWay.has_value());
-    EXPECT_TRUE(fileInTheWay->starts_with("cannot create the folder " + blocker.string() + ": "))
-        << *fileInTheWay;
-
-    const UserDataFolder relativeHome{"", "relative/home"};
-    EXPECT_EQ(relativeHome.Enter(), "neither XDG_DATA_HOME nor HOME names an absolute folder");
-    EXPECT_EQ(fs::current_path(), before);
 }
 
 }  // namespace
