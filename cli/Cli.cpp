@@ -103,8 +103,8 @@ ExitStatus RunCli(const std::vector<std::string>& arguments, Console& console)
         console.err << kProgramName << ": " << *problem << '\n';
         return ExitStatus::Failed;
     }
-    ParsedCommandLine parsed = ParseCommandLine(
-        std::span(arguments).subspan(global.argumentsRead), Commands());
+    ParsedCommandLine parsed
+        = ParseCommandLine(std::span(arguments).subspan(global.argumentsRead), Commands());
     parsed.invocation.onlyPrefix = global.prefix;
     switch (parsed.request) {
     case Request::Run:

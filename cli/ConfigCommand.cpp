@@ -83,8 +83,9 @@ ExitStatus RunConfig(const Invocation& invocation, Console& console)
     if (action->change == Change::Get)
         return Get(path, key, console);
     std::error_code ignored;
-    const std::string value
-        = action->change == Change::Set ? std::filesystem::absolute(arguments[2], ignored).string() : "";
+    const std::string value = action->change == Change::Set
+        ? std::filesystem::absolute(arguments[2], ignored).string()
+        : "";
     std::optional<std::string> problem = ChangeSettingsFile(path, [&](SettingsFile& settings) {
         return action->change == Change::Set ? settings.Set(key, value) : settings.Unset(key);
     });

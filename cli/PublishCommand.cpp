@@ -4,8 +4,8 @@
 #include "cli/TerminalSession.h"
 #include "installs/InstallFinder.h"
 #include "profile/AtomicFile.h"
-#include "session/Messages.h"
 #include "session/InstallChoices.h"
+#include "session/Messages.h"
 #include "session/PublishTargets.h"
 
 #include <cerrno>
@@ -19,7 +19,7 @@ constexpr std::string_view kBackupExtension = ".bak";
 enum class Backup { None, KeepReplacedFile };
 
 struct PublishOptions {
-    const PublishTargetEntry* target = nullptr;  // none with --to-dir
+    const PublishTargetEntry* target = nullptr;   // none with --to-dir
     std::optional<std::filesystem::path> folder;  // --to-dir
     Backup backup = Backup::None;
 };

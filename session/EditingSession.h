@@ -7,8 +7,8 @@
 // window binds its controls to it, and the tests drive it with scripted
 // dialogs.
 
-#include "session/InstallChoices.h"
 #include "session/EditorState.h"
+#include "session/InstallChoices.h"
 #include "session/ProfileCommands.h"
 #include "session/ProfileEdits.h"
 #include "session/ProfileLoader.h"

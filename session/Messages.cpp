@@ -29,8 +29,8 @@ std::string SettingsNotReadable(std::string_view path)
 
 std::string SettingsNotSaved(std::string_view path, int error)
 {
-    return "Error Saving the settings file:\n" + std::string(path) + "\nError: "
-        + std::to_string(error);
+    return "Error Saving the settings file:\n" + std::string(path)
+        + "\nError: " + std::to_string(error);
 }
 
 }  // namespace Messages

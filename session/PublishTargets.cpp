@@ -83,7 +83,8 @@ std::vector<PublishDestination> PublishTargets::Destinations(PublishTarget targe
         return {WorkingFolderDestination()};
     std::vector<PublishDestination> destinations;
     for (const InstallKind& install : entry.installs)
-        destinations.push_back(installs_[IndexOf(install)].destination.value_or(PublishDestination{}));
+        destinations.push_back(
+            installs_[IndexOf(install)].destination.value_or(PublishDestination{}));
     return destinations;
 }
 

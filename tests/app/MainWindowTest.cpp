@@ -236,8 +236,8 @@ TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)
         menu->close();
     });
     // Through the window system, as a person's click: the button is disabled.
-    QTest::mouseClick(Window().windowHandle(), Qt::RightButton, {},
-        Get(PublishToBoth).geometry().center());
+    QTest::mouseClick(
+        Window().windowHandle(), Qt::RightButton, {}, Get(PublishToBoth).geometry().center());
 
     EXPECT_EQ(entries.join('|').toStdString(),
         "Server|C:\\Server ($WINEPREFIX: " + prefix.path().string()

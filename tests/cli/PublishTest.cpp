@@ -85,13 +85,14 @@ std::vector<Scenario> PublishScenarios()
                 "Game install not found: the drive of D:\\BFV has no link in the Wine prefix's "
                 "dosdevices folder.\n"),
         Publish("ChosenFolder_NoRegistryNeeded", {"--to", "game"},
-            {{"Server.wst", kProfile}, {"~/.config/quavel/quavel.conf", "[installs]\ngame={cwd}/G\n"},
+            {{"Server.wst", kProfile},
+                {"~/.config/quavel/quavel.conf", "[installs]\ngame={cwd}/G\n"},
                 {"G/BfVietnam.exe", ""}})
             .WithoutRegistry()
             .Prints("Published to: {cwd}/G/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst\n")
             .Writes({{"G/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst", kProfile}}),
-        Tool("PrefixOption_OnlyThatPrefix", {"--prefix", "{home}", "publish", "Server", "--to", "game"},
-            kServer)
+        Tool("PrefixOption_OnlyThatPrefix",
+            {"--prefix", "{home}", "publish", "Server", "--to", "game"}, kServer)
             .Fails(1, "Game install not found: no Wine registry (system.reg) in {home}.\n"),
         Publish("ToDir_ThatFolder", {"--to-dir", "{home}"})
             .Prints("Published to: {home}/CustomCombat.wst\n")

@@ -58,8 +58,8 @@ const std::string kBravo = KitOff(Default(), "NVA_Assault");
 const std::string kServerFile = "c:/Games/BFV Server/Mods/bfvietnam/save/GameModeSettings/"
                                 "CustomCombat.wst";
 const std::string kGameFile = "c:/Games/BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
-const std::string kNoServerKey
-    = "no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA GAMES\\Battlefield Vietnam Server";
+const std::string kNoServerKey = "no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA "
+                                 "GAMES\\Battlefield Vietnam Server";
 const std::string kNoDriveD
     = "the drive of D:\\BFV Server has no link in the Wine prefix's dosdevices folder";
 const std::string kCwdOnly = "publishing only into the working folder";
@@ -134,9 +134,9 @@ class EditingSessionTest : public testing::TestWithParam<Scenario> {
 protected:
     std::string Placeholders(std::string text) const
     {
-        for (const auto& [path, placeholder] :
-            {std::pair{prefix.ThroughDriveC().string(), "{c}/"},
-                {(home / ".wine/dosdevices/c:/").string(), "{c}/"}, {work.path().string(), "{cwd}"}})
+        for (const auto& [path, placeholder] : {std::pair{prefix.ThroughDriveC().string(), "{c}/"},
+                 {(home / ".wine/dosdevices/c:/").string(), "{c}/"},
+                 {work.path().string(), "{cwd}"}})
             for (auto at = text.find(path); at != std::string::npos; at = text.find(path))
                 text.replace(at, path.size(), placeholder);
         return text;
