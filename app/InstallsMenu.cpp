@@ -65,7 +65,8 @@ void InstallsMenu::Fill(QMenu& menu)
     for (const InstallKind& kind : installKinds) {
         menu.addSection(QString::fromUtf8(kind.caption.data(), kind.caption.size()));
         const ProductInstalls& installs = session_.installs().Of(kind.product);
-        if (installs.found.empty())
+        // Under +bvrm nothing was looked for, and there is nothing to tell.
+        if (installs.found.empty() && installs.problem != InstallProblem::None)
             menu.addAction(Text(DescribeProblem(installs.problem, installs.problemDetail)))
                 ->setEnabled(false);
         for (const FoundInstall& install : installs.found) {
