@@ -6,8 +6,9 @@
 
 #include <string>
 
-EditorApp::EditorApp(int& argc, char** argv)
+EditorApp::EditorApp(int& argc, char** argv, std::optional<std::filesystem::path> onlyPrefix)
     : workingFolderOnly_(HasWorkingFolderSwitch(argc, argv))
+    , onlyPrefix_(std::move(onlyPrefix))
     , application_(argc, argv)
 {
     WindowStyle::Install();
@@ -24,8 +25,8 @@ bool EditorApp::HasWorkingFolderSwitch(int argc, const char* const* argv)
 int EditorApp::Run()
 {
     QtDialogs dialogs;
-    MainWindow window(
-        dialogs, workingFolderOnly_ ? PublishScope::WorkingFolderOnly : PublishScope::Installs);
+    MainWindow window(dialogs, SearchOfProcess(onlyPrefix_),
+        workingFolderOnly_ ? PublishScope::WorkingFolderOnly : PublishScope::Installs);
     dialogs.SetOwner(&window);
     window.show();  // start-up messages then open over the window
     window.Start();

@@ -5,10 +5,14 @@
 
 #include <QApplication>
 
+#include <filesystem>
+#include <optional>
+
 class EditorApp {
 public:
     // Reads the switch before the toolkit takes its own options out of argv.
-    EditorApp(int& argc, char** argv);
+    // With onlyPrefix the installs are looked for in that Wine prefix alone.
+    EditorApp(int& argc, char** argv, std::optional<std::filesystem::path> onlyPrefix = {});
 
     // Shows the main window modally until it is closed; the exit status.
     int Run();
@@ -22,5 +26,6 @@ public:
 
 private:
     bool workingFolderOnly_;
+    std::optional<std::filesystem::path> onlyPrefix_;
     QApplication application_;
 };

@@ -7,23 +7,30 @@
 
 namespace {
 
-using Apply = void (*)(LaunchOptions&);
+using Apply = void (*)(LaunchOptions&, std::string_view value);
 
 struct OptionEntry {
     std::string_view name;
     std::string_view shortName;  // empty when there is none
     std::string_view help;
-    Apply apply;  // none for "+bvrm", which the application finds by itself
+    Apply apply;                      // none for "+bvrm", which the application finds by itself
+    std::string_view valueName = {};  // empty for an option without a value
 };
 
 constexpr std::array kOptionTable{
     OptionEntry{"--menu", "", "keep the profiles in the user's data folder for Quavel",
-        [](LaunchOptions& options) { options.startFolder = StartFolder::UserData; }},
+        [](LaunchOptions& options, std::string_view) {
+            options.startFolder = StartFolder::UserData;
+        }},
+    OptionEntry{"--prefix", "", "look for the game and the server in this Wine prefix only",
+        [](LaunchOptions& options, std::string_view path) { options.prefix = path; }, "PATH"},
     OptionEntry{"+bvrm", "", "publish only into the working folder", nullptr},
     OptionEntry{"--help", "-h", "show this help and exit",
-        [](LaunchOptions& options) { options.request = LaunchRequest::ShowHelp; }},
+        [](LaunchOptions& options, std::string_view) {
+            options.request = LaunchRequest::ShowHelp;
+        }},
     OptionEntry{"--version", "", "show the program's version and exit",
-        [](LaunchOptions& options) {
+        [](LaunchOptions& options, std::string_view) {
             if (options.request != LaunchRequest::ShowHelp)
                 options.request = LaunchRequest::ShowVersion;
         }},
@@ -107,9 +114,15 @@ void ReadArgument(
     const std::string_view argument = arguments[index];
     const auto own = std::find_if(kOptionTable.begin(), kOptionTable.end(),
         [&](const OptionEntry& option) { return Names(option, argument); });
-    if (own != kOptionTable.end()) {
+    if (own != kOptionTable.end() && !own->valueName.empty()) {
+        if (index + 1 < arguments.size())
+            own->apply(options, arguments[++index]);
+        else
+            Refuse(
+                options, std::string(argument) + " needs a value " + std::string(own->valueName));
+    } else if (own != kOptionTable.end()) {
         if (own->apply != nullptr)
-            own->apply(options);
+            own->apply(options, {});
     } else if (argument.find(kWorkingFolderSwitch) != std::string_view::npos) {
         return;
     } else if (const ToolkitOption* toolkit = FindToolkitOption(argument)) {
@@ -128,6 +141,8 @@ std::string HelpNames(const OptionEntry& option)
     std::string names(option.name);
     if (!option.shortName.empty())
         names += ", " + std::string(option.shortName);
+    if (!option.valueName.empty())
+        names += ' ' + std::string(option.valueName);
     return names;
 }
 
@@ -149,7 +164,8 @@ LaunchOptions LaunchOptions::FromArguments(int argc, const char* const* argv)
 std::string LaunchHelp(std::string_view program)
 {
     constexpr std::size_t nameColumn = 16;
-    std::string text = "Usage: " + std::string(program) + " [--menu] [+bvrm] [PATH/NAME.wst]\n\n"
+    std::string text = "Usage: " + std::string(program)
+        + " [--menu] [--prefix PATH] [+bvrm] [PATH/NAME.wst]\n\n"
         + "Edits the Custom Combat profiles (.wst files) of Battlefield Vietnam and\n"
           "publishes them to the game and to its dedicated server.\n\n"
           "The profiles live in the working folder: the folder the program is started\n"

@@ -27,6 +27,7 @@ struct LaunchOptions {
     std::filesystem::path profileFolder;
     std::string profileToOpen;
     std::string refusal;  // for Refuse: why, in one line
+    std::string prefix;   // --prefix PATH: the one Wine prefix to look in; "" when not given
 
     // A refusal wins over help, help over version, both over opening the
     // window; a profile file wins over --menu.

@@ -6,12 +6,12 @@
 #include "app/Pictures.h"
 #include "app/RoutingTable.h"
 #include "app/ShortcutTable.h"
-#include "installs/WinePrefix.h"
 
 #include <QCloseEvent>
 #include <QShortcut>
 
-MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
+MainWindow::MainWindow(
+    Dialogs& dialogs, const InstallSearch& search, PublishScope scope, QWidget* parent)
     : QDialog(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -23,6 +23,8 @@ MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
     , publishTargets_(controls_)
     , session_(dialogs, *this)
     , folderWatcher_(session_, *this)
+    , installsMenu_(*this, controls_.Get<ControlId::PublishToServer>(), session_)
+    , search_(search)
     , scope_(scope)
 {
     setWindowTitle(QStringLiteral("Battlefield Vietnam Quavel v1.0 beta 1a"));
@@ -40,7 +42,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PublishScope scope, QWidget* parent)
 
 void MainWindow::Start()
 {
-    session_.Start(WinePrefix::FromEnvironment(), scope_);
+    session_.Start(search_, scope_);
     folderWatcher_.Watch();
 }
 

@@ -20,6 +20,7 @@
 // FolderWatcher.
 
 #include "app/FolderWatcher.h"
+#include "app/InstallsMenu.h"
 #include "panels/ProfileListBox.h"
 #include "panels/PublishTargetButtons.h"
 #include "panels/TeamKitPanel.h"
@@ -39,8 +40,10 @@ struct Shortcut;
 class MainWindow : public QDialog, private SessionView {
     Q_OBJECT
 public:
-    explicit MainWindow(
-        Dialogs& dialogs, PublishScope scope = PublishScope::Installs, QWidget* parent = nullptr);
+    // search tells where the installs are looked for (the process's own
+    // environment and settings for the program, a fake home in tests).
+    MainWindow(Dialogs& dialogs, const InstallSearch& search,
+        PublishScope scope = PublishScope::Installs, QWidget* parent = nullptr);
 
     const EditingSession& session() const { return session_; }
 
@@ -81,5 +84,7 @@ private:
     PublishTargetButtons publishTargets_;
     EditingSession session_;
     FolderWatcher folderWatcher_;
+    InstallsMenu installsMenu_;
+    InstallSearch search_;  // kept for Start()
     PublishScope scope_;
 };

@@ -92,6 +92,18 @@ std::optional<std::string> QtDialogs::AskSaveFileName(const std::string& startFo
     return Bytes(dialog.selectedFiles().constFirst());
 }
 
+std::optional<std::string> QtDialogs::AskFolder(
+    const std::string& caption, const std::string& startFolder)
+{
+    QFileDialog dialog(Owner(), Text(caption), Text(startFolder));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return Bytes(dialog.selectedFiles().constFirst());
+}
+
 std::optional<std::string> QtDialogs::AskText(const std::string& caption, const std::string& prompt)
 {
     TextPrompt question;

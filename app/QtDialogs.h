@@ -1,7 +1,7 @@
 #pragma once
 
 // The editor's questions and messages as real modal dialogs: message boxes,
-// the save dialog for .wst files and the text prompt, all over the owner
+// the save dialog for .wst files, the folder dialog and the text prompt, all over the owner
 // window (the main window).
 
 #include "session/Dialogs.h"
@@ -21,6 +21,8 @@ public:
     MessageAnswer ShowApplicationMessage(const std::string& text, MessageButtons buttons) override;
     void ShowWindowMessage(const std::string& title, const std::string& text) override;
     std::optional<std::string> AskSaveFileName(const std::string& startFolder) override;
+    std::optional<std::string> AskFolder(
+        const std::string& caption, const std::string& startFolder) override;
     std::optional<std::string> AskText(const std::string& caption, const std::string& prompt) override;
 
 private:

@@ -12,6 +12,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -64,6 +65,12 @@ int main(int argc, char** argv)
     case LaunchRequest::OpenWindow:
         break;
     }
+    // Taken from the folder the program was started in, before it moves to another.
+    std::optional<std::filesystem::path> onlyPrefix;
+    if (!options.prefix.empty()) {
+        std::error_code ignored;
+        onlyPrefix = std::filesystem::absolute(options.prefix, ignored);
+    }
     // Before anything else, so that no file lands in the folder the menu started us in.
     if (options.startFolder == StartFolder::UserData) {
         if (const auto problem = UserDataFolder::FromProcess().Enter())
@@ -82,7 +89,7 @@ int main(int argc, char** argv)
     // Only the profiles' files are large enough to exhaust memory, and they
     // are read once the window is being built.
     try {
-        EditorApp app(argc, argv);
+        EditorApp app(argc, argv, onlyPrefix);
         return app.Run();
     } catch (const std::bad_alloc&) {
         return Fail(program, std::string(Messages::kOutOfMemory));

@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/CommandTable.h"
+#include "cli/GlobalOptions.h"
 #include "cli/TextTable.h"
 
 #include <string_view>
@@ -33,7 +34,7 @@ std::string UsageLine(const CommandSpec& command)
 
 void WriteToolHelp(std::ostream& out)
 {
-    out << "Usage: " << kProgramName << " COMMAND [ARGUMENTS]\n\n"
+    out << "Usage: " << kProgramName << " [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n\n"
         << "Edits and publishes the Custom Combat profiles (.wst files) of Battlefield\n"
            "Vietnam in the current folder, with the same rules as the Quavel window.\n\n"
            "Commands:\n";
@@ -43,7 +44,12 @@ void WriteToolHelp(std::ostream& out)
     out << "\nRun \"" << kProgramName << " help COMMAND\" or \"" << kProgramName
         << " COMMAND --help\" for a command's help.\n"
         << "Options: --help, --version.\n"
-        << "Exit status: 0 done, 1 failed, 2 wrong command line.\n";
+        << "Options before the command:\n";
+    TextTable options;
+    for (std::vector<std::string>& row : GlobalOptions::HelpRows())
+        options.AddRow(std::move(row));
+    options.Write(out);
+    out << "Exit status: 0 done, 1 failed, 2 wrong command line.\n";
 }
 
 void WriteCommandHelp(const CommandSpec& command, std::ostream& out)
@@ -87,7 +93,19 @@ ExitStatus RunCommand(const Invocation& invocation, Console& console)
 
 ExitStatus RunCli(const std::vector<std::string>& arguments, Console& console)
 {
-    const ParsedCommandLine parsed = ParseCommandLine(arguments, Commands());
+    const std::variant<GlobalOptions, std::string> read = GlobalOptions::Read(arguments);
+    if (const std::string* error = std::get_if<std::string>(&read)) {
+        WriteUsageError({Request::UsageError, {}, *error}, console.err);
+        return ExitStatus::UsageError;
+    }
+    const GlobalOptions& global = std::get<GlobalOptions>(read);
+    if (const std::optional<std::string> problem = global.EnterDirectory()) {
+        console.err << kProgramName << ": " << *problem << '\n';
+        return ExitStatus::Failed;
+    }
+    ParsedCommandLine parsed
+        = ParseCommandLine(std::span(arguments).subspan(global.argumentsRead), Commands());
+    parsed.invocation.onlyPrefix = global.prefix;
     switch (parsed.request) {
     case Request::Run:
         return RunCommand(parsed.invocation, console);

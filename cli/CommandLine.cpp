@@ -65,7 +65,7 @@ ParsedCommandLine ParseHelpCommand(
     const CommandSpec* command = FindCommand(arguments.front(), commands);
     if (command == nullptr)
         return Failure({}, UnknownCommand(arguments.front(), commands));
-    return {Request::CommandHelp, {command, {}, {}}, {}};
+    return {Request::CommandHelp, {command, {}, {}, {}}, {}};
 }
 
 // Reads one option at arguments[index]; index moves past a separate value.
@@ -134,7 +134,7 @@ ParsedCommandLine ParseCommandLine(
         return {Request::Version, {}, {}};
     if (first == "help")
         return ParseHelpCommand(arguments.subspan(1), commands);
-    Invocation invocation{FindCommand(first, commands), {}, {}};
+    Invocation invocation{FindCommand(first, commands), {}, {}, {}};
     if (invocation.command == nullptr)
         return Failure({}, UnknownCommand(first, commands));
 

@@ -7,6 +7,7 @@
 
 #include "cli/Console.h"
 
+#include <filesystem>
 #include <limits>
 #include <map>
 #include <optional>
@@ -44,6 +45,7 @@ struct Invocation {
     const CommandSpec* command = nullptr;
     std::vector<std::string> arguments;
     std::map<std::string, std::string, std::less<>> options;  // value "" for a flag
+    std::optional<std::filesystem::path> onlyPrefix;          // --prefix before the command
 
     bool Has(std::string_view option) const { return options.contains(option); }
     // The option's value; none when the option was not given.

@@ -2,6 +2,7 @@
 
 #include "cli/Assignment.h"
 #include "cli/CheckCommand.h"
+#include "cli/ConfigCommand.h"
 #include "cli/DiffCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/ProfileCommands.h"
@@ -22,14 +23,16 @@ constexpr std::array<OptionSpec, 2> kShowOptions{{
     {"--json", "", "the same as --format=json"},
 }};
 
-constexpr std::array<OptionSpec, 3> kPublishOptions{{
-    {"--to", "TARGET", "server, game, both (server, then game) or cwd", OptionUse::Required},
+constexpr std::array<OptionSpec, 4> kPublishOptions{{
+    {"--to", "TARGET", "server, game, both (server, then game) or cwd"},
+    {"--to-dir", "DIR", "publish into the folder DIR instead"},
     {"--backup", "", "first keep the file being replaced as CustomCombat.wst.DATE-TIME.bak"},
     {"--cwd-only", "", "allow only --to cwd, and read no registry"},
 }};
 
-constexpr std::array<OptionSpec, 1> kTargetsOptions{{
+constexpr std::array<OptionSpec, 2> kTargetsOptions{{
     {"--cwd-only", "", "show the targets left when publishing is restricted to cwd"},
+    {"--json", "", "print JSON for scripts instead of text"},
 }};
 
 std::string ListDetails()
@@ -83,17 +86,30 @@ std::string PublishDetails()
 {
     return "Saves the profile NAME.wst, then copies it to CustomCombat.wst, where the game\n"
            "or its dedicated server reads it: in the folder\n"
-           "\\Mods\\bfvietnam\\save\\GameModeSettings under the install folder that the\n"
-           "registry value GAMEDIR names, or in the current folder for cwd. The registry is\n"
-           "the one of the Wine prefix $WINEPREFIX, or ~/.wine when that is not set.\n"
-           "Missing settings folders are created. \"Default\" publishes the built-in profile.\n";
+           "\\Mods\\bfvietnam\\save\\GameModeSettings under the install folder in use\n"
+           "(see \"quavel-cli targets\"), in the current folder for cwd, or in DIR for\n"
+           "--to-dir. Missing settings folders are created. \"Default\" publishes the\n"
+           "built-in profile.\n";
 }
 
 std::string TargetsDetails()
 {
-    return "Shows the Wine prefix, the install folders of the server and the game with\n"
-           "their publish paths, or why each was not found, and the path of cwd.\n"
+    return "Shows the settings file; for the server and the game the publish path in use,\n"
+           "or why there is none, and every install found (* marks the one in use) with\n"
+           "the Wine prefix or chosen folder it came from: $WINEPREFIX, the chosen\n"
+           "folders and prefix, ~/.wine, then the prefixes of Lutris, Bottles,\n"
+           "PlayOnLinux, Steam's Proton, Heroic and CrossOver. Then the path of cwd.\n"
            "Creates nothing.\n";
+}
+
+std::string ConfigDetails()
+{
+    return "Reads or changes the settings file shared with the window,\n"
+           "$XDG_CONFIG_HOME/quavel/quavel.conf (else ~/.config/quavel/quavel.conf).\n"
+           "Keys: installs.prefix (a Wine prefix searched first after $WINEPREFIX),\n"
+           "installs.game and installs.server (install folders chosen by hand, used\n"
+           "without any registry). Folders are stored as absolute paths. \"get\" exits\n"
+           "with 1 when the key is not set.\n";
 }
 
 std::string CheckDetails()
@@ -102,7 +118,7 @@ std::string CheckDetails()
            "\"FILE: OK\" or the reason the file is refused. Exits with 1 when any is refused.\n";
 }
 
-constexpr std::array<CommandSpec, 8> kCommands{{
+constexpr std::array<CommandSpec, 9> kCommands{{
     {"list", "", "list the profiles", 0, 0, kListOptions, ListDetails, RunList},
     {"show", "NAME", "show a profile", 1, 1, kShowOptions, ShowDetails, RunShow},
     {"set", "NAME KEY=VALUE...", "change settings of a profile", 2, kAnyNumber, {}, SetDetails,
@@ -111,6 +127,8 @@ constexpr std::array<CommandSpec, 8> kCommands{{
     {"publish", "NAME", "publish a profile for the server or the game", 1, 1, kPublishOptions,
         PublishDetails, RunPublish},
     {"targets", "", "show where publish writes", 0, 0, kTargetsOptions, TargetsDetails, RunTargets},
+    {"config", "get|set|unset KEY [VALUE]", "read or change the settings file", 2, 3, {},
+        ConfigDetails, RunConfig},
     {"diff", "A B", "show the settings in which two profiles differ", 2, 2, {}, DiffDetails,
         RunDiff},
     {"check", "FILE...", "check that files load as profiles", 1, kAnyNumber, {}, CheckDetails,

@@ -4,6 +4,7 @@
 #include "cli/TerminalSession.h"
 #include "installs/InstallFinder.h"
 #include "profile/AtomicFile.h"
+#include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
 
@@ -23,81 +24,85 @@ constexpr std::string_view kBackupExtension = ".bak";
 enum class Backup { None, KeepReplacedFile };
 
 struct PublishOptions {
-    const PublishTargetEntry* target = nullptr;
+    const PublishTargetEntry* target = nullptr;   // none with --to-dir
+    std::optional<std::filesystem::path> folder;  // --to-dir
     Backup backup = Backup::None;
 };
 
 // The options, or none after a usage message.
 std::optional<PublishOptions> ReadOptions(const Invocation& invocation, Console& console)
 {
-    const std::string targetName = invocation.Value("--to").value_or("");
-    PublishOptions options{FindPublishTarget(targetName),
+    PublishOptions options{nullptr, invocation.Value("--to-dir"),
         invocation.Has("--backup") ? Backup::KeepReplacedFile : Backup::None};
-    if (options.target == nullptr) {
-        console.err << "Unknown target \"" << targetName
-                    << "\". Valid targets: " << PublishTargetNames() << ".\n";
+    const std::optional<std::string> targetName = invocation.Value("--to");
+    if (targetName.has_value() == options.folder.has_value()) {
+        console.err << "publish needs either --to TARGET or --to-dir DIR.\n";
         return std::nullopt;
     }
-    if (invocation.Has("--cwd-only") && !options.target->installs.empty()) {
+    if (targetName) {
+        options.target = FindPublishTarget(*targetName);
+        if (options.target == nullptr) {
+            console.err << "Unknown target \"" << *targetName
+                        << "\". Valid targets: " << PublishTargetNames() << ".\n";
+            return std::nullopt;
+        }
+    }
+    if (invocation.Has("--cwd-only") && (!options.target || !options.target->installs.empty())) {
         console.err << "With --cwd-only the only target is cwd.\n";
         return std::nullopt;
     }
     return options;
 }
 
-// Every install is looked up before any folder is created, as the window does.
-bool AllInstallsFound(
-    const WinePrefix& prefix, const PublishTargetEntry& target, Console& console)
+// The destinations of the installs, each install looked up before any folder
+// is created, as the window does; none after a message when one has none in
+// use. A creation that fails is told, and publishing there then fails with
+// its own message.
+std::optional<std::vector<PublishDestination>> PrepareInstallDestinations(
+    const Invocation& invocation, const PublishTargetEntry& target, Console& console)
 {
+    InstallChoices choices(SearchOfProcess(invocation.onlyPrefix));
+    const InstallsFound& found = choices.Find();
     for (const InstallKind& install : target.installs) {
-        const InstallLookup lookup = LookUpInstall(prefix, install.keyPath);
-        if (!lookup.folder) {
-            console.err << install.caption << " install not found: " << lookup.reason << ".\n";
-            return false;
+        const ProductInstalls& installs = found.Of(install.product);
+        if (installs.InUse() == nullptr) {
+            console.err << install.caption << " install not found: "
+                        << DescribeProblem(installs.problem, installs.problemDetail) << ".\n";
+            return std::nullopt;
         }
     }
-    return true;
-}
-
-// Creates the settings folders; a failure the window reports is reported, and
-// publishing there then fails with its own message.
-std::vector<PublishDestination> PrepareInstallDestinations(
-    const WinePrefix& prefix, const PublishTargetEntry& target, Console& console)
-{
     ConsoleDialogs dialogs(console);
     std::vector<PublishDestination> destinations;
     for (const InstallKind& install : target.installs)
-        destinations.push_back(PrepareInstallDestination(prefix, install, dialogs).value_or(PublishDestination{}));
+        destinations.push_back(PrepareInstallDestination(
+            *found.Of(install.product).InUse(), FolderCreation::Create, dialogs));
     return destinations;
 }
 
-std::optional<PublishDestination> CurrentFolderDestination(Console& console)
+std::optional<PublishDestination> FolderDestination(
+    const std::filesystem::path& folder, Console& console)
 {
     std::error_code error;
-    const std::filesystem::path folder = std::filesystem::current_path(error);
+    const std::filesystem::path path = std::filesystem::absolute(folder / kPublishFileName, error);
     if (error) {
         console.err << "Cannot read the path of the current folder: " << error.message() << '\n';
         return std::nullopt;
     }
-    const std::filesystem::path path = folder / kPublishFileName;
     return PublishDestination{path, path.string()};
 }
 
-// The destinations of the target, its settings folders created; none after a
-// message when an install was not found.
+// The destinations of the options, the installs' settings folders created;
+// none after a message.
 std::optional<std::vector<PublishDestination>> PrepareDestinations(
-    const PublishTargetEntry& target, Console& console)
+    const Invocation& invocation, const PublishOptions& options, Console& console)
 {
-    if (target.installs.empty()) {
-        std::optional<PublishDestination> destination = CurrentFolderDestination(console);
-        if (!destination)
-            return std::nullopt;
-        return std::vector<PublishDestination>{std::move(*destination)};
-    }
-    const WinePrefix prefix = WinePrefix::FromEnvironment();
-    if (!AllInstallsFound(prefix, target, console))
+    if (options.target && !options.target->installs.empty())
+        return PrepareInstallDestinations(invocation, *options.target, console);
+    std::optional<PublishDestination> destination
+        = FolderDestination(options.folder.value_or(std::filesystem::path()), console);
+    if (!destination)
         return std::nullopt;
-    return PrepareInstallDestinations(prefix, target, console);
+    return std::vector<PublishDestination>{std::move(*destination)};
 }
 
 // CustomCombat.wst.20250102-030405.bak beside the file, at the local time;
@@ -167,7 +172,7 @@ ExitStatus RunPublish(const Invocation& invocation, Console& console)
     if (!options || !CheckProfileName(name, console))
         return ExitStatus::UsageError;
     const std::optional<std::vector<PublishDestination>> destinations
-        = PrepareDestinations(*options->target, console);
+        = PrepareDestinations(invocation, *options, console);
     if (!destinations)
         return ExitStatus::Failed;
     TerminalSession terminal(console);

@@ -1,69 +1,106 @@
 #include "cli/TargetsCommand.h"
 
-#include "installs/InstallFinder.h"
-#include "installs/WinePath.h"
-#include "session/InstallLookup.h"
+#include "cli/JsonWriter.h"
+#include "session/InstallChoices.h"
+#include "session/Messages.h"
+#include "session/PublishTargets.h"
 
-#include <system_error>
+#include <array>
+#include <optional>
 
 namespace {
 
-std::string FolderState(const std::filesystem::path& folder)
-{
-    std::error_code error;
-    if (std::filesystem::is_directory(folder, error))
-        return "exists";
-    if (std::filesystem::exists(folder, error))
-        return "not a folder: publishing there fails";
-    return "missing: publishing creates it";
-}
+// The installs of both products, or none with --cwd-only.
+using FoundInstalls = std::optional<InstallsFound>;
 
-// A Windows path of the prefix as the host sees it, or why it has no host path.
-std::string HostPathText(const WinePrefix& prefix, const std::string& windowsPath)
+void WriteText(const FoundInstalls& found, const std::string& settingsPath,
+    const std::string& workingFolder, Console& console)
 {
-    const std::optional<std::filesystem::path> path = MapWindowsPath(prefix, windowsPath);
-    if (!path)
-        return windowsPath + " (its drive has no folder in the Wine prefix)";
-    return path->string();
-}
-
-void WriteInstall(const WinePrefix& prefix, const InstallKind& install, Console& console)
-{
-    const InstallLookup lookup = LookUpInstall(prefix, install.keyPath);
-    if (!lookup.folder) {
-        console.out << install.caption << ": not found: " << lookup.reason << '\n';
-        return;
+    console.out << "Settings file: " << settingsPath << '\n';
+    for (const InstallKind& kind : installKinds) {
+        console.out << kind.caption << ": ";
+        if (!found) {
+            console.out << Messages::kWorkingFolderOnly << '\n';
+            continue;
+        }
+        const ProductInstalls& installs = found->Of(kind.product);
+        console.out << (installs.InUse() ? "" : "not found: ") << installs.PublishPathOrReason()
+                    << '\n';
+        for (const FoundInstall& install : installs.found)
+            console.out << (&install == installs.InUse() ? "  * " : "    ")
+                        << InstallEntryText(install) << '\n';
     }
-    const std::string settingsFolder = *lookup.folder + std::string(kSettingsSubfolder);
-    console.out << install.caption << ": " << *lookup.folder << '\n';
-    console.out << "  settings folder: " << HostPathText(prefix, settingsFolder);
-    if (const std::optional<std::filesystem::path> host = MapWindowsPath(prefix, settingsFolder))
-        console.out << " (" << FolderState(*host) << ')';
-    console.out << "\n  publish path: "
-                << HostPathText(prefix, settingsFolder + '\\' + std::string(kPublishFileName))
-                << '\n';
+    console.out << "CWD: " << workingFolder << '\n';
+}
+
+void StringOrNull(JsonWriter& json, std::string_view key, const std::string& text)
+{
+    json.Key(key);
+    if (text.empty())
+        json.Null();
+    else
+        json.String(text);
+}
+
+void WriteInstallJson(JsonWriter& json, const FoundInstall& install, bool inUse)
+{
+    json.BeginObject();
+    json.Key("source");
+    json.String(SourceName(install.source));
+    StringOrNull(json, "prefix", install.prefixFolder.string());
+    StringOrNull(json, "folder", install.location.folder.string());
+    StringOrNull(json, "windowsFolder", install.location.windowsFolder);
+    json.Key("inUse");
+    json.Bool(inUse);
+    StringOrNull(json, "problem", install.ProblemText());
+    json.EndObject();
+}
+
+void WriteJson(const FoundInstalls& found, const std::string& settingsPath,
+    const std::string& workingFolder, Console& console)
+{
+    JsonWriter json(console.out);
+    json.BeginObject();
+    StringOrNull(json, "settingsFile", settingsPath);
+    for (const InstallKind& kind : installKinds) {
+        json.Key(kind.name);
+        json.BeginObject();
+        const ProductInstalls* installs = found ? &found->Of(kind.product) : nullptr;
+        const FoundInstall* inUse = installs ? installs->InUse() : nullptr;
+        StringOrNull(json, "publishPath", inUse ? inUse->location.publishPath.string() : "");
+        StringOrNull(json, "problem",
+            installs ? DescribeProblem(installs->problem, installs->problemDetail)
+                     : std::string(Messages::kWorkingFolderOnly));
+        json.Key("installs");
+        json.BeginArray();
+        if (installs != nullptr) {
+            for (const FoundInstall& install : installs->found)
+                WriteInstallJson(json, install, &install == inUse);
+        }
+        json.EndArray();
+        json.EndObject();
+    }
+    StringOrNull(json, "cwd", workingFolder);
+    json.EndObject();
 }
 
 }  // namespace
 
 ExitStatus RunTargets(const Invocation& invocation, Console& console)
 {
-    const bool workingFolderOnly = invocation.Has("--cwd-only");
-    const WinePrefix prefix = WinePrefix::FromEnvironment();
-    if (!workingFolderOnly)
-        console.out << "Wine prefix: " << prefix.folder().string() << '\n';
-    for (const InstallKind& install : installKinds) {
-        if (workingFolderOnly)
-            console.out << install.caption << ": not used with --cwd-only\n";
-        else
-            WriteInstall(prefix, install, console);
-    }
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::current_path(error);
-    if (error) {
-        console.err << "Cannot read the path of the current folder: " << error.message() << '\n';
+    InstallChoices choices(SearchOfProcess(invocation.onlyPrefix));
+    FoundInstalls found;
+    if (!invocation.Has("--cwd-only"))
+        found = choices.Find();
+    const PublishDestination workingFolder = WorkingFolderDestination();
+    if (workingFolder.path.empty()) {
+        console.err << "Cannot read the path of the current folder.\n";
         return ExitStatus::Failed;
     }
-    console.out << "CWD: " << (folder / kPublishFileName).string() << '\n';
+    const std::string settingsPath = choices.SettingsPath().string();
+    if (invocation.Has("--json"))
+        WriteJson(found, settingsPath, workingFolder.text, console);
+    else
+        WriteText(found, settingsPath, workingFolder.text, console);
     return ExitStatus::Success;
 }

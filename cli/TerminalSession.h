@@ -20,6 +20,10 @@ public:
     MessageAnswer ShowApplicationMessage(const std::string& text, MessageButtons buttons) override;
     void ShowWindowMessage(const std::string& title, const std::string& text) override;
     std::optional<std::string> AskSaveFileName(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> AskFolder(const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
     std::optional<std::string> AskText(const std::string&, const std::string&) override
     {
         return std::nullopt;

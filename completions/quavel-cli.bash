@@ -31,7 +31,7 @@ _quavel_cli_values()
 _quavel_cli()
 {
     local IFS=$'\n' cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands=$'list\nshow\nset\nnew\npublish\ntargets\ndiff\ncheck\nhelp'
+    local commands=$'list\nshow\nset\nnew\npublish\ntargets\nconfig\ndiff\ncheck\nhelp'
     local command=${COMP_WORDS[1]} words=""
     COMPREPLY=()
     if ((COMP_CWORD == 1)); then
@@ -46,8 +46,8 @@ _quavel_cli()
         case $command in
         list) words=--json ;;
         show) words=$'--format=\n--json' ;;
-        publish) words=$'--to\n--backup\n--cwd-only' ;;
-        targets) words=--cwd-only ;;
+        publish) words=$'--to\n--to-dir\n--backup\n--cwd-only' ;;
+        targets) words=$'--cwd-only\n--json' ;;
         esac
         COMPREPLY=($(compgen -W "$words"$'\n--help' -- "$cur"))
         [[ ${COMPREPLY[0]} == *= ]] && compopt -o nospace 2>/dev/null

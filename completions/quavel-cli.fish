@@ -38,7 +38,7 @@ function __quavel_cli_set_arguments
     printf "$key=%s\n" $values
 end
 
-set -l commands list show set new publish targets diff check help
+set -l commands list show set new publish targets config diff check help
 complete -c quavel-cli -f
 complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -l help -d 'show the help'
 complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -l version -d 'show the version'
@@ -48,6 +48,7 @@ complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a set -d 
 complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a new -d 'create a profile from Default.wst'
 complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a publish -d 'publish a profile'
 complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a targets -d 'show where publish writes'
+complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a config -d 'read or change the settings file'
 complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a diff -d 'compare two profiles'
 complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a check -d 'check that files load as profiles'
 complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a help -d 'show the help of a command'
@@ -60,4 +61,6 @@ complete -c quavel-cli -n "__fish_seen_subcommand_from show" -l format -x -a 'ta
 complete -c quavel-cli -n "__fish_seen_subcommand_from show" -l json -d 'print JSON'
 complete -c quavel-cli -n "__fish_seen_subcommand_from publish" -l to -x -a 'server game both cwd' -d 'where to publish'
 complete -c quavel-cli -n "__fish_seen_subcommand_from publish" -l backup -d 'keep the replaced file'
+complete -c quavel-cli -n "__fish_seen_subcommand_from publish" -l to-dir -r -a '(__fish_complete_directories)' -d 'publish into a folder'
+complete -c quavel-cli -n "__fish_seen_subcommand_from targets" -l json -d 'print JSON'
 complete -c quavel-cli -n "__fish_seen_subcommand_from publish targets" -l cwd-only -d 'only the working folder'

@@ -67,7 +67,7 @@ public:
 
 private:
     struct RegistryReadings {
-        FileStamp stamp;
+        RegistryStamp stamp;
         bool readable = false;
         std::array<GameDirReading, 2> byProduct;
     };

@@ -51,12 +51,12 @@ constexpr std::array<ManagerFolders, 7> kManagerFolders = {{
 }};
 constexpr std::string_view kProtonPrefixes = "steamapps/compatdata/*/pfx";
 
-std::optional<FileStamp> RegularFileStamp(const fs::path& file)
+std::optional<RegistryStamp> RegularFileStamp(const fs::path& file)
 {
     struct stat status { };
     if (stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
-    return FileStamp{static_cast<std::uintmax_t>(status.st_size),
+    return RegistryStamp{static_cast<std::uintmax_t>(status.st_size),
         static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
 }
 
@@ -96,7 +96,7 @@ private:
     void Add(InstallSource source, const fs::path& folder, Keep keep)
     {
         WinePrefix prefix(folder);
-        std::optional<FileStamp> registry = RegularFileStamp(prefix.SystemRegistry());
+        std::optional<RegistryStamp> registry = RegularFileStamp(prefix.SystemRegistry());
         if (registry || keep == Keep::Always)
             prefixes_.push_back({source, std::move(prefix), registry});
     }

@@ -34,11 +34,11 @@ enum class InstallSource {
 // The source as the user knows it: "$WINEPREFIX", "Lutris", "chosen folder"...
 std::string_view SourceName(InstallSource source);
 
-// Enough of a file's state to tell when it has changed.
-struct FileStamp {
+// Enough of a system.reg's state to tell when it has changed.
+struct RegistryStamp {
     std::uintmax_t size = 0;
     std::int64_t changedNanoseconds = 0;
-    bool operator==(const FileStamp&) const = default;
+    bool operator==(const RegistryStamp&) const = default;
 };
 
 struct FoundPrefix {
@@ -47,7 +47,7 @@ struct FoundPrefix {
     // None when system.reg is missing or not a regular file; only the
     // prefixes named on the command line, by $WINEPREFIX or in the settings
     // are kept without one.
-    std::optional<FileStamp> registry;
+    std::optional<RegistryStamp> registry;
 };
 
 std::vector<FoundPrefix> DiscoverPrefixes(const InstallSearch& search);

@@ -4,6 +4,9 @@
 #include "panels/WindowControls.h"
 #include "session/PublishTargets.h"
 
+#include <QAbstractButton>
+#include <QFile>
+
 namespace {
 
 struct TargetButton {
@@ -34,8 +37,13 @@ QAbstractButton& PublishTargetButtons::ButtonOf(PublishTarget target) const
 
 void PublishTargetButtons::Offer(const PublishTargets& targets)
 {
-    for (const TargetButton& button : targetButtons)
-        ButtonOf(button.target).setEnabled(targets.IsAvailable(button.target));
+    for (const TargetButton& button : targetButtons) {
+        QAbstractButton& control = ButtonOf(button.target);
+        control.setEnabled(targets.IsAvailable(button.target));
+        // Paths are bytes as the file system spells them.
+        control.setToolTip(
+            QFile::decodeName(QByteArray::fromStdString(targets.Description(button.target))));
+    }
     ButtonOf(targets.Preferred()).setChecked(true);
 }
 

@@ -25,6 +25,10 @@ public:
     // The file-save dialog for a .wst file, starting in startFolder; none when
     // cancelled. Asks itself before an existing file is replaced.
     virtual std::optional<std::string> AskSaveFileName(const std::string& startFolder) = 0;
+    // A folder dialog titled caption, starting in startFolder; none when cancelled.
+    virtual std::optional<std::string> AskFolder(
+        const std::string& caption, const std::string& startFolder)
+        = 0;
     // The text prompt; none when cancelled or closed.
     virtual std::optional<std::string> AskText(const std::string& caption, const std::string& prompt)
         = 0;

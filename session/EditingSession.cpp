@@ -6,6 +6,7 @@
 #include "session/SessionView.h"
 
 #include <memory>
+#include <system_error>
 
 EditingSession::EditingSession(Dialogs& dialogs, SessionView& view)
     : state_(view)
@@ -17,12 +18,14 @@ EditingSession::EditingSession(Dialogs& dialogs, SessionView& view)
 {
 }
 
-void EditingSession::Start(const WinePrefix& prefix, PublishScope scope)
+void EditingSession::Start(const InstallSearch& search, PublishScope scope)
 {
     state_.currentProfile.reset();
+    scope_ = scope;
+    installs_ = InstallChoices(search);
     if (scope == PublishScope::Installs)
-        state_.publishTargets = PublishTargets::Find(prefix, dialogs_);
-    state_.view.ShowPublishTargets(state_.publishTargets);
+        installs_.Find();
+    OfferInstalls(std::nullopt);
     if (CheckWriteAccess(".") != 0) {
         dialogs_.ShowWindowMessage({}, std::string(Messages::kNoWriteAccess));
         state_.fatalError = true;
@@ -31,6 +34,37 @@ void EditingSession::Start(const WinePrefix& prefix, PublishScope scope)
     state_.profileStore = std::make_unique<ProfileStore>();
     commands_.FillProfileList(ProfileCommands::Selection::Initial);
     state_.SetModified(false);
+}
+
+void EditingSession::ChooseInstallFolder(Product product, const std::filesystem::path& folder)
+{
+    OfferInstalls(installs_.Choose(product, folder));
+}
+
+void EditingSession::AskInstallFolder(Product product)
+{
+    const std::string caption = "Choose " + std::string(KindOf(product).caption) + " Folder";
+    const FoundInstall* inUse = installs().Of(product).InUse();
+    std::error_code ignored;  // an unreadable working folder leaves the dialog to choose
+    const std::filesystem::path start
+        = inUse != nullptr ? inUse->location.folder : std::filesystem::current_path(ignored);
+    if (const std::optional<std::string> folder = dialogs_.AskFolder(caption, start.string()))
+        ChooseInstallFolder(product, *folder);
+}
+
+void EditingSession::ForgetChosenFolders()
+{
+    OfferInstalls(installs_.ForgetChosenFolders());
+}
+
+void EditingSession::OfferInstalls(const std::optional<std::string>& problem)
+{
+    if (problem)
+        dialogs_.ShowApplicationMessage(*problem, MessageButtons::Ok);
+    state_.publishTargets = scope_ == PublishScope::Installs
+        ? PublishTargets::FromInstalls(installs_.found(), dialogs_)
+        : PublishTargets();
+    state_.view.ShowPublishTargets(state_.publishTargets);
 }
 
 bool EditingSession::Open(const std::string& name)

@@ -7,8 +7,8 @@
 // window binds its controls to it, and the tests drive it with scripted
 // dialogs.
 
-#include "installs/WinePrefix.h"
 #include "session/EditorState.h"
+#include "session/InstallChoices.h"
 #include "session/ProfileCommands.h"
 #include "session/ProfileEdits.h"
 #include "session/ProfileLoader.h"
@@ -28,11 +28,22 @@ class EditingSession {
 public:
     EditingSession(Dialogs& dialogs, SessionView& view);
 
-    // Finds the publish targets, checks that the working folder can be
-    // written and loads the first profile. A check that fails leaves
-    // failed() true after telling the user.
-    void Start(const WinePrefix& prefix, PublishScope scope);
+    // Finds the installs and the publish targets (only the working folder
+    // for WorkingFolderOnly), checks that the working folder can be written
+    // and loads the first profile. A check that fails leaves failed() true
+    // after telling the user.
+    void Start(const InstallSearch& search, PublishScope scope);
     bool failed() const { return state_.fatalError; }
+
+    // Every install found, for the user to choose from.
+    const InstallsFound& installs() const { return installs_.found(); }
+    const PublishTargets& publishTargets() const { return state_.publishTargets; }
+    // The choices of the "Publish To" menu: each is remembered in the settings
+    // file and shown in the publish targets at once.
+    void ChooseInstallFolder(Product product, const std::filesystem::path& folder);
+    // Asks for the folder first; nothing changes when the dialog is cancelled.
+    void AskInstallFolder(Product product);
+    void ForgetChosenFolders();
 
     // NAME.wst, or the built-in profile for "Default", as the current
     // profile; false after telling the user why not.
@@ -65,7 +76,12 @@ public:
     const Profile& profile() const { return *state_.currentProfile; }
 
 private:
+    // Tells the user why the settings were not saved, then shows the targets found.
+    void OfferInstalls(const std::optional<std::string>& problem);
+
     EditorState state_;
+    PublishScope scope_ = PublishScope::Installs;
+    InstallChoices installs_{{}};
     Dialogs& dialogs_;
     ProfileLoader loader_;
     ProfileCommands commands_;

@@ -69,4 +69,15 @@ std::string SavedAs(std::string_view path)
     return "Saved As:\n" + std::string(path);
 }
 
+std::string SettingsNotReadable(std::string_view path)
+{
+    return "Cannot read the settings file:\n" + std::string(path);
+}
+
+std::string SettingsNotSaved(std::string_view path, int error)
+{
+    return "Error Saving the settings file:\n" + std::string(path)
+        + "\nError: " + std::to_string(error);
+}
+
 }  // namespace Messages

@@ -44,9 +44,15 @@ std::string UnableToSave(int error, std::string_view documentProblem);
 // Asked before a save would replace the edits of another program.
 std::string ChangedByAnotherProgram(std::string_view fileName);
 std::string CouldNotLockFolder(int error);
+
+// The reason a publish target's button gives under +bvrm (quavel-cli: --cwd-only).
+inline constexpr std::string_view kWorkingFolderOnly = "publishing only into the working folder";
+
 std::string CouldNotCreateDirectory(std::string_view folder);
 std::string ErrorPublishingTo(std::string_view path, int error);
 std::string ErrorSavingAs(std::string_view path, int error);
 std::string SavedAs(std::string_view path);
+std::string SettingsNotReadable(std::string_view path);
+std::string SettingsNotSaved(std::string_view path, int error);
 
 }  // namespace Messages

@@ -3,7 +3,7 @@
 // Where a profile can be published: the window's "Publish To" choices and
 // quavel-cli's --to values.
 
-#include "session/InstallLookup.h"
+#include "installs/InstallDiscovery.h"
 
 #include <array>
 #include <span>
@@ -11,6 +11,24 @@
 #include <string_view>
 
 enum class PublishTarget { WorkingFolder, Server, Game, Both };
+
+struct InstallKind {
+    Product product;
+    std::string_view caption;  // as the window's "Publish To" buttons name it
+    std::string_view name;     // as --to and quavel-cli's JSON spell it
+};
+
+// In the order the window publishes to them.
+inline constexpr std::array<InstallKind, 2> installKinds{{
+    {Product::Server, "Server", "server"},
+    {Product::Game, "Game", "game"},
+}};
+
+constexpr const InstallKind& KindOf(Product product)
+{
+    return installKinds[static_cast<std::size_t>(product)];
+}
+static_assert(KindOf(Product::Game).product == Product::Game);
 
 struct PublishTargetEntry {
     PublishTarget target;

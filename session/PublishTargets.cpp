@@ -3,7 +3,6 @@
 #include "installs/InstallFinder.h"
 #include "profile/ProfileStore.h"
 #include "session/Dialogs.h"
-#include "session/Messages.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,19 +27,15 @@ PublishDestination WorkingFolderDestination()
     return {path, path.string()};
 }
 
-std::optional<PublishDestination> PrepareInstallDestination(
-    const WinePrefix& prefix, const InstallKind& install, Dialogs& dialogs)
+PublishDestination PrepareInstallDestination(
+    const FoundInstall& install, FolderCreation creation, Dialogs& dialogs)
 {
-    const InstallLocation location = FindInstall(prefix, install.keyPath);
-    if (!location.found)
-        return std::nullopt;
+    InstallLocation location = install.location;
+    PlaceSettingsFolder(location, creation);
     if (IsReportedCreateError(location.createError))
         dialogs.ShowApplicationMessage(
             Messages::CouldNotCreateDirectory(location.SettingsFolderText()), MessageButtons::Ok);
-    if (!location.publishPath.empty())
-        return PublishDestination{location.publishPath, location.publishPath.string()};
-    return PublishDestination{
-        {}, location.SettingsFolderText() + '\\' + std::string(kPublishFileName)};
+    return {location.publishPath, location.publishPath.string()};
 }
 
 int PublishToDestination(
@@ -51,18 +46,25 @@ int PublishToDestination(
     return store.ExportProfile(profile, destination.path);
 }
 
-PublishTargets PublishTargets::Find(const WinePrefix& prefix, Dialogs& dialogs)
+PublishTargets PublishTargets::FromInstalls(const InstallsFound& installs, Dialogs& dialogs)
 {
     PublishTargets targets;
-    for (const InstallKind& install : installKinds)
-        targets.installs_[IndexOf(install)] = PrepareInstallDestination(prefix, install, dialogs);
+    for (const InstallKind& kind : installKinds) {
+        const ProductInstalls& found = installs.Of(kind.product);
+        InstallTarget& target = targets.installs_[IndexOf(kind)];
+        target.reason = DescribeProblem(found.problem, found.problemDetail);
+        if (const FoundInstall* install = found.InUse())
+            target.destination
+                = PrepareInstallDestination(*install, FolderCreation::Create, dialogs);
+    }
     return targets;
 }
 
 bool PublishTargets::IsAvailable(PublishTarget target) const
 {
-    return std::ranges::all_of(EntryOf(target).installs,
-        [this](const InstallKind& install) { return installs_[IndexOf(install)].has_value(); });
+    return std::ranges::all_of(EntryOf(target).installs, [this](const InstallKind& install) {
+        return installs_[IndexOf(install)].destination.has_value();
+    });
 }
 
 PublishTarget PublishTargets::Preferred() const
@@ -80,11 +82,24 @@ std::vector<PublishDestination> PublishTargets::Destinations(PublishTarget targe
     if (entry.installs.empty())
         return {WorkingFolderDestination()};
     std::vector<PublishDestination> destinations;
-    for (const InstallKind& install : entry.installs) {
-        if (const std::optional<PublishDestination>& found = installs_[IndexOf(install)])
-            destinations.push_back(*found);
-        else
-            destinations.push_back({});
-    }
+    for (const InstallKind& install : entry.installs)
+        destinations.push_back(
+            installs_[IndexOf(install)].destination.value_or(PublishDestination{}));
     return destinations;
+}
+
+std::string PublishTargets::Description(PublishTarget target) const
+{
+    const PublishTargetEntry& entry = EntryOf(target);
+    if (entry.installs.empty())
+        return WorkingFolderDestination().text;
+    std::string text;
+    for (const InstallKind& install : entry.installs) {
+        const InstallTarget& found = installs_[IndexOf(install)];
+        text += text.empty() ? "" : "\n";
+        if (entry.installs.size() > 1)
+            text += std::string(install.caption) + ": ";
+        text += found.destination ? found.destination->text : found.reason;
+    }
+    return text;
 }

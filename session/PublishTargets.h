@@ -1,9 +1,10 @@
 #pragma once
 
-// Where each publish target writes. The installs are looked up once, their
-// settings folders created, and the paths kept; the working folder is read
-// afresh at every publish, at any length.
+// Where each publish target writes, or why it cannot: settled from the
+// installs in use when the session starts and again after each choice of
+// folder. The working folder is read afresh at every publish, at any length.
 
+#include "session/Messages.h"
 #include "session/PublishTarget.h"
 
 #include <array>
@@ -14,12 +15,10 @@
 
 class Dialogs;
 class ProfileStore;
-class WinePrefix;
 struct Profile;
 
 struct PublishDestination {
-    // Empty when there is no host path: the install's drive has no folder in
-    // the prefix, or the working folder cannot be read.
+    // Empty when the working folder cannot be read.
     std::filesystem::path path;
     std::string text;  // as messages show it
 };
@@ -27,11 +26,11 @@ struct PublishDestination {
 // CustomCombat.wst in the working folder as it is now.
 PublishDestination WorkingFolderDestination();
 
-// Looks up the install and creates its settings folder with every missing
-// parent; a creation that fails for a reason the user is told about gets a
-// message. None when the install was not found.
-std::optional<PublishDestination> PrepareInstallDestination(
-    const WinePrefix& prefix, const InstallKind& install, Dialogs& dialogs);
+// CustomCombat.wst of the install in use; its settings folder is created with
+// every missing parent when asked, and a creation that fails for a reason the
+// user is told about gets a message.
+PublishDestination PrepareInstallDestination(
+    const FoundInstall& install, FolderCreation creation, Dialogs& dialogs);
 
 // Saves the profile as its own file, then copies it to the destination: 0 or
 // the errno of the failure, ENOENT where the destination has no host path.
@@ -42,14 +41,23 @@ class PublishTargets {
 public:
     // Nothing looked up: only the working folder can be published to.
     PublishTargets() = default;
-    // The server's install, then the game's.
-    static PublishTargets Find(const WinePrefix& prefix, Dialogs& dialogs);
+    // The installs in use, their settings folders created.
+    static PublishTargets FromInstalls(const InstallsFound& installs, Dialogs& dialogs);
 
     bool IsAvailable(PublishTarget target) const;
     // The server when its install was found, else the game, else the working folder.
     PublishTarget Preferred() const;
     std::vector<PublishDestination> Destinations(PublishTarget target) const;
+    // The files the target writes, one a line, or why it cannot be chosen.
+    std::string Description(PublishTarget target) const;
 
 private:
-    std::array<std::optional<PublishDestination>, installKinds.size()> installs_;
+    struct InstallTarget {
+        std::optional<PublishDestination> destination;
+        std::string reason;  // when there is none
+    };
+
+    std::array<InstallTarget, installKinds.size()> installs_{
+        {{std::nullopt, std::string(Messages::kWorkingFolderOnly)},
+            {std::nullopt, std::string(Messages::kWorkingFolderOnly)}}};
 };

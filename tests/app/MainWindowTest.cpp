@@ -9,15 +9,18 @@
 
 #include "tests/controls/WidgetTesting.h"
 #include "tests/support/Documents.h"
+#include "tests/support/FakeHome.h"
 #include "tests/support/FakeWinePrefix.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QAccessible>
 #include <QAbstractItemView>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -36,17 +39,16 @@ class MainWindowTest : public testing::Test {
 public:
     MainWindowTest()
     {
-        ::setenv("WINEPREFIX", prefix.path().c_str(), 1);
         prefix.WriteRegistry(InstallsRegistryText("C:\\Server", "C:\\Game"));
         work.Write("Alpha.wst", DefaultBytes());
         work.Write("CustomCombat.wst", WithTeams("4/1"));
     }
-    ~MainWindowTest() override { ::unsetenv("WINEPREFIX"); }
 
     MainWindow& Window()
     {
         if (!window) {
-            window.emplace(dialogs);
+            window.emplace(dialogs,
+                InstallSearch{{home.path(), prefix.path().string(), ""}, {}, std::nullopt});
             window->Start();
         }
         return *window;
@@ -89,6 +91,7 @@ public:
     }
 
     WorkingFolder work;
+    FakeHome home;
     FakeWinePrefix prefix;
     ScriptedDialogs dialogs;
     std::optional<MainWindow> window;
@@ -227,6 +230,53 @@ TEST_F(MainWindowTest, FollowsWhatOtherProgramsDoInTheFolder)
     EXPECT_EQ(Get<QComboBox>(RedTeam).currentText(), "NVA");
     EXPECT_EQ(Get<QListWidget>(ControlId::ProfileList).count(), 4);
     EXPECT_EQ(Get<QListWidget>(ControlId::ProfileList).currentRow(), 2);
+// The context menu of "Publish To", opened on a button, chooses a folder for
+// the game; the buttons and their tooltips change at once.
+TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)
+{
+    prefix.WriteRegistry(InstallsRegistryText("C:\\Server", std::nullopt));
+    std::filesystem::create_directory(work.path() / "Mine");
+    dialogs.folders = {(work.path() / "Mine").string()};
+    ShowActive();
+    const auto toolTips = [this] {
+        std::vector<std::string> texts;
+        for (int id : {PublishToServer, PublishToGame, PublishToBoth, PublishToWorkingFolder})
+            texts.push_back(Get(id).isEnabled() ? Get(id).toolTip().toStdString() : "off");
+        return texts;
+    };
+    const std::string server = (prefix.path() / "dosdevices/c:/Server").string()
+        + "/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
+    const std::string game
+        = (work.path() / "Mine/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst").string();
+    const std::string cwd = (work.path() / "CustomCombat.wst").string();
+    EXPECT_EQ(toolTips(), (std::vector<std::string>{server, "off", "off", cwd}));
+    EXPECT_EQ(Get(PublishToGame).toolTip().toStdString(),
+        "no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA GAMES\\Battlefield "
+        "Vietnam");
+
+    QStringList entries;
+    QTimer::singleShot(0, [&entries] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            entries.append(action->text());
+            if (action->text() == "Choose Game Folder...")
+                action->trigger();
+        }
+        menu->close();
+    });
+    // Through the window system, as a person's click: the button is disabled.
+    QTest::mouseClick(
+        Window().windowHandle(), Qt::RightButton, {}, Get(PublishToBoth).geometry().center());
+
+    EXPECT_EQ(entries.join('|').toStdString(),
+        "Server|C:\\Server ($WINEPREFIX: " + prefix.path().string()
+            + ")|Game|no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA "
+              "GAMES\\Battlefield Vietnam||Choose Game Folder...|Choose Server Folder...|Forget "
+              "Chosen Folders");
+    EXPECT_EQ(toolTips(),
+        (std::vector<std::string>{server, game, "Server: " + server + "\nGame: " + game, cwd}));
+    EXPECT_TRUE(Get<QRadioButton>(PublishToServer).isChecked());
 }
 
 TEST_F(MainWindowTest, EscapeAndEnterLeaveTheWindowOpenAndQuitAsks)

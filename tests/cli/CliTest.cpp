@@ -17,6 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kDriveC = "c:/";
+constexpr std::string_view kHome = "~/";
 constexpr std::string_view kServerKey = "Software\\EA GAMES\\Battlefield Vietnam Server";
 constexpr std::string_view kGameKey = "Software\\EA GAMES\\Battlefield Vietnam";
 
@@ -110,6 +111,8 @@ std::string SettingsFile(std::string_view install)
 
 std::string HostPath(const std::string& file)
 {
+    if (file.starts_with(kHome))
+        return "{home}/" + file.substr(kHome.size());
     return file.starts_with(kDriveC) ? "{wine}/dosdevices/" + file : "{cwd}/" + file;
 }
 
@@ -149,7 +152,8 @@ CliTest::~CliTest()
 ToolResult CliTest::Run(
     const std::vector<std::string>& arguments, const EnvironmentChanges& environment) const
 {
-    EnvironmentChanges changes{{"WINEPREFIX", "{wine}"}};
+    EnvironmentChanges changes{
+        {"WINEPREFIX", "{wine}"}, {"HOME", "{home}"}, {"XDG_CONFIG_HOME", std::nullopt}};
     for (const auto& [name, value] : environment)
         changes[name] = value;
     std::string command;
@@ -175,7 +179,7 @@ void CliTest::Write(const Files& files) const
         if (bytes == kFolder)
             fs::create_directories(path);
         else
-            WriteFile(path, bytes);
+            WriteFile(path, Expand(bytes));
     }
 }
 
@@ -184,6 +188,9 @@ Files CliTest::Snapshot() const
     Files files;
     AddEntries(root / "work", "", files);
     AddEntries(root / "wine/drive_c", kDriveC, files);
+    AddEntries(root / "home", kHome, files);
+    for (auto& [file, bytes] : files)
+        bytes = Placeholders(std::move(bytes));
     return files;
 }
 

@@ -14,7 +14,8 @@
 #include <vector>
 
 // Bytes by file: a plain name lies in the working folder, "c:/..." on drive C of
-// the Wine prefix. kFolder stands for an empty folder.
+// the Wine prefix, "~/..." in the home folder. kFolder stands for an empty
+// folder. Bytes write the test's folders as placeholders, as arguments do.
 using Files = std::map<std::string, std::string>;
 inline constexpr std::string_view kFolder = "<folder>";
 // Changes to the tool's environment: a value sets the variable, none unsets it.
@@ -60,7 +61,7 @@ struct Scenario {
     // By default the server and the game are installed in C:\Games.
     std::optional<std::string> registry
         = Registry(GameDir("C:\\Games\\BFV Server"), GameDir("C:\\Games\\BFV"));
-    EnvironmentChanges environment = {};                            // over WINEPREFIX={wine}
+    EnvironmentChanges environment = {};  // over WINEPREFIX={wine}, HOME={home}, no XDG_CONFIG_HOME
     std::filesystem::perms revoked = std::filesystem::perms::none;  // from the working folder
     int exitCode = 0;
     TextMatcher out = "";
@@ -112,7 +113,7 @@ protected:
     ToolResult Run(const std::vector<std::string>& arguments,
         const EnvironmentChanges& environment = {}) const;
     void Write(const Files& files) const;
-    // Every file and every empty folder of the working folder and drive C.
+    // Every file and every empty folder of the working folder, drive C and home.
     Files Snapshot() const;
 
     std::filesystem::path root;

@@ -8,8 +8,8 @@ using ::testing::AllOf;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-const std::array<std::string, 7> kCommandNames{
-    "list", "show", "set", "new", "publish", "targets", "check"};
+const std::array<std::string, 8> kCommandNames{
+    "list", "show", "set", "new", "publish", "targets", "config", "check"};
 
 // A wrong command line changes nothing; its message comes with a hint to the help.
 Scenario Misuse(
@@ -21,7 +21,8 @@ Scenario Misuse(
 
 TextMatcher ListsEveryCommand()
 {
-    std::vector<TextMatcher> parts{StartsWith("Usage: quavel-cli COMMAND [ARGUMENTS]\n")};
+    std::vector<TextMatcher> parts{
+        StartsWith("Usage: quavel-cli [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n")};
     for (const std::string& command : kCommandNames)
         parts.push_back(HasSubstr("\n  " + command + " "));
     return ::testing::AllOfArray(parts);
@@ -37,12 +38,15 @@ std::vector<Scenario> CommandLineScenarios()
         Misuse("MissingName", {"show"}, "Too few arguments for show."),
         Misuse("TooManyArguments", {"show", "a", "b"}, "Too many arguments for show."),
         Misuse("UnknownOption", {"show", "a", "--bogus"}, "Unknown option \"--bogus\" for show."),
-        Misuse("MissingTarget", {"publish", "a"}, "publish needs --to TARGET."),
+        Misuse(
+            "MissingTarget", {"publish", "a"}, "publish needs either --to TARGET or --to-dir DIR."),
+        Misuse("PrefixWithoutValue", {"--prefix"}, "quavel-cli: --prefix needs a value PATH.\n"),
         Misuse("HelpForUnknownCommand", {"help", "frobnicate"}, "Unknown command \"frobnicate\"."),
         Tool("MissingTargetValue_NamesTheCommandsUsage", {"publish", "a", "--to"})
             .Fails(2,
                 "quavel-cli: --to needs a value TARGET.\n"
-                "Usage: quavel-cli publish NAME --to TARGET [--backup] [--cwd-only]\n"
+                "Usage: quavel-cli publish NAME [--to TARGET] [--to-dir DIR] [--backup] "
+                "[--cwd-only]\n"
                 "Run \"quavel-cli help publish\" for help.\n"),
         Tool("ToolHelp_ByLongOption", {"--help"}).Prints(ListsEveryCommand()),
         Tool("CommandHelp_WinsOverMissingArguments", {"set", "-h"})

@@ -81,13 +81,6 @@ std::vector<Scenario> PublishScenarios()
             .Fails(2,
                 "Unknown target \"Server\". Valid targets: server, game, both, cwd.\n"
                 "Run \"quavel-cli help publish\" for help.\n"),
-        Publish("DriveWithoutFolder_BothMessagesThenGoesOn", {"--to", "both"})
-            .WithRegistry(Registry(GameDir("D:\\BFV Server"), GameDir("C:\\Games\\BFV")))
-            .Prints(PublishedLines({kGameFile}))
-            .Fails(1,
-                "Could not create directory:\n" + onDriveD + "\nError Publishing to:\n" + onDriveD
-                    + "\\CustomCombat.wst\nError: 2\n")
-            .Writes({{kGameFile, kProfile}}),
         Publish("FileInTheWay_CreateErrorThenPublishError", {"--to", "server"},
             {{"Server.wst", kProfile}, {"c:/Blocked", "a file, not a folder"}})
             .WithRegistry(Registry(GameDir("C:\\Blocked"), GameDir("C:\\Games\\BFV")))
@@ -96,13 +89,33 @@ std::vector<Scenario> PublishScenarios()
                     + "/CustomCombat.wst\nError: 20\n"),
         // Both installs are looked up before a folder is created.
         Publish("InstallNotFound_NothingWritten", {"--to", "both"})
-            .WithRegistry(Registry(GameDir("C:\\Games\\BFV Server"), ""))
+            .WithRegistry(Registry(GameDir("C:\\Games\\BFV Server"), GameDir("D:\\BFV")))
             .Fails(1,
-                "Game install not found: the registry has no key "
-                "HKEY_LOCAL_MACHINE\\SOFTWARE\\EA GAMES\\Battlefield Vietnam.\n"),
-        Publish("NoRegistry_SaysWhere", {"--to", "server"})
+                "Game install not found: the drive of D:\\BFV has no link in the Wine prefix's "
+                "dosdevices folder.\n"),
+        Publish("ChosenFolder_NoRegistryNeeded", {"--to", "game"},
+            {{"Server.wst", kProfile},
+                {"~/.config/quavel/quavel.conf", "[installs]\ngame={cwd}/G\n"},
+                {"G/BfVietnam.exe", ""}})
             .WithoutRegistry()
-            .Fails(1, "Server install not found: there is no registry file {wine}/system.reg.\n"),
+            .Prints("Published to: {cwd}/G/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst\n")
+            .Writes({{"G/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst", kProfile}}),
+        Tool("PrefixOption_OnlyThatPrefix",
+            {"--prefix", "{home}", "publish", "Server", "--to", "game"}, kServer)
+            .Fails(1, "Game install not found: no Wine registry (system.reg) in {home}.\n"),
+        Publish("ToDir_ThatFolder", {"--to-dir", "{home}"})
+            .Prints("Published to: {home}/CustomCombat.wst\n")
+            .Writes({{"~/CustomCombat.wst", kProfile}}),
+        Publish("ToAndToDir_UsageError", {"--to", "cwd", "--to-dir", "."})
+            .Fails(2,
+                "publish needs either --to TARGET or --to-dir DIR.\n"
+                "Run \"quavel-cli help publish\" for help.\n"),
+        Tool("DirectoryOption_WorksThere", {"-C", "sub", "publish", "Server", "--to", "cwd"},
+            {{"sub/Server.wst", kProfile}})
+            .Prints("Published to: {cwd}/sub/CustomCombat.wst\n")
+            .Writes({{"sub/CustomCombat.wst", kProfile}}),
+        Tool("DirectoryMissing_Fails", {"--directory=missing", "list"})
+            .Fails(1, "quavel-cli: Cannot work in {cwd}/missing: No such file or directory\n"),
         Tool("Default_BuiltInProfileAndItsFile", {"publish", "Default", "--to", "cwd"})
             .Prints(toCwd)
             .Writes({{"Default.wst", DefaultBytes()}, {"CustomCombat.wst", DefaultBytes()}}),

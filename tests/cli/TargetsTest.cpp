@@ -4,53 +4,79 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// The server's key is broken in one way; the game's is fine.
-Scenario ServerNotFound(
-    const std::string& name, std::string_view serverLine, const std::string& reason)
-{
-    return Tool("ServerNotFound_" + name, {"targets"})
-        .WithRegistry(Registry(serverLine, GameDir("C:\\BFV")))
-        .Prints(HasSubstr("\nServer: not found: " + reason + "\nGame: C:\\BFV\n"));
-}
+const std::string kSettings = "Settings file: {home}/.config/quavel/quavel.conf\n";
+const std::string kServerPath = HostPath(SettingsFile("BFV Server"));
+const std::string kGamePath = HostPath(SettingsFile("BFV"));
+const std::string kCwd = "CWD: {cwd}/CustomCombat.wst\n";
+const std::string kConfig = "~/.config/quavel/quavel.conf";
 
 std::vector<Scenario> TargetsScenarios()
 {
-    const std::string serverKey
-        = "HKEY_LOCAL_MACHINE\\SOFTWARE\\EA GAMES\\Battlefield Vietnam Server";
-    const std::string server = HostPath(SettingsFolder("BFV Server"));
-    const std::string game = HostPath(SettingsFolder("BFV"));
-    const std::string settings = "D:\\BFV Server\\Mods\\bfvietnam\\save\\GameModeSettings";
-    const std::string noDriveFolder = " (its drive has no folder in the Wine prefix)\n";
+    const std::string noServerKey
+        = "no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\EA GAMES\\Battlefield Vietnam Server";
+    const std::string noDriveC = ": the drive of C:\\BFV has no link in the Wine prefix's "
+                                 "dosdevices folder\n";
     return {
-        ServerNotFound("NoKey", "", "the registry has no key " + serverKey),
-        ServerNotFound("ExpandableString", "\"GAMEDIR\"=str(2):\"C:\\\\BFV\"",
-            "GAMEDIR is REG_EXPAND_SZ, not a plain string (REG_SZ)"),
-        ServerNotFound("TooLong", GameDir("C:\\" + std::string(253, 'x')),
-            "GAMEDIR is longer than the game's 255 characters"),
-        Tool("BothFound_PathsWithoutCreatingAnything", {"targets"},
-            {{SettingsFolder("BFV"), std::string(kFolder)}})
-            .Prints("Wine prefix: {wine}\nServer: C:\\Games\\BFV Server\n  settings folder: "
-                + server + " (missing: publishing creates it)\n  publish path: " + server
-                + "/CustomCombat.wst\nGame: C:\\Games\\BFV\n  settings folder: " + game
-                + " (exists)\n  publish path: " + game
-                + "/CustomCombat.wst\nCWD: {cwd}/CustomCombat.wst\n"),
-        Tool("NoRegistry_BothNotFound", {"targets"})
+        Tool("BothFound_InUseMarkedAndNothingCreated", {"targets"})
+            .Prints(kSettings + "Server: " + kServerPath
+                + "\n  * C:\\Games\\BFV Server ($WINEPREFIX: {wine})\nGame: " + kGamePath
+                + "\n  * C:\\Games\\BFV ($WINEPREFIX: {wine})\n" + kCwd),
+        Tool("NoRegistry_NamesThePrefix", {"targets"})
             .WithoutRegistry()
-            .Prints("Wine prefix: {wine}\n"
-                    "Server: not found: there is no registry file {wine}/system.reg\n"
-                    "Game: not found: there is no registry file {wine}/system.reg\n"
-                    "CWD: {cwd}/CustomCombat.wst\n"),
-        Tool("NotARegistry_SaysSo", {"targets"})
-            .WithRegistry("REGEDIT4\n")
-            .Prints(HasSubstr(
-                "Server: not found: {wine}/system.reg cannot be read as a Wine registry\n")),
-        Tool("DriveWithoutFolder_ShowsTheWindowsPath", {"targets"})
-            .WithRegistry(Registry(GameDir("D:\\BFV Server"), ""))
-            .Prints(HasSubstr("  settings folder: " + settings + noDriveFolder
-                + "  publish path: " + settings + "\\CustomCombat.wst" + noDriveFolder)),
+            .Prints(kSettings + "Server: not found: no Wine registry (system.reg) in {wine}\n"
+                + "Game: not found: no Wine registry (system.reg) in {wine}\n" + kCwd),
+        // ~/.wine has the server only; the game is in a prefix of ~/Games, as
+        // Lutris makes them, whose drive C has no link.
+        Tool("GameInAManagersPrefix_ListedWithItsSourceAndProblem", {"targets"},
+            {{"~/Games/bfv/system.reg", Registry("", GameDir("C:\\BFV"))}})
+            .WithRegistry(Registry(GameDir("C:\\BFV"), ""))
+            .WithEnvironment({{"WINEPREFIX", std::nullopt}})
+            .Prints(HasSubstr("\nGame: not found: the drive of C:\\BFV has no link in the Wine "
+                              "prefix's dosdevices folder\n    Lutris: {home}/Games/bfv"
+                + noDriveC)),
+        Tool("PrefixOption_ThatPrefixAlone", {"--prefix", "{home}/Games/bfv", "targets"},
+            {{"~/Games/bfv/system.reg", Registry("", GameDir("C:\\BFV"))}})
+            .Prints(kSettings + "Server: not found: " + noServerKey + "\nGame: not found: "
+                + "the drive of C:\\BFV has no link in the Wine prefix's dosdevices folder\n"
+                + "    --prefix: {home}/Games/bfv" + noDriveC + kCwd),
+        Tool("ChosenFolderWithoutRegistry_InUse", {"targets"},
+            {{kConfig, "[installs]\nserver={cwd}/Server\n"}, {"Server/hlds.exe", ""}})
+            .WithoutRegistry()
+            .Prints(HasSubstr("Server: {cwd}/Server/Mods/bfvietnam/save/GameModeSettings/"
+                              "CustomCombat.wst\n  * {cwd}/Server (chosen folder)\n")),
         Tool("CwdOnly_InstallsNotUsed", {"targets", "--cwd-only"})
-            .Prints("Server: not used with --cwd-only\nGame: not used with --cwd-only\n"
-                    "CWD: {cwd}/CustomCombat.wst\n"),
+            .Prints(kSettings + "Server: publishing only into the working folder\n"
+                + "Game: publishing only into the working folder\n" + kCwd),
+        Tool("Json_ForScripts", {"targets", "--json"})
+            .WithRegistry(Registry(GameDir("C:\\Games\\BFV Server"), ""))
+            .Prints("{\n  \"settingsFile\": \"{home}/.config/quavel/quavel.conf\",\n"
+                    "  \"server\": {\n    \"publishPath\": \""
+                + kServerPath
+                + "\",\n    \"problem\": null,\n    \"installs\": [\n      {\n"
+                  "        \"source\": \"$WINEPREFIX\",\n        \"prefix\": \"{wine}\",\n"
+                  "        \"folder\": \"{wine}/dosdevices/c:/Games/BFV Server\",\n"
+                  "        \"windowsFolder\": \"C:\\\\Games\\\\BFV Server\",\n"
+                  "        \"inUse\": true,\n        \"problem\": null\n      }\n    ]\n  },\n"
+                  "  \"game\": {\n    \"publishPath\": null,\n    \"problem\": \"no registry key "
+                  "HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\EA GAMES\\\\Battlefield Vietnam\",\n"
+                  "    \"installs\": []\n  },\n  \"cwd\": \"{cwd}/CustomCombat.wst\"\n}\n"),
+        Tool("ConfigSet_AbsoluteFolderKeepingOtherLines",
+            {"config", "set", "installs.game", "Mine"}, {{kConfig, "# mine\n[installs]\n"}})
+            .Writes({{kConfig, "# mine\n[installs]\ngame={cwd}/Mine\n"}}),
+        Tool("ConfigGet_Value", {"config", "get", "installs.server"},
+            {{kConfig, "[installs]\nserver = /srv/bfv \n"}})
+            .Prints("/srv/bfv\n"),
+        Tool("ConfigGet_NotSet_FailsQuietly", {"config", "get", "installs.server"}).Fails(1, ""),
+        Tool("ConfigUnset_LineRemoved", {"config", "unset", "installs.server"},
+            {{kConfig, "[installs]\nserver=/srv\nprefix=/p\n"}})
+            .Writes({{kConfig, "[installs]\nprefix=/p\n"}}),
+        Tool("ConfigUnknownKey_UsageError", {"config", "set", "installs.gamedir", "x"})
+            .Fails(2,
+                "Unknown key \"installs.gamedir\". Keys: installs.prefix, installs.game, "
+                "installs.server.\nRun \"quavel-cli help config\" for help.\n"),
+        Tool("ConfigUnreadable_Told", {"config", "set", "installs.game", "/g"},
+            {{"~/.config/quavel/quavel.conf/x", ""}})
+            .Fails(1, "Cannot read the settings file:\n{home}/.config/quavel/quavel.conf\n"),
     };
 }
 

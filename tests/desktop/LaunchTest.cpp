@@ -37,7 +37,7 @@ TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
     };
     const QByteArray version = "quavel " QUAVEL_VERSION "\nCopyright (C) ";
     const Case cases[] = {
-        {{"--help"}, {}, 0, "Usage: quavel [--menu] [+bvrm] [PATH/NAME.wst]\n", ""},
+        {{"--help"}, {}, 0, "Usage: quavel [--menu] [--prefix PATH] [+bvrm] [PATH/NAME.wst]\n", ""},
         {{"--menu", "-h"}, {}, 0, "Usage: quavel ", ""},
         {{"+bvrm", "--version"}, {}, 0, version, ""},
         {{"--bogus", "--help"}, {}, 2, "", "quavel: unknown option --bogus (see quavel --help)\n"},

@@ -34,9 +34,11 @@ public:
     void ShowPublishTargets(const PublishTargets& targets) override
     {
         offered.clear();
+        descriptions.clear();
         for (const PublishTargetEntry& entry : publishTargets) {
             if (targets.IsAvailable(entry.target))
                 offered += (offered.empty() ? "" : " ") + std::string(entry.name);
+            descriptions.push_back(targets.Description(entry.target));
         }
     }
 
@@ -45,6 +47,7 @@ public:
     int selected = -1;
     bool saveAndRevert = false;
     std::string offered;
+    std::vector<std::string> descriptions;  // in the order of publishTargets
 };
 
 std::string Default()
@@ -57,6 +60,11 @@ const std::string kBravo = KitOff(Default(), "NVA_Assault");
 const std::string kServerFile = "c:/Games/BFV Server/Mods/bfvietnam/save/GameModeSettings/"
                                 "CustomCombat.wst";
 const std::string kGameFile = "c:/Games/BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
+const std::string kNoServerKey = "no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA "
+                                 "GAMES\\Battlefield Vietnam Server";
+const std::string kNoDriveD
+    = "the drive of D:\\BFV Server has no link in the Wine prefix's dosdevices folder";
+const std::string kCwdOnly = "publishing only into the working folder";
 
 using Step = std::function<void(EditingSession&)>;
 // Each step as the window hands it to the session.
@@ -83,6 +91,12 @@ Step Publish(std::optional<PublishTarget> target)
 {
     return [target](EditingSession& session) { session.Publish(target); };
 }
+// The folder (below the working folder) as the dialog would answer it.
+Step AskFolder(Product product)
+{
+    return [product](EditingSession& session) { session.AskInstallFolder(product); };
+}
+const Step kForget = [](EditingSession& session) { session.ForgetChosenFolders(); };
 Step Edit(std::function<void(ProfileEdits&)> edit)
 {
     return [edit](EditingSession& session) { edit(session.edits()); };
@@ -105,6 +119,7 @@ struct Scenario {
     std::deque<MessageAnswer> answers = {};
     std::deque<std::optional<std::string>> texts = {};
     std::deque<std::optional<std::string>> fileNames = {};
+    std::deque<std::optional<std::string>> folders = {};
     // Afterwards: {cwd} stands for the working folder, {c} for drive C.
     std::vector<std::string> log = {};
     Files changes = {};  // written, replaced or kRemoved; every other file stays as it was
@@ -114,6 +129,7 @@ struct Scenario {
     bool modified = false;
     bool saveAndRevert = false;
     std::string offered = "server game both cwd";
+    std::vector<std::string> descriptions = {};  // server, game, both, cwd; where it is about them
     bool closed = true;  // the window would close now; also checked when there are no edits
 };
 
@@ -131,8 +147,9 @@ class EditingSessionTest : public testing::TestWithParam<Scenario> {
 protected:
     std::string Placeholders(std::string text) const
     {
-        for (const auto& [path, placeholder] :
-            {std::pair{prefix.ThroughDriveC().string(), "{c}/"}, {work.path().string(), "{cwd}"}})
+        for (const auto& [path, placeholder] : {std::pair{prefix.ThroughDriveC().string(), "{c}/"},
+                 {(home / ".wine/dosdevices/c:/").string(), "{c}/"},
+                 {work.path().string(), "{cwd}"}})
             for (auto at = text.find(path); at != std::string::npos; at = text.find(path))
                 text.replace(at, path.size(), placeholder);
         return text;
@@ -155,6 +172,7 @@ protected:
     }
 
     WorkingFolder work;
+    TestFolder home;  // its .wine is the prefix
     FakeWinePrefix prefix;
     ScriptedDialogs dialogs;
     RecordingView view;
@@ -171,10 +189,14 @@ TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
     dialogs.answers = scenario.answers;
     dialogs.texts = scenario.texts;
     dialogs.fileNames = scenario.fileNames;
-    for (auto& name : dialogs.fileNames) {
-        if (name)
-            name = (work.path() / *name).string();
+    dialogs.folders = scenario.folders;
+    for (auto* names : {&dialogs.fileNames, &dialogs.folders}) {
+        for (auto& name : *names) {
+            if (name)
+                name = (work.path() / *name).string();
+        }
     }
+    fs::create_directory_symlink(prefix.path(), home.path() / ".wine");
 
     EditingSession session(dialogs, view);
     if (scenario.startsLockedOut) {
@@ -183,7 +205,7 @@ TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
         if (::geteuid() == 0 && ::seteuid(65534) != 0)
             GTEST_SKIP() << "cannot run as another user to lock the folder";
     }
-    session.Start(prefix.prefix(), scenario.scope);
+    session.Start(InstallSearch{{home.path(), "", ""}, {}, std::nullopt}, scenario.scope);
     if (scenario.startsLockedOut) {
         ASSERT_EQ(::seteuid(::getuid()), 0);
         fs::permissions(work.path(), fs::perms::owner_write, fs::perm_options::add);
@@ -201,6 +223,12 @@ TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
     std::erase_if(expected, [](const auto& file) { return file.second == kRemoved; });
     EXPECT_EQ(Snapshot(), expected);
     EXPECT_EQ(view.offered, scenario.offered);
+    if (!scenario.descriptions.empty()) {
+        std::vector<std::string> descriptions;
+        for (const std::string& text : view.descriptions)
+            descriptions.push_back(Placeholders(text));
+        EXPECT_EQ(descriptions, scenario.descriptions);
+    }
     EXPECT_EQ(closed, scenario.closed);
     if (session.failed())
         return;
@@ -236,18 +264,61 @@ const Scenario kScenarios[] = {
         .changes = kDefaultFile,
         .current = "Default",
         .selected = 0},
-    {.name = "Start_GameOnly_ServerAndBothNotOffered",
+    {.name = "Start_GameOnly_ServerAndBothNotOfferedWithTheKeyRead",
         .server = std::nullopt,
         .changes = kDefaultFile,
         .current = "Default",
         .selected = 0,
-        .offered = "game cwd"},
+        .offered = "game cwd",
+        .descriptions = {kNoServerKey, "{c}/" + kGameFile.substr(3),
+            "Server: " + kNoServerKey + "\nGame: {c}/" + kGameFile.substr(3),
+            "{cwd}/CustomCombat.wst"}},
+    {.name = "Start_ServerDriveWithoutLink_NotOfferedWithTheReason",
+        .server = "D:\\BFV Server",
+        .changes = kDefaultFile,
+        .current = "Default",
+        .selected = 0,
+        .offered = "game cwd",
+        .descriptions = {kNoDriveD, "{c}/" + kGameFile.substr(3),
+            "Server: " + kNoDriveD + "\nGame: {c}/" + kGameFile.substr(3),
+            "{cwd}/CustomCombat.wst"}},
     {.name = "Start_WorkingFolderOnly_InstallsNotOffered",
         .scope = PublishScope::WorkingFolderOnly,
         .changes = kDefaultFile,
         .current = "Default",
         .selected = 0,
+        .offered = "cwd",
+        .descriptions = {kCwdOnly, kCwdOnly, "Server: " + kCwdOnly + "\nGame: " + kCwdOnly,
+            "{cwd}/CustomCombat.wst"}},
+    // A chosen folder needs no registry, wins over ~/.wine and is forgotten.
+    {.name = "Choose_GameFolderWithoutRegistry_PublishedThereThenForgotten",
+        .files = {{"Mine/BfVietnam.exe", ""}},
+        .server = std::nullopt,
+        .game = std::nullopt,
+        .steps = {AskFolder(Product::Game), Publish(PublishTarget::Game), kForget},
+        .folders = {"Mine"},
+        .log = {"folder dialog: Choose Game Folder | {cwd}"},
+        .changes = {{"Default.wst", Default()},
+            {"Mine/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst", Default()}},
+        .current = "Default",
+        .selected = 0,
         .offered = "cwd"},
+    {.name = "Choose_GameFolder_WinsOverTheRegistry",
+        .files = {{"Mine/BfVietnam.exe", ""}},
+        .steps = {AskFolder(Product::Game), Publish(PublishTarget::Both)},
+        .folders = {"Mine"},
+        .log = {"folder dialog: Choose Game Folder | {c}/Games/BFV"},
+        .changes = {{"Default.wst", Default()}, {kServerFile, Default()},
+            {"Mine/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst", Default()}},
+        .current = "Default",
+        .selected = 0},
+    {.name = "Choose_Cancelled_NothingChanges",
+        .steps = {AskFolder(Product::Server)},
+        .folders = {std::nullopt},
+        .log = {"folder dialog: Choose Server Folder | {c}/Games/BFV Server"},
+        .changes = kDefaultFile,
+        .current = "Default",
+        .selected = 0},
     {.name = "Start_SettingsFolderBlocked_Told",
         .files = {{"c:/Blocked", "a file"}},
         .server = "C:\\Blocked",
@@ -456,16 +527,6 @@ const Scenario kScenarios[] = {
     {.name = "Publish_Default_ClearsModified",
         .steps = {kClearRedScoutAlternativeKit, Publish(PublishTarget::Server)},
         .changes = {{"Default.wst", kEdited}, {kServerFile, kEdited}},
-        .current = "Default",
-        .selected = 0},
-    {.name = "Publish_DriveWithoutLink_ErrorForThatOneOnly",
-        .server = "D:\\BFV Server",
-        .steps = {Publish(PublishTarget::Both)},
-        .log = {"application: Could not create directory:\nD:\\BFV Server\\Mods\\bfvietnam\\save\\"
-                "GameModeSettings",
-            "application: Error Publishing to:\nD:\\BFV Server\\Mods\\bfvietnam\\save\\"
-            "GameModeSettings\\CustomCombat.wst\nError: 2"},
-        .changes = {{"Default.wst", Default()}, {kGameFile, Default()}},
         .current = "Default",
         .selected = 0},
     {.name = "Edit_TeamTakenByTheOtherSide_ToldAndReplaced",

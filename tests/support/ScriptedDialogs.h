@@ -31,6 +31,12 @@ public:
         log.push_back("save dialog in: " + startFolder);
         return Take(fileNames, std::optional<std::string>());
     }
+    std::optional<std::string> AskFolder(
+        const std::string& caption, const std::string& startFolder) override
+    {
+        log.push_back("folder dialog: " + caption + " | " + startFolder);
+        return Take(folders, std::optional<std::string>());
+    }
     std::optional<std::string> AskText(const std::string& caption, const std::string& prompt) override
     {
         log.push_back("prompt: " + caption + " | " + prompt);
@@ -39,6 +45,7 @@ public:
 
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> fileNames;  // none: the dialog is cancelled
+    std::deque<std::optional<std::string>> folders;
     std::deque<std::optional<std::string>> texts;
     std::vector<std::string> log;
 

@@ -1,0 +1,90 @@
+#include "app/InstallsMenu.h"
+
+#include "session/EditingSession.h"
+
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+
+namespace {
+
+QString Text(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+struct FolderChoice {
+    const char* caption;
+    Product product;
+};
+
+constexpr FolderChoice kFolderChoices[] = {
+    {"Choose Game Folder...", Product::Game},
+    {"Choose Server Folder...", Product::Server},
+};
+
+// The group box around anchor and the controls inside it: the box and its
+// buttons are siblings in the window.
+QList<QWidget*> BoxAndControls(QWidget& window, const QWidget& anchor)
+{
+    QList<QWidget*> owners;
+    for (QGroupBox* box : window.findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        if (!box->geometry().contains(anchor.geometry()))
+            continue;
+        for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (box->geometry().contains(child->geometry()))
+                owners.append(child);
+        }
+    }
+    return owners;
+}
+
+}  // namespace
+
+InstallsMenu::InstallsMenu(QWidget& window, const QWidget& anchor, EditingSession& session)
+    : window_(window)
+    , session_(session)
+{
+    for (QWidget* owner : BoxAndControls(window, anchor))
+        owner->installEventFilter(this);
+}
+
+bool InstallsMenu::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() != QEvent::ContextMenu)
+        return false;
+    QMenu menu(&window_);
+    Fill(menu);
+    menu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+    return true;
+}
+
+void InstallsMenu::Fill(QMenu& menu)
+{
+    for (const InstallKind& kind : installKinds) {
+        menu.addSection(QString::fromUtf8(kind.caption.data(), kind.caption.size()));
+        const ProductInstalls& installs = session_.installs().Of(kind.product);
+        // Under +bvrm nothing was looked for, and there is nothing to tell.
+        if (installs.found.empty() && installs.problem != InstallProblem::None)
+            menu.addAction(Text(DescribeProblem(installs.problem, installs.problemDetail)))
+                ->setEnabled(false);
+        for (const FoundInstall& install : installs.found) {
+            QAction* action = menu.addAction(Text(InstallEntryText(install)));
+            action->setCheckable(true);
+            action->setChecked(&install == installs.InUse());
+            action->setEnabled(install.problem == InstallProblem::None);
+            const Product product = kind.product;
+            const std::filesystem::path folder = install.location.folder;
+            QObject::connect(action, &QAction::triggered, &menu,
+                [this, product, folder] { session_.ChooseInstallFolder(product, folder); });
+        }
+    }
+    menu.addSeparator();
+    for (const FolderChoice& choice : kFolderChoices) {
+        QObject::connect(menu.addAction(QString::fromUtf8(choice.caption)), &QAction::triggered,
+            &menu, [this, product = choice.product] { session_.AskInstallFolder(product); });
+    }
+    QObject::connect(menu.addAction(QStringLiteral("Forget Chosen Folders")), &QAction::triggered,
+        &menu, [this] { session_.ForgetChosenFolders(); });
+}

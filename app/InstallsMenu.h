@@ -1,0 +1,31 @@
+#pragma once
+
+// The context menu of the "Publish To" box: the installs of the server and
+// of the game that were found, each with the prefix or chosen folder it came
+// from and the one in use checked, then "Choose Game Folder...", "Choose
+// Server Folder..." and "Forget Chosen Folders". Every choice goes to the
+// session, which remembers it and offers the publish targets again.
+
+#include <QObject>
+
+class EditingSession;
+class QMenu;
+class QPoint;
+class QWidget;
+
+class InstallsMenu : public QObject {
+public:
+    // Offers the menu on the group box around anchor and on the buttons inside it.
+    InstallsMenu(QWidget& window, const QWidget& anchor, EditingSession& session);
+
+protected:
+    // A disabled button takes a right click without passing it on, so the
+    // request is caught before the button sees it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Fill(QMenu& menu);
+
+    QWidget& window_;
+    EditingSession& session_;
+};
