@@ -6,9 +6,11 @@
 
 #include <string>
 
-EditorApp::EditorApp(int& argc, char** argv, std::optional<std::filesystem::path> onlyPrefix)
+EditorApp::EditorApp(int& argc, char** argv, std::optional<std::filesystem::path> onlyPrefix,
+    std::string profileToOpen)
     : workingFolderOnly_(HasWorkingFolderSwitch(argc, argv))
     , onlyPrefix_(std::move(onlyPrefix))
+    , profileToOpen_(std::move(profileToOpen))
     , application_(argc, argv)
 {
     WindowStyle::Install();
@@ -29,6 +31,6 @@ int EditorApp::Run()
         workingFolderOnly_ ? PublishScope::WorkingFolderOnly : PublishScope::Installs);
     dialogs.SetOwner(&window);
     window.show();  // start-up messages then open over the window
-    window.Start();
+    window.Start(profileToOpen_);
     return window.RunModal();
 }

@@ -7,12 +7,15 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 class EditorApp {
 public:
     // Reads the switch before the toolkit takes its own options out of argv.
     // With onlyPrefix the installs are looked for in that Wine prefix alone.
-    EditorApp(int& argc, char** argv, std::optional<std::filesystem::path> onlyPrefix = {});
+    // profileToOpen is shown first when the working folder has it.
+    EditorApp(int& argc, char** argv, std::optional<std::filesystem::path> onlyPrefix = {},
+        std::string profileToOpen = {});
 
     // Shows the main window modally until it is closed; the exit status.
     int Run();
@@ -27,5 +30,6 @@ public:
 private:
     bool workingFolderOnly_;
     std::optional<std::filesystem::path> onlyPrefix_;
+    std::string profileToOpen_;
     QApplication application_;
 };

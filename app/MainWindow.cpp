@@ -40,9 +40,9 @@ MainWindow::MainWindow(
     vehicles_.FillVehicleLists();
 }
 
-void MainWindow::Start()
+void MainWindow::Start(const std::string& profileToOpen)
 {
-    session_.Start(search_, scope_);
+    session_.Start(search_, scope_, profileToOpen);
     folderWatcher_.Watch();
 }
 

@@ -50,7 +50,7 @@ public:
     // Reads the profiles and finds the installs. Called once the window is
     // built and the dialogs know it as their owner, so that start-up messages
     // show over the window.
-    void Start();
+    void Start(const std::string& profileToOpen = {});
     // Shows the window modally until it is closed, unless start-up has
     // already failed; the program's exit status.
     int RunModal();

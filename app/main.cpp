@@ -76,7 +76,6 @@ int main(int argc, char** argv)
         if (const auto problem = UserDataFolder::FromProcess().Enter())
             return Fail(program, *problem);
     }
-    // The window selects options.profileToOpen once the session layer takes it.
     if (options.startFolder == StartFolder::ProfileFolder) {
         if (const auto problem = EnterProfileFolder(options))
             return Fail(program, *problem);
@@ -89,7 +88,7 @@ int main(int argc, char** argv)
     // Only the profiles' files are large enough to exhaust memory, and they
     // are read once the window is being built.
     try {
-        EditorApp app(argc, argv, onlyPrefix);
+        EditorApp app(argc, argv, onlyPrefix, options.profileToOpen);
         return app.Run();
     } catch (const std::bad_alloc&) {
         return Fail(program, std::string(Messages::kOutOfMemory));

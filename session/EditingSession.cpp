@@ -18,7 +18,8 @@ EditingSession::EditingSession(Dialogs& dialogs, SessionView& view)
 {
 }
 
-void EditingSession::Start(const InstallSearch& search, PublishScope scope)
+void EditingSession::Start(
+    const InstallSearch& search, PublishScope scope, const std::string& profileToOpen)
 {
     state_.currentProfile.reset();
     scope_ = scope;
@@ -32,7 +33,7 @@ void EditingSession::Start(const InstallSearch& search, PublishScope scope)
         return;
     }
     state_.profileStore = std::make_unique<ProfileStore>();
-    commands_.FillProfileList(ProfileCommands::Selection::Initial);
+    commands_.FillProfileList(ProfileCommands::Selection::Initial, profileToOpen);
     state_.SetModified(false);
 }
 

@@ -32,7 +32,9 @@ public:
     // for WorkingFolderOnly), checks that the working folder can be written
     // and loads the first profile. A check that fails leaves failed() true
     // after telling the user.
-    void Start(const InstallSearch& search, PublishScope scope);
+    // profileToOpen, when the folder has it, is shown first instead of the
+    // first CustomCombat profile.
+    void Start(const InstallSearch& search, PublishScope scope, const std::string& profileToOpen = {});
     bool failed() const { return state_.fatalError; }
 
     // Every install found, for the user to choose from.

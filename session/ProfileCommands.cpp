@@ -39,7 +39,7 @@ ProfileCommands::ProfileCommands(EditorState& state, ProfileLoader& loader, Dial
 {
 }
 
-void ProfileCommands::FillProfileList(Selection selection)
+void ProfileCommands::FillProfileList(Selection selection, const std::string& asked)
 {
     ProfileList& list = state_.profileList;
     std::vector<ProfileEntry> files;
@@ -50,7 +50,9 @@ void ProfileCommands::FillProfileList(Selection selection)
         list.Select(list.FindStartingWith(state_.currentProfile->name));
         return;
     }
-    const int initial = list.FindStartingWith(kInitialProfilePrefix);
+    const int initial = asked.empty() || list.Find(asked) < 0
+        ? list.FindStartingWith(kInitialProfilePrefix)
+        : list.Find(asked);
     if (initial >= 0) {
         list.Select(initial);
         if (loader_.Load(list.EntryAt(initial)))

@@ -27,8 +27,9 @@ public:
         Initial,  // start-up: select and load the first CustomCombat profile, else "Default"
         Current,  // select the current profile's entry; load nothing
     };
-    // Lists "Default" and the profile files of the working folder.
-    void FillProfileList(Selection selection);
+    // Lists "Default" and the profile files of the working folder. At start-up
+    // a profile asked for by name comes before the CustomCombat rule.
+    void FillProfileList(Selection selection, const std::string& asked = {});
 
     // The user has selected this entry of the list (-1: none).
     void SwitchTo(int picked);

@@ -230,6 +230,8 @@ TEST_F(MainWindowTest, FollowsWhatOtherProgramsDoInTheFolder)
     EXPECT_EQ(Get<QComboBox>(RedTeam).currentText(), "NVA");
     EXPECT_EQ(Get<QListWidget>(ControlId::ProfileList).count(), 4);
     EXPECT_EQ(Get<QListWidget>(ControlId::ProfileList).currentRow(), 2);
+}
+
 // The context menu of "Publish To", opened on a button, chooses a folder for
 // the game; the buttons and their tooltips change at once.
 TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)

@@ -113,6 +113,7 @@ struct Scenario {
     std::optional<std::string> server = "C:\\Games\\BFV Server";
     std::optional<std::string> game = "C:\\Games\\BFV";
     PublishScope scope = PublishScope::Installs;
+    std::string open = {};  // the profile asked for on the command line
     // Starts as a user who may not write the working folder.
     bool startsLockedOut = false;
     std::vector<Step> steps = {};
@@ -205,7 +206,8 @@ TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
         if (::geteuid() == 0 && ::seteuid(65534) != 0)
             GTEST_SKIP() << "cannot run as another user to lock the folder";
     }
-    session.Start(InstallSearch{{home.path(), "", ""}, {}, std::nullopt}, scenario.scope);
+    session.Start(
+        InstallSearch{{home.path(), "", ""}, {}, std::nullopt}, scenario.scope, scenario.open);
     if (scenario.startsLockedOut) {
         ASSERT_EQ(::seteuid(::getuid()), 0);
         fs::permissions(work.path(), fs::perms::owner_write, fs::perm_options::add);
@@ -248,6 +250,9 @@ const Files kAlphaBravo{{"Alpha.wst", Default()}, {"Bravo.wst", kBravo}};
 const Files kDefaultFile{{"Default.wst", Default()}};
 
 const Scenario kScenarios[] = {
+    {.name = "Start_ProfileAskedFor_ShownBeforeCustomCombat",
+        .files = {{"Alpha.wst", Default()}, {"CustomCombat.wst", kBravo}},
+        .open = "Alpha"},
     {.name = "Start_FirstCustomCombatProfile",
         .files = {{"Alpha.wst", Default()}, {"customcombat2.wst", kBravo}},
         .entries = {"Default", "Alpha", "customcombat2"},
