@@ -141,8 +141,17 @@ TEST_F(MainWindowTest, UserActionsReachTheSession)
                 EXPECT_EQ(profile.red.kits[2] + profile.red.kits[3], 0);
                 EXPECT_EQ(test.StateOf(RedAssaultSecondary), Qt::Unchecked);
             }},
-        {"weapon box", [](MainWindowTest& test) { test.Click(BlueWeapon1 + 4); },
-            [](MainWindowTest&, const Profile& profile) { EXPECT_EQ(profile.blue.weapons[4], 0); }},
+        {"every weapon box",
+            [](MainWindowTest& test) {
+                for (int slot = 0; slot < GameCatalog::kWeaponSlots; ++slot) {
+                    test.Click(RedWeapon1 + slot);
+                    test.Click(BlueWeapon1 + slot);
+                }
+            },
+            [](MainWindowTest&, const Profile& profile) {
+                EXPECT_EQ(profile.red.weapons, decltype(profile.red.weapons){});
+                EXPECT_EQ(profile.blue.weapons, decltype(profile.blue.weapons){});
+            }},
         {"substitute", [](MainWindowTest& test) { test.Press(VehicleUaz, Qt::Key_End); },
             [](MainWindowTest&, const Profile& profile) {
                 EXPECT_EQ(profile.vehicles[7].alternative, GameCatalog::kVehicleCount - 1);
