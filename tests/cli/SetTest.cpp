@@ -47,6 +47,8 @@ std::vector<Scenario> SetScenarios()
         Sets("OneKit", {"blue.kit.scout.sec=off"}, KitOff(DefaultBytes(), "usarmy_recon_alt")),
         Sets("BothKitsOfAClass", {"red.kit.antitank=off"},
             KitOff(KitOff(DefaultBytes(), "NVA_HeavyAssault"), "NVA_HeavyAssault_Alt")),
+        Sets("EngineerPrimaryKit", {"red.kit.engineer.pri=off"},
+            KitOff(DefaultBytes(), "NVA_Engineer")),
         Sets("PrimaryKitByCaption", {"red.kit.Anti-Tank.pri=false"},
             KitOff(DefaultBytes(), "NVA_HeavyAssault")),
         Sets("ClassByElementName", {"red.kit.Heavy_Assault.sec=0"},
