@@ -10,8 +10,6 @@
 #include <cstdio>
 #include <string>
 
-using probes::StartToFirstPaint;
-
 namespace {
 
 // Xvfb on a free display, ended with the run. -noreset: without it the
@@ -56,20 +54,12 @@ private:
 
 }  // namespace
 
-BENCHMARK_CAPTURE(StartToFirstPaint, BareDialogWithLabel, BARE_DIALOG_PROBE, "--label")
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(20);
-BENCHMARK_CAPTURE(StartToFirstPaint, MainWindow, MAIN_WINDOW_PROBE, nullptr)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(20);
-
 int main(int argc, char** argv)
 {
     const XvfbServer server;
     ::setenv("DISPLAY", server.display().c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    probes::RegisterStartupBenchmarks(MAIN_WINDOW_PROBE, BARE_DIALOG_PROBE, false);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
