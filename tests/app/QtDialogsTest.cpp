@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -112,83 +113,48 @@ TEST_F(QtDialogsTest, WindowMessageHasItsTitleAnOkButtonAndNoIcon)
 
 // ---- the save dialog
 
-// Types the name into the dialog's name field, as the user would.
-void TypeName(QFileDialog& files, const QString& name)
+// The dialog offers .wst files in the start folder; a typed name gets the extension.
+TEST_F(QtDialogsTest, SaveDialogOffersWstFilesInTheStartFolderAndAddsTheExtension)
 {
-    auto* field = files.findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_NE(field, nullptr);
-    field->selectAll();
-    field->insert(name);  // QTest types ASCII only
-}
-
-// Clicks the dialog's Save button, as the user would.
-void Save(QFileDialog& files)
-{
-    auto* buttons = files.findChild<QDialogButtonBox*>();
-    ASSERT_NE(buttons, nullptr);
-    QPushButton* save = buttons->button(QDialogButtonBox::Save);
-    ASSERT_NE(save, nullptr);
-    save->click();
-}
-
-class SaveFileNameTest : public QtDialogsTest {
-protected:
-    SaveFileNameTest() { startFolder = QDir(folder.path()).absolutePath(); }
-
-    // Asks while drive works the dialog.
-    std::optional<std::string> Ask(std::function<void(QFileDialog&)> drive)
-    {
-        WhenModalOpens([drive = std::move(drive)](QWidget& dialog) {
-            auto* files = qobject_cast<QFileDialog*>(&dialog);
-            ASSERT_NE(files, nullptr);
-            drive(*files);
-        });
-        return dialogs.AskSaveFileName(QFile::encodeName(startFolder).toStdString());
-    }
-
-    QString PathOf(const QString& name) const { return QDir(startFolder).filePath(name); }
-    std::string BytesOf(const QString& name) const
-    {
-        return QFile::encodeName(PathOf(name)).toStdString();
-    }
-
-    QTemporaryDir folder;
-    QString startFolder;
-};
-
-TEST_F(SaveFileNameTest, OffersOnlyWstFilesInTheStartFolder)
-{
-    const auto chosen = Ask([this](QFileDialog& files) {
-        EXPECT_EQ(files.acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_EQ(files.windowTitle(), "Save As");
-        EXPECT_EQ(files.nameFilters(), QStringList{"WST Files (*.wst)"});
-        EXPECT_EQ(files.defaultSuffix(), "wst");
-        EXPECT_EQ(QDir(files.directory()).absolutePath(), startFolder);
-        EXPECT_FALSE(files.testOption(QFileDialog::DontConfirmOverwrite));
-        EXPECT_EQ(files.parentWidget(), &owner);
-        files.reject();
+    const QTemporaryDir folder;
+    const QString start = QDir(folder.path()).absolutePath();
+    WhenModalOpens([&](QWidget& dialog) {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(files->windowTitle(), "Save As");
+        EXPECT_EQ(files->nameFilters(), QStringList{"WST Files (*.wst)"});
+        EXPECT_EQ(QDir(files->directory()).absolutePath(), start);
+        EXPECT_FALSE(files->testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_EQ(files->parentWidget(), &owner);
+        // Typed as the user would: QTest types ASCII only.
+        files->findChild<QLineEdit*>("fileNameEdit")->insert("Café Night");
+        files->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
     });
-    EXPECT_FALSE(chosen.has_value());
+    EXPECT_EQ(dialogs.AskSaveFileName(QFile::encodeName(start).toStdString()),
+        QFile::encodeName(QDir(start).filePath("Café Night.wst")).toStdString());
 }
 
-TEST_F(SaveFileNameTest, NameWithoutExtensionGetsWst)
-{
-    const auto chosen = Ask([](QFileDialog& files) {
-        TypeName(files, "Café Night");
-        Save(files);
-    });
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(*chosen, BytesOf("Café Night.wst"));
-}
-
-// ---- the text prompt
+// ---- the text prompt (New's question)
 
 struct AskTextCase {
     const char* name;
-    const char* typed;
-    std::function<void(QWidget&)> end;
+    std::function<void(QWidget& dialog, QLineEdit& field)> answer;
     std::optional<std::string> expected;
 };
+
+QPushButton& Button(QWidget& dialog, const QString& text)
+{
+    for (auto* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == text)
+            return *button;
+    throw std::logic_error("no button " + text.toStdString());
+}
+
+void PressKey(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
 
 class AskTextTest : public QtDialogsTest, public testing::WithParamInterface<AskTextCase> { };
 
@@ -203,26 +169,44 @@ TEST_P(AskTextTest, AsksWithAnEmptyPlainFieldAndGivesTheTextOnlyOnOk)
         EXPECT_EQ(dialog.parentWidget(), &owner);
         EXPECT_TRUE(field->text().isEmpty());
         EXPECT_EQ(field->echoMode(), QLineEdit::Normal);
-        QTest::keyClicks(field, GetParam().typed);
-        GetParam().end(dialog);
+        GetParam().answer(dialog, *field);
     });
     EXPECT_EQ(dialogs.AskText("New Profile", "What would you like your profile to be called?"),
         GetParam().expected);
 }
 
-void ClickButton(QWidget& dialog, const QString& text)
-{
-    for (auto* button : dialog.findChildren<QPushButton*>())
-        if (button->text() == text)
-            button->click();
-}
-
 INSTANTIATE_TEST_SUITE_P(Endings, AskTextTest,
-    testing::Values(
-        AskTextCase{"Ok", "Server 2", [](QWidget& d) { ClickButton(d, "OK"); }, "Server 2"},
-        AskTextCase{
-            "Cancel", "Server 2", [](QWidget& d) { ClickButton(d, "Cancel"); }, std::nullopt},
-        AskTextCase{"Closed", "Server 2", [](QWidget& d) { d.close(); }, std::nullopt}),
+    testing::Values(AskTextCase{"Ok",
+                        [](QWidget& d, QLineEdit& field) {
+                            QTest::keyClicks(&field, "Server 2");
+                            Button(d, "OK").click();
+                        },
+                        "Server 2"},
+        // An empty field cannot be confirmed; a blank is text.
+        AskTextCase{"EnterOnlyOnceTyped",
+            [](QWidget& d, QLineEdit& field) {
+                PressKey(Qt::Key_Return);
+                EXPECT_TRUE(d.isVisible());
+                QTest::keyClicks(&field, " ");
+                PressKey(Qt::Key_Return);
+            },
+            " "},
+        AskTextCase{"Cancel",
+            [](QWidget& d, QLineEdit& field) {
+                QTest::keyClicks(&field, "Server 2");
+                Button(d, "Cancel").click();
+            },
+            std::nullopt},
+        AskTextCase{"Escape", [](QWidget&, QLineEdit&) { PressKey(Qt::Key_Escape); },
+            std::nullopt},
+        AskTextCase{"Closed", [](QWidget& d, QLineEdit&) { d.close(); }, std::nullopt},
+        AskTextCase{"EnterOnCancel",
+            [](QWidget& d, QLineEdit& field) {
+                QTest::keyClicks(&field, "Server 2");
+                Button(d, "Cancel").setFocus();
+                PressKey(Qt::Key_Return);
+            },
+            std::nullopt}),
     [](const testing::TestParamInfo<AskTextCase>& testCase) { return testCase.param.name; });
 
 // ---- ownership
