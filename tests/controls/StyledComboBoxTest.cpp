@@ -8,7 +8,6 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace {
 
@@ -109,41 +108,5 @@ TEST_F(StyledComboBoxTest, WheelTurnsOnlyAFocusedList)
     Wheel(list);
     EXPECT_EQ(list.currentIndex(), 1);
 }
-
-struct InputCase {
-    const char* name;
-    std::function<void(StyledComboBox&)> act;
-};
-
-class StyledComboBoxInputTest : public StyledComboBoxTest,
-                                public testing::WithParamInterface<InputCase> { };
-
-TEST_P(StyledComboBoxInputTest, InteractiveListFollowsTheUser)
-{
-    list.setFocus();
-    GetParam().act(list);
-    list.hidePopup();
-    EXPECT_EQ(list.currentIndex(), 1);
-}
-
-// Each way picks the second entry when the list is interactive.
-INSTANTIATE_TEST_SUITE_P(Inputs, StyledComboBoxInputTest,
-    testing::Values(
-        InputCase{"DownKey", [](StyledComboBox& list) { QTest::keyClick(&list, Qt::Key_Down); }},
-        InputCase{"TypedLetter", [](StyledComboBox& list) { QTest::keyClick(&list, Qt::Key_N); }},
-        InputCase{"ClickThenKeysInTheOpenedList",
-            [](StyledComboBox& list) {
-                QTest::mouseClick(&list, Qt::LeftButton);
-                QWidget* target
-                    = list.view()->isVisible() ? static_cast<QWidget*>(list.view()) : &list;
-                QTest::keyClick(target, Qt::Key_Down);
-                QTest::keyClick(target, Qt::Key_Return);
-            }},
-        InputCase{"DoubleClickThenKeys",
-            [](StyledComboBox& list) {
-                QTest::mouseDClick(&list, Qt::LeftButton);
-                QTest::keyClick(&list, Qt::Key_Down);
-            }}),
-    [](const testing::TestParamInfo<InputCase>& testCase) { return testCase.param.name; });
 
 }  // namespace
