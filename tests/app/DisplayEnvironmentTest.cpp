@@ -87,19 +87,13 @@ TEST(DisplayEnvironmentTest, UnreachableDisplaysAreNamed)
             << c.environment.qpaPlatform << " " << c.environment.display;
 }
 
-TEST(DisplayEnvironmentTest, XServerThatRefusesTheConnectionIsUnreachable)
+// A server that hangs up without a word (the refusal with a reason is the program's test below).
+TEST(DisplayEnvironmentTest, XServerThatHangsUpIsUnreachable)
 {
-    const std::string reason = "Authorization required, but no authorization protocol specified";
-    struct Case {
-        std::string answer;
-        std::string expectedEnd;
-    };
-    for (const Case& c : {Case{"", ""}, Case{RefusalWithReason(reason), ": " + reason}}) {
-        const std::string number = RandomDisplayNumber();
-        const FakeXServer server(number, c.answer);
-        EXPECT_EQ(DisplayEnvironment({"xcb", ":" + number, "", ""}).UnreachableReason(),
-            "cannot connect to X display :" + number + c.expectedEnd);
-    }
+    const std::string number = RandomDisplayNumber();
+    const FakeXServer server(number, "");
+    EXPECT_EQ(DisplayEnvironment({"xcb", ":" + number, "", ""}).UnreachableReason(),
+        "cannot connect to X display :" + number);
 }
 
 TEST(DisplayEnvironmentTest, ProgramWithoutAUsableDisplaySaysSoInOneLineAndFails)
