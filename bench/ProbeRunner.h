@@ -122,10 +122,16 @@ inline void StartToFirstPaint(benchmark::State& state, const char* program, cons
     state.counters["cpu_ms"] = processor / runs;
 }
 
-// The editor against the yardstick, a bare dialog with one label, and with
-// withoutLabel also against a dialog that draws no text at all.
-inline void RegisterStartupBenchmarks(const char* mainWindowProbe, const char* bareDialogProbe,
-    bool withoutLabel)
+struct StartupProbes {
+    const char* mainWindow;
+    const char* bareDialog;
+    const char* plainControls;  // the window's controls as plain Qt controls
+};
+
+// The editor against the yardstick, a bare dialog with one label, and against
+// the same window built from plain Qt controls; with withoutLabel also against
+// a dialog that draws no text at all.
+inline void RegisterStartupBenchmarks(const StartupProbes& probes, bool withoutLabel)
 {
     const auto add = [](const char* name, const char* program, const char* option) {
         benchmark::RegisterBenchmark(name, StartToFirstPaint, program, option)
@@ -134,9 +140,10 @@ inline void RegisterStartupBenchmarks(const char* mainWindowProbe, const char* b
             ->Iterations(20);
     };
     if (withoutLabel)
-        add("StartToFirstPaint/BareDialog", bareDialogProbe, nullptr);
-    add("StartToFirstPaint/BareDialogWithLabel", bareDialogProbe, "--label");
-    add("StartToFirstPaint/MainWindow", mainWindowProbe, nullptr);
+        add("StartToFirstPaint/BareDialog", probes.bareDialog, nullptr);
+    add("StartToFirstPaint/BareDialogWithLabel", probes.bareDialog, "--label");
+    add("StartToFirstPaint/PlainQtControls", probes.plainControls, nullptr);
+    add("StartToFirstPaint/MainWindow", probes.mainWindow, nullptr);
 }
 
 }  // namespace probes

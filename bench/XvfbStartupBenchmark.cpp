@@ -59,7 +59,8 @@ int main(int argc, char** argv)
     const XvfbServer server;
     ::setenv("DISPLAY", server.display().c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    probes::RegisterStartupBenchmarks(MAIN_WINDOW_PROBE, BARE_DIALOG_PROBE, false);
+    probes::RegisterStartupBenchmarks(
+        {MAIN_WINDOW_PROBE, BARE_DIALOG_PROBE, PLAIN_CONTROLS_PROBE}, false);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

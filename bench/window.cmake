@@ -5,19 +5,23 @@ if(TARGET quavel_app)
     add_executable(bare_dialog_probe BareDialogProbe.cpp)
     target_include_directories(bare_dialog_probe PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(bare_dialog_probe PRIVATE Qt6::Widgets quavel_warnings)
+    add_executable(plain_controls_probe PlainControlsProbe.cpp)
+    target_link_libraries(plain_controls_probe PRIVATE quavel_app quavel_warnings)
 
     quavel_add_benchmark(window_startup_benchmark WindowStartupBenchmark.cpp)
     target_compile_definitions(window_startup_benchmark PRIVATE
         MAIN_WINDOW_PROBE="$<TARGET_FILE:main_window_probe>"
-        BARE_DIALOG_PROBE="$<TARGET_FILE:bare_dialog_probe>")
+        BARE_DIALOG_PROBE="$<TARGET_FILE:bare_dialog_probe>"
+        PLAIN_CONTROLS_PROBE="$<TARGET_FILE:plain_controls_probe>")
     target_include_directories(window_startup_benchmark PRIVATE ${PROJECT_SOURCE_DIR})
-    add_dependencies(window_startup_benchmark main_window_probe bare_dialog_probe)
+    add_dependencies(window_startup_benchmark main_window_probe bare_dialog_probe plain_controls_probe)
 
     # The same probes on an X server of their own (package xvfb).
     quavel_add_benchmark(xvfb_startup_benchmark XvfbStartupBenchmark.cpp)
     target_compile_definitions(xvfb_startup_benchmark PRIVATE
         MAIN_WINDOW_PROBE="$<TARGET_FILE:main_window_probe>"
-        BARE_DIALOG_PROBE="$<TARGET_FILE:bare_dialog_probe>")
+        BARE_DIALOG_PROBE="$<TARGET_FILE:bare_dialog_probe>"
+        PLAIN_CONTROLS_PROBE="$<TARGET_FILE:plain_controls_probe>")
     target_include_directories(xvfb_startup_benchmark PRIVATE ${PROJECT_SOURCE_DIR})
-    add_dependencies(xvfb_startup_benchmark main_window_probe bare_dialog_probe)
+    add_dependencies(xvfb_startup_benchmark main_window_probe bare_dialog_probe plain_controls_probe)
 endif()
