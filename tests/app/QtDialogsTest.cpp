@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(Endings, AskTextTest,
         AskTextCase{"EnterOnlyOnceTyped",
             [](QWidget& d, QLineEdit& field) {
                 PressKey(Qt::Key_Return);
-                EXPECT_TRUE(d.isVisible());
+                ASSERT_TRUE(d.isVisible());
                 QTest::keyClicks(&field, " ");
                 PressKey(Qt::Key_Return);
             },
