@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTimer>
 
@@ -464,26 +463,6 @@ QPalette DarkDesktopPalette()
         QColor(0xff, 0xff, 0xff), QColor(0x2a, 0x2a, 0x2a), QColor(0x35, 0x35, 0x35));
     dark.setColor(QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
     return dark;
-}
-
-// The area where the style draws a control's text.
-QRect TextArea(QWidget& control)
-{
-    if (auto* dropDown = qobject_cast<QComboBox*>(&control)) {
-        QStyleOptionComboBox option;
-        option.initFrom(dropDown);
-        return control.style()->subControlRect(
-            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &control);
-    }
-    QStyleOptionButton option;
-    option.initFrom(&control);
-    if (qobject_cast<QCheckBox*>(&control))
-        return control.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &control);
-    if (qobject_cast<QRadioButton*>(&control))
-        return control.style()->subElementRect(QStyle::SE_RadioButtonContents, &option, &control);
-    if (qobject_cast<QPushButton*>(&control))
-        return control.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &control);
-    return control.contentsRect();
 }
 
 QStringList TextsOf(QWidget& control)

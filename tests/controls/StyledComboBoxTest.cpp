@@ -3,7 +3,6 @@
 
 #include <QAbstractItemView>
 #include <QSignalSpy>
-#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -23,17 +22,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    // The part of the face that holds the current text, without the arrow.
-    QRect Field()
-    {
-        QStyleOptionComboBox option;
-        option.initFrom(&list);
-        option.editable = false;
-        return list.style()->subControlRect(
-            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list);
-    }
-
-    int FieldPixels(QColor color) { return CountPixels(PaintedImage(list), Field(), color, 8); }
+    int FieldPixels(QColor color) { return CountPixels(PaintedImage(list), TextArea(list), color, 8); }
 
     QWidget window;
     StyledComboBox list{&window};
@@ -55,7 +44,7 @@ TEST_P(StyledComboBoxColorTest, FaceAndOpenedListShowTheColours)
     list.SetBackgroundColor(GetParam().background);
     list.SetTextColor(GetParam().text);
     list.SetBold(true);
-    EXPECT_GT(FieldPixels(GetParam().background), Field().width() * Field().height() / 2);
+    EXPECT_GT(FieldPixels(GetParam().background), TextArea(list).width() * TextArea(list).height() / 2);
     EXPECT_GT(FieldPixels(GetParam().text), 10);
     list.showPopup();
     ASSERT_TRUE(list.view()->viewport()->isVisible());

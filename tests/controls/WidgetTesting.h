@@ -6,9 +6,15 @@
 #include "controls/WindowStyle.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -82,4 +88,24 @@ inline int CountPixels(const QImage& image, const QRect& area, QColor color, int
         for (int x = inside.left(); x <= inside.right(); ++x)
             count += IsNear(image.pixelColor(x, y), color, tolerance) ? 1 : 0;
     return count;
+}
+
+// The area where the style draws a control's text.
+inline QRect TextArea(QWidget& control)
+{
+    if (auto* dropDown = qobject_cast<QComboBox*>(&control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(dropDown);
+        return control.style()->subControlRect(
+            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &control);
+    }
+    QStyleOptionButton option;
+    option.initFrom(&control);
+    if (qobject_cast<QCheckBox*>(&control))
+        return control.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &control);
+    if (qobject_cast<QRadioButton*>(&control))
+        return control.style()->subElementRect(QStyle::SE_RadioButtonContents, &option, &control);
+    if (qobject_cast<QPushButton*>(&control))
+        return control.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &control);
+    return control.contentsRect();
 }
