@@ -151,28 +151,6 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
     }
 }
 
-TEST(InstallDiscovery, PreparesTheSettingsFolderOfAChosenFolderWithoutAnyRegistry)
-{
-    FakeHome home;
-    fs::create_directories(home / "server/MODS/BfVietnam");
-    home.WriteFile(".config/quavel/quavel.conf", "[installs]\nserver=" + (home / "server").string());
-    InstallSearch search = SearchIn(home);
-    InstallDiscovery discovery;
-    const InstallsFound found = discovery.Find(search, FolderCreation::Create);
-    const FoundInstall* server = found.Of(Product::Server).InUse();
-    ASSERT_NE(server, nullptr);
-    EXPECT_EQ(server->SourceText(), "chosen folder");
-    EXPECT_EQ(server->location.createError, 0);
-    EXPECT_EQ(server->location.publishPath,
-        home / "server/MODS/BfVietnam/save/GameModeSettings/CustomCombat.wst");
-    EXPECT_TRUE(fs::is_directory(home / "server/MODS/BfVietnam/save/GameModeSettings"));
-    EXPECT_EQ(home.Entries("server/MODS"), std::set<std::string>{"BfVietnam"});
-
-    search.onlyPrefix = home / "server";  // the prefix option leaves chosen folders out
-    EXPECT_EQ(discovery.Find(search, FolderCreation::Create).Of(Product::Server).PublishPathOrReason(),
-        "no Wine registry (system.reg) in " + (home / "server").string());
-}
-
 TEST(InstallDiscovery, ReadsARegistryAgainWhenItChanged)
 {
     FakeHome home;
