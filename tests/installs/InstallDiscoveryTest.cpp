@@ -151,6 +151,25 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
     }
 }
 
+// A folder chosen in the settings file needs no registry; its settings folder
+// is made when asked, and the prefix option leaves it out.
+TEST(InstallDiscovery, PreparesAChosenFolderUnlessOnlyAPrefixIsSearched)
+{
+    FakeHome home;
+    fs::create_directories(home / "server/MODS/BfVietnam");
+    home.WriteFile(".config/quavel/quavel.conf", "[installs]\nserver=" + (home / "server").string());
+    InstallSearch search = SearchIn(home);
+    InstallDiscovery discovery;
+    const auto serverPath = [&] {
+        return discovery.Find(search, FolderCreation::Create).Of(Product::Server).PublishPathOrReason();
+    };
+    EXPECT_EQ(serverPath(), home.path() / "server/MODS/BfVietnam/save/GameModeSettings/CustomCombat.wst");
+    EXPECT_TRUE(fs::is_directory(home / "server/MODS/BfVietnam/save/GameModeSettings"));
+    EXPECT_EQ(home.Entries("server/MODS"), std::set<std::string>{"BfVietnam"});
+    search.onlyPrefix = home / "server";
+    EXPECT_EQ(serverPath(), "no Wine registry (system.reg) in " + (home / "server").string());
+}
+
 TEST(InstallDiscovery, ReadsARegistryAgainWhenItChanged)
 {
     FakeHome home;
