@@ -157,13 +157,17 @@ TEST(InstallDiscovery, PreparesAChosenFolderUnlessOnlyAPrefixIsSearched)
 {
     FakeHome home;
     fs::create_directories(home / "server/MODS/BfVietnam");
-    home.WriteFile(".config/quavel/quavel.conf", "[installs]\nserver=" + (home / "server").string());
+    home.WriteFile(
+        ".config/quavel/quavel.conf", "[installs]\nserver=" + (home / "server").string());
     InstallSearch search = SearchIn(home);
     InstallDiscovery discovery;
     const auto serverPath = [&] {
-        return discovery.Find(search, FolderCreation::Create).Of(Product::Server).PublishPathOrReason();
+        return discovery.Find(search, FolderCreation::Create)
+            .Of(Product::Server)
+            .PublishPathOrReason();
     };
-    EXPECT_EQ(serverPath(), home.path() / "server/MODS/BfVietnam/save/GameModeSettings/CustomCombat.wst");
+    EXPECT_EQ(
+        serverPath(), home.path() / "server/MODS/BfVietnam/save/GameModeSettings/CustomCombat.wst");
     EXPECT_TRUE(fs::is_directory(home / "server/MODS/BfVietnam/save/GameModeSettings"));
     EXPECT_EQ(home.Entries("server/MODS"), std::set<std::string>{"BfVietnam"});
     search.onlyPrefix = home / "server";

@@ -1,5 +1,5 @@
-#include "installs/GameDir.h"
 #include "installs/InstallFinder.h"
+#include "installs/GameDir.h"
 #include "tests/support/FakeWinePrefix.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,7 @@ TEST(FindInstall, FindsOrCreatesTheSettingsFolderInTheSpellingOfWhatExists)
         const char* name;
         const char* gameDir;
         SetUp setUp;
-        int createError;   // reported to the user or not
+        int createError;  // reported to the user or not
         bool reported;
         fs::path publish;  // on drive C
     };
@@ -79,7 +79,8 @@ TEST(FindInstall, FindsOrCreatesTheSettingsFolderInTheSpellingOfWhatExists)
             EXPECT_EQ(fake.Entries(folder), std::set<std::string>{component.string()}) << test.name;
             folder /= component;
         }
-        EXPECT_EQ(fake.Entries(folder).size(), test.publish.filename() == "CustomCombat.wst" ? 0u : 1u)
+        EXPECT_EQ(
+            fake.Entries(folder).size(), test.publish.filename() == "CustomCombat.wst" ? 0u : 1u)
             << test.name;
     }
 }

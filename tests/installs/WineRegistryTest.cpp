@@ -165,12 +165,13 @@ TEST(WineRegistry, ShowsThirtyTwoBitProgramsTheWow6432NodeFirstIn64BitRegistries
     const std::string node = nodeKey("");
     const std::string nativePath = "SOFTWARE\\EA GAMES\\Battlefield Vietnam";
     const std::string nodePath = "SOFTWARE\\Wow6432Node\\EA GAMES\\Battlefield Vietnam";
-    const std::vector<std::tuple<const char*, Architecture, std::string, std::optional<std::string>>>
+    const std::vector<
+        std::tuple<const char*, Architecture, std::string, std::optional<std::string>>>
         cases = {
             {"64-bit, both keys", Architecture::Win64, native + node, nodePath},
             {"64-bit, native key only", Architecture::Win64, native, nativePath},
-            {"64-bit, node key through a subkey", Architecture::Win64,
-                native + nodeKey("\\\\Sub"), nodePath},
+            {"64-bit, node key through a subkey", Architecture::Win64, native + nodeKey("\\\\Sub"),
+                nodePath},
             {"64-bit, a node key with a longer name only", Architecture::Win64,
                 native + nodeKey(" Server"), nativePath},
             {"32-bit, both keys", Architecture::Win32, native + node, nativePath},
@@ -196,16 +197,18 @@ TEST(WineRegistry, ReadsOnlyTheKeysAskedForAndTheirCounterpartsAndSubkeys)
     // A key no lookup needs, with a value that looks like a key line.
     const std::string otherKey = "[Software\\\\Other] 1\n\"v\"=\"[Software\\\\EA GAMES\\\\"
                                  "Battlefield Vietnam Server] 1\"\n";
-    for (const auto& [keyLine, kept] : {
-             std::pair("[Software\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", true),
-             std::pair("  [\\\\SOFTWARE\\\\ea games\\\\\\\\BATTLEFIELD VIETNAM SERVER\\\\] 1", true),
-             std::pair("[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", true),
-             std::pair("[\\x53oftware\\\\EA GAMES\\\\Battlefield Vietnam\\x20Server] 1", true),
-             std::pair("[Software\\\\EA GAMES\\\\Battlefield Vietnam Server2] 1", false),
-             std::pair("[Software\\\\EA GAMES\\\\Battlefield Vietnam] 1", false),
-             std::pair("[Software\\\\EA GAMES\\\\Battlefield Vietnam Server 1", false),
-             std::pair("[System\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", false),
-         }) {
+    for (const auto& [keyLine, kept] :
+        {
+            std::pair("[Software\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", true),
+            std::pair("  [\\\\SOFTWARE\\\\ea games\\\\\\\\BATTLEFIELD VIETNAM SERVER\\\\] 1", true),
+            std::pair(
+                "[Software\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", true),
+            std::pair("[\\x53oftware\\\\EA GAMES\\\\Battlefield Vietnam\\x20Server] 1", true),
+            std::pair("[Software\\\\EA GAMES\\\\Battlefield Vietnam Server2] 1", false),
+            std::pair("[Software\\\\EA GAMES\\\\Battlefield Vietnam] 1", false),
+            std::pair("[Software\\\\EA GAMES\\\\Battlefield Vietnam Server 1", false),
+            std::pair("[System\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield Vietnam Server] 1", false),
+        }) {
         const std::optional<WineRegistry> registry = WineRegistry::Parse(
             WineRegistryText(otherKey + keyLine + "\n\"v\"=\"1\"\n", Architecture::Win64),
             std::array{kServerKey});

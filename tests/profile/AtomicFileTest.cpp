@@ -68,16 +68,17 @@ TEST(AtomicFile, ReplacementKeepsModeLinksAttributesAndOwner)
     for (const char* name : {"mode.wst", "link.wst", "hard.wst", "tagged.wst", "owned.wst"})
         EXPECT_EQ(WriteFileAtomically(folder / name, "new"), 0) << name;
 
-    EXPECT_EQ(folder.Entries(), (Names{"hard.wst", "hard2.wst", "link.wst", "mode.wst",
-                                    "owned.wst", "real.wst", "tagged.wst"}));
+    EXPECT_EQ(folder.Entries(),
+        (Names{"hard.wst", "hard2.wst", "link.wst", "mode.wst", "owned.wst", "real.wst",
+            "tagged.wst"}));
     for (const std::string& name : folder.Entries())
         EXPECT_EQ(folder.Read(name), "new") << name;
     EXPECT_EQ(folder.PermissionBits("mode.wst"), 0640u);
     EXPECT_TRUE(fs::is_symlink(folder / "link.wst"));
     EXPECT_EQ(Status(folder / "hard.wst").st_ino, Status(folder / "hard2.wst").st_ino);
     char value[8] = {};
-    EXPECT_EQ(::getxattr((folder / "tagged.wst").c_str(), "user.origin", value, 8),
-        tagged ? 4 : -1);
+    EXPECT_EQ(
+        ::getxattr((folder / "tagged.wst").c_str(), "user.origin", value, 8), tagged ? 4 : -1);
     EXPECT_EQ(Status(folder / "owned.wst").st_uid, ::geteuid() == 0 ? kNobody : ::geteuid());
 }
 

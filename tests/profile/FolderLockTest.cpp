@@ -1,5 +1,5 @@
-#include "profile/AtomicFile.h"
 #include "profile/FolderLock.h"
+#include "profile/AtomicFile.h"
 
 #include "tests/support/TestFolder.h"
 

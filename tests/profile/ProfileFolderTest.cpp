@@ -134,6 +134,6 @@ TEST_F(ProfileFolder, ExportCopiesTheSavedFileUnlessOntoItself)
     ASSERT_FALSE(store.LoadProfile("Broken"));
     EXPECT_EQ(store.ExportProfile(profile, folder / "server" / "CustomCombat.wst"), EIO);
     EXPECT_EQ(folder.Read("server/CustomCombat.wst"), "older");
-    EXPECT_EQ(folder.Entries(), (Entries{"Broken.wst", "CustomCombat.wst", "customcombat.wst",
-                                    "server"}));
+    EXPECT_EQ(folder.Entries(),
+        (Entries{"Broken.wst", "CustomCombat.wst", "customcombat.wst", "server"}));
 }

@@ -1,5 +1,5 @@
-#include "profile/ProfileStore.h"
 #include "profile/ProfileWriter.h"
+#include "profile/ProfileStore.h"
 #include "profile/XmlAccess.h"
 
 #include "TestDocuments.h"
@@ -35,7 +35,8 @@ TEST(ProfileWriter, ChangesOnlyTheValuesOfTheRecord)
     const std::vector<Case> cases = {
         // The nameID and everything else around the values stay as they were.
         {"substitute's name and change type", Substitute(7, 6), kDefault,
-            DefaultWith("alternative=\"uaz\" changeType=\"1\"", "alternative=\"t54\" changeType=\"2\"")},
+            DefaultWith(
+                "alternative=\"uaz\" changeType=\"1\"", "alternative=\"t54\" changeType=\"2\"")},
         {"mutt alt becomes vespa", Substitute(12, 8), kDefault,
             DefaultWith("alternative=\"mutt2\" changeType=\"1\"",
                 "alternative=\"vespa\" changeType=\"0\"")},

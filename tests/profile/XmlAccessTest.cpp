@@ -10,15 +10,15 @@ TEST(XmlAccess, FindNodeSurvivesDeepNesting)
 {
     const std::string levels(200000, 'a');
     XmlDocument document;
-    ASSERT_TRUE(LoadXmlText(document,
-        ReplaceAll(levels, "a", "<a>") + "<deep/>" + ReplaceAll(levels, "a", "</a>")));
+    ASSERT_TRUE(LoadXmlText(
+        document, ReplaceAll(levels, "a", "<a>") + "<deep/>" + ReplaceAll(levels, "a", "</a>")));
     EXPECT_EQ(FindNode(GetDocumentElement(document), "deep", Search::Recursive).Name(), "deep");
 }
 
 TEST(XmlDocument, SavesTheBytesItLoaded)
 {
     for (const std::string& text : {kDefault, kHandWritten,
-             std::string("<a>\n  <b c=\"&amp;&lt;&quot;\"/>\n</a>"),  // no declaration
+             std::string("<a>\n  <b c=\"&amp;&lt;&quot;\"/>\n</a>"),          // no declaration
              std::string("\xEF\xBB\xBF<?xml version=\"1.0\"?>\r\n<a/>\r\n"),  // byte order mark
              std::string("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a n=\"\xE9\"/>"),
              std::string("<!DOCTYPE a>\n<?style x?>\n<a><![CDATA[<raw>]]></a>\n<!-- end -->\n"),
@@ -34,14 +34,13 @@ TEST(XmlDocument, SavesTheBytesItLoaded)
 TEST(XmlDocument, FailedParseLeavesNoRootElement)
 {
     XmlDocument document;
-    for (const char* text :
-        {"", " \r\n", "<a><b></a>", "<a/><b/>", "<a/>text", "x<a/>", "<!-- c -->",
-            "\n<?xml version=\"1.0\"?><a/>", "<a/><!DOCTYPE a>", "<a/><![CDATA[x]]>",
-            // What pugixml alone would take, and save changed.
-            "<a b=\"&\"/>", "<a b=\"<\"/>", "<a b=\"1\" b=\"2\"/>", "<a b=\"&me;\"/>",
-            "<a>\x01</a>", "<a><!-- x -- y --></a>", "<a>&#0;</a>",
-            "<!DOCTYPE a [<!ENTITY me \"x\">]><a b=\"&me;\"/>",
-            "<!DOCTYPE a SYSTEM \"a.dtd\"><a b=\"&me;\"/>"}) {
+    for (const char* text : {"", " \r\n", "<a><b></a>", "<a/><b/>", "<a/>text", "x<a/>",
+             "<!-- c -->", "\n<?xml version=\"1.0\"?><a/>", "<a/><!DOCTYPE a>", "<a/><![CDATA[x]]>",
+             // What pugixml alone would take, and save changed.
+             "<a b=\"&\"/>", "<a b=\"<\"/>", "<a b=\"1\" b=\"2\"/>", "<a b=\"&me;\"/>",
+             "<a>\x01</a>", "<a><!-- x -- y --></a>", "<a>&#0;</a>",
+             "<!DOCTYPE a [<!ENTITY me \"x\">]><a b=\"&me;\"/>",
+             "<!DOCTYPE a SYSTEM \"a.dtd\"><a b=\"&me;\"/>"}) {
         ASSERT_TRUE(LoadXmlText(document, "<previous/>"));
         EXPECT_FALSE(LoadXmlText(document, text)) << '"' << text << '"';
         EXPECT_TRUE(GetDocumentElement(document).IsEmpty()) << '"' << text << '"';
