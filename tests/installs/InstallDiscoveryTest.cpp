@@ -151,35 +151,33 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
     }
 }
 
-TEST(InstallDiscovery, PreparesTheSettingsFolderOfAChosenFolderWithoutAnyRegistry)
+// A folder chosen in the settings file needs no registry; its settings folder
+// is made when asked, and the prefix option leaves it out.
+TEST(InstallDiscovery, PreparesAChosenFolderUnlessOnlyAPrefixIsSearched)
 {
     FakeHome home;
     fs::create_directories(home / "server/MODS/BfVietnam");
-    SettingsFile settings = *SettingsFile::Load(SettingsFile::PathFor(home.environment));
-    settings.Set(kServerFolderSetting, (home / "server").string());
-    ASSERT_EQ(settings.Save(), 0);
+    home.WriteFile(
+        ".config/quavel/quavel.conf", "[installs]\nserver=" + (home / "server").string());
     InstallSearch search = SearchIn(home);
     InstallDiscovery discovery;
-    const InstallsFound found = discovery.Find(search, FolderCreation::Create);
-    const FoundInstall* server = found.Of(Product::Server).InUse();
-    ASSERT_NE(server, nullptr);
-    EXPECT_EQ(server->SourceText(), "chosen folder");
-    EXPECT_EQ(server->location.publishPath,
-        home / "server/MODS/BfVietnam/save/GameModeSettings/CustomCombat.wst");
-    EXPECT_EQ(server->location.createError, 0);
+    const auto serverPath = [&] {
+        return discovery.Find(search, FolderCreation::Create)
+            .Of(Product::Server)
+            .PublishPathOrReason();
+    };
+    EXPECT_EQ(
+        serverPath(), home.path() / "server/MODS/BfVietnam/save/GameModeSettings/CustomCombat.wst");
     EXPECT_TRUE(fs::is_directory(home / "server/MODS/BfVietnam/save/GameModeSettings"));
     EXPECT_EQ(home.Entries("server/MODS"), std::set<std::string>{"BfVietnam"});
-
-    search.onlyPrefix = home / "server";  // the prefix option leaves chosen folders out
-    const InstallsFound alone = discovery.Find(search, FolderCreation::Create);
-    EXPECT_EQ(alone.Of(Product::Server).PublishPathOrReason(),
-        "no Wine registry (system.reg) in " + (home / "server").string());
+    search.onlyPrefix = home / "server";
+    EXPECT_EQ(serverPath(), "no Wine registry (system.reg) in " + (home / "server").string());
 }
 
 TEST(InstallDiscovery, ReadsARegistryAgainWhenItChanged)
 {
     FakeHome home;
-    const fs::path prefix = home.AddPrefix(".wine", InstallsRegistryText({}, "C:\\Old"));
+    home.AddPrefix(".wine", InstallsRegistryText({}, "C:\\Old"));
     InstallDiscovery discovery;
     const auto gameFolder = [&] {
         const InstallsFound found = discovery.Find(SearchIn(home), FolderCreation::LookOnly);

@@ -4,116 +4,83 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <functional>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
 
-namespace {
-
-const fs::path kSettings = "Mods/bfvietnam/save/GameModeSettings";
-
-}  // namespace
-
-TEST(FindInstall, FindsTheSettingsFolderInTheSpellingOfWhatExistsAndCreatesTheRest)
+// The game's GAMEDIR is C:\BFV unless a case gives another; setUp puts what
+// is there before into drive_c.
+TEST(FindInstall, FindsOrCreatesTheSettingsFolderInTheSpellingOfWhatExists)
 {
+    using SetUp = std::function<void(const FakeWinePrefix&)>;
+    const auto folders = [](const char* path) {
+        return [=](const FakeWinePrefix& fake) { fs::create_directories(fake.DriveC() / path); };
+    };
+    const auto file = [](const char* path) {
+        return [=](const FakeWinePrefix& fake) {
+            fs::create_directories((fake.DriveC() / path).parent_path());
+            fake.Write(fs::path("drive_c") / path, "<published/>");
+        };
+    };
     struct Case {
         const char* name;
-        std::string_view keyPath;
         const char* gameDir;
-        fs::path existing;      // folders there before
-        std::string published;  // a file in them, or none
-        fs::path settings;      // the settings folder found or made
+        SetUp setUp;
+        int createError;  // reported to the user or not
+        bool reported;
+        fs::path publish;  // on drive C
     };
     const std::vector<Case> cases = {
-        {"server, no folder added or removed at the end", kServerKeyPath, "C:\\BFV Server\\", "",
-            "", "BFV Server" / kSettings},
-        {"game, missing folders in the game's spelling", kGameKeyPath, "C:\\Games\\BFV",
-            "Games/BFV/mods", "", "Games/BFV/mods/bfvietnam/save/GameModeSettings"},
-        {"existing settings folder", kGameKeyPath, "C:\\Games\\BFV", "Games/BFV" / kSettings,
-            "CustomCombat.wst", "Games/BFV" / kSettings},
-        {"folders and file spelt in another case", kGameKeyPath, "C:\\GAMES\\bfv",
-            "Games/BFV/mods/BFVietnam/SAVE/gamemodesettings", "customcombat.WST",
-            "Games/BFV/mods/BFVietnam/SAVE/gamemodesettings"},
+        {"no separator added or removed", "C:\\BFV\\", [](auto&) {}, 0, false,
+            "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
+        {"missing folders in the game's spelling", "C:\\Games\\BFV", folders("Games/BFV/mods"), 0,
+            false, "Games/BFV/mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
+        {"folders and file spelt in another case", "C:\\GAMES\\bfv",
+            file("Games/BFV/mods/BFVietnam/SAVE/gamemodesettings/customcombat.WST"), 0, false,
+            "Games/BFV/mods/BFVietnam/SAVE/gamemodesettings/customcombat.WST"},
+        {"a file in the middle of the path", "C:\\BFV", file("BFV/Mods/bfvietnam"), ENOTDIR, true,
+            "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
+        {"a link that loops", "C:\\BFV",
+            [](auto& fake) { fs::create_directory_symlink("BFV", fake.DriveC() / "BFV"); }, ELOOP,
+            true, "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
+        {"a file where the settings folder should be", "C:\\BFV",
+            file("BFV/Mods/bfvietnam/save/GameModeSettings"), EEXIST, false,
+            "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
+        {"a folder it may not write in", "C:\\BFV",
+            [](auto& fake) {
+                fs::create_directory(fake.DriveC() / "BFV");
+                fs::permissions(fake.DriveC() / "BFV", fs::perms(0555));
+            },
+            EACCES, false, "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
     };
     for (const Case& test : cases) {
+        if (test.createError == EACCES && geteuid() == 0)
+            continue;  // permission bits do not stop root
         const FakeWinePrefix fake;
-        fake.WriteRegistry(InstallsRegistryText(test.gameDir, test.gameDir));
-        fs::create_directories(fake.DriveC() / test.existing);
-        if (!test.published.empty())
-            fake.Write("drive_c" / test.existing / test.published, "<published/>");
-        const fs::path publish
-            = test.settings / (test.published.empty() ? "CustomCombat.wst" : test.published);
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            const InstallLocation install = FindInstall(fake.prefix(), test.keyPath);
+        fake.WriteRegistry(InstallsRegistryText(std::nullopt, test.gameDir));
+        test.setUp(fake);
+        for (int attempt = 0; attempt < 2; ++attempt) {  // the second finds what the first made
+            const InstallLocation install = FindInstall(fake.prefix(), kGameKeyPath);
             EXPECT_TRUE(install.found) << test.name;
             EXPECT_EQ(install.windowsFolder, test.gameDir) << test.name;
-            EXPECT_EQ(install.createError, 0) << test.name;
-            EXPECT_EQ(install.settingsFolder, fake.ThroughDriveC(test.settings)) << test.name;
-            EXPECT_EQ(install.SettingsFolderText(), install.settingsFolder.string()) << test.name;
-            EXPECT_EQ(install.publishPath, fake.ThroughDriveC(publish)) << test.name;
+            EXPECT_EQ(install.createError, test.createError) << test.name;
+            EXPECT_EQ(IsReportedCreateError(install.createError), test.reported) << test.name;
+            EXPECT_EQ(install.publishPath, fake.ThroughDriveC(test.publish)) << test.name;
         }
-        // One spelling of every folder, and nothing added beside the published file.
+        if (test.createError != 0)
+            continue;
+        // One spelling of every folder, and nothing added beside a published file.
         fs::path folder = "drive_c";
-        for (const fs::path& component : test.settings) {
+        for (const fs::path& component : test.publish.parent_path()) {
             EXPECT_EQ(fake.Entries(folder), std::set<std::string>{component.string()}) << test.name;
             folder /= component;
         }
-        if (test.published.empty())
-            EXPECT_EQ(fake.Entries(folder), std::set<std::string>{}) << test.name;
-        else
-            EXPECT_EQ(fake.Read("drive_c" / publish), "<published/>") << test.name;
-    }
-}
-
-TEST(FindInstall, ReturnsTheErrnoOfAFailedCreation)
-{
-    struct Case {
-        const char* name;
-        std::function<void(const FakeWinePrefix& fake)> blockCreation;
-        int expectedError;
-        bool reported;
-    };
-    const std::vector<Case> cases = {
-        {"a file in the middle of the settings path",
-            [](const FakeWinePrefix& fake) {
-                fs::create_directories(fake / "drive_c/BFV/Mods");
-                fake.Write("drive_c/BFV/Mods/bfvietnam", "");
-            },
-            ENOTDIR, true},
-        {"a link that loops",
-            [](const FakeWinePrefix& fake) {
-                fs::create_directory_symlink("BFV", fake / "drive_c/BFV");
-            },
-            ELOOP, true},
-        {"a file where the settings folder should be",
-            [](const FakeWinePrefix& fake) {
-                fs::create_directories(fake / "drive_c/BFV/Mods/bfvietnam/save");
-                fake.Write("drive_c/BFV" / kSettings, "");
-            },
-            EEXIST, false},
-        {"a folder it may not write in",
-            [](const FakeWinePrefix& fake) {
-                fs::create_directory(fake / "drive_c/BFV");
-                fs::permissions(
-                    fake / "drive_c/BFV", fs::perms::owner_write, fs::perm_options::remove);
-            },
-            EACCES, false},
-    };
-    for (const Case& test : cases) {
-        if (test.expectedError == EACCES && geteuid() == 0)
-            continue;  // permission bits do not stop root
-        const FakeWinePrefix fake;
-        fake.WriteRegistry(InstallsRegistryText(std::nullopt, "C:\\BFV"));
-        test.blockCreation(fake);
-        const InstallLocation game = FindInstall(fake.prefix(), kGameKeyPath);
-        EXPECT_TRUE(game.found) << test.name;
-        EXPECT_EQ(game.createError, test.expectedError) << test.name;
-        EXPECT_EQ(IsReportedCreateError(game.createError), test.reported) << test.name;
-        EXPECT_EQ(game.settingsFolder, fake.ThroughDriveC("BFV" / kSettings)) << test.name;
-        EXPECT_EQ(game.publishPath, fake.ThroughDriveC("BFV" / kSettings / "CustomCombat.wst"))
+        EXPECT_EQ(
+            fake.Entries(folder).size(), test.publish.filename() == "CustomCombat.wst" ? 0u : 1u)
             << test.name;
     }
 }

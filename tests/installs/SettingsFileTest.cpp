@@ -3,14 +3,10 @@
 
 #include <gtest/gtest.h>
 
-TEST(SettingsFile, LivesInTheConfigurationFolder)
+TEST(SettingsFile, ChangesOnlyItsOwnLinesAndKeepsTheRest)
 {
     EXPECT_EQ(SettingsFile::PathFor({"/home/me", "", ""}), "/home/me/.config/quavel/quavel.conf");
     EXPECT_EQ(SettingsFile::PathFor({"/home/me", "", "/cfg"}), "/cfg/quavel/quavel.conf");
-}
-
-TEST(SettingsFile, ChangesOnlyItsOwnLinesAndKeepsTheRest)
-{
     const TestFolder folder;
     const std::filesystem::path path = folder / "config/quavel/quavel.conf";
     std::optional<SettingsFile> settings = SettingsFile::Load(path);

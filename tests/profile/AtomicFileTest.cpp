@@ -1,12 +1,12 @@
 #include "profile/AtomicFile.h"
 #include "profile/TemporaryFile.h"
 
-#include "FileSizeLimit.h"
 #include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -14,6 +14,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <functional>
 #include <thread>
 #include <vector>
@@ -50,64 +51,35 @@ int AsNobody(const std::function<int()>& work)
 
 }  // namespace
 
-TEST(AtomicFile, ReplacementKeepsWhatTheUserSetUp)
+TEST(AtomicFile, ReplacementKeepsModeLinksAttributesAndOwner)
 {
-    struct Case {
-        const char* name;
-        std::function<void(const TestFolder&)> setUp;  // a.wst holds "old" before
-        std::function<void(const TestFolder&)> check;
-        Names entries;
-    };
-    bool tagged = false;
-    const std::vector<Case> cases = {
-        {"mode", [](auto& folder) { fs::permissions(folder / "a.wst", fs::perms(0640)); },
-            [](auto& folder) { EXPECT_EQ(folder.PermissionBits("a.wst"), 0640u); }, {"a.wst"}},
-        {"symbolic link",
-            [](auto& folder) {
-                fs::rename(folder / "a.wst", folder / "real.wst");
-                fs::create_symlink("real.wst", folder / "a.wst");
-            },
-            [](auto& folder) {
-                EXPECT_TRUE(fs::is_symlink(folder / "a.wst"));
-                EXPECT_EQ(folder.Read("real.wst"), "new");
-            },
-            {"a.wst", "real.wst"}},
-        {"hard link", [](auto& folder) { fs::create_hard_link(folder / "a.wst", folder / "b.wst"); },
-            [](auto& folder) {
-                EXPECT_EQ(Status(folder / "a.wst").st_ino, Status(folder / "b.wst").st_ino);
-                EXPECT_EQ(folder.Read("b.wst"), "new");
-            },
-            {"a.wst", "b.wst"}},
-        {"extended attribute",  // where the file system has them
-            [&](auto& folder) {
-                tagged = ::setxattr((folder / "a.wst").c_str(), "user.origin", "kept", 4, 0) == 0;
-            },
-            [&](auto& folder) {
-                char value[8] = {};
-                EXPECT_EQ(::getxattr((folder / "a.wst").c_str(), "user.origin", value, 8),
-                    tagged ? 4 : -1);
-            },
-            {"a.wst"}},
-        {"another owner",  // root gives the new file away
-            [](auto& folder) {
-                // Only the superuser may give a file away; otherwise it stays ours.
-                [[maybe_unused]] const int refusedUnlessRoot
-                    = ::chown((folder / "a.wst").c_str(), kNobody, kNobody);
-            },
-            [](auto& folder) {
-                EXPECT_EQ(Status(folder / "a.wst").st_uid, ::geteuid() == 0 ? kNobody : ::geteuid());
-            },
-            {"a.wst"}},
-    };
-    for (const Case& test : cases) {
-        TestFolder folder;
-        folder.Write("a.wst", "old");
-        test.setUp(folder);
-        EXPECT_EQ(WriteFileAtomically(folder / "a.wst", "new"), 0) << test.name;
-        EXPECT_EQ(folder.Read("a.wst"), "new") << test.name;
-        test.check(folder);
-        EXPECT_EQ(folder.Entries(), test.entries) << test.name;
-    }
+    TestFolder folder;
+    for (const char* name : {"mode.wst", "real.wst", "hard.wst", "tagged.wst", "owned.wst"})
+        folder.Write(name, "old");
+    fs::permissions(folder / "mode.wst", fs::perms(0640));
+    fs::create_symlink("real.wst", folder / "link.wst");
+    fs::create_hard_link(folder / "hard.wst", folder / "hard2.wst");
+    // Where the file system has extended attributes.
+    const bool tagged
+        = ::setxattr((folder / "tagged.wst").c_str(), "user.origin", "kept", 4, 0) == 0;
+    // Only the superuser may give a file away; otherwise it stays ours.
+    [[maybe_unused]] const int refusedUnlessRoot
+        = ::chown((folder / "owned.wst").c_str(), kNobody, kNobody);
+    for (const char* name : {"mode.wst", "link.wst", "hard.wst", "tagged.wst", "owned.wst"})
+        EXPECT_EQ(WriteFileAtomically(folder / name, "new"), 0) << name;
+
+    EXPECT_EQ(folder.Entries(),
+        (Names{"hard.wst", "hard2.wst", "link.wst", "mode.wst", "owned.wst", "real.wst",
+            "tagged.wst"}));
+    for (const std::string& name : folder.Entries())
+        EXPECT_EQ(folder.Read(name), "new") << name;
+    EXPECT_EQ(folder.PermissionBits("mode.wst"), 0640u);
+    EXPECT_TRUE(fs::is_symlink(folder / "link.wst"));
+    EXPECT_EQ(Status(folder / "hard.wst").st_ino, Status(folder / "hard2.wst").st_ino);
+    char value[8] = {};
+    EXPECT_EQ(
+        ::getxattr((folder / "tagged.wst").c_str(), "user.origin", value, 8), tagged ? 4 : -1);
+    EXPECT_EQ(Status(folder / "owned.wst").st_uid, ::geteuid() == 0 ? kNobody : ::geteuid());
 }
 
 TEST(AtomicFile, FailedWritesLeaveTheOldFileAndNoOther)
@@ -118,17 +90,24 @@ TEST(AtomicFile, FailedWritesLeaveTheOldFileAndNoOther)
     fs::permissions(folder / "read-only.wst", fs::perms(0444));
     fs::create_hard_link(folder / "a.wst", folder / "link.wst");  // written in place
     fs::create_directories(folder / "dir.wst" / "inside");
-    {
-        FileSizeLimit limit(100);
-        EXPECT_EQ(WriteFileAtomically(folder / "a.wst", std::string(1000, 'x')), EFBIG);
-        fs::remove(folder / "link.wst");
-        EXPECT_EQ(WriteFileAtomically(folder / "a.wst", std::string(1000, 'x')), EFBIG);
-        EXPECT_EQ(WriteNewFile(folder / "b.wst", std::string(1000, 'x')), EFBIG);
-    }
+    // Files may grow to 100 bytes only, so a larger write fails as on a full
+    // disk, even for root; with SIGXFSZ ignored, write() reports EFBIG.
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limited{100, saved.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    EXPECT_EQ(WriteFileAtomically(folder / "a.wst", std::string(1000, 'x')), EFBIG);
+    fs::remove(folder / "link.wst");
+    EXPECT_EQ(WriteFileAtomically(folder / "a.wst", std::string(1000, 'x')), EFBIG);
+    EXPECT_EQ(WriteNewFile(folder / "b.wst", std::string(1000, 'x')), EFBIG);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(WriteFileAtomically(folder / "read-only.wst", "new"), EACCES);
     EXPECT_EQ(WriteFileAtomically(folder / "dir.wst", "x"), EISDIR);
     EXPECT_EQ(WriteFileAtomically(folder / "missing" / "a.wst", "x"), ENOENT);
     EXPECT_EQ(WriteNewFile(folder / "missing" / "a.wst", "x"), ENOENT);
+    EXPECT_EQ(CheckWriteAccess(folder.path()), 0);  // its test file is gone afterwards
     EXPECT_EQ(folder.Read("a.wst"), "old content");
     EXPECT_EQ(folder.Read("read-only.wst"), "old content");
     EXPECT_EQ(folder.Entries(), (Names{"a.wst", "dir.wst", "read-only.wst"}));

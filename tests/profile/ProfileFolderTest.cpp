@@ -1,12 +1,12 @@
 #include "profile/ProfileStore.h"
 
 #include "TestDocuments.h"
-#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <functional>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -23,17 +23,12 @@ protected:
 
 }  // namespace
 
+// The extension and the exclusion of Default.wst count in any case; links
+// count as what they point to.
 TEST_F(ProfileFolder, ListsTheProfileFilesSortedWithoutTheDefault)
 {
-    struct Case {
-        const char* name;
-        Names files;
-        int count;
-        Names listed;
-    };
-    // The extension and the exclusion of Default.wst count in any case; links
-    // count as what they point to.
-    const std::vector<Case> cases = {
+    const std::vector<std::tuple<const char*, Names, int, Names>> cases = {
+        // name, files besides the links and the folder, count, names listed
         {"case rules",
             {"Default.wst", "default.wst", "A.WST", "b.Wst", "charlie.wst", "Bravo.wst",
                 "readme.txt", "x.wst.bak", ".wst", "DEFAULT.WST"},
@@ -42,16 +37,16 @@ TEST_F(ProfileFolder, ListsTheProfileFilesSortedWithoutTheDefault)
         {"only the default", {"default.WST"}, 0, {}},
         {"no profile files", {"notes.txt"}, 0, {"<no .wst files found>"}},
     };
-    for (const Case& test : cases) {
-        TestFolder listed;
-        for (const std::string& file : test.files)
-            listed.Write(file, "x");
-        fs::create_directory(listed / "Folder.wst");
-        fs::create_symlink(listed / "nowhere", listed / "Dangling.wst");
-        fs::create_symlink(listed / "A.WST", listed / "Linked.wst");
+    for (const auto& [name, files, count, listed] : cases) {
+        TestFolder listing;
+        for (const std::string& file : files)
+            listing.Write(file, "x");
+        fs::create_directory(listing / "Folder.wst");
+        fs::create_symlink(listing / "nowhere", listing / "Dangling.wst");
+        fs::create_symlink(listing / "A.WST", listing / "Linked.wst");
         Names names{"stale entry"};
-        EXPECT_EQ(ProfileStore(listed.path()).ListProfiles(names), test.count) << test.name;
-        EXPECT_EQ(names, test.listed) << test.name;
+        EXPECT_EQ(ProfileStore(listing.path()).ListProfiles(names), count) << name;
+        EXPECT_EQ(names, listed) << name;
     }
     Names names{"stale entry"};
     EXPECT_EQ(ProfileStore(folder / "missing").ListProfiles(names), -1);
@@ -60,15 +55,10 @@ TEST_F(ProfileFolder, ListsTheProfileFilesSortedWithoutTheDefault)
 
 TEST_F(ProfileFolder, ChangedOnDiskTellsWhatAnotherProgramDid)
 {
-    struct Case {
-        const char* name;
-        std::function<void()> change;  // to A.wst, loaded and untouched before
-        bool changed;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::tuple<const char*, std::function<void()>, bool>> cases = {
+        // name, change to A.wst after it was loaded, changed
         {"untouched", [] {}, false},
-        {"same size, same moment",
-            [&] { folder.Write("A.wst", ReplaceAll(kDefault, "\"3/0\"", "\"2/0\"")); }, true},
+        {"same size, same moment", [&] { folder.Write("A.wst", WithTeams("2/0")); }, true},
         {"same bytes, another file",
             [&] {
                 folder.Write("B.wst", kDefault);
@@ -77,14 +67,14 @@ TEST_F(ProfileFolder, ChangedOnDiskTellsWhatAnotherProgramDid)
             true},
         {"removed", [&] { fs::remove(folder / "A.wst"); }, true},
     };
-    for (const Case& test : cases) {
+    for (const auto& [name, change, changed] : cases) {
         folder.Write("A.wst", kDefault);
         std::optional<Profile> profile = store.LoadProfile("A");
         ASSERT_TRUE(profile);
-        test.change();
-        EXPECT_EQ(store.ChangedOnDisk(*profile), test.changed) << test.name;
+        change();
+        EXPECT_EQ(store.ChangedOnDisk(*profile), changed) << name;
         ASSERT_EQ(store.SaveProfile(*profile), 1);
-        EXPECT_FALSE(store.ChangedOnDisk(*profile)) << test.name;
+        EXPECT_FALSE(store.ChangedOnDisk(*profile)) << name;
     }
 }
 
@@ -100,7 +90,6 @@ TEST_F(ProfileFolder, DefaultIsRestoredAndNewProfilesCopyIt)
         EXPECT_EQ(store.LoadDefaultProfile(), BuiltInDefaultProfile());
         EXPECT_EQ(folder.Read("Default.wst"), kDefault);
     }
-    EXPECT_TRUE(kDefault.ends_with("</WRAPPER_TREE>\r\n"));  // the game's own line ends
     folder.Write("Default.wst", "published values");
     EXPECT_FALSE(store.CreateProfileFile("Old"));
     EXPECT_EQ(folder.Read("Old.wst"), "mine");
@@ -135,18 +124,16 @@ TEST_F(ProfileFolder, ExportCopiesTheSavedFileUnlessOntoItself)
     fs::create_directory(folder / "server");
     Profile profile = store.LoadProfile("CustomCombat").value();
     profile.red.kits[1] = 0;
-    const std::string saved = ReplaceAll(
-        kDefault, "\"NVA_Scout_Alt\" enabled=\"true\"", "\"NVA_Scout_Alt\" enabled=\"false\"");
     EXPECT_EQ(store.ExportProfile(profile, folder / "server" / ".." / "CustomCombat.wst"), 0);
     EXPECT_EQ(store.ExportProfile(profile, folder / "customcombat.wst"), 0);
-    EXPECT_EQ(folder.Read("CustomCombat.wst"), saved);
-    EXPECT_EQ(folder.Read("customcombat.wst"), saved);
+    for (const char* copy : {"CustomCombat.wst", "customcombat.wst"})
+        EXPECT_EQ(folder.Read(copy), KitOff(kDefault, "NVA_Scout_Alt")) << copy;
 
     folder.Write("server/CustomCombat.wst", "older");
     folder.Write("Broken.wst", "<broken/>");
     ASSERT_FALSE(store.LoadProfile("Broken"));
     EXPECT_EQ(store.ExportProfile(profile, folder / "server" / "CustomCombat.wst"), EIO);
     EXPECT_EQ(folder.Read("server/CustomCombat.wst"), "older");
-    EXPECT_EQ(folder.Entries(), (Entries{"Broken.wst", "CustomCombat.wst", "customcombat.wst",
-                                    "server"}));
+    EXPECT_EQ(folder.Entries(),
+        (Entries{"Broken.wst", "CustomCombat.wst", "customcombat.wst", "server"}));
 }
