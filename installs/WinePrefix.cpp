@@ -1,16 +1,6 @@
 #include "installs/WinePrefix.h"
 
-#include "installs/UserEnvironment.h"
-
 #include <string>
-
-WinePrefix WinePrefix::FromEnvironment()
-{
-    const UserEnvironment environment = UserEnvironment::FromProcess();
-    if (!environment.winePrefix.empty())
-        return WinePrefix(environment.winePrefix);
-    return WinePrefix(environment.home / kDefaultPrefixName);
-}
 
 std::filesystem::path WinePrefix::SystemRegistry() const
 {

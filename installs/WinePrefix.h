@@ -17,9 +17,6 @@ public:
     {
     }
 
-    // $WINEPREFIX when it is set and not empty, else ~/.wine, as Wine chooses.
-    static WinePrefix FromEnvironment();
-
     const std::filesystem::path& folder() const { return folder_; }
     // HKEY_LOCAL_MACHINE.
     std::filesystem::path SystemRegistry() const;
