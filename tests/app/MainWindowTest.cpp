@@ -177,6 +177,44 @@ TEST_F(MainWindowTest, UserActionsReachTheSession)
                 EXPECT_EQ(test.Get<QComboBox>(VehicleM113).currentText(), "M-113");
                 EXPECT_EQ(profile.red.kits[0], 0);
             }},
+        {"list pick cancelled puts the selection back",
+            [](MainWindowTest& test) {
+                test.Click(RedScoutSecondary);
+                test.dialogs.answers = {MessageAnswer::Cancel};
+                test.PickEntry(1);
+            },
+            [](MainWindowTest& test, const Profile& profile) {
+                EXPECT_EQ(test.Get<QListWidget>(ControlId::ProfileList).currentRow(), 2);
+                EXPECT_EQ(profile.name, "CustomCombat");
+            },
+            {"application: Your profile has been modified. Save changes?"}},
+        {"clicks beside the entries keep the list selection",
+            [](MainWindowTest& test) {
+                auto& list = test.Get<QListWidget>(ControlId::ProfileList);
+                QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                    QPoint(4, list.viewport()->height() - 2));
+                QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    list.visualItemRect(list.item(2)).center());
+                test.Click(RedScoutSecondary);
+            },
+            [](MainWindowTest& test, const Profile&) {
+                auto& list = test.Get<QListWidget>(ControlId::ProfileList);
+                EXPECT_EQ(list.selectedItems(), QList<QListWidgetItem*>{list.item(2)});
+                EXPECT_TRUE(test.Get(RevertButton).isEnabled());
+            }},
+        {"publish writes the server's file",
+            [](MainWindowTest& test) {
+                test.PickEntry(1);
+                test.Click(RedScoutSecondary);
+                test.Click(PublishButton);
+            },
+            [](MainWindowTest& test, const Profile&) {
+                EXPECT_EQ(FileBytes(test.prefix.DriveC()
+                              / "Server/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"),
+                    KitOff(DefaultBytes(), "NVA_Scout_Alt"));
+                EXPECT_FALSE(test.Get(SaveButton).isEnabled());
+            },
+            {}, false},
         {"map filter colours the rows of the map only",
             [](MainWindowTest& test) { QTest::keyClicks(&test.Get(MapFilter), "Q"); },
             [](MainWindowTest& test, const Profile&) {
@@ -201,31 +239,6 @@ TEST_F(MainWindowTest, UserActionsReachTheSession)
         EXPECT_EQ(dialogs.log, c.log);
         EXPECT_EQ(Modified(), c.modified);
     }
-}
-
-TEST_F(MainWindowTest, ListPickCancelledPutsTheSelectionBack)
-{
-    ShowActive();
-    Click(RedScoutSecondary);
-    dialogs.answers = {MessageAnswer::Cancel};
-    PickEntry(1);
-    EXPECT_EQ(dialogs.log,
-        std::vector<std::string>{"application: Your profile has been modified. Save changes?"});
-    EXPECT_EQ(Get<QListWidget>(ControlId::ProfileList).currentRow(), 2);
-    EXPECT_EQ(Current().name, "CustomCombat");
-}
-
-TEST_F(MainWindowTest, PublishThroughTheWidgetsWritesTheServersFile)
-{
-    ShowActive();
-    PickEntry(1);
-    Click(RedScoutSecondary);
-    Click(PublishButton);
-    EXPECT_EQ(FileBytes(prefix.DriveC() / "Server/Mods/bfvietnam/save/GameModeSettings/"
-                                          "CustomCombat.wst"),
-        KitOff(DefaultBytes(), "NVA_Scout_Alt"));
-    EXPECT_FALSE(Get(SaveButton).isEnabled());
-    EXPECT_TRUE(dialogs.log.empty());
 }
 
 TEST_F(MainWindowTest, FollowsWhatOtherProgramsDoInTheFolder)
@@ -340,21 +353,6 @@ TEST_F(MainWindowTest, FatalStartEndsTheProgramWithoutTheModalRun)
     ASSERT_EQ(::seteuid(::getuid()), 0);
     EXPECT_EQ(Window().RunModal(), MainWindow::kFatalExitCode);
     EXPECT_EQ(dialogs.log.size(), 1U);
-}
-
-TEST_F(MainWindowTest, ClicksBesideTheEntriesKeepTheListSelection)
-{
-    ShowActive();
-    auto& list = Get<QListWidget>(ControlId::ProfileList);
-    const QPoint selectedEntry = list.visualItemRect(list.item(2)).center();
-    for (auto [modifiers, place] : {std::pair{Qt::NoModifier, QPoint(4, list.viewport()->height() - 2)},
-             std::pair{Qt::ControlModifier, selectedEntry}}) {
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, place);
-        EXPECT_EQ(list.selectedItems(), QList<QListWidgetItem*>{list.item(2)});
-    }
-    Click(RedScoutSecondary);
-    EXPECT_TRUE(Get(SaveButton).isEnabled());
-    EXPECT_TRUE(Get(RevertButton).isEnabled());
 }
 
 // A shortcut presses its button, and nothing while the button is disabled.
