@@ -13,7 +13,8 @@ const std::string kConfig = "~/.config/quavel/quavel.conf";
 std::vector<Scenario> TargetsScenarios()
 {
     const std::string noServerKey
-        = "no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\EA GAMES\\Battlefield Vietnam Server";
+        = "no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA GAMES\\Battlefield "
+          "Vietnam Server";
     const std::string noDriveC = ": the drive of C:\\BFV has no link in the Wine prefix's "
                                  "dosdevices folder\n";
     return {
@@ -28,14 +29,14 @@ std::vector<Scenario> TargetsScenarios()
         // ~/.wine has the server only; the game is in a prefix of ~/Games, as
         // Lutris makes them, whose drive C has no link.
         Tool("GameInAManagersPrefix_ListedWithItsSourceAndProblem", {"targets"},
-            {{"~/Games/bfv/system.reg", Registry("", GameDir("C:\\BFV"))}})
-            .WithRegistry(Registry(GameDir("C:\\BFV"), ""))
+            {{"~/Games/bfv/system.reg", InstallsRegistryText(std::nullopt, "C:\\BFV")}})
+            .WithRegistry(InstallsRegistryText("C:\\BFV", std::nullopt))
             .WithEnvironment({{"WINEPREFIX", std::nullopt}})
             .Prints(HasSubstr("\nGame: not found: the drive of C:\\BFV has no link in the Wine "
                               "prefix's dosdevices folder\n    Lutris: {home}/Games/bfv"
                 + noDriveC)),
         Tool("PrefixOption_ThatPrefixAlone", {"--prefix", "{home}/Games/bfv", "targets"},
-            {{"~/Games/bfv/system.reg", Registry("", GameDir("C:\\BFV"))}})
+            {{"~/Games/bfv/system.reg", InstallsRegistryText(std::nullopt, "C:\\BFV")}})
             .Prints(kSettings + "Server: not found: " + noServerKey + "\nGame: not found: "
                 + "the drive of C:\\BFV has no link in the Wine prefix's dosdevices folder\n"
                 + "    --prefix: {home}/Games/bfv" + noDriveC + kCwd),
@@ -48,7 +49,7 @@ std::vector<Scenario> TargetsScenarios()
             .Prints(kSettings + "Server: publishing only into the working folder\n"
                 + "Game: publishing only into the working folder\n" + kCwd),
         Tool("Json_ForScripts", {"targets", "--json"})
-            .WithRegistry(Registry(GameDir("C:\\Games\\BFV Server"), ""))
+            .WithRegistry(InstallsRegistryText("C:\\Games\\BFV Server", std::nullopt))
             .Prints("{\n  \"settingsFile\": \"{home}/.config/quavel/quavel.conf\",\n"
                     "  \"server\": {\n    \"publishPath\": \""
                 + kServerPath
@@ -58,7 +59,8 @@ std::vector<Scenario> TargetsScenarios()
                   "        \"windowsFolder\": \"C:\\\\Games\\\\BFV Server\",\n"
                   "        \"inUse\": true,\n        \"problem\": null\n      }\n    ]\n  },\n"
                   "  \"game\": {\n    \"publishPath\": null,\n    \"problem\": \"no registry key "
-                  "HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\EA GAMES\\\\Battlefield Vietnam\",\n"
+                  "HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield "
+                  "Vietnam\",\n"
                   "    \"installs\": []\n  },\n  \"cwd\": \"{cwd}/CustomCombat.wst\"\n}\n"),
         Tool("ConfigSet_AbsoluteFolderKeepingOtherLines",
             {"config", "set", "installs.game", "Mine"}, {{kConfig, "# mine\n[installs]\n"}})
