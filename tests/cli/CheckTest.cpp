@@ -23,4 +23,5 @@ std::vector<Scenario> CheckScenarios()
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(Check, CliRun, ::testing::ValuesIn(CheckScenarios()), CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Check, CliRun, ::testing::ValuesIn(CheckScenarios()), ::testing::PrintToStringParamName());

@@ -48,7 +48,6 @@ struct Scenario {
     std::optional<std::string> registry
         = InstallsRegistryText("C:\\Games\\BFV Server", "C:\\Games\\BFV");
     EnvironmentChanges environment = {};  // over WINEPREFIX={wine}, HOME={home}, no XDG_CONFIG_HOME
-    std::filesystem::perms revoked = std::filesystem::perms::none;  // from the working folder
     int exitCode = 0;
     TextMatcher out = "";
     TextMatcher err = "";
@@ -60,7 +59,6 @@ struct Scenario {
     {
         return Set(&Scenario::environment, more);
     }
-    Scenario Revoking(std::filesystem::perms from) && { return Set(&Scenario::revoked, from); }
     Scenario Prints(TextMatcher text) && { return Set(&Scenario::out, std::move(text)); }
     Scenario Fails(int status, TextMatcher text) &&
     {
@@ -80,12 +78,6 @@ private:
 Scenario Tool(std::string name, std::vector<std::string> arguments, Files files = {});
 
 // Test names and failure messages show a scenario by its name.
-struct CaseName {
-    std::string operator()(const ::testing::TestParamInfo<Scenario>& info) const
-    {
-        return info.param.name;
-    }
-};
 void PrintTo(const Scenario& scenario, std::ostream* out);
 
 // Each test runs the real tool in a world of its own, a fresh temporary folder:

@@ -24,11 +24,6 @@ std::vector<Scenario> ListShowScenarios()
                 {"alpha.wst", DefaultBytes()}, {"Beta.WST", DefaultBytes()},
                 {"notes.txt", "not a profile"}})
             .Prints("Default\nalpha\nBeta\nCustomCombat\n"),
-        Tool(
-            "List_UnreadableFolder_ShowsDefaultAndFails", {"list"}, {{"Alpha.wst", DefaultBytes()}})
-            .Revoking(std::filesystem::perms::owner_read)
-            .Prints("Default\n")
-            .Fails(1, "Could not read the profiles of the current folder.\n"),
         Tool("Show_EditedProfile_TableLikeTheWindow", {"show", "Edited"}, edited)
             .Prints(Expected("Edited.txt")),
         Tool("Show_EditedProfileAsJson_KeyedAsSetAndNullForUnknown", {"show", "Edited", "--json"},
@@ -54,7 +49,8 @@ std::vector<Scenario> ListShowScenarios()
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(ListShow, CliRun, ::testing::ValuesIn(ListShowScenarios()), CaseName{});
+INSTANTIATE_TEST_SUITE_P(ListShow, CliRun, ::testing::ValuesIn(ListShowScenarios()),
+    ::testing::PrintToStringParamName());
 
 TEST_F(CliTest, List_OutputNotWritten_Fails)
 {

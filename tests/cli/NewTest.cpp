@@ -20,4 +20,5 @@ std::vector<Scenario> NewScenarios()
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(New, CliRun, ::testing::ValuesIn(NewScenarios()), CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    New, CliRun, ::testing::ValuesIn(NewScenarios()), ::testing::PrintToStringParamName());

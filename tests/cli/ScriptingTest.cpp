@@ -64,4 +64,5 @@ TEST_F(CliTest, ShowFormatSet_AppliedBySet_CopiesEverySetting)
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(Scripting, CliRun, ::testing::ValuesIn(ScriptingScenarios()), CaseName{});
+INSTANTIATE_TEST_SUITE_P(Scripting, CliRun, ::testing::ValuesIn(ScriptingScenarios()),
+    ::testing::PrintToStringParamName());

@@ -84,4 +84,5 @@ std::vector<Scenario> TargetsScenarios()
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(Targets, CliRun, ::testing::ValuesIn(TargetsScenarios()), CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Targets, CliRun, ::testing::ValuesIn(TargetsScenarios()), ::testing::PrintToStringParamName());
