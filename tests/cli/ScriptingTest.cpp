@@ -5,7 +5,6 @@
 namespace {
 
 using ::testing::HasSubstr;
-using ::testing::Not;
 
 std::vector<Scenario> ScriptingScenarios()
 {
@@ -28,10 +27,6 @@ std::vector<Scenario> ScriptingScenarios()
                 "quavel-cli: Unknown command \"frobnicate\".\nRun \"quavel-cli help\" for help.\n"),
         Tool("ShowFormat_Unknown", {"show", "Edited", "--format=xml"}, edited)
             .Fails(2, HasSubstr("Unknown format \"xml\"")),
-        Tool(
-            "ShowFormatSet_LeavesOutUnknownSubstitutes", {"show", "Edited", "--format=set"}, edited)
-            .Prints(AllOf(HasSubstr("\nred.weapon.2=off\n"), HasSubstr("\nvehicle.uaz=t54\n"),
-                Not(HasSubstr("vehicle.OH-6=")))),
         Tool("ListJson_DefaultFirst", {"list", "--json"},
             {{"b.wst", DefaultBytes()}, {"Default.wst", DefaultBytes()}, {"a.wst", DefaultBytes()}})
             .Prints("[\n  \"Default\",\n  \"a\",\n  \"b\"\n]\n"),

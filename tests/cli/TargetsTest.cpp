@@ -17,24 +17,12 @@ std::vector<Scenario> TargetsScenarios()
           "Vietnam Server";
     const std::string noDriveC = ": the drive of C:\\BFV has no link in the Wine prefix's "
                                  "dosdevices folder\n";
+    // The game's install in a prefix named by --prefix, whose drive C has no link.
     return {
         Tool("BothFound_InUseMarkedAndNothingCreated", {"targets"})
             .Prints(kSettings + "Server: " + kServerPath
                 + "\n  * C:\\Games\\BFV Server ($WINEPREFIX: {wine})\nGame: " + kGamePath
                 + "\n  * C:\\Games\\BFV ($WINEPREFIX: {wine})\n" + kCwd),
-        Tool("NoRegistry_NamesThePrefix", {"targets"})
-            .WithoutRegistry()
-            .Prints(kSettings + "Server: not found: no Wine registry (system.reg) in {wine}\n"
-                + "Game: not found: no Wine registry (system.reg) in {wine}\n" + kCwd),
-        // ~/.wine has the server only; the game is in a prefix of ~/Games, as
-        // Lutris makes them, whose drive C has no link.
-        Tool("GameInAManagersPrefix_ListedWithItsSourceAndProblem", {"targets"},
-            {{"~/Games/bfv/system.reg", InstallsRegistryText(std::nullopt, "C:\\BFV")}})
-            .WithRegistry(InstallsRegistryText("C:\\BFV", std::nullopt))
-            .WithEnvironment({{"WINEPREFIX", std::nullopt}})
-            .Prints(HasSubstr("\nGame: not found: the drive of C:\\BFV has no link in the Wine "
-                              "prefix's dosdevices folder\n    Lutris: {home}/Games/bfv"
-                + noDriveC)),
         Tool("PrefixOption_ThatPrefixAlone", {"--prefix", "{home}/Games/bfv", "targets"},
             {{"~/Games/bfv/system.reg", InstallsRegistryText(std::nullopt, "C:\\BFV")}})
             .Prints(kSettings + "Server: not found: " + noServerKey + "\nGame: not found: "
@@ -76,9 +64,6 @@ std::vector<Scenario> TargetsScenarios()
             .Fails(2,
                 "Unknown key \"installs.gamedir\". Keys: installs.prefix, installs.game, "
                 "installs.server.\nRun \"quavel-cli help config\" for help.\n"),
-        Tool("ConfigUnreadable_Told", {"config", "set", "installs.game", "/g"},
-            {{"~/.config/quavel/quavel.conf/x", ""}})
-            .Fails(1, "Cannot read the settings file:\n{home}/.config/quavel/quavel.conf\n"),
     };
 }
 
