@@ -38,18 +38,7 @@ std::vector<Scenario> TargetsScenarios()
                 + "Game: publishing only into the working folder\n" + kCwd),
         Tool("Json_ForScripts", {"targets", "--json"})
             .WithRegistry(InstallsRegistryText("C:\\Games\\BFV Server", std::nullopt))
-            .Prints("{\n  \"settingsFile\": \"{home}/.config/quavel/quavel.conf\",\n"
-                    "  \"server\": {\n    \"publishPath\": \""
-                + kServerPath
-                + "\",\n    \"problem\": null,\n    \"installs\": [\n      {\n"
-                  "        \"source\": \"$WINEPREFIX\",\n        \"prefix\": \"{wine}\",\n"
-                  "        \"folder\": \"{wine}/dosdevices/c:/Games/BFV Server\",\n"
-                  "        \"windowsFolder\": \"C:\\\\Games\\\\BFV Server\",\n"
-                  "        \"inUse\": true,\n        \"problem\": null\n      }\n    ]\n  },\n"
-                  "  \"game\": {\n    \"publishPath\": null,\n    \"problem\": \"no registry key "
-                  "HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Wow6432Node\\\\EA GAMES\\\\Battlefield "
-                  "Vietnam\",\n"
-                  "    \"installs\": []\n  },\n  \"cwd\": \"{cwd}/CustomCombat.wst\"\n}\n"),
+            .Prints(FileBytes(std::filesystem::path(QUAVEL_TEST_DATA) / "Targets.json")),
         Tool("ConfigSet_AbsoluteFolderKeepingOtherLines",
             {"config", "set", "installs.game", "Mine"}, {{kConfig, "# mine\n[installs]\n"}})
             .Writes({{kConfig, "# mine\n[installs]\ngame={cwd}/Mine\n"}}),
