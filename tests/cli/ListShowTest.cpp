@@ -18,7 +18,6 @@ std::vector<Scenario> ListShowScenarios()
     const Files edited{{"Edited.wst", EditedDocument()}};
     const std::string latin1Name = "say \"hi\" \xE9";  // the last byte is not UTF-8
     return {
-        Tool("List_EmptyFolder_ShowsDefaultOnly", {"list"}).Prints("Default\n"),
         Tool("List_ProfileFiles_DefaultFirstThenNamesIgnoringCase", {"list"},
             {{"Default.wst", DefaultBytes()}, {"CustomCombat.wst", DefaultBytes()},
                 {"alpha.wst", DefaultBytes()}, {"Beta.WST", DefaultBytes()},

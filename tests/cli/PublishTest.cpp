@@ -68,7 +68,8 @@ std::vector<Scenario> PublishScenarios()
             .Writes({{"~/CustomCombat.wst", kProfile}}),
         Publish("ToAndToDir_UsageError", {"--to", "cwd", "--to-dir", "."})
             .Fails(2, "publish needs either --to TARGET or --to-dir DIR.\n" + help),
-        Tool("DirectoryOption_WorksThere", {"-C", "sub", "publish", "Server", "--to", "cwd"},
+        Tool("DirectoryOption_WorksThereAndCwdOnlyAllowsCwd",
+            {"-C", "sub", "publish", "Server", "--to", "cwd", "--cwd-only"},
             {{"sub/Server.wst", kProfile}})
             .Prints("Published to: {cwd}/sub/CustomCombat.wst\n")
             .Writes({{"sub/CustomCombat.wst", kProfile}}),

@@ -31,7 +31,9 @@ TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
 {
     struct Case {
         QStringList arguments;
-        QString dataHome;  // below the world; empty: XDG_DATA_HOME unset
+        // XDG_DATA_HOME, below the world when it starts with "/", else as it is;
+        // empty: unset.
+        QString dataHome;
         int exitCode;
         QByteArray outStart;
         QByteArray err;  // the start of the error stream; the whole of it ends there
@@ -45,8 +47,11 @@ TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
         {{"notes.txt"}, {}, 2, "", "quavel: not a profile file (NAME.wst): notes.txt (see "},
         {{"--menu"}, {}, 1, "", kNoDisplay,
             {"home/.local", "home/.local/share", "home/.local/share/quavel"}},
-        {{"--menu"}, "data", 1, "", kNoDisplay, {"data", "data/quavel"}},
-        {{"--menu"}, "games/A.wst", 1, "", "quavel: cannot create the folder "},
+        {{"--menu"}, "/data", 1, "", kNoDisplay, {"data", "data/quavel"}},
+        // A relative XDG_DATA_HOME counts as unset.
+        {{"--menu"}, "data", 1, "", kNoDisplay,
+            {"home/.local", "home/.local/share", "home/.local/share/quavel"}},
+        {{"--menu"}, "/games/A.wst", 1, "", "quavel: cannot create the folder "},
         {{"--menu", "../games/A.wst"}, {}, 1, "", kNoDisplay},
         {{"../missing/A.wst"}, {}, 1, "", "quavel: cannot enter the folder ../missing: "},
         {{"../games/B.wst"}, {}, 1, "", "quavel: no profile file ../games/B.wst\n"},
@@ -64,7 +69,8 @@ TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
         environment.insert("HOME", world.filePath("home"));
         environment.remove("XDG_DATA_HOME");
         if (!c.dataHome.isEmpty())
-            environment.insert("XDG_DATA_HOME", world.filePath(c.dataHome));
+            environment.insert("XDG_DATA_HOME",
+                c.dataHome.startsWith('/') ? world.path() + c.dataHome : c.dataHome);
 
         const ChildResult result = RunChild(
             QStringLiteral(QUAVEL_EXECUTABLE), c.arguments, environment, world.filePath("work"));
