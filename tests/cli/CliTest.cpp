@@ -3,12 +3,9 @@
 #include "profile/DefaultDocument.h"
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <stdexcept>
 
@@ -18,8 +15,6 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kDriveC = "c:/";
 constexpr std::string_view kHome = "~/";
-constexpr std::string_view kServerKey = "Software\\EA GAMES\\Battlefield Vietnam Server";
-constexpr std::string_view kGameKey = "Software\\EA GAMES\\Battlefield Vietnam";
 
 struct Place {
     std::string_view placeholder;
@@ -35,15 +30,6 @@ std::string ShellQuoted(std::string_view text)
     return "'" + ReplaceAll(std::string(text), "'", "'\\''") + "'";
 }
 
-void WriteFile(const fs::path& file, std::string_view bytes)
-{
-    fs::create_directories(file.parent_path());
-    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!stream)
-        throw std::runtime_error("cannot write " + file.string());
-}
-
 // Backups are named by the time they were made: ".20250102-030405.bak" reads ".TIME.bak".
 std::string WithoutTime(const std::string& text)
 {
@@ -57,21 +43,13 @@ void AddEntries(const fs::path& folder, std::string_view prefix, Files& files)
         const std::string name
             = WithoutTime(std::string(prefix) + fs::relative(entry, folder).string());
         if (!entry.is_directory())
-            files[name] = ReadFileOrMissing(entry);
+            files[name] = FileBytes(entry);
         else if (fs::is_empty(entry))
             files[name] = kFolder;
     }
 }
 
 }  // namespace
-
-std::string ReadFileOrMissing(const fs::path& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream)
-        return "<missing>";
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
 
 std::string EditedDocument()
 {
@@ -81,32 +59,10 @@ std::string EditedDocument()
     return WeaponOff(KitOff(bytes, "usarmy_recon_alt"), "ARVN", 2);
 }
 
-std::string GameDir(std::string_view windowsFolder)
-{
-    return "\"GAMEDIR\"=\"" + ReplaceAll(std::string(windowsFolder), "\\", "\\\\") + "\"";
-}
-
-std::string Registry(std::string_view serverLine, std::string_view gameLine)
-{
-    std::string text = "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n"
-                       "#arch=win32\n\n";
-    for (const auto& [key, line] : {std::pair{kServerKey, serverLine}, {kGameKey, gameLine}}) {
-        if (!line.empty())
-            text += "[" + ReplaceAll(std::string(key), "\\", "\\\\")
-                + "] 1700000000\n#time=1d9e0d3f2a1b2c3\n" + std::string(line) + "\n\n";
-    }
-    return text;
-}
-
-std::string SettingsFolder(std::string_view install)
-{
-    return std::string(kDriveC) + "Games/" + std::string(install)
-        + "/Mods/bfvietnam/save/GameModeSettings";
-}
-
 std::string SettingsFile(std::string_view install)
 {
-    return SettingsFolder(install) + "/CustomCombat.wst";
+    return std::string(kDriveC) + "Games/" + std::string(install)
+        + "/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
 }
 
 std::string HostPath(const std::string& file)
@@ -128,23 +84,10 @@ void PrintTo(const Scenario& scenario, std::ostream* out)
 
 CliTest::CliTest()
 {
-    std::string name = (fs::temp_directory_path() / "quavel-cli-XXXXXX").string();
-    if (::mkdtemp(name.data()) == nullptr)
-        throw std::runtime_error("cannot create a folder for the test");
-    root = name;
     for (const Place& place : kPlaces)
         fs::create_directory(root / place.folder);
-    fs::create_directories(root / "wine/drive_c");
-    fs::create_directory(root / "wine/dosdevices");
-    fs::create_directory_symlink("../drive_c", root / "wine/dosdevices/c:");
+    BuildWinePrefix(root / "wine");
     fs::create_directory_symlink("../wine", root / "home/.wine");
-}
-
-CliTest::~CliTest()
-{
-    std::error_code error;  // a test that stopped early may leave the working folder locked
-    fs::permissions(root / "work", fs::perms::owner_all, fs::perm_options::add, error);
-    fs::remove_all(root, error);
 }
 
 // Through the shell, which sets the environment, enters the working folder and
@@ -168,18 +111,17 @@ ToolResult CliTest::Run(
     const int status = std::system(command.c_str());
     if (!WIFEXITED(status))
         throw std::runtime_error("quavel-cli did not exit normally");
-    return {WEXITSTATUS(status), Placeholders(ReadFileOrMissing(root / "out")),
-        Placeholders(ReadFileOrMissing(root / "err"))};
+    return {WEXITSTATUS(status), Placeholders(FileBytes(root / "out")),
+        Placeholders(FileBytes(root / "err"))};
 }
 
 void CliTest::Write(const Files& files) const
 {
     for (const auto& [file, bytes] : files) {
         const fs::path path = Expand(HostPath(file));
-        if (bytes == kFolder)
-            fs::create_directories(path);
-        else
-            WriteFile(path, Expand(bytes));
+        fs::create_directories(bytes == kFolder ? path : path.parent_path());
+        if (bytes != kFolder)
+            world.Write(path, Expand(bytes));
     }
 }
 
@@ -211,14 +153,10 @@ std::string CliTest::Placeholders(std::string text) const
 TEST_P(CliRun, PrintsAndChangesAsExpected)
 {
     const Scenario& scenario = GetParam();
-    if (scenario.revoked != fs::perms::none && ::geteuid() == 0)
-        GTEST_SKIP() << "the superuser is not bound by folder permissions";
     if (scenario.registry)
-        WriteFile(root / "wine/system.reg", *scenario.registry);
+        world.Write("wine/system.reg", *scenario.registry);
     Write(scenario.files);
-    fs::permissions(root / "work", scenario.revoked, fs::perm_options::remove);
     const ToolResult result = Run(scenario.arguments, scenario.environment);
-    fs::permissions(root / "work", scenario.revoked, fs::perm_options::add);
     EXPECT_EQ(result.exitCode, scenario.exitCode) << result.err;
     EXPECT_THAT(result.out, scenario.out);
     EXPECT_THAT(result.err, scenario.err);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/Documents.h"
+#include "tests/support/FakeWinePrefix.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -28,28 +29,13 @@ struct ToolResult {
     std::string err;
 };
 
-// The file's bytes; "<missing>" when it cannot be read.
-std::string ReadFileOrMissing(const std::filesystem::path& file);
-
 // ARVN against US Army; blue Scout without its alternative kit, red weapon slot
 // #2 off, the UAZ replaced by the T-54, and the OH-6 by a vehicle the game lacks.
 std::string EditedDocument();
-
-// "GAMEDIR"="C:\\Games" for the folder C:\Games, escaped as Wine writes it.
-std::string GameDir(std::string_view windowsFolder);
-// system.reg in Wine's text format with a key for the server and one for the game,
-// each holding its value line; an empty line leaves that key out.
-std::string Registry(std::string_view serverLine, std::string_view gameLine);
-
 // "c:/Games/INSTALL/..." where publishing writes for an install in C:\Games.
-std::string SettingsFolder(std::string_view install);
 std::string SettingsFile(std::string_view install);
 // The path by which the tool reaches a file of Files, as output shows it.
 std::string HostPath(const std::string& file);
-
-// Names that would leave the working folder, each with a label for test names.
-inline const std::vector<std::pair<std::string, std::string>> kUnusableNames{
-    {"ParentFolder", "../Server"}, {"SubFolder", "sub/Server"}, {"Empty", ""}, {"DotDot", ".."}};
 
 // One run of the tool: the world before, the command line, what it prints and
 // what it changes. Arguments, environment values and expected output write the
@@ -60,9 +46,8 @@ struct Scenario {
     Files files = {};
     // By default the server and the game are installed in C:\Games.
     std::optional<std::string> registry
-        = Registry(GameDir("C:\\Games\\BFV Server"), GameDir("C:\\Games\\BFV"));
+        = InstallsRegistryText("C:\\Games\\BFV Server", "C:\\Games\\BFV");
     EnvironmentChanges environment = {};  // over WINEPREFIX={wine}, HOME={home}, no XDG_CONFIG_HOME
-    std::filesystem::perms revoked = std::filesystem::perms::none;  // from the working folder
     int exitCode = 0;
     TextMatcher out = "";
     TextMatcher err = "";
@@ -74,7 +59,6 @@ struct Scenario {
     {
         return Set(&Scenario::environment, more);
     }
-    Scenario Revoking(std::filesystem::perms from) && { return Set(&Scenario::revoked, from); }
     Scenario Prints(TextMatcher text) && { return Set(&Scenario::out, std::move(text)); }
     Scenario Fails(int status, TextMatcher text) &&
     {
@@ -94,12 +78,6 @@ private:
 Scenario Tool(std::string name, std::vector<std::string> arguments, Files files = {});
 
 // Test names and failure messages show a scenario by its name.
-struct CaseName {
-    std::string operator()(const ::testing::TestParamInfo<Scenario>& info) const
-    {
-        return info.param.name;
-    }
-};
 void PrintTo(const Scenario& scenario, std::ostream* out);
 
 // Each test runs the real tool in a world of its own, a fresh temporary folder:
@@ -108,7 +86,6 @@ void PrintTo(const Scenario& scenario, std::ostream* out);
 class CliTest : public ::testing::Test {
 protected:
     CliTest();
-    ~CliTest() override;
 
     ToolResult Run(const std::vector<std::string>& arguments,
         const EnvironmentChanges& environment = {}) const;
@@ -116,7 +93,8 @@ protected:
     // Every file and every empty folder of the working folder, drive C and home.
     Files Snapshot() const;
 
-    std::filesystem::path root;
+    TestFolder world;
+    const std::filesystem::path& root = world.path();
 
 private:
     std::string Expand(std::string text) const;

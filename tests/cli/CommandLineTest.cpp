@@ -19,36 +19,21 @@ Scenario Misuse(
         .Fails(2, AllOf(HasSubstr(message), HasSubstr("Run \"quavel-cli help")));
 }
 
-TextMatcher ListsEveryCommand()
-{
-    std::vector<TextMatcher> parts{
-        StartsWith("Usage: quavel-cli [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n")};
-    for (const std::string& command : kCommandNames)
-        parts.push_back(HasSubstr("\n  " + command + " "));
-    return ::testing::AllOfArray(parts);
-}
-
 std::vector<Scenario> CommandLineScenarios()
 {
     const Files alpha{{"Alpha.wst", DefaultBytes()}};
-    const std::string published = "Published to: {cwd}/CustomCombat.wst\n";
     return {
         Misuse("NoCommand", {}, "quavel-cli: No command given.\n"),
-        Misuse("UnknownCommand", {"frobnicate"}, "Unknown command \"frobnicate\"."),
         Misuse("MissingName", {"show"}, "Too few arguments for show."),
         Misuse("TooManyArguments", {"show", "a", "b"}, "Too many arguments for show."),
         Misuse("UnknownOption", {"show", "a", "--bogus"}, "Unknown option \"--bogus\" for show."),
-        Misuse(
-            "MissingTarget", {"publish", "a"}, "publish needs either --to TARGET or --to-dir DIR."),
         Misuse("PrefixWithoutValue", {"--prefix"}, "quavel-cli: --prefix needs a value PATH.\n"),
-        Misuse("HelpForUnknownCommand", {"help", "frobnicate"}, "Unknown command \"frobnicate\"."),
         Tool("MissingTargetValue_NamesTheCommandsUsage", {"publish", "a", "--to"})
             .Fails(2,
                 "quavel-cli: --to needs a value TARGET.\n"
                 "Usage: quavel-cli publish NAME [--to TARGET] [--to-dir DIR] [--backup] "
                 "[--cwd-only]\n"
                 "Run \"quavel-cli help publish\" for help.\n"),
-        Tool("ToolHelp_ByLongOption", {"--help"}).Prints(ListsEveryCommand()),
         Tool("CommandHelp_WinsOverMissingArguments", {"set", "-h"})
             .Prints(StartsWith("Usage: quavel-cli set NAME KEY=VALUE...\n")),
         Tool("SetHelp_ListsKeysAndNames", {"help", "set"})
@@ -60,27 +45,28 @@ std::vector<Scenario> CommandLineScenarios()
                 "quavel-cli " QUAVEL_VERSION "\nCopyright .*\nLicense: MIT .*\n")),
         Tool("DoubleDash_EndsOptions", {"show", "--", "--json"})
             .Fails(1, "Unable to load WST file!\nThere is no profile \"--json\" in this folder.\n"),
-        Tool("OptionValue_AfterEquals", {"publish", "Alpha", "--to=cwd"}, alpha)
-            .Prints(published)
-            .Writes({{"CustomCombat.wst", DefaultBytes()}}),
-        Tool("OptionValue_SeparateBeforeTheName", {"publish", "--to", "cwd", "Alpha"}, alpha)
-            .Prints(published)
+        Tool("OptionValue_AfterEqualsAndBeforeTheName", {"publish", "--to=cwd", "Alpha"}, alpha)
+            .Prints("Published to: {cwd}/CustomCombat.wst\n")
             .Writes({{"CustomCombat.wst", DefaultBytes()}}),
     };
 }
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(
-    CommandLine, CliRun, ::testing::ValuesIn(CommandLineScenarios()), CaseName{});
+INSTANTIATE_TEST_SUITE_P(CommandLine, CliRun, ::testing::ValuesIn(CommandLineScenarios()),
+    ::testing::PrintToStringParamName());
 
-TEST_F(CliTest, CommandLine_CommandHelp_SameBothWays)
+// The tool's help lists every command, whose own help reads the same both ways.
+TEST_F(CliTest, CommandLine_Help_EveryCommandBothWays)
 {
+    const ToolResult tool = Run({"--help"});
+    EXPECT_THAT(
+        tool.out, StartsWith("Usage: quavel-cli [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n"));
     for (const std::string& command : kCommandNames) {
+        EXPECT_THAT(tool.out, HasSubstr("\n  " + command + " "));
         const ToolResult byHelp = Run({"help", command});
         const ToolResult byOption = Run({command, "--help"});
-        EXPECT_EQ(byHelp.exitCode, 0) << command;
-        EXPECT_EQ(byOption.exitCode, 0) << command;
+        EXPECT_EQ(byHelp.exitCode + byOption.exitCode, 0) << command;
         EXPECT_EQ(byHelp.out, byOption.out) << command;
         EXPECT_THAT(byHelp.out, StartsWith("Usage: quavel-cli " + command));
     }

@@ -13,29 +13,18 @@ const std::string kConfig = "~/.config/quavel/quavel.conf";
 std::vector<Scenario> TargetsScenarios()
 {
     const std::string noServerKey
-        = "no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\EA GAMES\\Battlefield Vietnam Server";
+        = "no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA GAMES\\Battlefield "
+          "Vietnam Server";
     const std::string noDriveC = ": the drive of C:\\BFV has no link in the Wine prefix's "
                                  "dosdevices folder\n";
+    // The game's install in a prefix named by --prefix, whose drive C has no link.
     return {
         Tool("BothFound_InUseMarkedAndNothingCreated", {"targets"})
             .Prints(kSettings + "Server: " + kServerPath
                 + "\n  * C:\\Games\\BFV Server ($WINEPREFIX: {wine})\nGame: " + kGamePath
                 + "\n  * C:\\Games\\BFV ($WINEPREFIX: {wine})\n" + kCwd),
-        Tool("NoRegistry_NamesThePrefix", {"targets"})
-            .WithoutRegistry()
-            .Prints(kSettings + "Server: not found: no Wine registry (system.reg) in {wine}\n"
-                + "Game: not found: no Wine registry (system.reg) in {wine}\n" + kCwd),
-        // ~/.wine has the server only; the game is in a prefix of ~/Games, as
-        // Lutris makes them, whose drive C has no link.
-        Tool("GameInAManagersPrefix_ListedWithItsSourceAndProblem", {"targets"},
-            {{"~/Games/bfv/system.reg", Registry("", GameDir("C:\\BFV"))}})
-            .WithRegistry(Registry(GameDir("C:\\BFV"), ""))
-            .WithEnvironment({{"WINEPREFIX", std::nullopt}})
-            .Prints(HasSubstr("\nGame: not found: the drive of C:\\BFV has no link in the Wine "
-                              "prefix's dosdevices folder\n    Lutris: {home}/Games/bfv"
-                + noDriveC)),
         Tool("PrefixOption_ThatPrefixAlone", {"--prefix", "{home}/Games/bfv", "targets"},
-            {{"~/Games/bfv/system.reg", Registry("", GameDir("C:\\BFV"))}})
+            {{"~/Games/bfv/system.reg", InstallsRegistryText(std::nullopt, "C:\\BFV")}})
             .Prints(kSettings + "Server: not found: " + noServerKey + "\nGame: not found: "
                 + "the drive of C:\\BFV has no link in the Wine prefix's dosdevices folder\n"
                 + "    --prefix: {home}/Games/bfv" + noDriveC + kCwd),
@@ -48,18 +37,8 @@ std::vector<Scenario> TargetsScenarios()
             .Prints(kSettings + "Server: publishing only into the working folder\n"
                 + "Game: publishing only into the working folder\n" + kCwd),
         Tool("Json_ForScripts", {"targets", "--json"})
-            .WithRegistry(Registry(GameDir("C:\\Games\\BFV Server"), ""))
-            .Prints("{\n  \"settingsFile\": \"{home}/.config/quavel/quavel.conf\",\n"
-                    "  \"server\": {\n    \"publishPath\": \""
-                + kServerPath
-                + "\",\n    \"problem\": null,\n    \"installs\": [\n      {\n"
-                  "        \"source\": \"$WINEPREFIX\",\n        \"prefix\": \"{wine}\",\n"
-                  "        \"folder\": \"{wine}/dosdevices/c:/Games/BFV Server\",\n"
-                  "        \"windowsFolder\": \"C:\\\\Games\\\\BFV Server\",\n"
-                  "        \"inUse\": true,\n        \"problem\": null\n      }\n    ]\n  },\n"
-                  "  \"game\": {\n    \"publishPath\": null,\n    \"problem\": \"no registry key "
-                  "HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\EA GAMES\\\\Battlefield Vietnam\",\n"
-                  "    \"installs\": []\n  },\n  \"cwd\": \"{cwd}/CustomCombat.wst\"\n}\n"),
+            .WithRegistry(InstallsRegistryText("C:\\Games\\BFV Server", std::nullopt))
+            .Prints(FileBytes(std::filesystem::path(QUAVEL_TEST_DATA) / "Targets.json")),
         Tool("ConfigSet_AbsoluteFolderKeepingOtherLines",
             {"config", "set", "installs.game", "Mine"}, {{kConfig, "# mine\n[installs]\n"}})
             .Writes({{kConfig, "# mine\n[installs]\ngame={cwd}/Mine\n"}}),
@@ -74,12 +53,10 @@ std::vector<Scenario> TargetsScenarios()
             .Fails(2,
                 "Unknown key \"installs.gamedir\". Keys: installs.prefix, installs.game, "
                 "installs.server.\nRun \"quavel-cli help config\" for help.\n"),
-        Tool("ConfigUnreadable_Told", {"config", "set", "installs.game", "/g"},
-            {{"~/.config/quavel/quavel.conf/x", ""}})
-            .Fails(1, "Cannot read the settings file:\n{home}/.config/quavel/quavel.conf\n"),
     };
 }
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(Targets, CliRun, ::testing::ValuesIn(TargetsScenarios()), CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Targets, CliRun, ::testing::ValuesIn(TargetsScenarios()), ::testing::PrintToStringParamName());

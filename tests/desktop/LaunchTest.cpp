@@ -1,25 +1,27 @@
 #include "ChildProcess.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
 constexpr const char* kNoDisplay = "quavel: no display to open the window on "
                                    "(WAYLAND_DISPLAY is not set; DISPLAY is not set)\n";
 
-// Everything below the folder, relative to it.
+// Everything below the folder, relative to it, sorted.
 QStringList Contents(const QString& folder)
 {
     QStringList contents;
-    for (const QFileInfo& entry : QDir(folder).entryInfoList(
-             QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
-        contents.append(entry.fileName());
-        for (const QString& inner : Contents(entry.filePath()))
-            contents.append(entry.fileName() + '/' + inner);
-    }
+    for (QDirIterator entry(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+             QDirIterator::Subdirectories);
+         entry.hasNext();)
+        contents.append(QDir(folder).relativeFilePath(entry.next()));
+    contents.sort();
     return contents;
 }
 
@@ -29,7 +31,9 @@ TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
 {
     struct Case {
         QStringList arguments;
-        QString dataHome;  // below the world; empty: XDG_DATA_HOME unset
+        // XDG_DATA_HOME, below the world when it starts with "/", else as it is;
+        // empty: unset.
+        QString dataHome;
         int exitCode;
         QByteArray outStart;
         QByteArray err;  // the start of the error stream; the whole of it ends there
@@ -38,15 +42,16 @@ TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
     const QByteArray version = "quavel " QUAVEL_VERSION "\nCopyright (C) ";
     const Case cases[] = {
         {{"--help"}, {}, 0, "Usage: quavel [--menu] [--prefix PATH] [+bvrm] [PATH/NAME.wst]\n", ""},
-        {{"--menu", "-h"}, {}, 0, "Usage: quavel ", ""},
         {{"+bvrm", "--version"}, {}, 0, version, ""},
         {{"--bogus", "--help"}, {}, 2, "", "quavel: unknown option --bogus (see quavel --help)\n"},
         {{"notes.txt"}, {}, 2, "", "quavel: not a profile file (NAME.wst): notes.txt (see "},
-        {{"+bvrm"}, {}, 1, "", kNoDisplay},
         {{"--menu"}, {}, 1, "", kNoDisplay,
             {"home/.local", "home/.local/share", "home/.local/share/quavel"}},
-        {{"--menu"}, "data", 1, "", kNoDisplay, {"data", "data/quavel"}},
-        {{"--menu"}, "games/A.wst", 1, "", "quavel: cannot create the folder "},
+        {{"--menu"}, "/data", 1, "", kNoDisplay, {"data", "data/quavel"}},
+        // A relative XDG_DATA_HOME counts as unset.
+        {{"--menu"}, "data", 1, "", kNoDisplay,
+            {"home/.local", "home/.local/share", "home/.local/share/quavel"}},
+        {{"--menu"}, "/games/A.wst", 1, "", "quavel: cannot create the folder "},
         {{"--menu", "../games/A.wst"}, {}, 1, "", kNoDisplay},
         {{"../missing/A.wst"}, {}, 1, "", "quavel: cannot enter the folder ../missing: "},
         {{"../games/B.wst"}, {}, 1, "", "quavel: no profile file ../games/B.wst\n"},
@@ -64,7 +69,8 @@ TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
         environment.insert("HOME", world.filePath("home"));
         environment.remove("XDG_DATA_HOME");
         if (!c.dataHome.isEmpty())
-            environment.insert("XDG_DATA_HOME", world.filePath(c.dataHome));
+            environment.insert("XDG_DATA_HOME",
+                c.dataHome.startsWith('/') ? world.path() + c.dataHome : c.dataHome);
 
         const ChildResult result = RunChild(
             QStringLiteral(QUAVEL_EXECUTABLE), c.arguments, environment, world.filePath("work"));
@@ -78,9 +84,14 @@ TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
         QStringList expected{"games", "games/A.wst", "home", "work"};
         expected.append(c.created);
         expected.sort();
-        QStringList contents = Contents(world.path());
-        contents.sort();
-        EXPECT_EQ(contents, expected) << name;
+        EXPECT_EQ(Contents(world.path()), expected) << name;
+        // The folders a start from the menu makes are private to the user.
+        for (const QString& created : c.created) {
+            const auto mode = std::filesystem::status(world.filePath(created).toStdString());
+            EXPECT_EQ(mode.permissions() & std::filesystem::perms::mask,
+                std::filesystem::perms::owner_all)
+                << name << ": " << created.toStdString();
+        }
     }
 }
 
