@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -34,62 +35,40 @@ protected:
 
 // ---- application messages
 
-struct ApplicationMessageCase {
-    const char* name;
-    MessageButtons buttons;
-    QMessageBox::StandardButtons shown;
-    QMessageBox::Icon icon;
-    std::function<void(QMessageBox&)> answer;
-    MessageAnswer expected;
-};
-
-std::function<void(QMessageBox&)> Press(QMessageBox::StandardButton button)
+// Each set of buttons with its icon, answered by a button or by Escape.
+TEST_F(QtDialogsTest, ApplicationMessageShowsTheSetWithItsIconAndReportsTheAnswer)
 {
-    return [button](QMessageBox& box) { box.button(button)->click(); };
+    using Box = QMessageBox;
+    const Box::StandardButtons yesNo = Box::Yes | Box::No;
+    const std::tuple<MessageButtons, Box::StandardButtons, Box::Icon,
+        std::optional<Box::StandardButton>, MessageAnswer>
+        cases[] = {
+            {MessageButtons::Ok, Box::Ok, Box::Warning, std::nullopt, MessageAnswer::Ok},
+            {MessageButtons::YesNo, yesNo, Box::Question, Box::Yes, MessageAnswer::Yes},
+            {MessageButtons::YesNo, yesNo, Box::Question, std::nullopt, MessageAnswer::No},
+            {MessageButtons::YesNoCancel, yesNo | Box::Cancel, Box::Question, Box::No,
+                MessageAnswer::No},
+            {MessageButtons::YesNoCancel, yesNo | Box::Cancel, Box::Question, std::nullopt,
+                MessageAnswer::Cancel},
+        };
+    for (const auto& [buttons, shown, icon, pressed, expected] : cases) {
+        WhenModalOpens([&, pressed = pressed](QWidget& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QCoreApplication::applicationName());
+            EXPECT_EQ(box->text(), "Could not create profile! Try again?");
+            EXPECT_EQ(box->standardButtons(), shown);
+            EXPECT_EQ(box->icon(), icon);
+            EXPECT_EQ(box->parentWidget(), &owner);
+            if (pressed)
+                box->button(*pressed)->click();
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        EXPECT_EQ(dialogs.ShowApplicationMessage("Could not create profile! Try again?", buttons),
+            expected);
+    }
 }
-
-void Escape(QMessageBox& box)
-{
-    QTest::keyClick(&box, Qt::Key_Escape);
-}
-
-class ApplicationMessageTest : public QtDialogsTest,
-                               public testing::WithParamInterface<ApplicationMessageCase> { };
-
-TEST_P(ApplicationMessageTest, ShowsTheSetWithItsIconAndReportsTheAnswer)
-{
-    WhenModalOpens([this](QWidget& dialog) {
-        auto* box = qobject_cast<QMessageBox*>(&dialog);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), QCoreApplication::applicationName());
-        EXPECT_EQ(box->text(), "Could not create profile! Try again?");
-        EXPECT_EQ(box->standardButtons(), GetParam().shown);
-        EXPECT_EQ(box->icon(), GetParam().icon);
-        EXPECT_EQ(box->parentWidget(), &owner);
-        GetParam().answer(*box);
-    });
-    EXPECT_EQ(
-        dialogs.ShowApplicationMessage("Could not create profile! Try again?", GetParam().buttons),
-        GetParam().expected);
-}
-
-const QMessageBox::StandardButtons yesNo = QMessageBox::Yes | QMessageBox::No;
-const QMessageBox::StandardButtons yesNoCancel = yesNo | QMessageBox::Cancel;
-
-INSTANTIATE_TEST_SUITE_P(Answers, ApplicationMessageTest,
-    testing::Values(ApplicationMessageCase{"OkEscaped", MessageButtons::Ok, QMessageBox::Ok,
-                        QMessageBox::Warning, Escape, MessageAnswer::Ok},
-        ApplicationMessageCase{"Yes", MessageButtons::YesNo, yesNo, QMessageBox::Question,
-            Press(QMessageBox::Yes), MessageAnswer::Yes},
-        ApplicationMessageCase{"YesNoEscaped", MessageButtons::YesNo, yesNo, QMessageBox::Question,
-            Escape, MessageAnswer::No},
-        ApplicationMessageCase{"SaveNo", MessageButtons::YesNoCancel, yesNoCancel,
-            QMessageBox::Question, Press(QMessageBox::No), MessageAnswer::No},
-        ApplicationMessageCase{"SaveEscaped", MessageButtons::YesNoCancel, yesNoCancel,
-            QMessageBox::Question, Escape, MessageAnswer::Cancel}),
-    [](const testing::TestParamInfo<ApplicationMessageCase>& testCase) {
-        return testCase.param.name;
-    });
 
 // ---- window messages
 
@@ -137,12 +116,6 @@ TEST_F(QtDialogsTest, SaveDialogOffersWstFilesInTheStartFolderAndAddsTheExtensio
 
 // ---- the text prompt (New's question)
 
-struct AskTextCase {
-    const char* name;
-    std::function<void(QWidget& dialog, QLineEdit& field)> answer;
-    std::optional<std::string> expected;
-};
-
 QPushButton& Button(QWidget& dialog, const QString& text)
 {
     for (auto* button : dialog.findChildren<QPushButton*>())
@@ -156,58 +129,48 @@ void PressKey(Qt::Key key)
     QTest::keyClick(QApplication::focusWidget(), key);
 }
 
-class AskTextTest : public QtDialogsTest, public testing::WithParamInterface<AskTextCase> { };
-
-TEST_P(AskTextTest, AsksWithAnEmptyPlainFieldAndGivesTheTextOnlyOnOk)
+// The field starts empty and plain; what was typed comes back only on OK.
+TEST_F(QtDialogsTest, TextPromptGivesTheTextOnlyOnOk)
 {
-    WhenModalOpens([this](QWidget& dialog) {
-        auto* field = dialog.findChild<QLineEdit*>();
-        ASSERT_NE(field, nullptr);
-        EXPECT_EQ(dialog.windowTitle(), "New Profile");
-        EXPECT_EQ(
-            dialog.findChild<QLabel*>()->text(), "What would you like your profile to be called?");
-        EXPECT_EQ(dialog.parentWidget(), &owner);
-        EXPECT_TRUE(field->text().isEmpty());
-        EXPECT_EQ(field->echoMode(), QLineEdit::Normal);
-        GetParam().answer(dialog, *field);
-    });
-    EXPECT_EQ(dialogs.AskText("New Profile", "What would you like your profile to be called?"),
-        GetParam().expected);
+    const std::tuple<const char*, std::function<void(QWidget&)>, std::optional<std::string>>
+        cases[] = {
+            {"Server 2", [](QWidget& d) { Button(d, "OK").click(); }, "Server 2"},
+            // An empty field cannot be confirmed; a blank is text.
+            {"",
+                [](QWidget& d) {
+                    PressKey(Qt::Key_Return);
+                    ASSERT_TRUE(d.isVisible());
+                    QTest::keyClicks(QApplication::focusWidget(), " ");
+                    PressKey(Qt::Key_Return);
+                },
+                " "},
+            {"Server 2", [](QWidget& d) { Button(d, "Cancel").click(); }, std::nullopt},
+            {"Server 2", [](QWidget&) { PressKey(Qt::Key_Escape); }, std::nullopt},
+            {"Server 2", [](QWidget& d) { d.close(); }, std::nullopt},
+            {"Server 2",
+                [](QWidget& d) {
+                    Button(d, "Cancel").setFocus();
+                    PressKey(Qt::Key_Return);
+                },
+                std::nullopt},
+        };
+    for (const auto& [typed, end, expected] : cases) {
+        WhenModalOpens([&, typed = typed](QWidget& dialog) {
+            auto* field = dialog.findChild<QLineEdit*>();
+            ASSERT_NE(field, nullptr);
+            EXPECT_EQ(dialog.windowTitle(), "New Profile");
+            EXPECT_EQ(dialog.findChild<QLabel*>()->text(),
+                "What would you like your profile to be called?");
+            EXPECT_EQ(dialog.parentWidget(), &owner);
+            EXPECT_TRUE(field->text().isEmpty());
+            EXPECT_EQ(field->echoMode(), QLineEdit::Normal);
+            QTest::keyClicks(field, typed);
+            end(dialog);
+        });
+        EXPECT_EQ(dialogs.AskText("New Profile", "What would you like your profile to be called?"),
+            expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Endings, AskTextTest,
-    testing::Values(AskTextCase{"Ok",
-                        [](QWidget& d, QLineEdit& field) {
-                            QTest::keyClicks(&field, "Server 2");
-                            Button(d, "OK").click();
-                        },
-                        "Server 2"},
-        // An empty field cannot be confirmed; a blank is text.
-        AskTextCase{"EnterOnlyOnceTyped",
-            [](QWidget& d, QLineEdit& field) {
-                PressKey(Qt::Key_Return);
-                ASSERT_TRUE(d.isVisible());
-                QTest::keyClicks(&field, " ");
-                PressKey(Qt::Key_Return);
-            },
-            " "},
-        AskTextCase{"Cancel",
-            [](QWidget& d, QLineEdit& field) {
-                QTest::keyClicks(&field, "Server 2");
-                Button(d, "Cancel").click();
-            },
-            std::nullopt},
-        AskTextCase{"Escape", [](QWidget&, QLineEdit&) { PressKey(Qt::Key_Escape); },
-            std::nullopt},
-        AskTextCase{"Closed", [](QWidget& d, QLineEdit&) { d.close(); }, std::nullopt},
-        AskTextCase{"EnterOnCancel",
-            [](QWidget& d, QLineEdit& field) {
-                QTest::keyClicks(&field, "Server 2");
-                Button(d, "Cancel").setFocus();
-                PressKey(Qt::Key_Return);
-            },
-            std::nullopt}),
-    [](const testing::TestParamInfo<AskTextCase>& testCase) { return testCase.param.name; });
 
 // ---- ownership
 
