@@ -2,7 +2,6 @@
 #include "tests/controls/WidgetTesting.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -18,30 +17,17 @@ protected:
         box.show();
     }
 
-    // What a click on each label opens, in the box's order of labels.
-    std::vector<QUrl> ClickEveryLabel()
-    {
-        std::vector<QUrl> answers;
-        for (QLabel* label : box.findChildren<QLabel*>()) {
-            opened.clear();
-            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, 4));
-            answers.push_back(opened.empty() ? QUrl() : opened.front());
-        }
-        return answers;
-    }
-
     QWidget owner;
     AboutBox box{&owner};
     std::vector<QUrl> opened;
 };
 
+// A click on every label, in the box's order: only the links and the donation picture open.
 TEST_F(AboutBoxTest, OnlyTheLinksAndTheDonationPictureOpenTheirAddress)
 {
-    std::vector<QUrl> addresses;
-    for (const QUrl& address : ClickEveryLabel())
-        if (!address.isEmpty())
-            addresses.push_back(address);
-    EXPECT_EQ(addresses,
+    for (QLabel* label : box.findChildren<QLabel*>())
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_EQ(opened,
         (std::vector<QUrl>{QUrl("http://quavel.example.org/donate"),
             QUrl("mailto:qv.editor@example.org"), QUrl("http://quavel.example.org/")}));
     EXPECT_TRUE(box.isVisible());
