@@ -140,11 +140,12 @@ TEST_F(MainWindowTest, UserActionsReachTheSession)
                 EXPECT_EQ(profile.red.kits[2] + profile.red.kits[3], 0);
                 EXPECT_EQ(test.StateOf(RedAssaultSecondary), Qt::Unchecked);
             }},
+        // Blue first: a blue box read as its red neighbour would still be on.
         {"every weapon box",
             [](MainWindowTest& test) {
                 for (int slot = 0; slot < GameCatalog::kWeaponSlots; ++slot) {
-                    test.Click(RedWeapon1 + slot);
                     test.Click(BlueWeapon1 + slot);
+                    test.Click(RedWeapon1 + slot);
                 }
             },
             [](MainWindowTest&, const Profile& profile) {
