@@ -1,7 +1,5 @@
 #include "CliTest.h"
 
-#include "profile/DefaultDocument.h"
-
 #include <sys/wait.h>
 
 #include <array>
@@ -72,14 +70,14 @@ std::string HostPath(const std::string& file)
     return file.starts_with(kDriveC) ? "{wine}/dosdevices/" + file : "{cwd}/" + file;
 }
 
-Scenario Tool(std::string name, std::vector<std::string> arguments, Files files)
+std::string DataFile(std::string_view name)
 {
-    return {.name = std::move(name), .arguments = std::move(arguments), .files = std::move(files)};
+    return FileBytes(fs::path(QUAVEL_TEST_DATA) / name);
 }
 
-void PrintTo(const Scenario& scenario, std::ostream* out)
+void PrintTo(const Tool& tool, std::ostream* out)
 {
-    *out << scenario.name;
+    *out << tool.name;
 }
 
 CliTest::CliTest()
@@ -90,24 +88,21 @@ CliTest::CliTest()
     fs::create_directory_symlink("../wine", root / "home/.wine");
 }
 
-// Through the shell, which sets the environment, enters the working folder and
-// sends the output to files, so that nothing can block.
-ToolResult CliTest::Run(
-    const std::vector<std::string>& arguments, const EnvironmentChanges& environment) const
+std::string CliTest::Command(const std::vector<std::string>& arguments) const
 {
-    EnvironmentChanges changes{
-        {"WINEPREFIX", "{wine}"}, {"HOME", "{home}"}, {"XDG_CONFIG_HOME", std::nullopt}};
-    for (const auto& [name, value] : environment)
-        changes[name] = value;
-    std::string command;
-    for (const auto& [name, value] : changes)
-        command += value ? "export " + name + "=" + ShellQuoted(Expand(*value)) + "; "
-                         : "unset " + name + "; ";
-    command += "cd " + ShellQuoted(Expand("{cwd}")) + " && exec " + ShellQuoted(QUAVEL_CLI_PATH);
+    std::string command = "(export WINEPREFIX=" + ShellQuoted(Expand("{wine}"))
+        + " HOME=" + ShellQuoted(Expand("{home}")) + "; unset XDG_CONFIG_HOME; cd "
+        + ShellQuoted(Expand("{cwd}")) + " && exec " + ShellQuoted(QUAVEL_CLI_PATH);
     for (const std::string& argument : arguments)
         command += ' ' + ShellQuoted(Expand(argument));
-    command += " >" + ShellQuoted((root / "out").string()) + " 2>"
-        + ShellQuoted((root / "err").string());
+    return command + ')';
+}
+
+// Output goes to files, so that nothing can block.
+ToolResult CliTest::Run(const std::vector<std::string>& arguments) const
+{
+    const std::string command = Command(arguments) + " >" + ShellQuoted((root / "out").string())
+        + " 2>" + ShellQuoted((root / "err").string());
     const int status = std::system(command.c_str());
     if (!WIFEXITED(status))
         throw std::runtime_error("quavel-cli did not exit normally");
@@ -152,15 +147,14 @@ std::string CliTest::Placeholders(std::string text) const
 
 TEST_P(CliRun, PrintsAndChangesAsExpected)
 {
-    const Scenario& scenario = GetParam();
-    if (scenario.registry)
-        world.Write("wine/system.reg", *scenario.registry);
-    Write(scenario.files);
-    const ToolResult result = Run(scenario.arguments, scenario.environment);
-    EXPECT_EQ(result.exitCode, scenario.exitCode) << result.err;
-    EXPECT_THAT(result.out, scenario.out);
-    EXPECT_THAT(result.err, scenario.err);
-    Files expected = scenario.changes;
-    expected.merge(Files(scenario.files));
+    const Tool& tool = GetParam();
+    world.Write("wine/system.reg", tool.registry);
+    Write(tool.files);
+    const ToolResult result = Run(tool.arguments);
+    EXPECT_EQ(result.exitCode, tool.exitCode) << result.err;
+    EXPECT_THAT(result.out, tool.out);
+    EXPECT_THAT(result.err, tool.err);
+    Files expected = tool.changes;
+    expected.merge(Files(tool.files));
     EXPECT_EQ(Snapshot(), expected);
 }
