@@ -60,8 +60,7 @@ std::vector<Tool> SetRuns()
             "Invalid value \"Martians\" for red.team. Valid teams: NVA, Viet Cong, ARVN, US Army, "
             "US Marine, Special Forces.\n"),
         Refuses("UnknownSwitch", "blue.weapon.1=maybe",
-            "Invalid value \"maybe\" for blue.weapon.1. Valid values: on, off (or true, false, 1, "
-            "0).\n"),
+            "Invalid value \"maybe\" for blue.weapon.1. Valid values: on, off"),
         Refuses("NoEquals", "red.team", "\"red.team\" is not an assignment KEY=VALUE.\n"),
         // The session's refusals, reported with exit status 1.
         Tool{"SameTeamOnBothSides_Refused", {"set", "Server", "vehicle.uaz=t54", "blue.team=nva"},
