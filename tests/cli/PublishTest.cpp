@@ -59,8 +59,6 @@ std::vector<Tool> PublishRuns()
         Publish("UnknownTarget_UsageError", {"--to", "Server"})
             .Fails(
                 2, "Unknown target \"Server\". Valid targets: server, game, both, cwd.\n" + help),
-        Publish("ToAndToDir_UsageError", {"--to", "cwd", "--to-dir", "."})
-            .Fails(2, "publish needs either --to TARGET or --to-dir DIR.\n" + help),
         Tool{"Targets_BothFound_InUseMarkedAndNothingCreated", {"targets"}}.Prints(
             DataFile("Targets.txt")),
         // The game's install in a prefix named by --prefix, whose drive C has no link.

@@ -56,9 +56,10 @@ std::vector<Tool> SetRuns()
             {"vehicle.uaz=cobra", "vehicle.UAZ=T-54", "vehicle.OH-6 Loach=KA-25 Hormone"},
             ReplaceAll(uazByT54, "alternative=\"OH-6\"", "alternative=\"KA-25\"")),
         Refuses("UnknownKey", "red.kit.sniper=on", "Unknown key \"red.kit.sniper\". Valid keys:\n"),
-        Refuses("UnknownTeam", "red.team=Martians",
-            "Invalid value \"Martians\" for red.team. Valid teams: NVA, Viet Cong, ARVN, US Army, "
-            "US Marine, Special Forces.\n"),
+        Refuses("UnknownTeam_Suggested", "red.team=nvaa",
+            "Invalid value \"nvaa\" for red.team. Did you mean \"NVA\"? Valid teams: NVA, Viet "
+            "Cong, "
+            "ARVN, US Army, US Marine, Special Forces.\n"),
         Refuses("UnknownSwitch", "blue.weapon.1=maybe",
             "Invalid value \"maybe\" for blue.weapon.1. Valid values: on, off"),
         Refuses("NoEquals", "red.team", "\"red.team\" is not an assignment KEY=VALUE.\n"),
