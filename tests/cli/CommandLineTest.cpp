@@ -20,6 +20,7 @@ std::vector<Tool> CommandLineRuns()
     const Files edited{{"Edited.wst", EditedDocument()}};
     return {
         Misuse("NoCommand", {}, "quavel-cli: No command given.\n"),
+        Misuse("MissingName", {"show"}, "Too few arguments for show."),
         Misuse("TooManyArguments", {"show", "a", "b"}, "Too many arguments for show."),
         Misuse("PrefixWithoutValue", {"--prefix"}, "quavel-cli: --prefix needs a value PATH.\n"),
         Misuse("UnknownOption_Suggested", {"show", "A", "--jsno"},

@@ -6,7 +6,6 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// list, show, check, new and diff; show's tables and JSON are in data files.
 std::vector<Tool> ProfileCommandRuns()
 {
     const Files edited{{"Edited.wst", EditedDocument()}};
