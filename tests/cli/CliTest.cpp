@@ -31,18 +31,6 @@ std::string WithoutTime(const std::string& text)
     return std::regex_replace(text, time, ".TIME$1");
 }
 
-void AddEntries(const fs::path& folder, std::string_view prefix, Files& files)
-{
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
-        const std::string name
-            = WithoutTime(std::string(prefix) + fs::relative(entry, folder).string());
-        if (!entry.is_directory())
-            files[name] = FileBytes(entry);
-        else if (fs::is_empty(entry))
-            files[name] = kFolder;
-    }
-}
-
 }  // namespace
 
 std::string EditedDocument()
@@ -117,11 +105,18 @@ void CliTest::Write(const Files& files) const
 Files CliTest::Snapshot() const
 {
     Files files;
-    AddEntries(root / "work", "", files);
-    AddEntries(root / "wine/drive_c", kDriveC, files);
-    AddEntries(root / "home", kHome, files);
-    for (auto& [file, bytes] : files)
-        bytes = Placeholders(std::move(bytes));
+    const std::pair<fs::path, std::string_view> places[]{
+        {root / "work", ""}, {root / "wine/drive_c", kDriveC}, {root / "home", kHome}};
+    for (const auto& [folder, prefix] : places) {
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+            const std::string name
+                = WithoutTime(std::string(prefix) + fs::relative(entry, folder).string());
+            if (!entry.is_directory())
+                files[name] = Placeholders(FileBytes(entry));
+            else if (fs::is_empty(entry))
+                files[name] = kFolder;
+        }
+    }
     return files;
 }
 

@@ -9,6 +9,7 @@ using ::testing::HasSubstr;
 std::vector<Tool> ProfileCommandRuns()
 {
     const Files edited{{"Edited.wst", EditedDocument()}};
+    const std::string published = WithTeams("3/4");    // not the built-in document
     const std::string latin1Name = "say \"hi\" \xE9";  // the last byte is not UTF-8
     const Files checked{{"Good.wst", DefaultBytes()}, {"Empty.wst", ""},
         {"NoTeams.wst", WithTeams("")}, {"Folder.wst", std::string(kFolder)},
@@ -56,8 +57,11 @@ std::vector<Tool> ProfileCommandRuns()
         // Only "Default" itself is the built-in profile, which new writes first.
         Tool{"New_EmptyFolder_WritesDefaultFirstThenCopiesIt", {"new", "default"}}.Writes(
             {{"Default.wst", DefaultBytes()}, {"default.wst", DefaultBytes()}}),
+        Tool{
+            "New_ExistingDefaultFile_CopiedAsItIs", {"new", "Server"}, {{"Default.wst", published}}}
+            .Writes({{"Server.wst", published}}),
         Tool{"New_ExistingProfile_CouldNotCreateAndUnchanged", {"new", "Server"},
-            {{"Default.wst", DefaultBytes()}, {"Server.wst", WithTeams("3/4")}}}
+            {{"Default.wst", published}, {"Server.wst", DefaultBytes()}}}
             .Fails(1, "Could not create profile!\n"),
         Tool{"Diff_EveryDifferingSettingExitsOne", {"diff", "Default", "Edited"}, edited}
             .Prints(DataFile("Diff.txt"))
