@@ -1,13 +1,10 @@
 #include "CliTest.h"
 
-#include "profile/DefaultDocument.h"
-
 #include <sys/wait.h>
 
 #include <array>
 #include <cstdlib>
 #include <regex>
-#include <stdexcept>
 
 namespace {
 
@@ -16,12 +13,9 @@ namespace fs = std::filesystem;
 constexpr std::string_view kDriveC = "c:/";
 constexpr std::string_view kHome = "~/";
 
-struct Place {
-    std::string_view placeholder;
-    std::string_view folder;  // below the test's root folder
-};
-
-constexpr std::array<Place, 3> kPlaces{{{"{cwd}", "work"}, {"{wine}", "wine"}, {"{home}", "home"}}};
+// Placeholders and the folders below the test's root folder they stand for.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kPlaces{
+    {{"{cwd}", "work"}, {"{wine}", "wine"}, {"{home}", "home"}}};
 
 // Single quotes keep every byte from the shell; a quote inside ends them, is
 // escaped, and opens them again.
@@ -35,18 +29,6 @@ std::string WithoutTime(const std::string& text)
 {
     static const std::regex time(R"(\.[0-9]{8}-[0-9]{6}((-[0-9]+)?\.bak))");
     return std::regex_replace(text, time, ".TIME$1");
-}
-
-void AddEntries(const fs::path& folder, std::string_view prefix, Files& files)
-{
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
-        const std::string name
-            = WithoutTime(std::string(prefix) + fs::relative(entry, folder).string());
-        if (!entry.is_directory())
-            files[name] = FileBytes(entry);
-        else if (fs::is_empty(entry))
-            files[name] = kFolder;
-    }
 }
 
 }  // namespace
@@ -72,46 +54,41 @@ std::string HostPath(const std::string& file)
     return file.starts_with(kDriveC) ? "{wine}/dosdevices/" + file : "{cwd}/" + file;
 }
 
-Scenario Tool(std::string name, std::vector<std::string> arguments, Files files)
+std::string DataFile(std::string_view name)
 {
-    return {.name = std::move(name), .arguments = std::move(arguments), .files = std::move(files)};
+    return FileBytes(fs::path(QUAVEL_TEST_DATA) / name);
 }
 
-void PrintTo(const Scenario& scenario, std::ostream* out)
+void PrintTo(const Tool& tool, std::ostream* out)
 {
-    *out << scenario.name;
+    *out << tool.name;
 }
 
 CliTest::CliTest()
 {
-    for (const Place& place : kPlaces)
-        fs::create_directory(root / place.folder);
+    for (const auto& [placeholder, folder] : kPlaces)
+        fs::create_directory(root / folder);
     BuildWinePrefix(root / "wine");
     fs::create_directory_symlink("../wine", root / "home/.wine");
 }
 
-// Through the shell, which sets the environment, enters the working folder and
-// sends the output to files, so that nothing can block.
-ToolResult CliTest::Run(
-    const std::vector<std::string>& arguments, const EnvironmentChanges& environment) const
+std::string CliTest::Command(const std::vector<std::string>& arguments) const
 {
-    EnvironmentChanges changes{
-        {"WINEPREFIX", "{wine}"}, {"HOME", "{home}"}, {"XDG_CONFIG_HOME", std::nullopt}};
-    for (const auto& [name, value] : environment)
-        changes[name] = value;
-    std::string command;
-    for (const auto& [name, value] : changes)
-        command += value ? "export " + name + "=" + ShellQuoted(Expand(*value)) + "; "
-                         : "unset " + name + "; ";
-    command += "cd " + ShellQuoted(Expand("{cwd}")) + " && exec " + ShellQuoted(QUAVEL_CLI_PATH);
+    std::string command = "(export WINEPREFIX=" + ShellQuoted(Expand("{wine}"))
+        + " HOME=" + ShellQuoted(Expand("{home}")) + "; unset XDG_CONFIG_HOME; cd "
+        + ShellQuoted(Expand("{cwd}")) + " && exec " + ShellQuoted(QUAVEL_CLI_PATH);
     for (const std::string& argument : arguments)
         command += ' ' + ShellQuoted(Expand(argument));
-    command += " >" + ShellQuoted((root / "out").string()) + " 2>"
-        + ShellQuoted((root / "err").string());
+    return command + ')';
+}
+
+// Output goes to files, so that nothing can block.
+ToolResult CliTest::Run(const std::vector<std::string>& arguments) const
+{
+    const std::string command = Command(arguments) + " >" + ShellQuoted((root / "out").string())
+        + " 2>" + ShellQuoted((root / "err").string());
     const int status = std::system(command.c_str());
-    if (!WIFEXITED(status))
-        throw std::runtime_error("quavel-cli did not exit normally");
-    return {WEXITSTATUS(status), Placeholders(FileBytes(root / "out")),
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Placeholders(FileBytes(root / "out")),
         Placeholders(FileBytes(root / "err"))};
 }
 
@@ -128,39 +105,45 @@ void CliTest::Write(const Files& files) const
 Files CliTest::Snapshot() const
 {
     Files files;
-    AddEntries(root / "work", "", files);
-    AddEntries(root / "wine/drive_c", kDriveC, files);
-    AddEntries(root / "home", kHome, files);
-    for (auto& [file, bytes] : files)
-        bytes = Placeholders(std::move(bytes));
+    const std::pair<fs::path, std::string_view> places[]{
+        {root / "work", ""}, {root / "wine/drive_c", kDriveC}, {root / "home", kHome}};
+    for (const auto& [folder, prefix] : places) {
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+            const std::string name
+                = WithoutTime(std::string(prefix) + fs::relative(entry, folder).string());
+            if (!entry.is_directory())
+                files[name] = Placeholders(FileBytes(entry));
+            else if (fs::is_empty(entry))
+                files[name] = kFolder;
+        }
+    }
     return files;
 }
 
 std::string CliTest::Expand(std::string text) const
 {
-    for (const Place& place : kPlaces)
-        text = ReplaceAll(std::move(text), place.placeholder, (root / place.folder).string());
+    for (const auto& [placeholder, folder] : kPlaces)
+        text = ReplaceAll(std::move(text), placeholder, (root / folder).string());
     return text;
 }
 
 std::string CliTest::Placeholders(std::string text) const
 {
-    for (const Place& place : kPlaces)
-        text = ReplaceAll(std::move(text), (root / place.folder).string(), place.placeholder);
+    for (const auto& [placeholder, folder] : kPlaces)
+        text = ReplaceAll(std::move(text), (root / folder).string(), placeholder);
     return WithoutTime(text);
 }
 
 TEST_P(CliRun, PrintsAndChangesAsExpected)
 {
-    const Scenario& scenario = GetParam();
-    if (scenario.registry)
-        world.Write("wine/system.reg", *scenario.registry);
-    Write(scenario.files);
-    const ToolResult result = Run(scenario.arguments, scenario.environment);
-    EXPECT_EQ(result.exitCode, scenario.exitCode) << result.err;
-    EXPECT_THAT(result.out, scenario.out);
-    EXPECT_THAT(result.err, scenario.err);
-    Files expected = scenario.changes;
-    expected.merge(Files(scenario.files));
+    const Tool& tool = GetParam();
+    world.Write("wine/system.reg", tool.registry);
+    Write(tool.files);
+    const ToolResult result = Run(tool.arguments);
+    EXPECT_EQ(result.exitCode, tool.exitCode) << result.err;
+    EXPECT_THAT(result.out, tool.out);
+    EXPECT_THAT(result.err, tool.err);
+    Files expected = tool.changes;
+    expected.merge(Files(tool.files));
     EXPECT_EQ(Snapshot(), expected);
 }

@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <map>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,8 +18,6 @@
 // folder. Bytes write the test's folders as placeholders, as arguments do.
 using Files = std::map<std::string, std::string>;
 inline constexpr std::string_view kFolder = "<folder>";
-// Changes to the tool's environment: a value sets the variable, none unsets it.
-using EnvironmentChanges = std::map<std::string, std::optional<std::string>>;
 using TextMatcher = ::testing::Matcher<const std::string&>;
 
 struct ToolResult {
@@ -36,49 +33,41 @@ std::string EditedDocument();
 std::string SettingsFile(std::string_view install);
 // The path by which the tool reaches a file of Files, as output shows it.
 std::string HostPath(const std::string& file);
+// A file of tests/cli/data: output too long to read well in a row.
+std::string DataFile(std::string_view name);
 
 // One run of the tool: the world before, the command line, what it prints and
-// what it changes. Arguments, environment values and expected output write the
-// folders of the world as {cwd}, {wine} (the Wine prefix) and {home}.
-struct Scenario {
-    std::string name = {};
-    std::vector<std::string> arguments = {};
+// what it changes. Arguments and expected output write the folders of the
+// world as {cwd}, {wine} (the Wine prefix) and {home}.
+struct Tool {
+    std::string name;
+    std::vector<std::string> arguments;
     Files files = {};
-    // By default the server and the game are installed in C:\Games.
-    std::optional<std::string> registry
-        = InstallsRegistryText("C:\\Games\\BFV Server", "C:\\Games\\BFV");
-    EnvironmentChanges environment = {};  // over WINEPREFIX={wine}, HOME={home}, no XDG_CONFIG_HOME
+    // The Wine prefix's system.reg: by default the server and the game in C:\Games.
+    std::string registry = InstallsRegistryText("C:\\Games\\BFV Server", "C:\\Games\\BFV");
     int exitCode = 0;
     TextMatcher out = "";
     TextMatcher err = "";
     Files changes = {};  // written or replaced; every other file stays as it was
 
-    Scenario WithRegistry(std::string text) && { return Set(&Scenario::registry, std::move(text)); }
-    Scenario WithoutRegistry() && { return Set(&Scenario::registry, std::nullopt); }
-    Scenario WithEnvironment(EnvironmentChanges more) &&
+    Tool WithRegistry(std::string text) && { return Set(&Tool::registry, std::move(text)); }
+    Tool Prints(TextMatcher text) && { return Set(&Tool::out, std::move(text)); }
+    Tool Fails(int status, TextMatcher text) &&
     {
-        return Set(&Scenario::environment, more);
+        return Set(&Tool::exitCode, status).Set(&Tool::err, std::move(text));
     }
-    Scenario Prints(TextMatcher text) && { return Set(&Scenario::out, std::move(text)); }
-    Scenario Fails(int status, TextMatcher text) &&
-    {
-        return Set(&Scenario::exitCode, status).Set(&Scenario::err, std::move(text));
-    }
-    Scenario Writes(Files written) && { return Set(&Scenario::changes, std::move(written)); }
+    Tool Writes(Files written) && { return Set(&Tool::changes, std::move(written)); }
 
 private:
-    template <typename Field, typename Value> Scenario Set(Field Scenario::*field, Value value)
+    template <typename Field, typename Value> Tool Set(Field Tool::*field, Value value)
     {
         this->*field = std::move(value);
         return std::move(*this);
     }
 };
 
-// A run that prints nothing, changes nothing and succeeds, until told otherwise.
-Scenario Tool(std::string name, std::vector<std::string> arguments, Files files = {});
-
-// Test names and failure messages show a scenario by its name.
-void PrintTo(const Scenario& scenario, std::ostream* out);
+// Test names and failure messages show a run by its name.
+void PrintTo(const Tool& tool, std::ostream* out);
 
 // Each test runs the real tool in a world of its own, a fresh temporary folder:
 // the working folder work/, a Wine prefix wine/ with an empty drive C and no
@@ -87,8 +76,10 @@ class CliTest : public ::testing::Test {
 protected:
     CliTest();
 
-    ToolResult Run(const std::vector<std::string>& arguments,
-        const EnvironmentChanges& environment = {}) const;
+    // The shell command, a subshell, that runs the tool in {cwd} with
+    // WINEPREFIX={wine}, HOME={home} and no XDG_CONFIG_HOME.
+    std::string Command(const std::vector<std::string>& arguments) const;
+    ToolResult Run(const std::vector<std::string>& arguments) const;
     void Write(const Files& files) const;
     // Every file and every empty folder of the working folder, drive C and home.
     Files Snapshot() const;
@@ -101,4 +92,4 @@ private:
     std::string Placeholders(std::string text) const;
 };
 
-class CliRun : public CliTest, public ::testing::WithParamInterface<Scenario> { };
+class CliRun : public CliTest, public ::testing::WithParamInterface<Tool> { };

@@ -8,21 +8,21 @@
 
 namespace {
 
-using ::testing::StartsWith;
-
 const std::string kServerFile = SettingsFile("BFV Server");
 const std::string kGameFile = SettingsFile("BFV");
 // A profile that differs from the built-in one, so that a copy is recognisable.
 const std::string kProfile = WithTeams("3/4");
 const Files kServer{{"Server.wst", kProfile}};
+const std::string kConfig = "~/.config/quavel/quavel.conf";
 
-Scenario Publish(std::string name, std::vector<std::string> options, Files files = kServer)
+Tool Publish(std::string name, std::vector<std::string> options, Files files = kServer)
 {
     options.insert(options.begin(), {"publish", "Server"});
-    return Tool(std::move(name), std::move(options), std::move(files));
+    return Tool{std::move(name), std::move(options), std::move(files)};
 }
 
-std::vector<Scenario> PublishScenarios()
+// publish, and targets and config, which show and choose where it writes.
+std::vector<Tool> PublishRuns()
 {
     const std::string blocked = "{wine}/dosdevices/c:/Blocked/Mods/bfvietnam/save/GameModeSettings";
     const std::string help = "Run \"quavel-cli help publish\" for help.\n";
@@ -33,16 +33,12 @@ std::vector<Scenario> PublishScenarios()
             .Writes({{kServerFile, kProfile}}),
         Publish("ToBoth_BackupKeepsTheReplacedFiles", {"--to", "both", "--backup"},
             {{"Server.wst", kProfile}, {kServerFile, "server before"}, {kGameFile, "game before"}})
-            .Prints("Kept a copy: " + HostPath(kServerFile) + ".TIME.bak\nPublished to: "
-                + HostPath(kServerFile) + "\nKept a copy: " + HostPath(kGameFile)
-                + ".TIME.bak\nPublished to: " + HostPath(kGameFile) + "\n")
+            .Prints(DataFile("PublishBoth.txt"))
             .Writes({{kServerFile, kProfile}, {kServerFile + ".TIME.bak", "server before"},
                 {kGameFile, kProfile}, {kGameFile + ".TIME.bak", "game before"}}),
-        // An empty WINEPREFIX is unset: Wine's own ~/.wine.
-        Publish("ToGame_BackupOfNothingAndWinePrefixEmpty", {"--to", "game", "--backup"})
-            .WithEnvironment({{"WINEPREFIX", ""}})
-            .Prints("Published to: {home}/.wine/dosdevices/" + kGameFile + "\n")
-            .Writes({{kGameFile, kProfile}}),
+        Publish("ToDir_ThatFolderAndBackupOfNothing", {"--to-dir", "{home}", "--backup"})
+            .Prints("Published to: {home}/CustomCombat.wst\n")
+            .Writes({{"~/CustomCombat.wst", kProfile}}),
         Publish("BackupImpossible_TargetKept", {"--to", "server", "--backup"},
             {{"Server.wst", kProfile}, {kServerFile, std::string(kFolder)}})
             .Fails(1, "Could not keep a copy of:\n" + HostPath(kServerFile) + "\nError: 21\n"),
@@ -63,52 +59,69 @@ std::vector<Scenario> PublishScenarios()
         Publish("UnknownTarget_UsageError", {"--to", "Server"})
             .Fails(
                 2, "Unknown target \"Server\". Valid targets: server, game, both, cwd.\n" + help),
-        Publish("ToDir_ThatFolder", {"--to-dir", "{home}"})
-            .Prints("Published to: {home}/CustomCombat.wst\n")
-            .Writes({{"~/CustomCombat.wst", kProfile}}),
-        Publish("ToAndToDir_UsageError", {"--to", "cwd", "--to-dir", "."})
-            .Fails(2, "publish needs either --to TARGET or --to-dir DIR.\n" + help),
-        Tool("DirectoryOption_WorksThereAndCwdOnlyAllowsCwd",
-            {"-C", "sub", "publish", "Server", "--to", "cwd", "--cwd-only"},
-            {{"sub/Server.wst", kProfile}})
-            .Prints("Published to: {cwd}/sub/CustomCombat.wst\n")
-            .Writes({{"sub/CustomCombat.wst", kProfile}}),
-        Tool("DirectoryMissing_Fails", {"--directory=missing", "list"})
-            .Fails(1, "quavel-cli: Cannot work in {cwd}/missing: No such file or directory\n"),
+        Tool{"Targets_BothFound_InUseMarkedAndNothingCreated", {"targets"}}.Prints(
+            DataFile("Targets.txt")),
+        // The game's install in a prefix named by --prefix, whose drive C has no link.
+        Tool{"Targets_PrefixOption_ThatPrefixAlone", {"--prefix", "{home}/Games/bfv", "targets"},
+            {{"~/Games/bfv/system.reg", InstallsRegistryText(std::nullopt, "C:\\BFV")}}}
+            .Prints(DataFile("TargetsPrefix.txt")),
+        Tool{"Targets_ChosenFolderWithoutRegistry_InUse", {"targets"},
+            {{kConfig, "[installs]\nserver={cwd}/Server\n"}, {"Server/hlds.exe", ""}}}
+            .WithRegistry("")
+            .Prints(
+                ::testing::HasSubstr("Server: {cwd}/Server/Mods/bfvietnam/save/GameModeSettings/"
+                                     "CustomCombat.wst\n  * {cwd}/Server (chosen folder)\n")),
+        Tool{"Targets_CwdOnly_InstallsNotUsed", {"targets", "--cwd-only"}}.Prints(
+            DataFile("TargetsCwdOnly.txt")),
+        Tool{"Targets_Json_ForScripts", {"targets", "--json"}}
+            .WithRegistry(InstallsRegistryText("C:\\Games\\BFV Server", std::nullopt))
+            .Prints(DataFile("Targets.json")),
+        Tool{"ConfigSet_AbsoluteFolderKeepingOtherLines",
+            {"config", "set", "installs.game", "Mine"}, {{kConfig, "# mine\n[installs]\n"}}}
+            .Writes({{kConfig, "# mine\n[installs]\ngame={cwd}/Mine\n"}}),
+        Tool{"ConfigGet_Value", {"config", "get", "installs.server"},
+            {{kConfig, "[installs]\nserver = /srv/bfv \n"}}}
+            .Prints("/srv/bfv\n"),
+        Tool{"ConfigGet_NotSet_FailsQuietly", {"config", "get", "installs.server"}}.Fails(1, ""),
+        Tool{"ConfigUnset_LineRemoved", {"config", "unset", "installs.server"},
+            {{kConfig, "[installs]\nserver=/srv\nprefix=/p\n"}}}
+            .Writes({{kConfig, "[installs]\nprefix=/p\n"}}),
+        Tool{"ConfigUnknownKey_UsageError", {"config", "set", "installs.gamedir", "x"}}.Fails(2,
+            "Unknown key \"installs.gamedir\". Keys: installs.prefix, installs.game, "
+            "installs.server.\nRun \"quavel-cli help config\" for help.\n"),
     };
 }
 
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(
-    Publish, CliRun, ::testing::ValuesIn(PublishScenarios()), ::testing::PrintToStringParamName());
+    Publish, CliRun, ::testing::ValuesIn(PublishRuns()), ::testing::PrintToStringParamName());
 
 // A backup takes the mode and owner of the file it copies, and a name of its
 // own even when backups of this very second (and the next two) exist already.
 TEST_F(CliTest, Publish_Backup_KeepsModeOwnerAndEarlierBackups)
 {
-    const std::filesystem::path work = root / "work";
+    const std::filesystem::path replaced = root / "work/CustomCombat.wst";
     Write({{"Server.wst", kProfile}, {"CustomCombat.wst", "before"}});
-    ::chmod((work / "CustomCombat.wst").c_str(), 0600);
+    ::chmod(replaced.c_str(), 0600);
     const bool superuser = ::geteuid() == 0;  // then the file is another user's
-    ASSERT_TRUE(!superuser || ::chown((work / "CustomCombat.wst").c_str(), 65534, 65534) == 0);
+    ASSERT_TRUE(!superuser || ::chown(replaced.c_str(), 65534, 65534) == 0);
     for (std::time_t second = std::time(nullptr); second < std::time(nullptr) + 3; ++second) {
         std::array<char, 32> stamp{};
         std::strftime(stamp.data(), stamp.size(), "%Y%m%d-%H%M%S", std::localtime(&second));
         Write({{"CustomCombat.wst." + std::string(stamp.data()) + ".bak", "earlier"}});
     }
-    const ToolResult result = Run({"publish", "Server", "--to", "cwd", "--backup"});
-    EXPECT_THAT(result.out, StartsWith("Kept a copy: {cwd}/CustomCombat.wst.TIME-1.bak\n"));
-    for (const auto& entry : std::filesystem::directory_iterator(work)) {
+    ASSERT_EQ(Run({"publish", "Server", "--to", "cwd", "--backup"}).exitCode, 0);
+    std::filesystem::path kept;  // the copy this run made, named apart from the earlier ones
+    for (const auto& entry : std::filesystem::directory_iterator(root / "work")) {
         const std::string name = entry.path().filename().string();
-        struct stat status { };
-        ASSERT_EQ(::stat(entry.path().c_str(), &status), 0);
-        if (name.ends_with("-1.bak")) {
-            EXPECT_EQ(FileBytes(entry), "before");
-            EXPECT_EQ(status.st_mode & 07777, 0600U);
-            EXPECT_EQ(status.st_uid, superuser ? 65534U : ::geteuid());
-        } else if (name.ends_with(".bak")) {
-            EXPECT_EQ(FileBytes(entry), "earlier") << name;
+        kept = name.ends_with("-1.bak") ? entry.path() : kept;
+        if (name.ends_with(".bak")) {
+            EXPECT_EQ(FileBytes(entry), name.ends_with("-1.bak") ? "before" : "earlier") << name;
         }
     }
+    struct stat status { };
+    ASSERT_EQ(::stat(kept.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600U);
+    EXPECT_EQ(status.st_uid, superuser ? 65534U : ::geteuid());
 }

@@ -1,0 +1,93 @@
+#include "CliTest.h"
+
+#include <sstream>
+
+namespace {
+
+using ::testing::HasSubstr;
+
+std::vector<Tool> ProfileCommandRuns()
+{
+    const Files edited{{"Edited.wst", EditedDocument()}};
+    const std::string published = WithTeams("3/4");    // not the built-in document
+    const std::string latin1Name = "say \"hi\" \xE9";  // the last byte is not UTF-8
+    const Files checked{{"Good.wst", DefaultBytes()}, {"Empty.wst", ""},
+        {"NoTeams.wst", WithTeams("")}, {"Folder.wst", std::string(kFolder)},
+        {"elsewhere/profile.xml", DefaultBytes()}};
+    return {
+        Tool{"List_ProfileFiles_DefaultFirstThenNamesIgnoringCase", {"list"},
+            {{"Default.wst", DefaultBytes()}, {"CustomCombat.wst", DefaultBytes()},
+                {"alpha.wst", DefaultBytes()}, {"Beta.WST", DefaultBytes()},
+                {"notes.txt", "not a profile"}}}
+            .Prints("Default\nalpha\nBeta\nCustomCombat\n"),
+        Tool{"ListJson_DefaultFirst", {"list", "--json"},
+            {{"b.wst", DefaultBytes()}, {"Default.wst", DefaultBytes()}, {"a.wst", DefaultBytes()}}}
+            .Prints("[\n  \"Default\",\n  \"a\",\n  \"b\"\n]\n"),
+        Tool{"Show_EditedProfile_TableLikeTheWindow", {"show", "Edited"}, edited}.Prints(
+            DataFile("Edited.txt")),
+        Tool{"Show_EditedProfileAsJson_KeyedAsSetAndNullForUnknown", {"show", "Edited", "--json"},
+            edited}
+            .Prints(DataFile("Edited.json")),
+        Tool{"Show_Default_BuiltInProfileWithoutWritingAFile", {"show", "Default"}}.Prints(
+            DataFile("Default.txt")),
+        Tool{"Show_JsonName_EscapedAsValidUtf8", {"show", latin1Name, "--json"},
+            {{latin1Name + ".wst", DefaultBytes()}}}
+            .Prints(HasSubstr("{\n  \"name\": \"say \\\"hi\\\" \xC3\xA9\",\n")),
+        Tool{"Show_NotWellFormed_ParserReasonOnItsOwnLine", {"show", "Broken"},
+            {{"Broken.wst", "<gameMode activeTeams=\"3/0\">&</gameMode>"}}}
+            .Fails(1,
+                "Unable to load WST file!\nNo gameMode tag found!\nline 1, column 30: not "
+                "well-formed (invalid token)\n"),
+        Tool{"Show_SubFolder_NotAProfileName", {"show", "sub/Server"}}.Fails(
+            2, HasSubstr("is not a profile name")),
+        Tool{"Show_UnknownFormat", {"show", "Edited", "--format=xml"}, edited}.Fails(
+            2, HasSubstr("Unknown format \"xml\"")),
+        Tool{"Check_ReasonOfEachRefusedFileAndFails",
+            {"check", "Good.wst", "{cwd}/elsewhere/profile.xml", "Empty.wst", "NoTeams.wst",
+                "Missing.wst", "Folder.wst"},
+            checked}
+            .Prints("Good.wst: OK\n{cwd}/elsewhere/profile.xml: OK\n")
+            .Fails(1,
+                "Empty.wst: No gameMode tag found!\n"
+                "NoTeams.wst: No activeTeams found!\n"
+                "Missing.wst: cannot read the file: No such file or directory\n"
+                "Folder.wst: cannot read the file: Is a directory\n"),
+        Tool{"Check_GoodFiles_Ok", {"check", "Good.wst"}, {{"Good.wst", DefaultBytes()}}}.Prints(
+            "Good.wst: OK\n"),
+        // Only "Default" itself is the built-in profile, which new writes first.
+        Tool{"New_EmptyFolder_WritesDefaultFirstThenCopiesIt", {"new", "default"}}.Writes(
+            {{"Default.wst", DefaultBytes()}, {"default.wst", DefaultBytes()}}),
+        Tool{
+            "New_ExistingDefaultFile_CopiedAsItIs", {"new", "Server"}, {{"Default.wst", published}}}
+            .Writes({{"Server.wst", published}}),
+        Tool{"New_ExistingProfile_CouldNotCreateAndUnchanged", {"new", "Server"},
+            {{"Default.wst", published}, {"Server.wst", DefaultBytes()}}}
+            .Fails(1, "Could not create profile!\n"),
+        Tool{"Diff_EveryDifferingSettingExitsOne", {"diff", "Default", "Edited"}, edited}
+            .Prints(DataFile("Diff.txt"))
+            .Fails(1, ""),
+        Tool{"Diff_SameProfilesExitZero", {"diff", "Edited", "Edited"}, edited},
+        Tool{"Diff_MissingProfileIsTrouble", {"diff", "Edited", "Nothing"}, edited}.Fails(
+            2, HasSubstr("Unable to load WST file!\n")),
+    };
+}
+
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(ProfileCommands, CliRun, ::testing::ValuesIn(ProfileCommandRuns()),
+    ::testing::PrintToStringParamName());
+
+// What show --format=set prints, set applies to another profile: afterwards
+// the two differ only in the substitute that no assignment can name.
+TEST_F(CliTest, ShowFormatSet_AppliedBySet_CopiesEverySetting)
+{
+    Write({{"Edited.wst", EditedDocument()}, {"Copy.wst", DefaultBytes()}});
+    std::vector<std::string> arguments{"set", "Copy"};
+    std::istringstream lines(Run({"show", "Edited", "--format=set"}).out);
+    for (std::string line; std::getline(lines, line);)
+        arguments.push_back(line);
+    ASSERT_EQ(Run(arguments).exitCode, 0);
+    const ToolResult compared = Run({"diff", "Copy", "Edited"});
+    EXPECT_EQ(compared.out, "-vehicle.OH-6=OH-6\n+vehicle.OH-6=unknown\n");
+    EXPECT_EQ(compared.exitCode, 1);
+}

@@ -1,0 +1,258 @@
+// The desktop integration runs the real programs, the real install with the
+// desktop's validators and the shells, and the real package build. lintian,
+// run on the package when a release is built, checks the manual pages, the
+// AppStream data, the control fields and the files' modes; these tests check
+// what it does not.
+#include <QDir>
+#include <QDirIterator>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+struct ChildResult {
+    int exitCode = -1;  // -1 when the child crashed or did not end in time
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the program to its end in the folder (this process's own when empty),
+// within a time below the test's own, so that a stuck child fails one check;
+// a child still running then is killed as the QProcess goes.
+ChildResult RunChild(const QString& program, const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+    const QString& folder = {})
+{
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setWorkingDirectory(folder);
+    child.start(program, arguments);
+    const bool ended = child.waitForFinished(50000) && child.exitStatus() == QProcess::NormalExit;
+    return {
+        ended ? child.exitCode() : -1, child.readAllStandardOutput(), child.readAllStandardError()};
+}
+
+// This process's environment without any way to reach a display, as on a
+// server reached over SSH.
+QProcessEnvironment EnvironmentWithoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
+
+// Every file and folder below the folder, relative to it, sorted.
+QStringList Contents(const QString& folder, QDir::Filters filters)
+{
+    QStringList contents;
+    for (QDirIterator entry(folder, filters | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+         entry.hasNext();)
+        contents.append(QDir(folder).relativeFilePath(entry.next()));
+    contents.sort();
+    return contents;
+}
+
+constexpr const char* kDesktopEntry = "share/applications/" QUAVEL_APPLICATION_ID ".desktop";
+constexpr const char* kBashCompletion = "share/bash-completion/completions/quavel-cli";
+constexpr const char* kFishCompletion = "share/fish/vendor_completions.d/quavel-cli.fish";
+
+// Every file an install puts down, relative to its prefix, sorted; zshFolder
+// is where zsh reads packages' completions under that prefix.
+QStringList InstalledFiles(const QString& zshFolder)
+{
+    QStringList files{"bin/quavel", "bin/quavel-cli", kDesktopEntry,
+        "share/metainfo/" QUAVEL_APPLICATION_ID ".metainfo.xml",
+        "share/icons/hicolor/scalable/apps/" QUAVEL_APPLICATION_ID ".svg",
+        "share/mime/packages/" QUAVEL_APPLICATION_ID ".xml", "share/man/man1/quavel.1.gz",
+        "share/man/man1/quavel-cli.1.gz", "share/doc/quavel/copyright",
+        "share/doc/quavel/changelog.gz", kBashCompletion, kFishCompletion,
+        zshFolder + "/_quavel-cli"};
+    for (int size : {16, 32, 48})  // the fixed-size icons in the hicolor theme
+        files.append(
+            QString("share/icons/hicolor/%1x%1/apps/" QUAVEL_APPLICATION_ID ".png").arg(size));
+    files.sort();
+    return files;
+}
+
+// Each test installs the build into a prefix of its own, as a packager would;
+// the package build into root/usr, where a package's files go.
+class InstallTest : public ::testing::Test {
+protected:
+    void Install(const QString& prefix = "prefix")
+    {
+        ASSERT_TRUE(folder_.isValid());
+        const ChildResult result = RunChild(QStringLiteral(QUAVEL_CMAKE),
+            {"--install", QUAVEL_BUILD_DIR, "--strip", "--prefix", folder_.filePath(prefix)});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    }
+
+    QString Installed(const QString& file) const { return folder_.filePath("prefix/" + file); }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(InstallTest, PutsDownTheProgramsAndTheirFilesAndNothingElse)
+{
+    Install();
+    EXPECT_EQ(Contents(Installed(""), QDir::Files), InstalledFiles("share/zsh/site-functions"));
+    // The installed programs run, without a display too.
+    for (const QString program : {"quavel", "quavel-cli"}) {
+        const ChildResult result
+            = RunChild(Installed("bin/" + program), {"--version"}, EnvironmentWithoutDisplay());
+        EXPECT_EQ(result.out,
+            program.toUtf8() + " " QUAVEL_VERSION "\n" QUAVEL_COPYRIGHT "\n" QUAVEL_LICENSE "\n");
+    }
+    // The validator checks the form; the build fills in the icon's name.
+    QFile entry(Installed(kDesktopEntry));
+    EXPECT_TRUE(entry.open(QIODevice::ReadOnly)
+        && entry.readAll().contains("\nIcon=" QUAVEL_APPLICATION_ID "\n"));
+}
+
+// The desktop's validators and the shells accept what was installed: silent on
+// errors, and with the output expected. Then the file type knows profiles.
+TEST_F(InstallTest, ValidatorsShellsAndFileTypeAcceptTheInstall)
+{
+    Install();
+    struct Check {
+        QString program;
+        QStringList arguments;
+        QString out;
+    };
+    const Check checks[] = {
+        {"desktop-file-validate", {Installed(kDesktopEntry)}, ""},
+        {"update-mime-database", {Installed("share/mime")}, ""},
+        // The completions ask the installed tool for set's keys.
+        {"bash",
+            {"-c",
+                QString("source %1 && complete -p quavel-cli && COMP_WORDS=(quavel-cli set A "
+                        "red.te) COMP_CWORD=3; _quavel_cli; echo ${COMPREPLY[*]}")
+                    .arg(Installed(kBashCompletion))},
+            "complete -F _quavel_cli quavel-cli\nred.team=\n"},
+        {"zsh", {"-n", Installed("share/zsh/site-functions/_quavel-cli")}, ""},
+        {"fish",
+            {"-c",
+                QString("source %1; complete -C 'quavel-cli set A red.team=U'")
+                    .arg(Installed(kFishCompletion))},
+            "red.team=USArmy\nred.team=USMarine\n"},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PATH", Installed("bin") + ':' + environment.value("PATH"));
+    // Else update-mime-database notes that the prefix is not where programs look.
+    environment.insert("XDG_DATA_DIRS", Installed("share"));
+    for (const Check& check : checks) {
+        const ChildResult result = RunChild(check.program, check.arguments, environment);
+        const std::string name = (check.program + ' ' + check.arguments.join(' ')).toStdString();
+        EXPECT_EQ(result.exitCode, 0) << name;
+        EXPECT_EQ(result.err, "") << name;
+        EXPECT_EQ(result.out, check.out.toUtf8()) << name;
+    }
+    qputenv("XDG_DATA_DIRS", Installed("share").toUtf8());  // before the database's first use
+    EXPECT_EQ(
+        QMimeDatabase().mimeTypeForFile("Weekend.wst").name(), "application/x-quavel-profile");
+}
+TEST_F(InstallTest, DebianPackageHoldsTheInstallAndNamesItsLibraries)
+{
+    Install("root/usr");
+    // Packs the install with the project's package settings. A plain cpack run
+    // would first bring the whole build up to date, which takes long and, on an
+    // incomplete build, compiles everything.
+    const ChildResult packed = RunChild(QStringLiteral(QUAVEL_CPACK),
+        {"--config", QUAVEL_BUILD_DIR "/CPackConfig.cmake", "-G", "DEB", "-B", folder_.path(), "-D",
+            "CPACK_INSTALL_CMAKE_PROJECTS=", "-D",
+            "CPACK_INSTALLED_DIRECTORIES=" + folder_.filePath("root") + ";."});
+    ASSERT_EQ(packed.exitCode, 0) << packed.out.toStdString() << packed.err.toStdString();
+    const QStringList packages = QDir(folder_.path()).entryList({"*.deb"}, QDir::Files);
+    ASSERT_EQ(packages.size(), 1);
+    const QString package = folder_.filePath(packages.front());
+
+    // Each library by its package name, whatever version it asks for.
+    const QString depends = QString::fromUtf8(
+        RunChild(QStringLiteral("dpkg-deb"), {"--field", package, "Depends"}).out);
+    for (const char* library : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libpugixml1v5",
+             "qt6-qpa-plugins", "libc6", "libstdc++6"})
+        EXPECT_TRUE(depends.contains(QRegularExpression(
+            QString("(^|, )%1( |,|$)").arg(QRegularExpression::escape(library)))))
+            << library << " in " << depends.toStdString();
+    const QString contents
+        = QString::fromUtf8(RunChild(QStringLiteral("dpkg-deb"), {"--contents", package}).out);
+    for (const QString& file : InstalledFiles("share/zsh/vendor-completions"))
+        EXPECT_TRUE(contents.contains(" ./usr/" + file + '\n')) << file.toStdString();
+}
+
+constexpr const char* kNoDisplay = "quavel: no display to open the window on "
+                                   "(WAYLAND_DISPLAY is not set; DISPLAY is not set)\n";
+
+// Each case runs the real program without a display in a world of its own:
+// home/, the working folder work/ and games/ holding the profile A.wst.
+TEST(LaunchTest, AnswersRefusesOrEntersItsFolderBeforeLookingForADisplay)
+{
+    struct Case {
+        QStringList arguments;
+        // XDG_DATA_HOME, below the world when it starts with "/", else as it is;
+        // empty: unset.
+        QString dataHome;
+        int exitCode;
+        QByteArray outStart;
+        QByteArray err;  // the start of the error stream; the whole of it ends there
+        QStringList created = {};
+    };
+    const QStringList local{"home/.local", "home/.local/share", "home/.local/share/quavel"};
+    const Case cases[] = {
+        {{"--help"}, {}, 0, "Usage: quavel [--menu] [--prefix PATH] [+bvrm] [PATH/NAME.wst]\n", ""},
+        {{"--bogus", "--help"}, {}, 2, "", "quavel: unknown option --bogus (see quavel --help)\n"},
+        {{"notes.txt"}, {}, 2, "", "quavel: not a profile file (NAME.wst): notes.txt (see "},
+        {{"--menu"}, {}, 1, "", kNoDisplay, local},
+        {{"--menu"}, "/data", 1, "", kNoDisplay, {"data", "data/quavel"}},
+        // A relative XDG_DATA_HOME counts as unset.
+        {{"--menu"}, "data", 1, "", kNoDisplay, local},
+        {{"--menu"}, "/games/A.wst", 1, "", "quavel: cannot create the folder "},
+        {{"--menu", "../games/A.wst"}, {}, 1, "", kNoDisplay},
+        {{"../missing/A.wst"}, {}, 1, "", "quavel: cannot enter the folder ../missing: "},
+        {{"../games/B.wst"}, {}, 1, "", "quavel: no profile file ../games/B.wst\n"},
+        {{"../games/A.wst", "A.wst"}, {}, 2, "", "quavel: more than one profile file named: "},
+        // Toolkit options pass with their values.
+        {{"-style", "fusion", "-reverse", "+bvrm"}, {}, 1, "", kNoDisplay},
+    };
+    for (const Case& c : cases) {
+        const QTemporaryDir world;
+        for (const char* folder : {"home", "work", "games"})
+            QDir(world.path()).mkdir(folder);
+        QFile profile(world.filePath("games/A.wst"));
+        ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
+        QProcessEnvironment environment = EnvironmentWithoutDisplay();
+        environment.insert("HOME", world.filePath("home"));
+        environment.remove("XDG_DATA_HOME");
+        if (!c.dataHome.isEmpty())
+            environment.insert("XDG_DATA_HOME",
+                c.dataHome.startsWith('/') ? world.path() + c.dataHome : c.dataHome);
+
+        const ChildResult result = RunChild(
+            QStringLiteral(QUAVEL_EXECUTABLE), c.arguments, environment, world.filePath("work"));
+
+        const std::string name
+            = c.arguments.join(' ').toStdString() + " " + c.dataHome.toStdString();
+        EXPECT_EQ(result.exitCode, c.exitCode) << name;
+        EXPECT_TRUE(result.out.startsWith(c.outStart)) << name << ": " << result.out.toStdString();
+        EXPECT_TRUE(result.err.startsWith(c.err)) << name << ": " << result.err.toStdString();
+        EXPECT_LE(result.err.count('\n'), 1) << name;
+        QStringList expected = QStringList{"games", "games/A.wst", "home", "work"} + c.created;
+        expected.sort();
+        EXPECT_EQ(Contents(world.path(), QDir::AllEntries | QDir::Hidden), expected) << name;
+        // The folders a start from the menu makes are private to the user.
+        for (const QString& created : c.created) {
+            const auto mode = std::filesystem::status(world.filePath(created).toStdString());
+            EXPECT_EQ(mode.permissions() & std::filesystem::perms::mask,
+                std::filesystem::perms::owner_all)
+                << name << ": " << created.toStdString();
+        }
+    }
+}
+
+}  // namespace
