@@ -1,4 +1,5 @@
 #include "installs/WineRegistry.h"
+#include "fuzz/RegistryRead.h"
 #include "tests/support/FakeWinePrefix.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,13 @@ TEST(WineRegistry, RefusesTextsAndFilesThatAreNotWineRegistries)
         EXPECT_FALSE(WineRegistry::Parse(text)) << text;
     for (const std::string_view text : {"WINE REGISTRY Version 2", "WINE REGISTRY Version 2\r\n"})
         EXPECT_TRUE(WineRegistry::Parse(text)) << text;
+    // The fuzzer's seeds: what it checks holds for each.
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(QUAVEL_REGISTRY_CORPUS)) {
+        EXPECT_EQ(CheckRegistryRead(FileBytes(entry.path())), "") << entry.path().filename();
+        ++seeds;
+    }
+    EXPECT_GE(seeds, 5);
 }
 
 // Each row's lines follow the key line [Software\\Test]; the row gives what

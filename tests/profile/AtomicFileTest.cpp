@@ -1,6 +1,7 @@
 #include "profile/AtomicFile.h"
 #include "profile/TemporaryFile.h"
 
+#include "bench/KillRounds.h"
 #include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -166,4 +167,13 @@ TEST(AtomicFile, NewFilesAreWholeOrAbsent)
     EXPECT_EQ(WriteNewFile(folder / "." / "b.wst", "b"), 0);
     EXPECT_EQ(folder.Entries().size(), 4u);
     EXPECT_EQ(folder.Entries().count("race.wst") + folder.Entries().count("b.wst"), 2u);
+}
+
+TEST(AtomicFile, WritersKilledAtAnyMomentLeaveWholeProfilesAndNoTemporaries)
+{
+    const TestFolder folder;
+    const KillFigures figures = RunKillRounds(folder.path(), 100, 5000, 9);
+    EXPECT_EQ(figures.kills, 100);
+    EXPECT_EQ(figures.brokenProfiles, 0);
+    EXPECT_EQ(figures.temporariesLeft, 0);
 }

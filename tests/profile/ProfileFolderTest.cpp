@@ -1,5 +1,3 @@
-#include "profile/ProfileStore.h"
-
 #include "TestDocuments.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +12,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 using Entries = std::set<std::string>;
-
-class ProfileFolder : public ::testing::Test {
-protected:
-    TestFolder folder;
-    ProfileStore store{folder.path()};
-};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
-#include "profile/ProfileStore.h"
+#include "profile/ProfileWriter.h"
 #include "profile/RegularFile.h"
+#include "profile/XmlAccess.h"
 
 #include "TestDocuments.h"
 
@@ -8,27 +9,13 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstring>
 #include <functional>
 #include <tuple>
 #include <vector>
 
 namespace {
 
-// A name longer than the 31 characters the game allows, which the reader keeps.
-const std::string kName = "Test, a name longer than thirty-one characters";
-
-class ProfileReader : public ::testing::Test {
-protected:
-    std::optional<Profile> Load(const std::string& document)
-    {
-        folder.Write(kName + ".wst", document);
-        return store.LoadProfile(kName);
-    }
-
-    TestFolder folder;
-    ProfileStore store{folder.path()};
-};
+using ProfileReader = ProfileFolder;
 
 std::function<void(Profile&)> Teams(int blue, int red)
 {
@@ -43,8 +30,27 @@ std::string NvaWeapons(std::string_view replacement)
 {
     std::string document = kDefault;
     const std::size_t start = document.find("\t\t\t\t<weapons>");
-    const std::size_t end = document.find("</weapons>", start) + std::strlen("</weapons>");
+    const std::size_t end
+        = document.find("</weapons>", start) + std::string_view("</weapons>").size();
     return document.replace(start, end - start, replacement);
+}
+
+// What WriteProfile says when it puts a changed profile (teams as given) into
+// the document; the document must then stay as it was.
+std::string WriterRefusal(const std::string& text, int blueTeam = 3, int redTeam = 0)
+{
+    XmlDocument document;
+    LoadXmlText(document, text);
+    const std::string before = document.Serialize();
+    Profile profile = BuiltInDefaultProfile();
+    profile.blue.team = blueTeam;
+    profile.red.team = redTeam;
+    profile.red.kits.fill(0);
+    profile.vehicles[0].alternative = 1;
+    std::string missing;
+    if (WriteProfile(document, profile, missing) || document.Serialize() != before)
+        return "written";
+    return missing;
 }
 
 }  // namespace
@@ -59,16 +65,14 @@ TEST_F(ProfileReader, ReadsWhatTheDocumentHolds)
     const std::vector<Case> cases = {
         {"default document", kDefault, [](Profile&) {}},
         {"gameMode deeper under another root",
-            ReplaceAll(ReplaceAll(RenameElement(kDefault, "WRAPPER_TREE", "Something"),
-                           "\t<gameMode", "<outer><gameMode"),
+            ReplaceAll(ReplaceAll(Without("WRAPPER_TREE"), "\t<gameMode", "<outer><gameMode"),
                 "</gameMode>", "</gameMode></outer>"),
             [](Profile&) {}},
         // activeTeams: the first and the third character, 0 for any but a digit.
         {"teams swapped", WithTeams("0/3"), Teams(0, 3)},
         {"blue team only", WithTeams("3"), Teams(3, 0)},
         {"letters", WithTeams("ab/cd"), Teams(0, 0)},
-        {"second character ignored", WithTeams("2x5"), Teams(2, 5)},
-        {"longer text", WithTeams("5/1/2"), Teams(5, 1)},
+        {"second character ignored, longer text", WithTeams("2x5/1"), Teams(2, 5)},
         {"anti-tank kit fills slot six", KitOff(kDefault, "NVA_HeavyAssault"),
             [](Profile& profile) { profile.red.kits[6] = 0; }},
         // NVA loses its weapons; the search runs on into VietCong's, whose first
@@ -97,39 +101,46 @@ TEST_F(ProfileReader, ReadsWhatTheDocumentHolds)
     }
 }
 
+// Where an element is missing the writer refuses with the same message and
+// changes nothing.
 TEST_F(ProfileReader, RefusesADocumentAndSaysWhy)
 {
-    const std::vector<std::tuple<const char*, std::string, std::string>> cases = {
-        {"no gameMode", RenameElement(kDefault, "gameMode", "mode"), "No gameMode tag found!"},
+    const std::vector<std::tuple<const char*, std::string, std::string, bool>> cases = {
+        // name, document, message, also the writer's
+        {"empty file", "", "No gameMode tag found!", true},
+        {"no gameMode", Without("gameMode"), "No gameMode tag found!", true},
         {"gameMode instruction", "<a><?gameMode activeTeams=\"3/0\"?></a>",
-            "No gameMode tag found!"},
-        {"no activeTeams", DefaultWith(" activeTeams=\"3/0\"", ""), "No activeTeams found!"},
-        {"empty activeTeams", WithTeams(""), "No activeTeams found!"},
-        {"no blue team", RenameElement(kDefault, "USArmy", "x"), "No blueTeam tag found!"},
-        {"no red team", RenameElement(kDefault, "NVA", "x"), "No redTeam tag found!"},
-        {"blue team beyond the catalog", WithTeams("7/0"), "No blueTeam tag found!"},
-        {"red team beyond the catalog", WithTeams("3/9"), "No redTeam tag found!"},
+            "No gameMode tag found!", true},
+        {"no activeTeams", DefaultWith(" activeTeams=\"3/0\"", ""), "No activeTeams found!", false},
+        {"empty activeTeams", WithTeams(""), "No activeTeams found!", false},
+        {"no blue team", Without("USArmy"), "No blueTeam tag found!", true},
+        {"no red team", Without("NVA"), "No redTeam tag found!", true},
+        {"blue team beyond the catalog", WithTeams("7/0"), "No blueTeam tag found!", false},
+        {"red team beyond the catalog", WithTeams("3/9"), "No redTeam tag found!", false},
         {"first missing kit in column order",
-            RenameElement(
-                RenameElement(kDefault, "NVA_Engineer", "x"), "NVA_HeavyAssault_Alt", "y"),
-            "No NVA_HeavyAssault_Alt tag found!"},
-        {"blue kit looked for before the red team",
-            RenameElement(RenameElement(kDefault, "usarmy_recon", "x"), "NVA", "y"),
-            "No usarmy_recon tag found!"},
-        {"no weapons anywhere", RenameElement(kDefault, "weapons", "x"), "No weapons tag found!"},
-        {"weapons without children", NvaWeapons("<weapons>\r\n</weapons>"), "No slot_ tag found!"},
+            Without("NVA_HeavyAssault_Alt", Without("NVA_Engineer")),
+            "No NVA_HeavyAssault_Alt tag found!", true},
+        {"blue kit looked for before the red team", Without("NVA", Without("usarmy_recon")),
+            "No usarmy_recon tag found!", true},
+        {"no weapons anywhere", Without("weapons"), "No weapons tag found!", true},
+        {"weapons without children", NvaWeapons("<weapons>\r\n</weapons>"), "No slot_ tag found!",
+            false},
         {"comment among slots",
             NvaWeapons("<weapons><slot_ enabled=\"true\"/><!-- x --><slot_ enabled=\"true\"/>"
                        "</weapons>"),
-            "No slot_ tag found!"},
-        {"no vehicleTypes", RenameElement(kDefault, "vehicleTypes", "x"),
-            "No vehicleTypes tag found!"},
-        {"no vehicle", RenameElement(kDefault, "mutt", "x"), "No mutt tag found!"},
+            "No slot_ tag found!", false},
+        {"no vehicleTypes", Without("vehicleTypes"), "No vehicleTypes tag found!", true},
+        {"no vehicle", Without("OH-6"), "No OH-6 tag found!", true},
     };
-    for (const auto& [name, document, message] : cases) {
+    for (const auto& [name, document, message, alsoWriter] : cases) {
         EXPECT_FALSE(Load(document)) << name;
         EXPECT_EQ(store.lastError(), message) << name;
+        if (alsoWriter) {
+            EXPECT_EQ(WriterRefusal(document), message) << name;
+        }
     }
+    EXPECT_EQ(WriterRefusal(kDefault, 6, 0), "No blueTeam tag found!");
+    EXPECT_EQ(WriterRefusal(kDefault, 3, -1), "No redTeam tag found!");
 }
 
 // Opening a FIFO or a device must not wait for a writer or read forever.
