@@ -19,25 +19,27 @@ struct Prefix {
     std::optional<std::string_view> game;
 };
 
-// In the files and in the installs in use, {home} stands for the home folder.
+// In the files and in the reasons, {home} stands for the home folder.
 struct Case {
     const char* name;
     std::vector<Prefix> prefixes;  // each system.reg changed after the one before
     std::vector<std::pair<const char*, std::string>> files;
     const char* winePrefix;
-    // The source and the prefix (or chosen folder) of each install in use, else the reason.
+    // The source and the prefix (or chosen folder, relative to home) of each
+    // install in use, else the reason.
     std::string server;
     std::string game;
 };
 
-std::string InUse(const ProductInstalls& installs)
+std::string InUse(const ProductInstalls& installs, const fs::path& home)
 {
     const FoundInstall* install = installs.InUse();
     if (install == nullptr)
         return DescribeProblem(installs.problem, installs.problemDetail);
     const fs::path& folder
         = install->prefixFolder.empty() ? install->location.folder : install->prefixFolder;
-    return std::string(SourceName(install->source)) + " " + folder.string();
+    return std::string(SourceName(install->source)) + " "
+        + folder.lexically_relative(home).string();
 }
 
 InstallSearch SearchIn(const FakeHome& home)
@@ -56,44 +58,41 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
     const std::vector<Case> cases = {
         {"Lutris: a game file's prefix and ~/Games",
             {{"prefixes/bfv", {}, "C:\\G"}, {"Games/server", "C:\\S", {}}, {"Games/other", {}, {}}},
-            {{".config/lutris/games/bfv-1.yml",
-                "system:\n  prefix: {home}/Games/other\ngame:\n  exe: {home}/x.exe\n  prefix: "
-                "'{home}/prefixes/bfv'\n"}},
-            "", "Lutris {home}/Games/server", "Lutris {home}/prefixes/bfv"},
+            {{".config/lutris/games/bfv-1.yml", FileBytes(QUAVEL_TEST_DATA "/lutris-game.yml")}},
+            "", "Lutris Games/server", "Lutris prefixes/bfv"},
         {"Bottles native and Flatpak, the newest first",
             {{".local/share/bottles/bottles/BFV", "C:\\S", "C:\\G"},
                 {".var/app/com.usebottles.bottles/data/bottles/bottles/BFV", {}, "C:\\G"}},
-            {}, "", "Bottles {home}/.local/share/bottles/bottles/BFV",
-            "Bottles {home}/.var/app/com.usebottles.bottles/data/bottles/bottles/BFV"},
+            {}, "", "Bottles .local/share/bottles/bottles/BFV",
+            "Bottles .var/app/com.usebottles.bottles/data/bottles/bottles/BFV"},
         {"~/.wine before PlayOnLinux however old",
             {{".wine", {}, "C:\\G"}, {".PlayOnLinux/wineprefix/BFV", "C:\\S", "C:\\G"}}, {}, "",
-            "PlayOnLinux {home}/.PlayOnLinux/wineprefix/BFV", "~/.wine {home}/.wine"},
+            "PlayOnLinux .PlayOnLinux/wineprefix/BFV", "~/.wine .wine"},
         {"Proton in a second library, a prefix reached twice counted once",
             {{".local/share/Steam/steamapps/compatdata/10/pfx", "C:\\S", {}},
                 {"library2/steamapps/compatdata/20/pfx", {}, "C:\\G"}},
             {{".local/share/Steam/steamapps/libraryfolders.vdf",
                 FileBytes(QUAVEL_TEST_DATA "/libraryfolders.vdf")}},
-            "", "Steam Proton {home}/.steam/steam/steamapps/compatdata/10/pfx",
-            "Steam Proton {home}/library2/steamapps/compatdata/20/pfx"},
+            "", "Steam Proton .steam/steam/steamapps/compatdata/10/pfx",
+            "Steam Proton library2/steamapps/compatdata/20/pfx"},
         {"Heroic before CrossOver",
             {{"Games/Heroic/Prefixes/default/BFV", {}, "C:\\G"},
                 {".cxoffice/BFV", "C:\\S", "C:\\G"}},
-            {}, "", "CrossOver {home}/.cxoffice/BFV",
-            "Heroic {home}/Games/Heroic/Prefixes/default/BFV"},
+            {}, "", "CrossOver .cxoffice/BFV", "Heroic Games/Heroic/Prefixes/default/BFV"},
         {"$WINEPREFIX first", {{"custom", {}, "C:\\G"}, {".wine", "C:\\S", "C:\\G"}}, {}, "custom",
-            "~/.wine {home}/.wine", "$WINEPREFIX {home}/custom"},
+            "~/.wine .wine", "$WINEPREFIX custom"},
         {"chosen folders and prefix from the settings file",
             {{"elsewhere", "C:\\S", {}}, {".wine", "C:\\S", "C:\\G"}},
             {{".config/quavel/quavel.conf",
                  "[installs]\ngame = {home}/bfv\nprefix={home}/elsewhere\n"},
                 {"bfv/BfVietnam.exe", ""}},
-            "", "chosen prefix {home}/elsewhere", "chosen folder {home}/bfv"},
+            "", "chosen prefix elsewhere", "chosen folder bfv"},
         {"a chosen folder that is gone, then the next", {{".wine", "C:\\S", {}}},
-            {{".config/quavel/quavel.conf", "[installs]\nserver=/gone\n"}}, "",
-            "~/.wine {home}/.wine", noKey},
+            {{".config/quavel/quavel.conf", "[installs]\nserver=/gone\n"}}, "", "~/.wine .wine",
+            noKey},
         {"unusable values passed over",
             {{".wine", {}, "D:\\BFV"}, {"Games/bfv", {}, kTooLong}, {".cxoffice/x", {}, "C:\\G"}},
-            {}, "", noKey + " Server", "CrossOver {home}/.cxoffice/x"},
+            {}, "", noKey + " Server", "CrossOver .cxoffice/x"},
         {"none usable: the problem of the first", {{"Games/bfv", kTooLong, "D:\\BFV"}}, {}, "",
             "GAMEDIR in HKEY_LOCAL_MACHINE\\SOFTWARE\\EA GAMES\\Battlefield Vietnam Server is "
             "longer than the game's 255 characters",
@@ -129,8 +128,9 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
         std::set<fs::path> prefixes;
         for (const FoundPrefix& prefix : found.prefixes)
             EXPECT_TRUE(prefixes.insert(fs::canonical(prefix.prefix.folder())).second) << test.name;
-        EXPECT_EQ(InUse(found.Of(Product::Server)), withHome(test.server)) << test.name;
-        EXPECT_EQ(InUse(found.Of(Product::Game)), withHome(test.game)) << test.name;
+        EXPECT_EQ(InUse(found.Of(Product::Server), home.path()), withHome(test.server))
+            << test.name;
+        EXPECT_EQ(InUse(found.Of(Product::Game), home.path()), withHome(test.game)) << test.name;
     }
 }
 
