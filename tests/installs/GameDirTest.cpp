@@ -98,8 +98,6 @@ TEST(ReadGameDir, AcceptsOnlyPlainStringsThatFitTheGamesBufferAndSaysWhatItRead)
         {"\"GAMEDIR\"=hex(1):43,00,3a,00,5c,00,42,00,46,00,56,00,20,00,c4,00,00,00",
             "C:\\BFV \xC3\x84", None},
         {R"("GAMEDIR"=str(2):"C:\\BFV")", std::nullopt, NotPlainString},
-        {R"("GAMEDIR"=str(7):"C:\\BFV\0")", std::nullopt, NotPlainString},
-        {R"("GAMEDIR"=hex:43,00,3a,00,00,00)", std::nullopt, NotPlainString},
         {R"("GAMEDIR"=dword:00000001)", std::nullopt, NotPlainString},
         {R"("GAMEDIRS"="C:\\BFV")", std::nullopt, ValueMissing},
         {line(fits), fits, None},

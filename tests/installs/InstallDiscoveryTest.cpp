@@ -160,13 +160,11 @@ TEST(InstallDiscovery, PreparesAChosenFolderUnlessOnlyAPrefixIsSearched)
 TEST(InstallDiscovery, ReadsARegistryAgainWhenItChanged)
 {
     FakeHome home;
-    home.AddPrefix(".wine", InstallsRegistryText({}, "C:\\Old"));
+    home.AddPrefix(".wine", "");
     InstallDiscovery discovery;
-    const auto gameFolder = [&] {
+    for (const std::string folder : {"C:\\Old", "C:\\Newer"}) {
+        home.Write(".wine/system.reg", InstallsRegistryText({}, folder));
         const InstallsFound found = discovery.Find(SearchIn(home), FolderCreation::LookOnly);
-        return found.Of(Product::Game).InUse()->location.windowsFolder;
-    };
-    EXPECT_EQ(gameFolder(), "C:\\Old");
-    home.Write(".wine/system.reg", InstallsRegistryText({}, "C:\\Newer"));
-    EXPECT_EQ(gameFolder(), "C:\\Newer");
+        EXPECT_EQ(found.Of(Product::Game).InUse()->location.windowsFolder, folder);
+    }
 }
