@@ -17,14 +17,6 @@ namespace {
 
 using ProfileReader = ProfileFolder;
 
-std::function<void(Profile&)> Teams(int blue, int red)
-{
-    return [=](Profile& profile) {
-        profile.blue.team = blue;
-        profile.red.team = red;
-    };
-}
-
 // The default document with the first team's (NVA's) weapons element replaced.
 std::string NvaWeapons(std::string_view replacement)
 {
@@ -44,13 +36,11 @@ std::string WriterRefusal(const std::string& text, int blueTeam = 3, int redTeam
     const std::string before = document.Serialize();
     Profile profile = BuiltInDefaultProfile();
     profile.blue.team = blueTeam;
-    profile.red.team = redTeam;
-    profile.red.kits.fill(0);
+    profile.red = {redTeam, {}, {}};  // every kit and slot off
     profile.vehicles[0].alternative = 1;
     std::string missing;
-    if (WriteProfile(document, profile, missing) || document.Serialize() != before)
-        return "written";
-    return missing;
+    const bool written = WriteProfile(document, profile, missing);
+    return written || document.Serialize() != before ? "written" : missing;
 }
 
 }  // namespace
@@ -60,19 +50,20 @@ TEST_F(ProfileReader, ReadsWhatTheDocumentHolds)
     struct Case {
         std::string name;
         std::string document;
-        std::function<void(Profile&)> change;  // from the built-in values
+        std::function<void(Profile&)> change = [](Profile&) {};  // to the built-in values
+        int blueTeam = 3;
+        int redTeam = 0;
     };
     const std::vector<Case> cases = {
-        {"default document", kDefault, [](Profile&) {}},
+        {"default document", kDefault},
         {"gameMode deeper under another root",
             ReplaceAll(ReplaceAll(Without("WRAPPER_TREE"), "\t<gameMode", "<outer><gameMode"),
-                "</gameMode>", "</gameMode></outer>"),
-            [](Profile&) {}},
+                "</gameMode>", "</gameMode></outer>")},
         // activeTeams: the first and the third character, 0 for any but a digit.
-        {"teams swapped", WithTeams("0/3"), Teams(0, 3)},
-        {"blue team only", WithTeams("3"), Teams(3, 0)},
-        {"letters", WithTeams("ab/cd"), Teams(0, 0)},
-        {"second character ignored, longer text", WithTeams("2x5/1"), Teams(2, 5)},
+        {"teams swapped", WithTeams("0/3"), {}, 0, 3},
+        {"blue team only", WithTeams("3"), {}, 3, 0},
+        {"letters", WithTeams("ab/cd"), {}, 0, 0},
+        {"second character ignored, longer text", WithTeams("2x5/1"), {}, 2, 5},
         {"anti-tank kit fills slot six", KitOff(kDefault, "NVA_HeavyAssault"),
             [](Profile& profile) { profile.red.kits[6] = 0; }},
         // NVA loses its weapons; the search runs on into VietCong's, whose first
@@ -95,7 +86,10 @@ TEST_F(ProfileReader, ReadsWhatTheDocumentHolds)
     for (const Case& test : cases) {
         Profile expected = BuiltInDefaultProfile();
         expected.name = kName;
-        test.change(expected);
+        expected.blue.team = test.blueTeam;
+        expected.red.team = test.redTeam;
+        if (test.change)
+            test.change(expected);
         EXPECT_EQ(Load(test.document), expected) << test.name << ": " << store.lastError();
         EXPECT_EQ(store.lastError(), "") << test.name;
     }
@@ -105,12 +99,13 @@ TEST_F(ProfileReader, ReadsWhatTheDocumentHolds)
 // changes nothing.
 TEST_F(ProfileReader, RefusesADocumentAndSaysWhy)
 {
+    const std::string levels(200000, 'a');
+    const std::string kDeep
+        = ReplaceAll(levels, "a", "<a>") + "<deep/>" + ReplaceAll(levels, "a", "</a>");
     const std::vector<std::tuple<const char*, std::string, std::string, bool>> cases = {
         // name, document, message, also the writer's
         {"empty file", "", "No gameMode tag found!", true},
         {"no gameMode", Without("gameMode"), "No gameMode tag found!", true},
-        {"gameMode instruction", "<a><?gameMode activeTeams=\"3/0\"?></a>",
-            "No gameMode tag found!", true},
         {"no activeTeams", DefaultWith(" activeTeams=\"3/0\"", ""), "No activeTeams found!", false},
         {"empty activeTeams", WithTeams(""), "No activeTeams found!", false},
         {"no blue team", Without("USArmy"), "No blueTeam tag found!", true},
@@ -131,6 +126,9 @@ TEST_F(ProfileReader, RefusesADocumentAndSaysWhy)
             "No slot_ tag found!", false},
         {"no vehicleTypes", Without("vehicleTypes"), "No vehicleTypes tag found!", true},
         {"no vehicle", Without("OH-6"), "No OH-6 tag found!", true},
+        {"gameMode 200000 elements deep",
+            ReplaceAll(kDeep, "<deep/>", "<gameMode activeTeams=\"3/0\"/>"),
+            "No blueTeam tag found!", true},
     };
     for (const auto& [name, document, message, alsoWriter] : cases) {
         EXPECT_FALSE(Load(document)) << name;

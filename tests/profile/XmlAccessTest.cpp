@@ -18,15 +18,6 @@ TEST(XmlAccess, EveryFuzzSeedKeepsThePromises)
     EXPECT_GE(seeds, 5);
 }
 
-TEST(XmlAccess, FindNodeSurvivesDeepNesting)
-{
-    const std::string levels(200000, 'a');
-    XmlDocument document;
-    ASSERT_TRUE(LoadXmlText(
-        document, ReplaceAll(levels, "a", "<a>") + "<deep/>" + ReplaceAll(levels, "a", "</a>")));
-    EXPECT_EQ(FindNode(GetDocumentElement(document), "deep", Search::Recursive).Name(), "deep");
-}
-
 TEST(XmlDocument, SavesTheBytesItLoaded)
 {
     for (const std::string& text :
