@@ -70,42 +70,24 @@ TEST_F(ProfileFolder, ChangedOnDiskTellsWhatAnotherProgramDid)
     }
 }
 
-// Default.wst is rewritten from the built-in document on every load; new
-// profiles copy it as it is on disk then, and never replace a file.
-TEST_F(ProfileFolder, DefaultIsRestoredAndNewProfilesCopyIt)
+// New profiles copy Default.wst, so there are none without it; unsafe names
+// are refused before anything is written.
+TEST_F(ProfileFolder, CreateNeedsTheDefaultFileAndRefusesUnsafeNames)
 {
-    EXPECT_FALSE(store.CreateProfileFile("New"));  // no Default.wst yet
-    folder.Write("Default.wst", "edited by someone");
-    folder.Write("Old.wst", "mine");
-    for (int load = 0; load < 2; ++load) {
-        ASSERT_FALSE(store.LoadProfile("Old"));
-        EXPECT_EQ(store.LoadDefaultProfile(), BuiltInDefaultProfile());
-        EXPECT_EQ(folder.Read("Default.wst"), kDefault);
-    }
-    folder.Write("Default.wst", "published values");
-    EXPECT_FALSE(store.CreateProfileFile("Old"));
-    EXPECT_EQ(folder.Read("Old.wst"), "mine");
-    EXPECT_TRUE(store.CreateProfileFile("A name longer than thirty-one characters"));
-    EXPECT_EQ(folder.Read("A name longer than thirty-one characters.wst"), "published values");
-
-    fs::remove(folder / "Default.wst");
-    fs::create_directories(folder / "Default.wst" / "in the way");
-    EXPECT_FALSE(store.LoadDefaultProfile());
-}
-
-TEST_F(ProfileFolder, CreateRefusesUnsafeNames)
-{
+    EXPECT_FALSE(store.CreateProfileFile("New"));
     folder.Write("Default.wst", kDefault);
     fs::create_directory(folder / "sub");
-    for (const char* name : {"", ".", "..", "sub/x", "../escape", "back\\slash", "tab\there",
-             "line\nfeed", "del\x7f"}) {
-        EXPECT_FALSE(IsSafeProfileName(name)) << name;
+    for (const char* name :
+        {"", ".", "..", "sub/x", "../escape", "back\\slash", "tab\there", "line\nfeed", "del\x7f"})
         EXPECT_FALSE(store.CreateProfileFile(name)) << name;
-    }
     EXPECT_EQ(folder.Entries(), (Entries{"Default.wst", "sub"}));
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
     for (const char* name : {"a", "...", "with space", "Ünïcödé", ".hidden"})
         EXPECT_TRUE(IsSafeProfileName(name)) << name;
+    // Loading the built-in profile rewrites Default.wst, and fails when it cannot.
+    fs::remove(folder / "Default.wst");
+    fs::create_directories(folder / "Default.wst" / "in the way");
+    EXPECT_FALSE(store.LoadDefaultProfile());
 }
 
 // Export saves, then copies unless the destination is the profile's own file

@@ -32,8 +32,6 @@ TEST_F(ProfileWriter, ChangesOnlyTheValuesOfTheRecord)
                 p.vehicles[4].alternative = 26;
             },
             kDefault},
-        {"flag other than 1 is written false", [](Profile& p) { p.red.kits[0] = 2; },
-            KitOff(kDefault, "NVA_Scout")},
         {"last weapon slot", [](Profile& p) { p.red.weapons[5] = 0; },
             WeaponOff(kDefault, "NVA", 6)},
         {"anti-tank slot writes the heavy assault kit", [](Profile& p) { p.blue.kits[7] = 0; },
