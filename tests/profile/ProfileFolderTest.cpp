@@ -47,26 +47,21 @@ TEST_F(ProfileFolder, ListsTheProfileFilesSortedWithoutTheDefault)
 
 TEST_F(ProfileFolder, ChangedOnDiskTellsWhatAnotherProgramDid)
 {
+    folder.Write("B.wst", kDefault);
     const std::vector<std::tuple<const char*, std::function<void()>, bool>> cases = {
         // name, change to A.wst after it was loaded, changed
         {"untouched", [] {}, false},
         {"same size, same moment", [&] { folder.Write("A.wst", WithTeams("2/0")); }, true},
-        {"same bytes, another file",
-            [&] {
-                folder.Write("B.wst", kDefault);
-                fs::rename(folder / "B.wst", folder / "A.wst");
-            },
-            true},
+        {"same bytes, another file", [&] { fs::rename(folder / "B.wst", folder / "A.wst"); }, true},
         {"removed", [&] { fs::remove(folder / "A.wst"); }, true},
     };
     for (const auto& [name, change, changed] : cases) {
         folder.Write("A.wst", kDefault);
-        std::optional<Profile> profile = store.LoadProfile("A");
-        ASSERT_TRUE(profile);
+        const Profile profile = store.LoadProfile("A").value();
         change();
-        EXPECT_EQ(store.ChangedOnDisk(*profile), changed) << name;
-        ASSERT_EQ(store.SaveProfile(*profile), 1);
-        EXPECT_FALSE(store.ChangedOnDisk(*profile)) << name;
+        EXPECT_EQ(store.ChangedOnDisk(profile), changed) << name;
+        ASSERT_EQ(store.SaveProfile(profile), 1);
+        EXPECT_FALSE(store.ChangedOnDisk(profile)) << name;
     }
 }
 

@@ -56,9 +56,6 @@ TEST_F(ProfileReader, ReadsWhatTheDocumentHolds)
     };
     const std::vector<Case> cases = {
         {"default document", kDefault},
-        {"gameMode deeper under another root",
-            ReplaceAll(ReplaceAll(Without("WRAPPER_TREE"), "\t<gameMode", "<outer><gameMode"),
-                "</gameMode>", "</gameMode></outer>")},
         // activeTeams: the first and the third character, 0 for any but a digit.
         {"teams swapped", WithTeams("0/3"), {}, 0, 3},
         {"blue team only", WithTeams("3"), {}, 3, 0},
@@ -114,8 +111,6 @@ TEST_F(ProfileReader, RefusesADocumentAndSaysWhy)
         {"first missing kit in column order",
             Without("NVA_HeavyAssault_Alt", Without("NVA_Engineer")),
             "No NVA_HeavyAssault_Alt tag found!", true},
-        {"blue kit looked for before the red team", Without("NVA", Without("usarmy_recon")),
-            "No usarmy_recon tag found!", true},
         {"no weapons anywhere", Without("weapons"), "No weapons tag found!", true},
         {"weapons without children", NvaWeapons("<weapons>\r\n</weapons>"), "No slot_ tag found!",
             false},
