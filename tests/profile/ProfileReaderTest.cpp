@@ -58,7 +58,6 @@ TEST_F(ProfileReader, ReadsWhatTheDocumentHolds)
         {"default document", kDefault},
         // activeTeams: the first and the third character, 0 for any but a digit.
         {"teams swapped", WithTeams("0/3"), {}, 0, 3},
-        {"blue team only", WithTeams("3"), {}, 3, 0},
         {"letters", WithTeams("ab/cd"), {}, 0, 0},
         {"second character ignored, longer text", WithTeams("2x5/1"), {}, 2, 5},
         {"anti-tank kit fills slot six", KitOff(kDefault, "NVA_HeavyAssault"),
@@ -97,8 +96,8 @@ TEST_F(ProfileReader, ReadsWhatTheDocumentHolds)
 TEST_F(ProfileReader, RefusesADocumentAndSaysWhy)
 {
     const std::string levels(200000, 'a');
-    const std::string kDeep
-        = ReplaceAll(levels, "a", "<a>") + "<deep/>" + ReplaceAll(levels, "a", "</a>");
+    const std::string deep = ReplaceAll(levels, "a", "<a>") + "<gameMode activeTeams=\"3/0\"/>"
+        + ReplaceAll(levels, "a", "</a>");
     const std::vector<std::tuple<const char*, std::string, std::string, bool>> cases = {
         // name, document, message, also the writer's
         {"empty file", "", "No gameMode tag found!", true},
@@ -120,9 +119,7 @@ TEST_F(ProfileReader, RefusesADocumentAndSaysWhy)
             "No slot_ tag found!", false},
         {"no vehicleTypes", Without("vehicleTypes"), "No vehicleTypes tag found!", true},
         {"no vehicle", Without("OH-6"), "No OH-6 tag found!", true},
-        {"gameMode 200000 elements deep",
-            ReplaceAll(kDeep, "<deep/>", "<gameMode activeTeams=\"3/0\"/>"),
-            "No blueTeam tag found!", true},
+        {"gameMode 200000 elements deep", deep, "No blueTeam tag found!", true},
     };
     for (const auto& [name, document, message, alsoWriter] : cases) {
         EXPECT_FALSE(Load(document)) << name;
@@ -136,7 +133,7 @@ TEST_F(ProfileReader, RefusesADocumentAndSaysWhy)
 }
 
 // Opening a FIFO or a device must not wait for a writer or read forever.
-TEST_F(ProfileReader, RefusesUnreadableFilesWithTheirReasonAndKeepsItAfterASuccess)
+TEST_F(ProfileReader, RefusesUnreadableFilesWithTheirReason)
 {
     namespace fs = std::filesystem;
     folder.Write("Big.wst", "");
@@ -157,6 +154,4 @@ TEST_F(ProfileReader, RefusesUnreadableFilesWithTheirReasonAndKeepsItAfterASucce
         EXPECT_EQ(store.lastErrorCode(), code) << name;
         EXPECT_EQ(store.lastErrorDetail(), detail) << name;
     }
-    ASSERT_TRUE(Load(kDefault));
-    EXPECT_EQ(store.lastError(), "No gameMode tag found!");
 }
