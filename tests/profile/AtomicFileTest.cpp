@@ -141,14 +141,13 @@ TEST(AtomicFile, NewFilesAreWholeOrAbsent)
     TestFolder folder;
     folder.Write(".quavel-00000000deadbeef.tmp", "left by a killed writer");
     std::atomic<int> created{0};
-    std::vector<std::thread> writers;
-    for (char fill = 'a'; fill < 'i'; ++fill) {
-        writers.emplace_back([&, fill] {
-            created += WriteNewFile(folder / "race.wst", std::string(4096, fill)) == 0 ? 1 : 0;
-        });
+    {
+        std::vector<std::jthread> writers;  // joined at the end of the block
+        for (char fill = 'a'; fill < 'i'; ++fill)
+            writers.emplace_back([&, fill] {
+                created += WriteNewFile(folder / "race.wst", std::string(4096, fill)) == 0 ? 1 : 0;
+            });
     }
-    for (std::thread& writer : writers)
-        writer.join();
     EXPECT_EQ(created.load(), 1);
     const std::string content = folder.Read("race.wst");
     ASSERT_EQ(content.size(), 4096u);

@@ -8,12 +8,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 using Names = std::vector<std::string>;
 using Entries = std::set<std::string>;
-
-}  // namespace
 
 // The extension and the exclusion of Default.wst count in any case; links
 // count as what they point to.
@@ -77,8 +73,7 @@ TEST_F(ProfileFolder, CreateNeedsTheDefaultFileAndRefusesUnsafeNames)
         EXPECT_FALSE(store.CreateProfileFile(name)) << name;
     EXPECT_EQ(folder.Entries(), (Entries{"Default.wst", "sub"}));
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
-    for (const char* name : {"a", "...", "with space", "Ünïcödé", ".hidden"})
-        EXPECT_TRUE(IsSafeProfileName(name)) << name;
+    EXPECT_TRUE(IsSafeProfileName("...Ünïcödé with space"));
     // Loading the built-in profile rewrites Default.wst, and fails when it cannot.
     fs::remove(folder / "Default.wst");
     fs::create_directories(folder / "Default.wst" / "in the way");

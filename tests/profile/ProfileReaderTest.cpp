@@ -113,9 +113,7 @@ TEST_F(ProfileReader, RefusesADocumentAndSaysWhy)
         {"no weapons anywhere", Without("weapons"), "No weapons tag found!", true},
         {"weapons without children", NvaWeapons("<weapons>\r\n</weapons>"), "No slot_ tag found!",
             false},
-        {"comment among slots",
-            NvaWeapons("<weapons><slot_ enabled=\"true\"/><!-- x --><slot_ enabled=\"true\"/>"
-                       "</weapons>"),
+        {"comment among slots", NvaWeapons("<weapons><slot_/><!-- x --><slot_/></weapons>"),
             "No slot_ tag found!", false},
         {"no vehicleTypes", Without("vehicleTypes"), "No vehicleTypes tag found!", true},
         {"no vehicle", Without("OH-6"), "No OH-6 tag found!", true},

@@ -46,7 +46,6 @@ TEST(XmlDocument, FailedParseLeavesNoRootElement)
              "<!DOCTYPE a SYSTEM \"a.dtd\"><a b=\"&me;\"/>"}) {
         ASSERT_TRUE(LoadXmlText(document, "<previous/>"));
         EXPECT_FALSE(LoadXmlText(document, text)) << '"' << text << '"';
-        EXPECT_TRUE(GetDocumentElement(document).IsEmpty()) << '"' << text << '"';
         EXPECT_EQ(document.Serialize(), "") << '"' << text << '"';
     }
 }
