@@ -23,8 +23,6 @@ TEST_F(ProfileWriter, ChangesOnlyTheValuesOfTheRecord)
         {"substitute's name and change type", [](Profile& p) { p.vehicles[7].alternative = 6; },
             DefaultWith(
                 "alternative=\"uaz\" changeType=\"1\"", "alternative=\"t54\" changeType=\"2\"")},
-        {"anti-tank slot writes the heavy assault kit", [](Profile& p) { p.blue.kits[7] = 0; },
-            KitOff(kDefault, "USArmy_HeavyAssault_alt")},
         // "TRUE" and "1" read as disabled and are written "false"; a missing
         // enabled and a missing changeType stay missing, unknown substitutes as they were.
         {"hand-written document gains no attribute", [](Profile&) {},

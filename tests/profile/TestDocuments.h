@@ -14,15 +14,6 @@ inline const std::string kDefault = DefaultBytes();
 // A profile edited by hand: comments, unknown elements and odd values.
 inline const std::string kHandWritten = FileBytes(QUAVEL_TEST_DATA "/HandWritten.wst");
 
-// The document with the element's start and end tags renamed, so a search
-// for it finds nothing.
-inline std::string Without(const std::string& element, std::string document = kDefault)
-{
-    for (const char* after : {" ", ">"})
-        document = ReplaceAll(std::move(document), "<" + element + after, "<X" + element + after);
-    return ReplaceAll(std::move(document), "</" + element + ">", "</X" + element + ">");
-}
-
 class ProfileFolder : public ::testing::Test {
 protected:
     // A name longer than the 31 characters the game allows, which the store keeps.
