@@ -43,12 +43,16 @@ TEST_F(ProfileFolder, ListsTheProfileFilesSortedWithoutTheDefault)
 
 TEST_F(ProfileFolder, ChangedOnDiskTellsWhatAnotherProgramDid)
 {
-    folder.Write("B.wst", kDefault);
     const std::vector<std::tuple<const char*, std::function<void()>, bool>> cases = {
         // name, change to A.wst after it was loaded, changed
         {"untouched", [] {}, false},
         {"same size, same moment", [&] { folder.Write("A.wst", WithTeams("2/0")); }, true},
-        {"same bytes, another file", [&] { fs::rename(folder / "B.wst", folder / "A.wst"); }, true},
+        {"same bytes, another file",
+            [&] {
+                folder.Write("B.wst", kDefault);
+                fs::rename(folder / "B.wst", folder / "A.wst");
+            },
+            true},
         {"removed", [&] { fs::remove(folder / "A.wst"); }, true},
     };
     for (const auto& [name, change, changed] : cases) {
