@@ -1,4 +1,5 @@
 #include "installs/InstallDiscovery.h"
+#include "tests/support/Documents.h"
 #include "tests/support/FakeHome.h"
 
 #include <gtest/gtest.h>
@@ -18,37 +19,27 @@ struct Prefix {
     std::optional<std::string_view> game;
 };
 
-// Relative to home: the prefix of the install in use, or the chosen folder;
-// else the reason, with {home} standing for the home folder.
-struct InUse {
-    std::optional<InstallSource> source;
-    std::string folderOrReason;
-};
-
+// In the files and in the reasons, {home} stands for the home folder.
 struct Case {
     const char* name;
     std::vector<Prefix> prefixes;  // each system.reg changed after the one before
-    std::vector<std::pair<const char*, const char*>> files;  // {home} in the text stands for home
+    std::vector<std::pair<const char*, std::string>> files;
     const char* winePrefix;
-    InUse server;
-    InUse game;
+    // The source and the prefix (or chosen folder, relative to home) of each
+    // install in use, else the reason.
+    std::string server;
+    std::string game;
 };
 
-std::string WithHome(std::string text, const fs::path& home)
-{
-    for (std::size_t at; (at = text.find("{home}")) != std::string::npos;)
-        text.replace(at, 6, home.string());
-    return text;
-}
-
-InUse Found(const ProductInstalls& installs, const fs::path& home)
+std::string InUse(const ProductInstalls& installs, const fs::path& home)
 {
     const FoundInstall* install = installs.InUse();
     if (install == nullptr)
-        return {std::nullopt, DescribeProblem(installs.problem, installs.problemDetail)};
+        return DescribeProblem(installs.problem, installs.problemDetail);
     const fs::path& folder
         = install->prefixFolder.empty() ? install->location.folder : install->prefixFolder;
-    return {install->source, folder.lexically_relative(home).string()};
+    return std::string(SourceName(install->source)) + " "
+        + folder.lexically_relative(home).string();
 }
 
 InstallSearch SearchIn(const FakeHome& home)
@@ -62,62 +53,55 @@ InstallSearch SearchIn(const FakeHome& home)
 
 TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
 {
-    using enum InstallSource;
-    const char* libraryList
-        = "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"{home}/"
-          ".local/share/Steam\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"{home}/"
-          "library2\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"20\"\t\t\"1\"\n\t\t}\n\t}\n}\n";
-    const char* wowKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA GAMES\\Battlefield Vietnam";
+    const std::string noKey = "no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA "
+                              "GAMES\\Battlefield Vietnam";
     const std::vector<Case> cases = {
         {"Lutris: a game file's prefix and ~/Games",
             {{"prefixes/bfv", {}, "C:\\G"}, {"Games/server", "C:\\S", {}}, {"Games/other", {}, {}}},
-            {{".config/lutris/games/bfv-1.yml",
-                "system:\n  prefix: {home}/Games/other\ngame:\n  exe: {home}/x.exe\n  prefix: "
-                "'{home}/prefixes/bfv'\n"}},
-            "", {Lutris, "Games/server"}, {Lutris, "prefixes/bfv"}},
+            {{".config/lutris/games/bfv-1.yml", FileBytes(QUAVEL_TEST_DATA "/lutris-game.yml")}},
+            "", "Lutris Games/server", "Lutris prefixes/bfv"},
         {"Bottles native and Flatpak, the newest first",
             {{".local/share/bottles/bottles/BFV", "C:\\S", "C:\\G"},
                 {".var/app/com.usebottles.bottles/data/bottles/bottles/BFV", {}, "C:\\G"}},
-            {}, "", {Bottles, ".local/share/bottles/bottles/BFV"},
-            {Bottles, ".var/app/com.usebottles.bottles/data/bottles/bottles/BFV"}},
+            {}, "", "Bottles .local/share/bottles/bottles/BFV",
+            "Bottles .var/app/com.usebottles.bottles/data/bottles/bottles/BFV"},
         {"~/.wine before PlayOnLinux however old",
             {{".wine", {}, "C:\\G"}, {".PlayOnLinux/wineprefix/BFV", "C:\\S", "C:\\G"}}, {}, "",
-            {PlayOnLinux, ".PlayOnLinux/wineprefix/BFV"}, {DefaultPrefix, ".wine"}},
+            "PlayOnLinux .PlayOnLinux/wineprefix/BFV", "~/.wine .wine"},
         {"Proton in a second library, a prefix reached twice counted once",
             {{".local/share/Steam/steamapps/compatdata/10/pfx", "C:\\S", {}},
                 {"library2/steamapps/compatdata/20/pfx", {}, "C:\\G"}},
-            {{".local/share/Steam/steamapps/libraryfolders.vdf", libraryList}}, "",
-            {Proton, ".steam/steam/steamapps/compatdata/10/pfx"},
-            {Proton, "library2/steamapps/compatdata/20/pfx"}},
+            {{".local/share/Steam/steamapps/libraryfolders.vdf",
+                FileBytes(QUAVEL_TEST_DATA "/libraryfolders.vdf")}},
+            "", "Steam Proton .steam/steam/steamapps/compatdata/10/pfx",
+            "Steam Proton library2/steamapps/compatdata/20/pfx"},
         {"Heroic before CrossOver",
             {{"Games/Heroic/Prefixes/default/BFV", {}, "C:\\G"},
                 {".cxoffice/BFV", "C:\\S", "C:\\G"}},
-            {}, "", {CrossOver, ".cxoffice/BFV"}, {Heroic, "Games/Heroic/Prefixes/default/BFV"}},
+            {}, "", "CrossOver .cxoffice/BFV", "Heroic Games/Heroic/Prefixes/default/BFV"},
         {"$WINEPREFIX first", {{"custom", {}, "C:\\G"}, {".wine", "C:\\S", "C:\\G"}}, {}, "custom",
-            {DefaultPrefix, ".wine"}, {WinePrefixVariable, "custom"}},
+            "~/.wine .wine", "$WINEPREFIX custom"},
         {"chosen folders and prefix from the settings file",
             {{"elsewhere", "C:\\S", {}}, {".wine", "C:\\S", "C:\\G"}},
             {{".config/quavel/quavel.conf",
                  "[installs]\ngame = {home}/bfv\nprefix={home}/elsewhere\n"},
                 {"bfv/BfVietnam.exe", ""}},
-            "", {ChosenPrefix, "elsewhere"}, {ChosenFolder, "bfv"}},
+            "", "chosen prefix elsewhere", "chosen folder bfv"},
         {"a chosen folder that is gone, then the next", {{".wine", "C:\\S", {}}},
-            {{".config/quavel/quavel.conf", "[installs]\nserver=/gone\n"}}, "",
-            {DefaultPrefix, ".wine"}, {{}, "no registry key " + std::string(wowKey)}},
+            {{".config/quavel/quavel.conf", "[installs]\nserver=/gone\n"}}, "", "~/.wine .wine",
+            noKey},
         {"unusable values passed over",
             {{".wine", {}, "D:\\BFV"}, {"Games/bfv", {}, kTooLong}, {".cxoffice/x", {}, "C:\\G"}},
-            {}, "", {{}, "no registry key " + std::string(wowKey) + " Server"},
-            {CrossOver, ".cxoffice/x"}},
+            {}, "", noKey + " Server", "CrossOver .cxoffice/x"},
         {"none usable: the problem of the first", {{"Games/bfv", kTooLong, "D:\\BFV"}}, {}, "",
-            {{},
-                "GAMEDIR in HKEY_LOCAL_MACHINE\\SOFTWARE\\EA GAMES\\Battlefield Vietnam Server is "
-                "longer than the game's 255 characters"},
-            {{}, "the drive of D:\\BFV has no link in the Wine prefix's dosdevices folder"}},
-        {"no prefix", {}, {{"Games/empty/drive_c/x", ""}}, "", {{}, "no Wine prefix found"},
-            {{}, "no Wine prefix found"}},
+            "GAMEDIR in HKEY_LOCAL_MACHINE\\SOFTWARE\\EA GAMES\\Battlefield Vietnam Server is "
+            "longer than the game's 255 characters",
+            "the drive of D:\\BFV has no link in the Wine prefix's dosdevices folder"},
+        {"no prefix", {}, {{"Games/empty/drive_c/x", ""}}, "", "no Wine prefix found",
+            "no Wine prefix found"},
         {"$WINEPREFIX without a registry", {}, {{"empty/x", ""}}, "empty",
-            {{}, "no Wine registry (system.reg) in {home}/empty"},
-            {{}, "no Wine registry (system.reg) in {home}/empty"}},
+            "no Wine registry (system.reg) in {home}/empty",
+            "no Wine registry (system.reg) in {home}/empty"},
     };
     for (const Case& test : cases) {
         FakeHome home;
@@ -129,8 +113,11 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
             fs::last_write_time(
                 folder / "system.reg", now - std::chrono::minutes(test.prefixes.size() - index));
         }
+        const auto withHome = [&](const std::string& text) {
+            return ReplaceAll(text, "{home}", home.path().string());
+        };
         for (const auto& [file, text] : test.files)
-            home.WriteFile(file, WithHome(text, home.path()));
+            home.WriteFile(file, withHome(text));
         fs::create_directory(home / ".steam");
         fs::create_directory_symlink("../.local/share/Steam", home / ".steam/steam");
         if (*test.winePrefix != '\0')
@@ -141,13 +128,9 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
         std::set<fs::path> prefixes;
         for (const FoundPrefix& prefix : found.prefixes)
             EXPECT_TRUE(prefixes.insert(fs::canonical(prefix.prefix.folder())).second) << test.name;
-        for (const auto& [product, expected] :
-            {std::pair(Product::Server, test.server), std::pair(Product::Game, test.game)}) {
-            const InUse inUse = Found(found.Of(product), home.path());
-            EXPECT_EQ(inUse.source, expected.source) << test.name;
-            EXPECT_EQ(inUse.folderOrReason, WithHome(expected.folderOrReason, home.path()))
-                << test.name;
-        }
+        EXPECT_EQ(InUse(found.Of(Product::Server), home.path()), withHome(test.server))
+            << test.name;
+        EXPECT_EQ(InUse(found.Of(Product::Game), home.path()), withHome(test.game)) << test.name;
     }
 }
 
@@ -177,13 +160,11 @@ TEST(InstallDiscovery, PreparesAChosenFolderUnlessOnlyAPrefixIsSearched)
 TEST(InstallDiscovery, ReadsARegistryAgainWhenItChanged)
 {
     FakeHome home;
-    home.AddPrefix(".wine", InstallsRegistryText({}, "C:\\Old"));
+    home.AddPrefix(".wine", "");
     InstallDiscovery discovery;
-    const auto gameFolder = [&] {
+    for (const std::string folder : {"C:\\Old", "C:\\Newer"}) {
+        home.Write(".wine/system.reg", InstallsRegistryText({}, folder));
         const InstallsFound found = discovery.Find(SearchIn(home), FolderCreation::LookOnly);
-        return found.Of(Product::Game).InUse()->location.windowsFolder;
-    };
-    EXPECT_EQ(gameFolder(), "C:\\Old");
-    home.Write(".wine/system.reg", InstallsRegistryText({}, "C:\\Newer"));
-    EXPECT_EQ(gameFolder(), "C:\\Newer");
+        EXPECT_EQ(found.Of(Product::Game).InUse()->location.windowsFolder, folder);
+    }
 }

@@ -12,61 +12,52 @@
 
 namespace fs = std::filesystem;
 
-// The game's GAMEDIR is C:\BFV unless a case gives another; setUp puts what
-// is there before into drive_c.
+// Each case puts a file or folder into drive_c first, or changes it as setUp says.
 TEST(FindInstall, FindsOrCreatesTheSettingsFolderInTheSpellingOfWhatExists)
 {
-    using SetUp = std::function<void(const FakeWinePrefix&)>;
-    const auto folders = [](const char* path) {
-        return [=](const FakeWinePrefix& fake) { fs::create_directories(fake.DriveC() / path); };
-    };
-    const auto file = [](const char* path) {
-        return [=](const FakeWinePrefix& fake) {
-            fs::create_directories((fake.DriveC() / path).parent_path());
-            fake.Write(fs::path("drive_c") / path, "<published/>");
-        };
-    };
+    static const fs::path kUsual = "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
     struct Case {
         const char* name;
         const char* gameDir;
-        SetUp setUp;
+        const char* file;  // or folder, ending in a slash
+        std::function<void(const fs::path& driveC)> setUp;
         int createError;  // reported to the user or not
         bool reported;
-        fs::path publish;  // on drive C
+        fs::path publish = kUsual;  // on drive C
     };
     const std::vector<Case> cases = {
-        {"no separator added or removed", "C:\\BFV\\", [](auto&) {}, 0, false,
-            "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
-        {"missing folders in the game's spelling", "C:\\Games\\BFV", folders("Games/BFV/mods"), 0,
+        {"no separator added or removed", "C:\\BFV\\", "", {}, 0, false},
+        {"missing folders in the game's spelling", "C:\\Games\\BFV", "Games/BFV/mods/", {}, 0,
             false, "Games/BFV/mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
         {"folders and file spelt in another case", "C:\\GAMES\\bfv",
-            file("Games/BFV/mods/BFVietnam/SAVE/gamemodesettings/customcombat.WST"), 0, false,
+            "Games/BFV/mods/BFVietnam/SAVE/gamemodesettings/customcombat.WST", {}, 0, false,
             "Games/BFV/mods/BFVietnam/SAVE/gamemodesettings/customcombat.WST"},
-        {"a file in the middle of the path", "C:\\BFV", file("BFV/Mods/bfvietnam"), ENOTDIR, true,
-            "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
-        {"a link that loops", "C:\\BFV",
-            [](auto& fake) { fs::create_directory_symlink("BFV", fake.DriveC() / "BFV"); }, ELOOP,
-            true, "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
+        {"a file in the middle of the path", "C:\\BFV", "BFV/Mods/bfvietnam", {}, ENOTDIR, true},
+        {"a link that loops", "C:\\BFV", "",
+            [](const fs::path& driveC) { fs::create_directory_symlink("BFV", driveC / "BFV"); },
+            ELOOP, true},
         {"a file where the settings folder should be", "C:\\BFV",
-            file("BFV/Mods/bfvietnam/save/GameModeSettings"), EEXIST, false,
-            "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
-        {"a folder it may not write in", "C:\\BFV",
-            [](auto& fake) {
-                fs::create_directory(fake.DriveC() / "BFV");
-                fs::permissions(fake.DriveC() / "BFV", fs::perms(0555));
-            },
-            EACCES, false, "BFV/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"},
+            "BFV/Mods/bfvietnam/save/GameModeSettings", {}, EEXIST, false},
+        {"a folder it may not write in", "C:\\BFV", "BFV/",
+            [](const fs::path& driveC) { fs::permissions(driveC / "BFV", fs::perms(0555)); },
+            EACCES, false},
     };
     for (const Case& test : cases) {
         if (test.createError == EACCES && geteuid() == 0)
             continue;  // permission bits do not stop root
         const FakeWinePrefix fake;
         fake.WriteRegistry(InstallsRegistryText(std::nullopt, test.gameDir));
-        test.setUp(fake);
+        const fs::path file = fake.DriveC() / test.file;
+        fs::create_directories(file.parent_path());
+        if (!file.has_filename())
+            fs::create_directories(file);
+        else
+            fake.Write(file, "<published/>");
+        if (test.setUp)
+            test.setUp(fake.DriveC());
         for (int attempt = 0; attempt < 2; ++attempt) {  // the second finds what the first made
             const InstallLocation install = FindInstall(fake.prefix(), kGameKeyPath);
             EXPECT_TRUE(install.found) << test.name;
-            EXPECT_EQ(install.windowsFolder, test.gameDir) << test.name;
             EXPECT_EQ(install.createError, test.createError) << test.name;
             EXPECT_EQ(IsReportedCreateError(install.createError), test.reported) << test.name;
             EXPECT_EQ(install.publishPath, fake.ThroughDriveC(test.publish)) << test.name;
@@ -79,8 +70,7 @@ TEST(FindInstall, FindsOrCreatesTheSettingsFolderInTheSpellingOfWhatExists)
             EXPECT_EQ(fake.Entries(folder), std::set<std::string>{component.string()}) << test.name;
             folder /= component;
         }
-        EXPECT_EQ(
-            fake.Entries(folder).size(), test.publish.filename() == "CustomCombat.wst" ? 0u : 1u)
-            << test.name;
+        for (const std::string& entry : fake.Entries(folder))
+            EXPECT_EQ(entry, test.publish.filename()) << test.name;
     }
 }

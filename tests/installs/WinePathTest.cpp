@@ -11,27 +11,23 @@ namespace fs = std::filesystem;
 TEST(MapWindowsPath, GoesThroughTheDriveLinkAndSpellsWhatExistsAsOnDisk)
 {
     const FakeWinePrefix fake;
-    fs::create_directories(fake.DriveC() / "Program Files" / "EA Games");
-    fs::create_directories(fake.DriveC() / "Spiele" / "Schlachtfeld \xC3\x84");
-    for (const char* name : {"Mods", "mods", "MODS"})
-        fs::create_directory(fake.DriveC() / name);
+    for (const char* folder :
+        {"Program Files/EA Games", "Spiele/Schlachtfeld \xC3\x84", "Mods", "mods", "MODS"})
+        fs::create_directories(fake.DriveC() / folder);
     fake.Write("drive_c/CustomCombat.WST", "");
     fs::create_directory_symlink("missing", fake.DriveC() / "Dangling");
     fs::create_directory(fake / "root");
     fake.LinkDrive('z', fake / "root");
     fake.LinkDrive('y', fake / "missing");
-    const fs::path driveZ = fake / "dosdevices" / "z:";
 
     const std::vector<std::pair<const char*, std::optional<fs::path>>> cases = {
         {"C:\\Games\\BFV", fake.ThroughDriveC("Games/BFV")},
-        {"c:\\Games\\BFV", fake.ThroughDriveC("Games/BFV")},
         {"C:/Games/BFV", fake.ThroughDriveC("Games/BFV")},
         {"C:\\Games\\\\BFV\\", fake.ThroughDriveC("Games/BFV")},
         {"C:\\Games\\.\\Old\\..\\BFV", fake.ThroughDriveC("Games/BFV")},
         {"C:\\..\\..\\Games\\BFV", fake.ThroughDriveC("Games/BFV")},
         {"C:", fake / "dosdevices" / "c:"},
-        {"Z:\\tmp\\Battlefield Vietnam", driveZ / "tmp" / "Battlefield Vietnam"},
-        {"z:\\Spiele\\\xC3\x84", driveZ / "Spiele" / "\xC3\x84"},
+        {"z:\\Spiele\\\xC3\x84", fake / "dosdevices/z:/Spiele/\xC3\x84"},
         // Existing components in any case, the rest as written.
         {"C:\\PROGRAM FILES\\ea games\\Battlefield Vietnam\\Mods",
             fake.ThroughDriveC("Program Files/EA Games/Battlefield Vietnam/Mods")},
@@ -49,7 +45,6 @@ TEST(MapWindowsPath, GoesThroughTheDriveLinkAndSpellsWhatExistsAsOnDisk)
         {"\\\\server\\share\\BFV", std::nullopt},
         {"", std::nullopt},
         {"C:Games", std::nullopt},
-        {"1:\\Games", std::nullopt},
     };
     for (const auto& [windowsPath, expected] : cases)
         EXPECT_EQ(MapWindowsPath(fake.prefix(), windowsPath), expected) << windowsPath;

@@ -1,5 +1,3 @@
-#include "profile/ProfileStore.h"
-
 #include "TestDocuments.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +8,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 using Names = std::vector<std::string>;
 using Entries = std::set<std::string>;
-
-class ProfileFolder : public ::testing::Test {
-protected:
-    TestFolder folder;
-    ProfileStore store{folder.path()};
-};
-
-}  // namespace
 
 // The extension and the exclusion of Default.wst count in any case; links
 // count as what they point to.
@@ -69,51 +57,31 @@ TEST_F(ProfileFolder, ChangedOnDiskTellsWhatAnotherProgramDid)
     };
     for (const auto& [name, change, changed] : cases) {
         folder.Write("A.wst", kDefault);
-        std::optional<Profile> profile = store.LoadProfile("A");
-        ASSERT_TRUE(profile);
+        const Profile profile = store.LoadProfile("A").value();
         change();
-        EXPECT_EQ(store.ChangedOnDisk(*profile), changed) << name;
-        ASSERT_EQ(store.SaveProfile(*profile), 1);
-        EXPECT_FALSE(store.ChangedOnDisk(*profile)) << name;
+        EXPECT_EQ(store.ChangedOnDisk(profile), changed) << name;
+        ASSERT_EQ(store.SaveProfile(profile), 1);
+        EXPECT_FALSE(store.ChangedOnDisk(profile)) << name;
     }
 }
 
-// Default.wst is rewritten from the built-in document on every load; new
-// profiles copy it as it is on disk then, and never replace a file.
-TEST_F(ProfileFolder, DefaultIsRestoredAndNewProfilesCopyIt)
+// New profiles copy Default.wst, so there are none without it; unsafe names
+// are refused before anything is written.
+TEST_F(ProfileFolder, CreateNeedsTheDefaultFileAndRefusesUnsafeNames)
 {
-    EXPECT_FALSE(store.CreateProfileFile("New"));  // no Default.wst yet
-    folder.Write("Default.wst", "edited by someone");
-    folder.Write("Old.wst", "mine");
-    for (int load = 0; load < 2; ++load) {
-        ASSERT_FALSE(store.LoadProfile("Old"));
-        EXPECT_EQ(store.LoadDefaultProfile(), BuiltInDefaultProfile());
-        EXPECT_EQ(folder.Read("Default.wst"), kDefault);
-    }
-    folder.Write("Default.wst", "published values");
-    EXPECT_FALSE(store.CreateProfileFile("Old"));
-    EXPECT_EQ(folder.Read("Old.wst"), "mine");
-    EXPECT_TRUE(store.CreateProfileFile("A name longer than thirty-one characters"));
-    EXPECT_EQ(folder.Read("A name longer than thirty-one characters.wst"), "published values");
-
+    EXPECT_FALSE(store.CreateProfileFile("New"));
+    folder.Write("Default.wst", kDefault);
+    fs::create_directory(folder / "sub");
+    for (const char* name :
+        {"", ".", "..", "sub/x", "../escape", "back\\slash", "tab\there", "line\nfeed", "del\x7f"})
+        EXPECT_FALSE(store.CreateProfileFile(name)) << name;
+    EXPECT_EQ(folder.Entries(), (Entries{"Default.wst", "sub"}));
+    EXPECT_TRUE(fs::is_empty(folder / "sub"));
+    EXPECT_TRUE(IsSafeProfileName("...Ünïcödé with space"));
+    // Loading the built-in profile rewrites Default.wst, and fails when it cannot.
     fs::remove(folder / "Default.wst");
     fs::create_directories(folder / "Default.wst" / "in the way");
     EXPECT_FALSE(store.LoadDefaultProfile());
-}
-
-TEST_F(ProfileFolder, CreateRefusesUnsafeNames)
-{
-    folder.Write("Default.wst", kDefault);
-    fs::create_directory(folder / "sub");
-    for (const char* name : {"", ".", "..", "sub/x", "../escape", "back\\slash", "tab\there",
-             "line\nfeed", "del\x7f"}) {
-        EXPECT_FALSE(IsSafeProfileName(name)) << name;
-        EXPECT_FALSE(store.CreateProfileFile(name)) << name;
-    }
-    EXPECT_EQ(folder.Entries(), (Entries{"Default.wst", "sub"}));
-    EXPECT_TRUE(fs::is_empty(folder / "sub"));
-    for (const char* name : {"a", "...", "with space", "Ünïcödé", ".hidden"})
-        EXPECT_TRUE(IsSafeProfileName(name)) << name;
 }
 
 // Export saves, then copies unless the destination is the profile's own file
