@@ -1,4 +1,5 @@
-# Start-up time and memory of the editor window against a bare Qt dialog.
+# Start-up time and memory of the editor window against a bare Qt dialog and
+# against the same window built from plain Qt controls.
 if(TARGET quavel_app)
     add_executable(main_window_probe MainWindowProbe.cpp)
     target_link_libraries(main_window_probe PRIVATE quavel_app quavel_warnings)
@@ -8,20 +9,16 @@ if(TARGET quavel_app)
     add_executable(plain_controls_probe PlainControlsProbe.cpp)
     target_link_libraries(plain_controls_probe PRIVATE quavel_app quavel_warnings)
 
-    quavel_add_benchmark(window_startup_benchmark WindowStartupBenchmark.cpp)
-    target_compile_definitions(window_startup_benchmark PRIVATE
-        MAIN_WINDOW_PROBE="$<TARGET_FILE:main_window_probe>"
-        BARE_DIALOG_PROBE="$<TARGET_FILE:bare_dialog_probe>"
-        PLAIN_CONTROLS_PROBE="$<TARGET_FILE:plain_controls_probe>")
-    target_include_directories(window_startup_benchmark PRIVATE ${PROJECT_SOURCE_DIR})
-    add_dependencies(window_startup_benchmark main_window_probe bare_dialog_probe plain_controls_probe)
-
+    function(quavel_add_startup_benchmark name source)
+        quavel_add_benchmark(${name} ${source})
+        target_compile_definitions(${name} PRIVATE
+            MAIN_WINDOW_PROBE="$<TARGET_FILE:main_window_probe>"
+            BARE_DIALOG_PROBE="$<TARGET_FILE:bare_dialog_probe>"
+            PLAIN_CONTROLS_PROBE="$<TARGET_FILE:plain_controls_probe>")
+        target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+        add_dependencies(${name} main_window_probe bare_dialog_probe plain_controls_probe)
+    endfunction()
+    quavel_add_startup_benchmark(window_startup_benchmark WindowStartupBenchmark.cpp)
     # The same probes on an X server of their own (package xvfb).
-    quavel_add_benchmark(xvfb_startup_benchmark XvfbStartupBenchmark.cpp)
-    target_compile_definitions(xvfb_startup_benchmark PRIVATE
-        MAIN_WINDOW_PROBE="$<TARGET_FILE:main_window_probe>"
-        BARE_DIALOG_PROBE="$<TARGET_FILE:bare_dialog_probe>"
-        PLAIN_CONTROLS_PROBE="$<TARGET_FILE:plain_controls_probe>")
-    target_include_directories(xvfb_startup_benchmark PRIVATE ${PROJECT_SOURCE_DIR})
-    add_dependencies(xvfb_startup_benchmark main_window_probe bare_dialog_probe plain_controls_probe)
+    quavel_add_startup_benchmark(xvfb_startup_benchmark XvfbStartupBenchmark.cpp)
 endif()
