@@ -23,6 +23,13 @@ TEST_F(ProfileWriter, ChangesOnlyTheValuesOfTheRecord)
         {"substitute's name and change type", [](Profile& p) { p.vehicles[7].alternative = 6; },
             DefaultWith(
                 "alternative=\"uaz\" changeType=\"1\"", "alternative=\"t54\" changeType=\"2\"")},
+        // The one team element is written twice; red's flags are the ones that remain.
+        {"same team on both sides keeps the red flags",
+            [](Profile& p) {
+                p.blue.team = 0;
+                p.blue.kits.fill(0);
+            },
+            WithTeams("0/0")},
         // "TRUE" and "1" read as disabled and are written "false"; a missing
         // enabled and a missing changeType stay missing, unknown substitutes as they were.
         {"hand-written document gains no attribute", [](Profile&) {},
