@@ -8,7 +8,7 @@
 
 EditorApp::EditorApp(int& argc, char** argv, std::optional<std::filesystem::path> onlyPrefix,
     std::string profileToOpen)
-    : workingFolderOnly_(HasWorkingFolderSwitch(argc, argv))
+    : scope_(PublishScopeOf(argc, argv))
     , onlyPrefix_(std::move(onlyPrefix))
     , profileToOpen_(std::move(profileToOpen))
     , application_(argc, argv)
@@ -16,19 +16,19 @@ EditorApp::EditorApp(int& argc, char** argv, std::optional<std::filesystem::path
     WindowStyle::Install();
 }
 
-bool EditorApp::HasWorkingFolderSwitch(int argc, const char* const* argv)
+PublishScope EditorApp::PublishScopeOf(int argc, const char* const* argv)
 {
     std::string commandLine;
     for (int i = 0; i < argc; ++i)
         commandLine.append(i == 0 ? "" : " ").append(argv[i]);
-    return commandLine.find("+bvrm") != std::string::npos;
+    return commandLine.find("+bvrm") != std::string::npos ? PublishScope::WorkingFolderOnly
+                                                           : PublishScope::Installs;
 }
 
 int EditorApp::Run()
 {
     QtDialogs dialogs;
-    MainWindow window(dialogs, SearchOfProcess(onlyPrefix_),
-        workingFolderOnly_ ? PublishScope::WorkingFolderOnly : PublishScope::Installs);
+    MainWindow window(dialogs, SearchOfProcess(onlyPrefix_), scope_);
     dialogs.SetOwner(&window);
     window.show();  // start-up messages then open over the window
     window.Start(profileToOpen_);

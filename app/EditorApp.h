@@ -3,6 +3,8 @@
 // The application: the toolkit, the one command-line switch and the modal run
 // of the main window, which is the program's whole interactive life.
 
+#include "session/EditingSession.h"
+
 #include <QApplication>
 
 #include <filesystem>
@@ -20,15 +22,12 @@ public:
     // Shows the main window modally until it is closed; the exit status.
     int Run();
 
-    // The command line holds "+bvrm": publish only into the working folder.
-    bool workingFolderOnly() const { return workingFolderOnly_; }
-
-    // Whether "+bvrm" occurs anywhere in the arguments joined by spaces,
-    // program path included; letter case counts.
-    static bool HasWorkingFolderSwitch(int argc, const char* const* argv);
+    // Publishing only into the working folder when "+bvrm" occurs anywhere in
+    // the arguments joined by spaces, program path included; letter case counts.
+    static PublishScope PublishScopeOf(int argc, const char* const* argv);
 
 private:
-    bool workingFolderOnly_;
+    PublishScope scope_;
     std::optional<std::filesystem::path> onlyPrefix_;
     std::string profileToOpen_;
     QApplication application_;

@@ -8,23 +8,23 @@
 
 namespace {
 
-TEST(EditorAppTest, WorkingFolderSwitchIsFoundAnywhereInTheCommandLine)
+TEST(EditorAppTest, WorkingFolderSwitchAnywhereInTheCommandLineLimitsPublishing)
 {
     struct Case {
         std::vector<const char*> arguments;
-        bool expected;
+        PublishScope expected;
     };
     const Case cases[] = {
-        {{"/opt/quavel/quavel", "+bvrm"}, true},
-        {{"quavel", "x+bvrmy"}, true},
-        {{"/home/a+bvrm/quavel"}, true},
-        {{"quavel", "+BVRM"}, false},  // letter case counts
-        {{"quavel", "+bv", "rm"}, false},
-        {{}, false},
+        {{"/opt/quavel/quavel", "+bvrm"}, PublishScope::WorkingFolderOnly},
+        {{"quavel", "x+bvrmy"}, PublishScope::WorkingFolderOnly},
+        {{"/home/a+bvrm/quavel"}, PublishScope::WorkingFolderOnly},
+        {{"quavel", "+BVRM"}, PublishScope::Installs},  // letter case counts
+        {{"quavel", "+bv", "rm"}, PublishScope::Installs},
+        {{}, PublishScope::Installs},
     };
     for (const Case& c : cases) {
         const int count = static_cast<int>(c.arguments.size());
-        EXPECT_EQ(EditorApp::HasWorkingFolderSwitch(count, c.arguments.data()), c.expected)
+        EXPECT_EQ(EditorApp::PublishScopeOf(count, c.arguments.data()), c.expected)
             << (count > 1 ? c.arguments[1] : "");
     }
 }
