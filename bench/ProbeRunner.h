@@ -131,7 +131,9 @@ struct StartupProbes {
 // The editor against the yardstick, a bare dialog with one label, and against
 // the same window built from plain Qt controls; with withoutLabel also against
 // a dialog that draws no text at all.
-inline void RegisterStartupBenchmarks(const StartupProbes& probes, bool withoutLabel)
+// Runs them as main() does for a benchmark program; the exit status.
+inline int RunStartupBenchmarks(
+    int argc, char** argv, const StartupProbes& probes, bool withoutLabel)
 {
     const auto add = [](const char* name, const char* program, const char* option) {
         benchmark::RegisterBenchmark(name, StartToFirstPaint, program, option)
@@ -144,6 +146,10 @@ inline void RegisterStartupBenchmarks(const StartupProbes& probes, bool withoutL
     add("StartToFirstPaint/BareDialogWithLabel", probes.bareDialog, "--label");
     add("StartToFirstPaint/PlainQtControls", probes.plainControls, nullptr);
     add("StartToFirstPaint/MainWindow", probes.mainWindow, nullptr);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace probes

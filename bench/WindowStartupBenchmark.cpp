@@ -11,10 +11,6 @@ int main(int argc, char** argv)
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // The dialog without a label shows what drawing any text at all adds:
     // the font system starts and glyphs are rendered.
-    probes::RegisterStartupBenchmarks(
-        {MAIN_WINDOW_PROBE, BARE_DIALOG_PROBE, PLAIN_CONTROLS_PROBE}, true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return probes::RunStartupBenchmarks(
+        argc, argv, {MAIN_WINDOW_PROBE, BARE_DIALOG_PROBE, PLAIN_CONTROLS_PROBE}, true);
 }

@@ -7,7 +7,6 @@
 
 #include <signal.h>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -25,8 +24,8 @@ public:
         const std::string displayFd = std::to_string(numberPipe[1]);
         const char* arguments[]
             = {"Xvfb", "-displayfd", displayFd.c_str(), "-noreset", "-nolisten", "tcp", nullptr};
-        if (::posix_spawnp(&process_, "Xvfb", nullptr, nullptr,
-                const_cast<char* const*>(arguments), environ)
+        if (::posix_spawnp(
+                &process_, "Xvfb", nullptr, nullptr, const_cast<char* const*>(arguments), environ)
             != 0)
             throw std::runtime_error("cannot start Xvfb");
         ::close(numberPipe[1]);
@@ -59,10 +58,6 @@ int main(int argc, char** argv)
     const XvfbServer server;
     ::setenv("DISPLAY", server.display().c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    probes::RegisterStartupBenchmarks(
-        {MAIN_WINDOW_PROBE, BARE_DIALOG_PROBE, PLAIN_CONTROLS_PROBE}, false);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return probes::RunStartupBenchmarks(
+        argc, argv, {MAIN_WINDOW_PROBE, BARE_DIALOG_PROBE, PLAIN_CONTROLS_PROBE}, false);
 }
