@@ -50,26 +50,19 @@ bool ComesBefore(std::string_view a, std::string_view b)
     return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(),
-            [](char x, char y) { return LowerCase(x) == LowerCase(y); });
-}
-
 // What kept a profile's file from being read, for lastError.
-std::string ReadFailure(const fs::path& path, const RegularFileRead& file)
+// Without the file's name, which whoever shows the reason knows.
+std::string ReadFailure(const RegularFileRead& file)
 {
-    const std::string fileName = path.filename().string();
     switch (file.error) {
     case EFBIG:
-        return fileName + " is " + std::to_string(file.stamp.size)
+        return "The file is " + std::to_string(file.stamp.size)
             + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes)
             + ")";
     case EINVAL:
-        return fileName + " is not a regular file";
+        return "Not a regular file";
     default:
-        return fileName + ": " + std::generic_category().message(file.error);
+        return std::generic_category().message(file.error);
     }
 }
 
@@ -121,7 +114,7 @@ std::optional<Profile> ProfileStore::LoadFile(const std::string& name, const fs:
     held_ = {name, path, std::nullopt};
     if (file.error) {
         document_->Clear();
-        lastError_ = ReadFailure(path, file);
+        lastError_ = ReadFailure(file);
         lastErrorCode_ = file.error;
         lastErrorDetail_.clear();
         return std::nullopt;
@@ -150,15 +143,23 @@ int ProfileStore::SaveProfileFile(const Profile& profile)
 {
     std::string missing;
     if (!WriteProfile(*document_, profile, missing)) {
-        lastError_ = std::move(missing);
-        return EIO;
+        saveProblem_ = std::move(missing);
+        return EBADMSG;
     }
     return SaveDocument(profile.name, TargetOf(profile));
 }
 
 int ProfileStore::SaveDocument(const std::string& name, const fs::path& path)
 {
+    saveProblem_.clear();
     const std::string bytes = document_->Serialize();
+    // A file the next load would refuse is no save: the old one stays.
+    if (bytes.size() > kMaximumProfileBytes) {
+        saveProblem_ = "The file would be " + std::to_string(bytes.size())
+            + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes)
+            + ")";
+        return EFBIG;
+    }
     if (int error = WriteFileAtomically(path, bytes))
         return error;
     struct stat status { };
@@ -185,6 +186,14 @@ bool ProfileStore::ChangedOnDisk(const Profile& profile) const
     return disk.error != ENOENT;
 }
 
+std::optional<FileStamp> ProfileStore::StampOnDisk(const Profile& profile) const
+{
+    const RegularFileRead disk = ReadRegularFile(TargetOf(profile), kMaximumProfileBytes);
+    if (disk.error)
+        return std::nullopt;
+    return disk.stamp;
+}
+
 ProfileStore::Listing ProfileStore::ListProfileFiles(std::vector<ProfileEntry>& entries) const
 {
     entries.clear();
@@ -199,9 +208,9 @@ ProfileStore::Listing ProfileStore::ListProfileFiles(std::vector<ProfileEntry>& 
         if (!HasProfileExtension(fileName) || !entry->is_regular_file(unreadable))
             continue;
         anyMatched = true;
-        std::string name = fileName.substr(0, fileName.size() - kExtension.size());
-        if (!EqualIgnoringCase(name, kDefaultProfileName))
-            entries.push_back({std::move(name), fileName});
+        // Only the built-in profile's own file: default.wst or Default.WST is a profile.
+        if (fileName != kDefaultFileName)
+            entries.push_back({fileName.substr(0, fileName.size() - kExtension.size()), fileName});
     }
     std::sort(entries.begin(), entries.end(),
         [](const ProfileEntry& a, const ProfileEntry& b) { return ComesBefore(a.name, b.name); });

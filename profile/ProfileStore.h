@@ -48,14 +48,15 @@ public:
     // when not (the file on disk is untouched).
     int SaveProfile(const Profile& profile);
     // The same, giving 0 or the errno of the failure: EACCES for a file this
-    // user may not write, ENOSPC, EFBIG..., EIO when the held document lacks an
-    // element or attribute the profile needs (named in lastError).
+    // user may not write, ENOSPC, EIO..., and with the reason in saveProblem:
+    // EFBIG when the document would grow beyond what a load accepts, EBADMSG
+    // when it lacks an element or attribute the profile needs.
     int SaveProfileFile(const Profile& profile);
     // Restores the built-in document and rewrites Default.wst from it; none when
     // Default.wst cannot be written (the caller treats that as fatal).
     std::optional<Profile> LoadDefaultProfile();
     // Fills entries with the profiles of the folder, sorted ignoring case;
-    // Default.wst, in any case, is left out. The count, 0 when none, -1 when
+    // Default.wst, spelt exactly so, is left out (default.wst is a profile). The count, 0 when none, -1 when
     // the folder cannot be read (entries then hold what was read).
     int ListProfiles(std::vector<ProfileEntry>& entries) const;
     // The same as names; on failure, or when no file matched at all, the list
@@ -74,16 +75,22 @@ public:
     // its file differs from what was last loaded or saved (or is gone), or a
     // file of another name exists already.
     bool ChangedOnDisk(const Profile& profile) const;
+    // The file a save of the profile would replace, as it is on disk now; none
+    // when there is none or it cannot be read. Two looks that give the same
+    // stamp saw the same file.
+    std::optional<FileStamp> StampOnDisk(const Profile& profile) const;
 
     // Why the last load failed: "No gameMode tag found!" and the reader's other
     // messages, or what kept the file from being read (naming its size when too
     // large). lastErrorCode: the errno of a file that could not be read, 0 when
     // the content was refused. lastErrorDetail: the XML parser's reason with
-    // line and column, "" when the document parsed. Set by failed loads, and
-    // lastError also by a save refused with EIO.
+    // line and column, "" when the document parsed. Set by failed loads.
     const std::string& lastError() const { return lastError_; }
     int lastErrorCode() const { return lastErrorCode_; }
     const std::string& lastErrorDetail() const { return lastErrorDetail_; }
+    // Why the last save refused the document itself, in words; "" after a
+    // save that succeeded or failed for the file system's reasons.
+    const std::string& saveProblem() const { return saveProblem_; }
     const std::filesystem::path& workingFolder() const { return workingFolder_; }
     // NAME.wst in the working folder, or an existing file of the name whose
     // extension has another case.
@@ -109,6 +116,7 @@ private:
     std::string lastError_;
     int lastErrorCode_ = 0;
     std::string lastErrorDetail_;
+    std::string saveProblem_;
 };
 
 // A name that can become a file in the working folder and nowhere else: not

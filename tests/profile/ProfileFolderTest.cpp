@@ -11,8 +11,8 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 using Entries = std::set<std::string>;
 
-// The extension and the exclusion of Default.wst count in any case; links
-// count as what they point to.
+// The extension counts in any case; only the built-in profile's own file,
+// Default.wst spelt so, is left out. Links count as what they point to.
 TEST_F(ProfileFolder, ListsTheProfileFilesSortedWithoutTheDefault)
 {
     const std::vector<std::tuple<const char*, Names, int, Names>> cases = {
@@ -20,9 +20,9 @@ TEST_F(ProfileFolder, ListsTheProfileFilesSortedWithoutTheDefault)
         {"case rules",
             {"Default.wst", "default.wst", "A.WST", "b.Wst", "charlie.wst", "Bravo.wst",
                 "readme.txt", "x.wst.bak", ".wst", "DEFAULT.WST"},
-            5, {"A", "b", "Bravo", "charlie", "Linked"}},
+            7, {"A", "b", "Bravo", "charlie", "DEFAULT", "default", "Linked"}},
         {"names differing only in case by bytes", {"b.wst", "B.wst", "a.wst"}, 3, {"a", "B", "b"}},
-        {"only the default", {"default.WST"}, 0, {}},
+        {"only the default", {"Default.wst"}, 0, {}},
         {"no profile files", {"notes.txt"}, 0, {"<no .wst files found>"}},
     };
     for (const auto& [name, files, count, listed] : cases) {
@@ -78,7 +78,11 @@ TEST_F(ProfileFolder, CreateNeedsTheDefaultFileAndRefusesUnsafeNames)
     EXPECT_EQ(folder.Entries(), (Entries{"Default.wst", "sub"}));
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
     EXPECT_TRUE(IsSafeProfileName("...Ünïcödé with space"));
-    // Loading the built-in profile rewrites Default.wst, and fails when it cannot.
+    // Loading the built-in profile rewrites Default.wst, byte for byte the
+    // game's document, and fails when it cannot.
+    folder.Write("Default.wst", "edited");
+    ASSERT_TRUE(store.LoadDefaultProfile());
+    EXPECT_EQ(folder.Read("Default.wst"), kDefault);
     fs::remove(folder / "Default.wst");
     fs::create_directories(folder / "Default.wst" / "in the way");
     EXPECT_FALSE(store.LoadDefaultProfile());
@@ -100,7 +104,7 @@ TEST_F(ProfileFolder, ExportCopiesTheSavedFileUnlessOntoItself)
     folder.Write("server/CustomCombat.wst", "older");
     folder.Write("Broken.wst", "<broken/>");
     ASSERT_FALSE(store.LoadProfile("Broken"));
-    EXPECT_EQ(store.ExportProfile(profile, folder / "server" / "CustomCombat.wst"), EIO);
+    EXPECT_EQ(store.ExportProfile(profile, folder / "server" / "CustomCombat.wst"), EBADMSG);
     EXPECT_EQ(folder.Read("server/CustomCombat.wst"), "older");
     EXPECT_EQ(folder.Entries(),
         (Entries{"Broken.wst", "CustomCombat.wst", "customcombat.wst", "server"}));
