@@ -17,24 +17,28 @@ std::string ErrorText(int error)
 
 namespace Messages {
 
-std::string UnableToLoad(
-    std::string_view name, std::string_view reason, int error, std::string_view parserReason)
+std::string LoadFailure(std::string_view reason, std::string_view parserReason)
 {
-    std::string text = std::string(kUnableToLoad) + '\n';
-    if (error == ENOENT)
-        return text + "There is no profile \"" + std::string(name) + "\" in this folder.";
-    text += reason;
+    std::string text(reason);
     if (!parserReason.empty())
         text += '\n' + std::string(parserReason);
     return text;
 }
 
+std::string UnableToLoad(
+    std::string_view name, std::string_view reason, int error, std::string_view parserReason)
+{
+    const std::string text = std::string(kUnableToLoad) + '\n';
+    if (error == ENOENT)
+        return text + "There is no profile \"" + std::string(name) + "\" in this folder.";
+    return text + LoadFailure(reason, parserReason);
+}
+
 std::string UnableToSave(int error, std::string_view documentProblem)
 {
-    // The document, not the folder, is at fault: asking about permissions would mislead.
-    if (error == EIO)
-        return "Unable to save WST file!\n" + std::string(documentProblem);
-    return std::string(kUnableToSave) + '\n' + ErrorText(error);
+    const std::string reason
+        = documentProblem.empty() ? ErrorText(error) : std::string(documentProblem);
+    return std::string(kUnableToSave) + '\n' + reason;
 }
 
 std::string ChangedByAnotherProgram(std::string_view fileName)

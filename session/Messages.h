@@ -33,13 +33,15 @@ inline constexpr std::string_view kNoWriteAccess
 inline constexpr std::string_view kOutOfMemory
     = "Not enough memory: a file or a request too large for this machine.";
 
-// A profile that could not be read: the reason the store gave, and the XML
-// parser's reason with line and column on a line of its own; a missing file
-// says that there is no such profile.
+// Why a profile's file was refused: the reason the store gave, and the XML
+// parser's reason with line and column on a line of its own.
+std::string LoadFailure(std::string_view reason, std::string_view parserReason);
+// The window's message for it; a missing file says that there is no such profile.
 std::string UnableToLoad(
     std::string_view name, std::string_view reason, int error, std::string_view parserReason);
-// A failed save of a profile's own file: the store's errno named (EACCES,
-// ENOSPC, ENAMETOOLONG...), or, for EIO, what the document lacks.
+// A failed save of a profile's own file: the window's text whole, then the
+// reason on a line of its own: what the store found wrong with the document,
+// else the errno named (EACCES, ENOSPC, EIO...). Never an empty reason.
 std::string UnableToSave(int error, std::string_view documentProblem);
 // Asked before a save would replace the edits of another program.
 std::string ChangedByAnotherProgram(std::string_view fileName);

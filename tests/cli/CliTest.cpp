@@ -17,13 +17,6 @@ constexpr std::string_view kHome = "~/";
 constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kPlaces{
     {{"{cwd}", "work"}, {"{wine}", "wine"}, {"{home}", "home"}}};
 
-// Single quotes keep every byte from the shell; a quote inside ends them, is
-// escaped, and opens them again.
-std::string ShellQuoted(std::string_view text)
-{
-    return "'" + ReplaceAll(std::string(text), "'", "'\\''") + "'";
-}
-
 // Backups are named by the time they were made: ".20250102-030405.bak" reads ".TIME.bak".
 std::string WithoutTime(const std::string& text)
 {
@@ -32,6 +25,13 @@ std::string WithoutTime(const std::string& text)
 }
 
 }  // namespace
+
+// Single quotes keep every byte from the shell; a quote inside ends them, is
+// escaped, and opens them again.
+std::string ShellQuoted(std::string_view text)
+{
+    return "'" + ReplaceAll(std::string(text), "'", "'\\''") + "'";
+}
 
 std::string EditedDocument()
 {

@@ -26,6 +26,9 @@ struct ToolResult {
     std::string err;
 };
 
+// The text as one word of a shell command, every byte as it is.
+std::string ShellQuoted(std::string_view text);
+
 // ARVN against US Army; blue Scout without its alternative kit, red weapon slot
 // #2 off, the UAZ replaced by the T-54, and the OH-6 by a vehicle the game lacks.
 std::string EditedDocument();

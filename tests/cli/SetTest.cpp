@@ -1,6 +1,7 @@
 #include "CliTest.h"
 
 #include "profile/ProfileStore.h"
+#include "profile/RegularFile.h"
 
 #include <cstdlib>
 
@@ -34,6 +35,13 @@ std::vector<Tool> SetRuns()
     const std::size_t weaponsEnd = fiveSlots.find("</weapons>");
     const std::size_t lastSlot = fiveSlots.rfind("<slot_", weaponsEnd);
     fiveSlots.erase(lastSlot, weaponsEnd - lastSlot);
+    // As large as a profile may be: a save that makes it one byte larger is refused.
+    std::string largest = DefaultBytes();
+    const std::size_t afterDeclaration = largest.find('\n') + 1;
+    const std::string_view emptyComment = "<!---->\r\n";
+    largest.insert(afterDeclaration,
+        "<!--" + std::string(kMaximumProfileBytes - largest.size() - emptyComment.size(), 'x')
+            + "-->\r\n");
     return {
         // A class by its name, its caption or its element's name; both kits or one.
         Sets("Kits",
@@ -73,7 +81,15 @@ std::vector<Tool> SetRuns()
             1, "Unable to load WST file!\nThere is no profile \"Server\" in this folder.\n"),
         Tool{"NoSixthWeaponSlot_Named", {"set", "Server", "red.weapon.6=on"},
             {{"Server.wst", fiveSlots}}}
-            .Fails(1, "Unable to save WST file!\nNVA has no weapon slot #6\n"),
+            .Fails(1,
+                "Unable to save WST file! Do you have write permissions to the QUAVEL "
+                "folder?\nNVA has no weapon slot #6\n"),
+        Tool{"LargerThanALoadTakes_RefusedAndUnchanged", {"set", "Big", "red.kit.scout.sec=off"},
+            {{"Big.wst", largest}}}
+            .Fails(1,
+                "Unable to save WST file! Do you have write permissions to the QUAVEL "
+                "folder?\nThe file would be 16777217 bytes, more than a profile may have "
+                "(16777216)\n"),
     };
 }
 
@@ -95,4 +111,19 @@ TEST_F(CliTest, Set_TwoAtOnce_BothEditsKept)
         ASSERT_TRUE(profile);
         EXPECT_EQ(profile->red.weapons[0] + profile->blue.weapons[1], 0) << "round " << round;
     }
+}
+
+// A disk that fails the flush: the save says so, in words, and the file stays.
+TEST_F(CliTest, Set_FlushFails_ToldWhy)
+{
+    Write(kServer);
+    const std::string command
+        = "strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:error=EIO sh -c "
+        + ShellQuoted(Command({"set", "Server", "red.weapon.1=off"})) + " 2>"
+        + ShellQuoted((root / "err").string());
+    EXPECT_NE(std::system(command.c_str()), 0);
+    EXPECT_EQ(FileBytes(root / "err"),
+        "Unable to save WST file! Do you have write permissions to the QUAVEL folder?\n"
+        "Input/output error\n");
+    EXPECT_EQ(Snapshot(), kServer);
 }

@@ -43,7 +43,7 @@ TEST_F(ProfileWriter, ChangesOnlyTheValuesOfTheRecord)
         Profile profile = Load(test.document).value();
         test.change(profile);
         EXPECT_EQ(store.SaveProfile(profile), test.refusal.empty() ? 1 : 0) << test.name;
-        EXPECT_EQ(store.lastError(), test.refusal) << test.name;
+        EXPECT_EQ(store.saveProblem(), test.refusal) << test.name;
         EXPECT_EQ(folder.Read(kName + ".wst"), test.written) << test.name;
         EXPECT_EQ(folder.Entries(), std::set<std::string>{kName + ".wst"}) << test.name;
     }
