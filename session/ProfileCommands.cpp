@@ -123,33 +123,54 @@ std::optional<std::string> ProfileCommands::CreateNewProfileFile()
     }
 }
 
-bool ProfileCommands::Save()
+bool ProfileCommands::Save(const std::function<void()>& alongTheSave)
 {
-    if (SaveOwnFile() != SaveResult::Saved)
+    if (SaveOwnFile(alongTheSave) != SaveResult::Saved)
         return false;
     state_.SetModified(false);
     return true;
 }
 
-ProfileCommands::SaveResult ProfileCommands::SaveOwnFile()
+std::optional<std::function<bool()>> ProfileCommands::AgreeToReplace()
+{
+    const ProfileStore& store = *state_.profileStore;
+    const Profile& profile = *state_.currentProfile;
+    if (!store.ChangedOnDisk(profile))
+        return [&store, &profile] { return !store.ChangedOnDisk(profile); };
+    const std::optional<FileStamp> seen = store.StampOnDisk(profile);
+    const std::string question = Messages::ChangedByAnotherProgram(
+        store.ProfilePath(profile.name).filename().string());
+    if (dialogs_.ShowApplicationMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return std::nullopt;
+    return [&store, &profile, seen] { return store.StampOnDisk(profile) == seen; };
+}
+
+ProfileCommands::SaveResult ProfileCommands::SaveOwnFile(const std::function<void()>& alongTheSave)
 {
     ProfileStore& store = *state_.profileStore;
-    const Profile& profile = *state_.currentProfile;
-    const FolderLockHold lock(state_);
-    int error = lock.error();
-    if (error == 0 && store.ChangedOnDisk(profile)) {
-        const std::string question = Messages::ChangedByAnotherProgram(
-            store.ProfilePath(profile.name).filename().string());
-        if (dialogs_.ShowApplicationMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes)
+    for (;;) {
+        // Asked with no lock held, so that other programs are not kept waiting
+        // on the user: the file is looked at again once the lock is held.
+        const std::optional<std::function<bool()>> unchanged = AgreeToReplace();
+        if (!unchanged)
             return SaveResult::Declined;
+        int error = 0;
+        {
+            const FolderLockHold lock(state_);
+            error = lock.error();
+            if (error == 0 && !(*unchanged)())
+                continue;  // changed again while the user was asked: ask again
+            if (error == 0)
+                error = store.SaveProfileFile(*state_.currentProfile);
+            if (error == 0 && alongTheSave)
+                alongTheSave();
+        }
+        if (error == 0)
+            return SaveResult::Saved;
+        dialogs_.ShowWindowMessage(std::string(Messages::kErrorSavingTitle),
+            Messages::UnableToSave(error, store.saveProblem()));
+        return SaveResult::Failed;
     }
-    if (error == 0)
-        error = store.SaveProfileFile(profile);
-    if (error == 0)
-        return SaveResult::Saved;
-    dialogs_.ShowWindowMessage(
-        std::string(Messages::kErrorSavingTitle), Messages::UnableToSave(error, store.lastError()));
-    return SaveResult::Failed;
 }
 
 void ProfileCommands::Revert()
@@ -167,9 +188,12 @@ void ProfileCommands::SaveAs()
     std::error_code error;
     const std::filesystem::path workingFolder = std::filesystem::current_path(error);
     const std::optional<std::string> chosen = dialogs_.AskSaveFileName(workingFolder.string());
-    if (!chosen || SaveOwnFile() != SaveResult::Saved)
+    int code = 0;
+    if (!chosen || SaveOwnFile([&] {
+            code = state_.profileStore->ExportProfile(*state_.currentProfile, *chosen);
+        }) != SaveResult::Saved)
         return;
-    if (const int code = state_.profileStore->ExportProfile(*state_.currentProfile, *chosen)) {
+    if (code != 0) {
         dialogs_.ShowApplicationMessage(Messages::ErrorSavingAs(*chosen, code), MessageButtons::Ok);
         return;
     }

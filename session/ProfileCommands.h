@@ -5,6 +5,7 @@
 // share with start-up, Publish and closing. Only switching and closing ask
 // about unsaved edits; New and Revert drop them, Save As keeps them.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,8 +36,11 @@ public:
     void SwitchTo(int picked);
     void New();
     // False after telling the user that the file could not be written, or
-    // when the user would not overwrite another program's changes.
-    bool Save();
+    // when the user would not overwrite another program's changes. Given
+    // alongTheSave, it runs under the same hold of the folder lock right after
+    // the file is written, so that it sees the file as saved (Publish, Save
+    // As); it shows nothing, since no question may wait while the lock is held.
+    bool Save(const std::function<void()>& alongTheSave = {});
     void Revert();
     void SaveAs();
 
@@ -53,9 +57,14 @@ public:
 private:
     enum class SaveResult { Saved, Declined, Failed };
     // Saves the current profile's own file under the folder lock, asking
-    // first when another program changed it since it was read; a failure is
-    // told. Leaves the modified flag to the caller.
-    SaveResult SaveOwnFile();
+    // first (with no lock held) when another program changed it since it was
+    // read; a failure is told once the lock is let go. Leaves the modified
+    // flag to the caller.
+    SaveResult SaveOwnFile(const std::function<void()>& alongTheSave = {});
+    // Asks before a save would replace another program's changes. What tells
+    // whether the file is still as the user agreed to replace it; none when
+    // the user would not.
+    std::optional<std::function<bool()>> AgreeToReplace();
     // The name of a new profile whose file has just been made; none when the
     // user gives up.
     std::optional<std::string> CreateNewProfileFile();

@@ -2,9 +2,11 @@
 
 #include "session/Dialogs.h"
 #include "session/EditorState.h"
-#include "session/FolderLockHold.h"
 #include "session/Messages.h"
 #include "session/ProfileCommands.h"
+
+#include <string>
+#include <vector>
 
 Publisher::Publisher(EditorState& state, ProfileCommands& profiles, Dialogs& dialogs)
     : state_(state)
@@ -15,16 +17,20 @@ Publisher::Publisher(EditorState& state, ProfileCommands& profiles, Dialogs& dia
 
 void Publisher::Publish(std::optional<PublishTarget> target)
 {
-    // The profile's own file first, under the folder lock and told against
-    // that file when it fails: a copy is made only of edits that were saved.
-    const FolderLockHold lock(state_);
-    if (profiles_.Save() && target) {
+    // The profile's own file first, told against that file when it fails: a
+    // copy is made only of edits that were saved, in the same turn of the
+    // folder lock, and failures are told once the lock is let go.
+    std::vector<std::string> failures;
+    profiles_.Save([&] {
+        if (!target)
+            return;
         for (const PublishDestination& destination : state_.publishTargets.Destinations(*target)) {
             if (const int error = PublishTo(destination))
-                dialogs_.ShowApplicationMessage(
-                    Messages::ErrorPublishingTo(destination.text, error), MessageButtons::Ok);
+                failures.push_back(Messages::ErrorPublishingTo(destination.text, error));
         }
-    }
+    });
+    for (const std::string& failure : failures)
+        dialogs_.ShowApplicationMessage(failure, MessageButtons::Ok);
     profiles_.FillProfileList(ProfileCommands::Selection::Current);
 }
 

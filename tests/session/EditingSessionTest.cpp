@@ -5,6 +5,7 @@
 
 #include "session/EditingSession.h"
 
+#include "profile/FolderLock.h"
 #include "session/SessionView.h"
 #include "tests/support/Documents.h"
 #include "tests/support/FakeWinePrefix.h"
@@ -17,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -80,12 +82,14 @@ const Step kRevert = [](EditingSession& session) { session.Revert(); };
 const Step kSaveAs = [](EditingSession& session) { session.SaveAs(); };
 const Step kRefresh = [](EditingSession& session) { session.RefreshFromDisk(); };
 // Another program writes the file, as editors and quavel-cli do.
+void ReplaceFile(const std::string& file, const std::string& bytes)
+{
+    std::ofstream(file + ".new", std::ios::binary) << bytes;
+    fs::rename(file + ".new", file);
+}
 Step Replace(std::string file, std::string bytes)
 {
-    return [file, bytes](EditingSession&) {
-        std::ofstream(file + ".new", std::ios::binary) << bytes;
-        fs::rename(file + ".new", file);
-    };
+    return [file, bytes](EditingSession&) { ReplaceFile(file, bytes); };
 }
 Step Publish(std::optional<PublishTarget> target)
 {
@@ -118,6 +122,7 @@ struct Scenario {
     bool startsLockedOut = false;
     std::vector<Step> steps = {};
     std::deque<MessageAnswer> answers = {};
+    std::function<void()> whileAsked = {};
     std::deque<std::optional<std::string>> texts = {};
     std::deque<std::optional<std::string>> fileNames = {};
     std::deque<std::optional<std::string>> folders = {};
@@ -188,6 +193,7 @@ TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
         work.Write(HostPath(file), bytes);
     }
     dialogs.answers = scenario.answers;
+    dialogs.whileAsked = scenario.whileAsked;
     dialogs.texts = scenario.texts;
     dialogs.fileNames = scenario.fileNames;
     dialogs.folders = scenario.folders;
@@ -414,6 +420,20 @@ const Scenario kScenarios[] = {
         .entries = {"Default", "Alpha", "Gamma"},
         .current = "Gamma",
         .selected = 2},
+    // Only "Default" itself is the built-in profile.
+    {.name = "New_LowerCaseDefault_AProfileOfItsOwn",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {kNew, kClearRedScoutAlternativeKit},
+        .answers = {MessageAnswer::No},
+        .texts = {"default"},
+        .log = {"prompt: New Profile | What would you like your profile to be called?",
+            kSaveChanges},
+        .changes = {{"Default.wst", Default()}, {"default.wst", Default()}},
+        .entries = {"Default", "Alpha", "default"},
+        .current = "default",
+        .selected = 2,
+        .modified = true,
+        .saveAndRevert = true},
     {.name = "New_NoDefaultFile_WrittenFirst",
         .files = {{"CustomCombat.wst", Default()}},
         .steps = {kNew},
@@ -452,11 +472,23 @@ const Scenario kScenarios[] = {
         .changes = {{"Default.wst", Default()}, {"Alpha.wst", kBravo}},
         .modified = true,
         .saveAndRevert = true},
+    // Nobody waits for the user: the folder stays free while the question is open.
     {.name = "Save_ChangedByAnotherProgram_YesOverwrites",
         .files = {{"Alpha.wst", Default()}},
         .steps = {Pick(1), kClearRedScoutAlternativeKit, Replace("Alpha.wst", kBravo), kSave},
         .answers = {MessageAnswer::Yes},
+        .whileAsked = [] { EXPECT_EQ(FolderLock(".", std::chrono::milliseconds(0)).error(), 0); },
         .log = {kChangedByAnother},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}}},
+    {.name = "Save_ChangedAgainWhileAsked_AskedAgain",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit, Replace("Alpha.wst", kBravo), kSave},
+        .answers = {MessageAnswer::Yes, MessageAnswer::Yes},
+        .whileAsked = [asked = std::make_shared<int>(0)] {
+            if ((*asked)++ == 0)
+                ReplaceFile("Alpha.wst", Default() + "<!-- saved meanwhile -->");
+        },
+        .log = {kChangedByAnother, kChangedByAnother},
         .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}}},
     {.name = "Switch_YesButChangedByAnotherProgram_StaysWithTheEdits",
         .files = kAlphaBravo,
@@ -519,6 +551,12 @@ const Scenario kScenarios[] = {
         .steps = {Pick(1), kClearRedScoutAlternativeKit, Publish(PublishTarget::Both)},
         .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}, {kServerFile, kEdited},
             {kGameFile, kEdited}}},
+    {.name = "Publish_ServerFails_ToldWithTheFolderFreeThenTheGame",
+        .files = {{"Alpha.wst", Default()}, {kServerFile + "/x", ""}},
+        .steps = {Pick(1), Publish(PublishTarget::Both)},
+        .whileAsked = [] { EXPECT_EQ(FolderLock(".", std::chrono::milliseconds(0)).error(), 0); },
+        .log = {"application: Error Publishing to:\n{c}/" + kServerFile.substr(3) + "\nError: 21"},
+        .changes = {{"Default.wst", Default()}, {kGameFile, Default()}}},
     {.name = "Publish_Game_OnlyTheGame",
         .files = {{"Alpha.wst", Default()}, {kServerFile, "before"}},
         .steps = {Pick(1), Publish(PublishTarget::Game)},

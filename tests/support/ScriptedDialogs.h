@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@ public:
     MessageAnswer ShowApplicationMessage(const std::string& text, MessageButtons buttons) override
     {
         log.push_back("application: " + text);
+        if (whileAsked)
+            whileAsked();
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return Take(answers, MessageAnswer::No);
@@ -25,6 +28,8 @@ public:
     void ShowWindowMessage(const std::string& title, const std::string& text) override
     {
         log.push_back("window: " + title + " | " + text);
+        if (whileAsked)
+            whileAsked();
     }
     std::optional<std::string> AskSaveFileName(const std::string& startFolder) override
     {
@@ -43,6 +48,8 @@ public:
         return Take(texts, std::optional<std::string>());
     }
 
+    // What other programs do while a message or a question waits for the user.
+    std::function<void()> whileAsked;
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> fileNames;  // none: the dialog is cancelled
     std::deque<std::optional<std::string>> folders;
