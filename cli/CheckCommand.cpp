@@ -1,39 +1,20 @@
 #include "cli/CheckCommand.h"
 
-#include "profile/AtomicFile.h"
-#include "profile/ProfileReader.h"
-#include "profile/XmlAccess.h"
+#include "session/ProfileCheck.h"
 
-#include <cstring>
-#include <filesystem>
-
-namespace {
-
-// The reader's reason for refusing the file, or none when it loads. A file
-// that cannot be read at all is reported as such, not as a document without
-// a gameMode tag, which is how the reader sees it.
-std::optional<std::string> ProblemOf(const std::string& file, XmlDocument& document)
-{
-    std::string bytes;
-    if (const int error = ReadFileBytes(file, bytes))
-        return "cannot read the file: " + std::string(std::strerror(error));
-    LoadXmlText(document, bytes);
-    std::string reason;
-    if (!ReadProfile(document, std::filesystem::path(file).stem().string(), reason))
-        return reason;
-    return std::nullopt;
-}
-
-}  // namespace
+#include <sstream>
+#include <string>
 
 ExitStatus RunCheck(const Invocation& invocation, Console& console)
 {
-    const std::unique_ptr<XmlDocument> document = CreateXmlDocument();
     bool allLoad = true;
     for (const std::string& file : invocation.arguments) {
-        if (const std::optional<std::string> problem = ProblemOf(file, *document)) {
+        if (const std::optional<std::string> problem = ProfileFileProblem(file)) {
             console.out.flush();
-            console.err << file << ": " << *problem << '\n';
+            // Each line of the reason on its own, so that grep finds them all.
+            std::istringstream lines(*problem);
+            for (std::string line; std::getline(lines, line);)
+                console.err << file << ": " << line << '\n';
             allLoad = false;
         } else {
             console.out << file << ": OK\n";

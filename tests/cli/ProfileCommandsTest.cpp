@@ -23,6 +23,9 @@ std::vector<Tool> ProfileCommandRuns()
         Tool{"ListJson_DefaultFirst", {"list", "--json"},
             {{"b.wst", DefaultBytes()}, {"Default.wst", DefaultBytes()}, {"a.wst", DefaultBytes()}}}
             .Prints("[\n  \"Default\",\n  \"a\",\n  \"b\"\n]\n"),
+        Tool{"ListJson_DirectoryOption_ThatFolder", {"-C", "other", "list", "--json"},
+            {{"here.wst", DefaultBytes()}, {"other/there.wst", DefaultBytes()}}}
+            .Prints("[\n  \"Default\",\n  \"there\"\n]\n"),
         Tool{"Show_EditedProfile_TableLikeTheWindow", {"show", "Edited"}, edited}.Prints(
             DataFile("Edited.txt")),
         Tool{"Show_EditedProfileAsJson_KeyedAsSetAndNullForUnknown", {"show", "Edited", "--json"},
@@ -49,9 +52,10 @@ std::vector<Tool> ProfileCommandRuns()
             .Prints("Good.wst: OK\n{cwd}/elsewhere/profile.xml: OK\n")
             .Fails(1,
                 "Empty.wst: No gameMode tag found!\n"
+                "Empty.wst: line 1, column 1: no element found\n"
                 "NoTeams.wst: No activeTeams found!\n"
-                "Missing.wst: cannot read the file: No such file or directory\n"
-                "Folder.wst: cannot read the file: Is a directory\n"),
+                "Missing.wst: No such file or directory\n"
+                "Folder.wst: Is a directory\n"),
         Tool{"Check_GoodFiles_Ok", {"check", "Good.wst"}, {{"Good.wst", DefaultBytes()}}}.Prints(
             "Good.wst: OK\n"),
         // Only "Default" itself is the built-in profile, which new writes first.
