@@ -76,6 +76,13 @@ std::vector<Tool> PublishRuns()
         Tool{"Targets_Json_ForScripts", {"targets", "--json"}}
             .WithRegistry(InstallsRegistryText("C:\\Games\\BFV Server", std::nullopt))
             .Prints(DataFile("Targets.json")),
+        // Every option that changes what targets finds changes its JSON too.
+        Tool{"Targets_JsonCwdOnly_InstallsNotUsed", {"targets", "--json", "--cwd-only"}}.Prints(
+            DataFile("TargetsCwdOnly.json")),
+        Tool{"Targets_JsonPrefixOption_ThatPrefixAlone",
+            {"--prefix", "{home}/Games/bfv", "targets", "--json"},
+            {{"~/Games/bfv/system.reg", InstallsRegistryText(std::nullopt, "C:\\BFV")}}}
+            .Prints(DataFile("TargetsPrefix.json")),
         Tool{"ConfigSet_AbsoluteFolderKeepingOtherLines",
             {"config", "set", "installs.game", "Mine"}, {{kConfig, "# mine\n[installs]\n"}}}
             .Writes({{kConfig, "# mine\n[installs]\ngame={cwd}/Mine\n"}}),

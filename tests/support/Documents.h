@@ -2,17 +2,27 @@
 
 // Profile documents for tests: the built-in document and the edits a test
 // expects the program to make to it, made by hand on the bytes so that they
-// do not share the program's own writer.
+// do not share the program's own writer. The built-in document is a copy of
+// its own, written from the game's format independently of the program's, so
+// that a change of the program's copy shows in every test.
 
-#include "profile/DefaultDocument.h"
-
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 inline std::string DefaultBytes()
 {
-    return std::string(DefaultDocument());
+    static const std::string bytes = [] {
+        std::ifstream file(QUAVEL_SUPPORT_DATA "/Default.wst", std::ios::binary);
+        std::ostringstream read;
+        read << file.rdbuf();
+        if (!file)
+            throw std::runtime_error("no tests/support/data/Default.wst");
+        return read.str();
+    }();
+    return bytes;
 }
 
 // Every occurrence of from replaced by to.
@@ -27,7 +37,7 @@ inline std::string ReplaceAll(std::string text, std::string_view from, std::stri
 // The built-in document with every occurrence of from replaced (there must be one).
 inline std::string DefaultWith(std::string_view from, std::string_view to)
 {
-    if (DefaultDocument().find(from) == std::string_view::npos)
+    if (DefaultBytes().find(from) == std::string::npos)
         throw std::invalid_argument("no \"" + std::string(from) + "\" to replace");
     return ReplaceAll(DefaultBytes(), from, to);
 }
