@@ -17,6 +17,15 @@ struct Escape {
 constexpr std::array<Escape, 5> kEscapes{
     {{U'"', "\\\""}, {U'\\', "\\\\"}, {U'\n', "\\n"}, {U'\r', "\\r"}, {U'\t', "\\t"}}};
 
+constexpr std::string_view kHexDigits = "0123456789abcdef";
+
+void AppendEscapedByte(std::string& text, unsigned char byte)
+{
+    text += "\\udc";
+    text += kHexDigits[byte >> 4];
+    text += kHexDigits[byte & 0xF];
+}
+
 void AppendEscaped(std::string& text, char32_t character)
 {
     for (const Escape& escape : kEscapes) {
@@ -26,7 +35,6 @@ void AppendEscaped(std::string& text, char32_t character)
         }
     }
     if (character < 0x20) {
-        constexpr std::string_view kHexDigits = "0123456789abcdef";
         text += "\\u00";
         text += kHexDigits[character >> 4];
         text += kHexDigits[character & 0xF];
@@ -126,10 +134,24 @@ void JsonWriter::NewLine()
     out_ << '\n' << std::string(hasMembers_.size() * kIndent, ' ');
 }
 
+// A byte that is not part of valid UTF-8 (a file name in another encoding)
+// becomes the lone surrogate U+DC00 + byte, as Python's surrogateescape reads
+// it, so that a script can turn the text back into the very bytes.
 void JsonWriter::WriteQuoted(std::string_view text)
 {
     std::string quoted = "\"";
-    for (std::size_t position = 0; position < text.size();)
-        AppendEscaped(quoted, NextCodePoint(text, position));
+    std::string encoded;
+    for (std::size_t position = 0; position < text.size();) {
+        const std::size_t start = position;
+        const char32_t character = NextCodePoint(text, position);
+        encoded.clear();
+        AppendUtf8(encoded, character);
+        if (encoded == text.substr(start, position - start)) {
+            AppendEscaped(quoted, character);
+            continue;
+        }
+        for (const char byte : text.substr(start, position - start))
+            AppendEscapedByte(quoted, static_cast<unsigned char>(byte));
+    }
     out_ << quoted << '"';
 }

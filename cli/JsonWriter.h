@@ -2,8 +2,9 @@
 
 // Writes one JSON value, indented by two spaces per level. The writer places
 // the commas and line breaks; callers pair every Begin with its End and give
-// every member of an object a Key first. Text is written as UTF-8: a byte that
-// does not start valid UTF-8 is taken as a Latin-1 character.
+// every member of an object a Key first. Text is written as UTF-8; a byte that
+// is not part of valid UTF-8 is written as the escape \udcXX (XX its value),
+// which Python's surrogateescape and os.fsencode turn back into the byte.
 
 #include <ostream>
 #include <string_view>

@@ -40,12 +40,16 @@ bool HasProfileExtension(std::string_view fileName)
 }
 
 // Ignoring case, then by bytes, so that "a" and "A" still come in a fixed order.
+// Bytes count from 0 to 255, as ls sorts in the C locale: names with letters
+// beyond ASCII ("Été") come after the ASCII ones.
 bool ComesBefore(std::string_view a, std::string_view b)
 {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
-        if (LowerCase(a[i]) != LowerCase(b[i]))
-            return LowerCase(a[i]) < LowerCase(b[i]);
+        const auto left = static_cast<unsigned char>(LowerCase(a[i]));
+        const auto right = static_cast<unsigned char>(LowerCase(b[i]));
+        if (left != right)
+            return left < right;
     }
     return a.size() != b.size() ? a.size() < b.size() : a < b;
 }

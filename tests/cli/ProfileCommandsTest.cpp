@@ -33,9 +33,16 @@ std::vector<Tool> ProfileCommandRuns()
             .Prints(DataFile("Edited.json")),
         Tool{"Show_Default_BuiltInProfileWithoutWritingAFile", {"show", "Default"}}.Prints(
             DataFile("Default.txt")),
-        Tool{"Show_JsonName_EscapedAsValidUtf8", {"show", latin1Name, "--json"},
+        // A name in another encoding keeps its bytes, escaped as Python's
+        // surrogateescape reads them; valid UTF-8 stays as it is.
+        Tool{"Show_JsonName_BytesNotUtf8Escaped", {"show", latin1Name, "--json"},
             {{latin1Name + ".wst", DefaultBytes()}}}
-            .Prints(HasSubstr("{\n  \"name\": \"say \\\"hi\\\" \xC3\xA9\",\n")),
+            .Prints(HasSubstr("{\n  \"name\": \"say \\\"hi\\\" \\udce9\",\n")),
+        Tool{"ListJson_NamesOfEveryEncoding", {"list", "--json"},
+            {{latin1Name + ".wst", DefaultBytes()}, {"\xC3\x89t\xC3\xA9.wst", DefaultBytes()},
+                {"cut\xC3.wst", DefaultBytes()}}}
+            .Prints("[\n  \"Default\",\n  \"cut\\udcc3\",\n  \"say \\\"hi\\\" \\udce9\",\n"
+                    "  \"\xC3\x89t\xC3\xA9\"\n]\n"),
         Tool{"Show_NotWellFormed_ParserReasonOnItsOwnLine", {"show", "Broken"},
             {{"Broken.wst", "<gameMode activeTeams=\"3/0\">&</gameMode>"}}}
             .Fails(1,

@@ -22,6 +22,9 @@ TEST_F(ProfileFolder, ListsTheProfileFilesSortedWithoutTheDefault)
                 "readme.txt", "x.wst.bak", ".wst", "DEFAULT.WST"},
             7, {"A", "b", "Bravo", "charlie", "DEFAULT", "default", "Linked"}},
         {"names differing only in case by bytes", {"b.wst", "B.wst", "a.wst"}, 3, {"a", "B", "b"}},
+        {"letters beyond ASCII after ASCII, as ls sorts",
+            {"\xC3\x89t\xC3\xA9.wst", "zulu.wst", "Alpha.wst"}, 3,
+            {"Alpha", "zulu", "\xC3\x89t\xC3\xA9"}},
         {"only the default", {"Default.wst"}, 0, {}},
         {"no profile files", {"notes.txt"}, 0, {"<no .wst files found>"}},
     };
