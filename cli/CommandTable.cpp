@@ -30,6 +30,14 @@ constexpr std::array<OptionSpec, 4> kPublishOptions{{
     {"--cwd-only", "", "allow only --to cwd, and read no registry"},
 }};
 
+constexpr std::array<OptionSpec, 1> kCheckOptions{{
+    {"--json", "", "print a JSON array: each file, whether it loads, and why not"},
+}};
+
+constexpr std::array<OptionSpec, 1> kDiffOptions{{
+    {"--json", "", "print JSON: the two names and each differing key with both values"},
+}};
+
 constexpr std::array<OptionSpec, 2> kTargetsOptions{{
     {"--cwd-only", "", "show the targets left when publishing is restricted to cwd"},
     {"--json", "", "print JSON for scripts instead of text"},
@@ -69,10 +77,13 @@ std::string SetDetails()
            "must play different teams. \"Default\" cannot be changed: it is rewritten from\n"
            "the built-in profile whenever it is loaded. Names ignore letter case, spaces,\n"
            "hyphens, underscores and dots. On/off values also accept true/false and 1/0.\n"
+           "An argument \"-\" reads assignments from standard input, one a line, and\n"
+           "\"@FILE\" from FILE; blank lines and lines starting with \"#\" are skipped.\n"
            "Keys:\n"
         + AssignmentHelp()
         + "Example: quavel-cli set CustomCombat red.team=NVA blue.kit.scout.sec=off "
-          "vehicle.uaz=t54\n";
+          "vehicle.uaz=t54\n"
+          "Copying settings: quavel-cli show A --format=set | quavel-cli set B -\n";
 }
 
 std::string NewDetails()
@@ -115,24 +126,25 @@ std::string ConfigDetails()
 std::string CheckDetails()
 {
     return "Reads each FILE, at any path, as the editor reads a profile, and prints\n"
-           "\"FILE: OK\" or the reason the file is refused. Exits with 1 when any is refused.\n";
+           "\"FILE: OK\" or the reason the file is refused. \"-\" reads a document from\n"
+           "standard input. Exits with 1 when any is refused.\n";
 }
 
 constexpr std::array<CommandSpec, 9> kCommands{{
     {"list", "", "list the profiles", 0, 0, kListOptions, ListDetails, RunList},
     {"show", "NAME", "show a profile", 1, 1, kShowOptions, ShowDetails, RunShow},
-    {"set", "NAME KEY=VALUE...", "change settings of a profile", 2, kAnyNumber, {}, SetDetails,
-        RunSet},
+    {"set", "NAME KEY=VALUE|-|@FILE...", "change settings of a profile", 2, kAnyNumber, {},
+        SetDetails, RunSet},
     {"new", "NAME", "create a profile from Default.wst", 1, 1, {}, NewDetails, RunNew},
     {"publish", "NAME", "publish a profile for the server or the game", 1, 1, kPublishOptions,
         PublishDetails, RunPublish},
     {"targets", "", "show where publish writes", 0, 0, kTargetsOptions, TargetsDetails, RunTargets},
     {"config", "get|set|unset KEY [VALUE]", "read or change the settings file", 2, 3, {},
         ConfigDetails, RunConfig},
-    {"diff", "A B", "show the settings in which two profiles differ", 2, 2, {}, DiffDetails,
-        RunDiff},
-    {"check", "FILE...", "check that files load as profiles", 1, kAnyNumber, {}, CheckDetails,
-        RunCheck},
+    {"diff", "A B", "show the settings in which two profiles differ", 2, 2, kDiffOptions,
+        DiffDetails, RunDiff},
+    {"check", "FILE...", "check that files load as profiles", 1, kAnyNumber, kCheckOptions,
+        CheckDetails, RunCheck},
 }};
 
 }  // namespace

@@ -1,12 +1,14 @@
 #include "cli/ProfileCommands.h"
 
 #include "cli/Assignment.h"
+#include "cli/AssignmentSource.h"
 #include "cli/ProfileName.h"
 #include "cli/TerminalSession.h"
 #include "profile/ProfileStore.h"
 #include "session/Messages.h"
 
 #include <algorithm>
+#include <span>
 #include <system_error>
 #include <variant>
 #include <vector>
@@ -15,13 +17,19 @@ namespace {
 
 // Every assignment, or none after the first bad one has been reported.
 std::optional<std::vector<Assignment>> ParseAssignments(
-    const std::vector<std::string>& texts, Console& console)
+    std::span<const std::string> arguments, Console& console)
 {
+    std::variant<std::vector<AssignmentText>, std::string> gathered
+        = GatherAssignments(arguments, console.in);
+    if (const std::string* error = std::get_if<std::string>(&gathered)) {
+        console.err << *error << '\n';
+        return std::nullopt;
+    }
     std::vector<Assignment> assignments;
-    for (const std::string& text : texts) {
-        std::variant<Assignment, std::string> parsed = ParseAssignment(text);
+    for (const AssignmentText& text : std::get<std::vector<AssignmentText>>(gathered)) {
+        std::variant<Assignment, std::string> parsed = ParseAssignment(text.text);
         if (const std::string* error = std::get_if<std::string>(&parsed)) {
-            console.err << *error << '\n';
+            console.err << (text.origin.empty() ? "" : text.origin + ": ") << *error << '\n';
             return std::nullopt;
         }
         assignments.push_back(std::get<Assignment>(parsed));
@@ -46,7 +54,7 @@ ExitStatus RunSet(const Invocation& invocation, Console& console)
 {
     const std::string& name = invocation.arguments.front();
     const std::optional<std::vector<Assignment>> assignments
-        = ParseAssignments({invocation.arguments.begin() + 1, invocation.arguments.end()}, console);
+        = ParseAssignments(std::span(invocation.arguments).subspan(1), console);
     if (!assignments || !CheckProfileName(name, console))
         return ExitStatus::UsageError;
     if (IsDefaultProfileName(name)) {

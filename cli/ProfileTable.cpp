@@ -123,16 +123,6 @@ void AddVehicleRows(const Profile& profile, TextTable& table)
     }
 }
 
-void WriteSettingJson(const SettingValue& value, JsonWriter& json)
-{
-    if (const bool* flag = std::get_if<bool>(&value))
-        json.Bool(*flag);
-    else if (const std::string_view* name = std::get_if<std::string_view>(&value))
-        json.String(*name);
-    else
-        json.Null();
-}
-
 }  // namespace
 
 void WriteProfileTable(const Profile& profile, std::ostream& out)
@@ -143,6 +133,16 @@ void WriteProfileTable(const Profile& profile, std::ostream& out)
     table.AddRow({});
     AddVehicleRows(profile, table);
     table.Write(out);
+}
+
+void WriteSettingJson(const SettingValue& value, JsonWriter& json)
+{
+    if (const bool* flag = std::get_if<bool>(&value))
+        json.Bool(*flag);
+    else if (const std::string_view* name = std::get_if<std::string_view>(&value))
+        json.String(*name);
+    else
+        json.Null();
 }
 
 void WriteProfileJson(const Profile& profile, std::ostream& out)

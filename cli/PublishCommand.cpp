@@ -141,8 +141,8 @@ int BackUpFile(const std::filesystem::path& path, std::filesystem::path& kept)
     }
 }
 
-bool PublishTo(EditingSession& session, const PublishDestination& destination, Backup backup,
-    Console& console)
+bool PublishTo(
+    EditingSession& session, const PublishDestination& destination, Backup backup, Console& console)
 {
     std::filesystem::path kept;
     const int backupError = backup == Backup::KeepReplacedFile && !destination.path.empty()

@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     try {
         const std::vector<std::string> arguments(argv + 1, argv + argc);
-        Console console{std::cout, std::cerr};
+        Console console{std::cout, std::cerr, std::cin};
         const ExitStatus status = RunCli(arguments, console);
         // Output that did not arrive (a full disk, say) is a failure too.
         if (!std::cout.flush()) {

@@ -61,8 +61,7 @@ std::string ReadFailure(const RegularFileRead& file)
     switch (file.error) {
     case EFBIG:
         return "The file is " + std::to_string(file.stamp.size)
-            + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes)
-            + ")";
+            + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes) + ")";
     case EINVAL:
         return "Not a regular file";
     default:
@@ -123,8 +122,20 @@ std::optional<Profile> ProfileStore::LoadFile(const std::string& name, const fs:
         lastErrorDetail_.clear();
         return std::nullopt;
     }
-    LoadXmlText(*document_, file.bytes);
     held_.stamp = file.stamp;
+    return ReadDocument(name, file.bytes);
+}
+
+std::optional<Profile> ProfileStore::ReadProfileText(
+    const std::string& name, std::string_view bytes)
+{
+    held_ = {name, {}, std::nullopt};
+    return ReadDocument(name, bytes);
+}
+
+std::optional<Profile> ProfileStore::ReadDocument(const std::string& name, std::string_view bytes)
+{
+    LoadXmlText(*document_, bytes);
     std::optional<Profile> profile = ReadProfile(*document_, name, lastError_);
     if (!profile) {
         lastErrorCode_ = 0;
@@ -160,8 +171,7 @@ int ProfileStore::SaveDocument(const std::string& name, const fs::path& path)
     // A file the next load would refuse is no save: the old one stays.
     if (bytes.size() > kMaximumProfileBytes) {
         saveProblem_ = "The file would be " + std::to_string(bytes.size())
-            + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes)
-            + ")";
+            + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes) + ")";
         return EFBIG;
     }
     if (int error = WriteFileAtomically(path, bytes))

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class XmlDocument;
@@ -43,6 +44,9 @@ public:
     // it cannot be read or the reader refuses it, with the reason in lastError.
     std::optional<Profile> LoadProfile(const std::string& name);
     std::optional<Profile> LoadProfile(const ProfileEntry& entry);
+    // The same for a whole document given as text, read from no file of the
+    // folder (a pipe, say); it is not saved anywhere.
+    std::optional<Profile> ReadProfileText(const std::string& name, std::string_view bytes);
     // Writes the profile into the held document and saves it atomically to the
     // file it was loaded from (ProfilePath for another name). 1 when written, 0
     // when not (the file on disk is untouched).
@@ -56,8 +60,8 @@ public:
     // Default.wst cannot be written (the caller treats that as fatal).
     std::optional<Profile> LoadDefaultProfile();
     // Fills entries with the profiles of the folder, sorted ignoring case;
-    // Default.wst, spelt exactly so, is left out (default.wst is a profile). The count, 0 when none, -1 when
-    // the folder cannot be read (entries then hold what was read).
+    // Default.wst, spelt exactly so, is left out (default.wst is a profile). The count, 0 when
+    // none, -1 when the folder cannot be read (entries then hold what was read).
     int ListProfiles(std::vector<ProfileEntry>& entries) const;
     // The same as names; on failure, or when no file matched at all, the list
     // ends in a placeholder text that is not a profile.
@@ -106,6 +110,8 @@ private:
     enum class Listing { Listed, NoFileMatched, FolderUnreadable, ReadingFailed };
 
     std::optional<Profile> LoadFile(const std::string& name, const std::filesystem::path& path);
+    // Parses the bytes into the held document and reads the profile from it.
+    std::optional<Profile> ReadDocument(const std::string& name, std::string_view bytes);
     std::filesystem::path TargetOf(const Profile& profile) const;
     int SaveDocument(const std::string& name, const std::filesystem::path& path);
     Listing ListProfileFiles(std::vector<ProfileEntry>& entries) const;

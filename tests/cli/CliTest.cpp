@@ -83,10 +83,12 @@ std::string CliTest::Command(const std::vector<std::string>& arguments) const
 }
 
 // Output goes to files, so that nothing can block.
-ToolResult CliTest::Run(const std::vector<std::string>& arguments) const
+ToolResult CliTest::Run(const std::vector<std::string>& arguments, const std::string& input) const
 {
-    const std::string command = Command(arguments) + " >" + ShellQuoted((root / "out").string())
-        + " 2>" + ShellQuoted((root / "err").string());
+    world.Write(root / "in", input);
+    const std::string command = Command(arguments) + " <" + ShellQuoted((root / "in").string())
+        + " >" + ShellQuoted((root / "out").string()) + " 2>"
+        + ShellQuoted((root / "err").string());
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Placeholders(FileBytes(root / "out")),
         Placeholders(FileBytes(root / "err"))};
@@ -139,7 +141,7 @@ TEST_P(CliRun, PrintsAndChangesAsExpected)
     const Tool& tool = GetParam();
     world.Write("wine/system.reg", tool.registry);
     Write(tool.files);
-    const ToolResult result = Run(tool.arguments);
+    const ToolResult result = Run(tool.arguments, tool.input);
     EXPECT_EQ(result.exitCode, tool.exitCode) << result.err;
     EXPECT_THAT(result.out, tool.out);
     EXPECT_THAT(result.err, tool.err);

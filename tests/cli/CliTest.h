@@ -51,8 +51,10 @@ struct Tool {
     int exitCode = 0;
     TextMatcher out = "";
     TextMatcher err = "";
-    Files changes = {};  // written or replaced; every other file stays as it was
+    Files changes = {};      // written or replaced; every other file stays as it was
+    std::string input = {};  // standard input
 
+    Tool Reading(std::string text) && { return Set(&Tool::input, std::move(text)); }
     Tool WithRegistry(std::string text) && { return Set(&Tool::registry, std::move(text)); }
     Tool Prints(TextMatcher text) && { return Set(&Tool::out, std::move(text)); }
     Tool Fails(int status, TextMatcher text) &&
@@ -82,7 +84,7 @@ protected:
     // The shell command, a subshell, that runs the tool in {cwd} with
     // WINEPREFIX={wine}, HOME={home} and no XDG_CONFIG_HOME.
     std::string Command(const std::vector<std::string>& arguments) const;
-    ToolResult Run(const std::vector<std::string>& arguments) const;
+    ToolResult Run(const std::vector<std::string>& arguments, const std::string& input = {}) const;
     void Write(const Files& files) const;
     // Every file and every empty folder of the working folder, drive C and home.
     Files Snapshot() const;

@@ -38,10 +38,10 @@ std::vector<Tool> CommandLineRuns()
             AllOf(StartsWith("Usage: quavel-cli [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n"),
                 HasSubstr("\n  publish "), HasSubstr("\n  config "))),
         Tool{"CommandHelp_ListsKeysAndNames", {"help", "set"}}.Prints(
-            AllOf(StartsWith("Usage: quavel-cli set NAME KEY=VALUE...\n"),
+            AllOf(StartsWith("Usage: quavel-cli set NAME KEY=VALUE|-|@FILE...\n"),
                 HasSubstr("SIDE.kit.CLASS.sec=on|off"), HasSubstr("OH-6 Loach (OH-6)"))),
         Tool{"CommandHelpOption_WinsOverMissingArguments", {"set", "-h"}}.Prints(
-            StartsWith("Usage: quavel-cli set NAME KEY=VALUE...\n")),
+            StartsWith("Usage: quavel-cli set NAME KEY=VALUE|-|@FILE...\n")),
         Tool{"DoubleDash_EndsOptions", {"show", "--", "--json"}}.Fails(
             1, "Unable to load WST file!\nThere is no profile \"--json\" in this folder.\n"),
         Tool{"OptionValue_AfterEqualsAndBeforeTheName", {"publish", "--to=cwd", "Alpha"},

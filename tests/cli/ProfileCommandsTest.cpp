@@ -63,6 +63,17 @@ std::vector<Tool> ProfileCommandRuns()
                 "NoTeams.wst: No activeTeams found!\n"
                 "Missing.wst: No such file or directory\n"
                 "Folder.wst: Is a directory\n"),
+        Tool{"Check_StandardInput_ReasonOfTheDocument", {"check", "-", "Good.wst"}, checked}
+            .Reading(WithTeams(""))
+            .Prints("Good.wst: OK\n")
+            .Fails(1, "(standard input): No activeTeams found!\n"),
+        Tool{"CheckJson_EachFileWithItsReason", {"check", "--json", "Good.wst", "Empty.wst"},
+            checked}
+            .Prints("[\n  {\n    \"file\": \"Good.wst\",\n    \"ok\": true,\n    \"problem\": "
+                    "null\n  },\n"
+                    "  {\n    \"file\": \"Empty.wst\",\n    \"ok\": false,\n    \"problem\": "
+                    "\"No gameMode tag found!\\nline 1, column 1: no element found\"\n  }\n]\n")
+            .Fails(1, ""),
         Tool{"Check_GoodFiles_Ok", {"check", "Good.wst"}, {{"Good.wst", DefaultBytes()}}}.Prints(
             "Good.wst: OK\n"),
         // Only "Default" itself is the built-in profile, which new writes first.
@@ -76,6 +87,10 @@ std::vector<Tool> ProfileCommandRuns()
             .Fails(1, "Could not create profile!\n"),
         Tool{"Diff_EveryDifferingSettingExitsOne", {"diff", "Default", "Edited"}, edited}
             .Prints(DataFile("Diff.txt"))
+            .Fails(1, ""),
+        Tool{"DiffJson_EveryDifferingKeyWithBothValues", {"diff", "--json", "Default", "Edited"},
+            edited}
+            .Prints(DataFile("Diff.json"))
             .Fails(1, ""),
         Tool{"Diff_SameProfilesExitZero", {"diff", "Edited", "Edited"}, edited},
         Tool{"Diff_MissingProfileIsTrouble", {"diff", "Edited", "Nothing"}, edited}.Fails(

@@ -84,6 +84,18 @@ std::vector<Tool> SetRuns()
             .Fails(1,
                 "Unable to save WST file! Do you have write permissions to the QUAVEL "
                 "folder?\nNVA has no weapon slot #6\n"),
+        // Assignments as lines of standard input or of a file, as a person writes them.
+        Tool{"Writes_FromStandardInputAndArguments", {"set", "Server", "-", "red.weapon.2=off"},
+            kServer}
+            .Reading("# from the server\r\nred.team=ARVN\r\n\r\n  vehicle.uaz = t54\n")
+            .Writes({{"Server.wst",
+                WeaponOff(ReplaceAll(uazByT54, "activeTeams=\"3/0\"", "activeTeams=\"3/2\""),
+                    "ARVN", 2)}}),
+        Tool{"FromFile_BadLineNamed_NothingWritten", {"set", "Server", "@list.txt"},
+            {{"Server.wst", DefaultBytes()}, {"list.txt", "red.team=ARVN\nblue.team=Nope\n"}}}
+            .Fails(2, HasSubstr("list.txt:2: Invalid value \"Nope\" for blue.team.")),
+        Tool{"FromMissingFile_Told", {"set", "Server", "@gone.txt"}, kServer}.Fails(
+            2, HasSubstr("gone.txt: No such file or directory\n")),
         Tool{"LargerThanALoadTakes_RefusedAndUnchanged", {"set", "Big", "red.kit.scout.sec=off"},
             {{"Big.wst", largest}}}
             .Fails(1,
@@ -111,6 +123,19 @@ TEST_F(CliTest, Set_TwoAtOnce_BothEditsKept)
         ASSERT_TRUE(profile);
         EXPECT_EQ(profile->red.weapons[0] + profile->blue.weapons[1], 0) << "round " << round;
     }
+}
+
+// What show prints in set's format, set takes from a pipe: the copy shows the same.
+TEST_F(CliTest, Set_ShowOfAnotherProfilePiped_CopiesEverySetting)
+{
+    // Every substitute one the game knows: set cannot name any other.
+    const std::string edited
+        = ReplaceAll(EditedDocument(), "alternative=\"submarine\"", "alternative=\"mig21\"");
+    Write({{"Edited.wst", edited}, {"Copy.wst", DefaultBytes()}});
+    const ToolResult shown = Run({"show", "Edited", "--format=set"});
+    ASSERT_EQ(shown.exitCode, 0);
+    ASSERT_EQ(Run({"set", "Copy", "-"}, shown.out).exitCode, 0);
+    EXPECT_EQ(Run({"diff", "Edited", "Copy"}).out, "");
 }
 
 // A disk that fails the flush: the save says so, in words, and the file stays.
