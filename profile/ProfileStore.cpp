@@ -2,6 +2,7 @@
 
 #include "profile/AtomicFile.h"
 #include "profile/DefaultDocument.h"
+#include "profile/InterruptedWrites.h"
 #include "profile/ProfileReader.h"
 #include "profile/ProfileWriter.h"
 #include "profile/RegularFile.h"
@@ -52,9 +53,9 @@ bool ComesBefore(std::string_view a, std::string_view b)
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(),
-            [](char x, char y) { return LowerCase(x) == LowerCase(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return LowerCase(x) == LowerCase(y);
+    });
 }
 
 // What kept a profile's file from being read, for lastError.
@@ -64,8 +65,7 @@ std::string ReadFailure(const fs::path& path, const RegularFileRead& file)
     switch (file.error) {
     case EFBIG:
         return fileName + " is " + std::to_string(file.stamp.size)
-            + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes)
-            + ")";
+            + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes) + ")";
     case EINVAL:
         return fileName + " is not a regular file";
     default:
@@ -117,6 +117,7 @@ std::optional<Profile> ProfileStore::LoadProfile(const ProfileEntry& entry)
 
 std::optional<Profile> ProfileStore::LoadFile(const std::string& name, const fs::path& path)
 {
+    RecoverInterruptedWrites(path);  // a failure shows in the read that follows
     RegularFileRead file = ReadRegularFile(path, kMaximumProfileBytes);
     held_ = {name, path, std::nullopt};
     if (file.error) {

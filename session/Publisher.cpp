@@ -20,7 +20,7 @@ void Publisher::Publish(std::optional<PublishTarget> target)
     const FolderLockHold lock(state_);
     if (profiles_.Save() && target) {
         for (const PublishDestination& destination : state_.publishTargets.Destinations(*target)) {
-            if (const int error = PublishTo(destination))
+            if (const int error = PublishTo(destination, Backup::None).error)
                 dialogs_.ShowApplicationMessage(
                     Messages::ErrorPublishingTo(destination.text, error), MessageButtons::Ok);
         }
@@ -28,7 +28,7 @@ void Publisher::Publish(std::optional<PublishTarget> target)
     profiles_.FillProfileList(ProfileCommands::Selection::Current);
 }
 
-int Publisher::PublishTo(const PublishDestination& destination)
+PublishOutcome Publisher::PublishTo(const PublishDestination& destination, Backup backup)
 {
-    return PublishToDestination(*state_.profileStore, *state_.currentProfile, destination);
+    return PublishToDestination(*state_.profileStore, *state_.currentProfile, destination, backup);
 }
