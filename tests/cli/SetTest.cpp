@@ -1,6 +1,9 @@
 #include "CliTest.h"
 
+#include "bench/KillRounds.h"
 #include "profile/ProfileStore.h"
+
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -94,5 +97,26 @@ TEST_F(CliTest, Set_TwoAtOnce_BothEditsKept)
         const std::optional<Profile> profile = ProfileStore(root / "work").LoadProfile("Server");
         ASSERT_TRUE(profile);
         EXPECT_EQ(profile->red.weapons[0] + profile->blue.weapons[1], 0) << "round " << round;
+    }
+}
+
+// A set killed while it saves a profile in place leaves a file that the next
+// command finds whole, and no copy behind. The rounds are few here; the
+// probe (bench/ProfileKillProbe) runs hundreds on a profile of 12.6 MB.
+TEST_F(CliTest, Set_KilledWhileSavingInPlace_NextCommandFindsTheProfileWhole)
+{
+    struct Case {
+        const char* name;
+        InPlaceCase inPlaceCase;
+    };
+    for (const auto& [name, inPlaceCase] : {Case{"hard-linked", InPlaceCase::HardLinked},
+             Case{"another user's file, saved by a group member", InPlaceCase::GroupMember}}) {
+        if (inPlaceCase == InPlaceCase::GroupMember && ::geteuid() != 0)
+            continue;  // acting as a second user needs root
+        const TestFolder folder;
+        const KillFigures figures
+            = RunToolKillRounds(folder.path(), {QUAVEL_CLI_PATH, inPlaceCase, 1000 * 1000}, 12, 7);
+        EXPECT_EQ(figures.brokenProfiles, 0) << name;
+        EXPECT_EQ(figures.leftBehind, 0) << name;
     }
 }
