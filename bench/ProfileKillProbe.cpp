@@ -1,7 +1,8 @@
 // profile_kill_probe [kills] [longest pause in microseconds]: kills a process
 // that saves, creates and exports profiles at random moments and prints what
 // the kills left behind (see KillRounds.h).
-// profile_kill_probe --set [kills] [profile bytes]: kills "quavel-cli set" on
+// profile_kill_probe --set [kills] [profile bytes] [quavel-cli, by default the
+// one built with it]: kills "quavel-cli set" on
 // a profile written in place: hard-linked, and (as root) another user's file
 // in a group folder, saved by a member of the group.
 
@@ -41,7 +42,7 @@ void Print(const char* what, const KillFigures& figures)
         what, figures.kills, figures.halfWritten, figures.brokenProfiles, figures.leftBehind);
 }
 
-void ProbeSet(int kills, std::size_t profileBytes)
+void ProbeSet(int kills, std::size_t profileBytes, const std::filesystem::path& tool)
 {
     for (const auto& [inPlaceCase, name] : kInPlaceCases) {
         if (inPlaceCase == InPlaceCase::GroupMember && ::geteuid() != 0) {
@@ -50,7 +51,7 @@ void ProbeSet(int kills, std::size_t profileBytes)
         }
         const std::filesystem::path folder = FreshFolder();
         const KillFigures figures = RunToolKillRounds(
-            folder, {QUAVEL_CLI_PATH, inPlaceCase, profileBytes}, kills, std::random_device{}());
+            folder, {tool, inPlaceCase, profileBytes}, kills, std::random_device{}());
         std::filesystem::remove_all(folder);
         Print(name, figures);
     }
@@ -61,8 +62,8 @@ void ProbeSet(int kills, std::size_t profileBytes)
 int main(int argc, char** argv)
 {
     if (argc > 1 && std::string_view(argv[1]) == "--set") {
-        ProbeSet(
-            argc > 2 ? std::stoi(argv[2]) : 300, argc > 3 ? std::stoul(argv[3]) : 12600 * 1000);
+        ProbeSet(argc > 2 ? std::stoi(argv[2]) : 300, argc > 3 ? std::stoul(argv[3]) : 12600 * 1000,
+            argc > 4 ? argv[4] : QUAVEL_CLI_PATH);
         return 0;
     }
     const int kills = argc > 1 ? std::stoi(argv[1]) : 300;
