@@ -6,3 +6,6 @@ quavel_add_benchmark(profile_benchmark ${CMAKE_CURRENT_LIST_DIR}/ProfileBenchmar
 add_executable(profile_kill_probe ${CMAKE_CURRENT_LIST_DIR}/ProfileKillProbe.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KillRounds.cpp)
 target_link_libraries(profile_kill_probe PRIVATE quavel_core quavel_warnings)
+# With --set it kills the real tool.
+target_compile_definitions(profile_kill_probe PRIVATE QUAVEL_CLI_PATH="$<TARGET_FILE:quavel-cli>")
+add_dependencies(profile_kill_probe quavel-cli)

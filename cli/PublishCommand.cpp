@@ -3,25 +3,14 @@
 #include "cli/ProfileName.h"
 #include "cli/TerminalSession.h"
 #include "installs/InstallFinder.h"
-#include "profile/AtomicFile.h"
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
 
-#include <sys/stat.h>
-#include <time.h>
-
-#include <array>
-#include <cerrno>
-#include <ctime>
 #include <system_error>
 #include <vector>
 
 namespace {
-
-constexpr std::string_view kBackupExtension = ".bak";
-
-enum class Backup { None, KeepReplacedFile };
 
 struct PublishOptions {
     const PublishTargetEntry* target = nullptr;   // none with --to-dir
@@ -105,58 +94,19 @@ std::optional<std::vector<PublishDestination>> PrepareDestinations(
     return std::vector<PublishDestination>{std::move(*destination)};
 }
 
-// CustomCombat.wst.20250102-030405.bak beside the file, at the local time;
-// attempt 1 and on add "-1", "-2"... to a name that another backup holds.
-std::filesystem::path BackupName(const std::filesystem::path& path, int attempt)
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    std::array<char, 32> stamp{};
-    std::strftime(stamp.data(), stamp.size(), "%Y%m%d-%H%M%S", &local);
-    std::filesystem::path backup = path;
-    backup += '.' + std::string(stamp.data());
-    if (attempt > 0)
-        backup += '-' + std::to_string(attempt);
-    backup += kBackupExtension;
-    return backup;
-}
-
-// Keeps the file that publishing is about to replace beside it, created whole
-// under a name of its own, with the file's owner, group and mode. 0 with the
-// backup's name in kept (empty when there was no file), else the errno.
-int BackUpFile(const std::filesystem::path& path, std::filesystem::path& kept)
-{
-    struct stat status { };
-    if (::stat(path.c_str(), &status) != 0)
-        return errno == ENOENT ? 0 : errno;
-    std::string bytes;
-    if (const int readError = ReadFileBytes(path, bytes))
-        return readError;
-    for (int attempt = 0;; ++attempt) {
-        kept = BackupName(path, attempt);
-        const int error = WriteNewFile(kept, bytes, &status);
-        if (error != EEXIST)
-            return error;
-    }
-}
-
 bool PublishTo(
     EditingSession& session, const PublishDestination& destination, Backup backup, Console& console)
 {
-    std::filesystem::path kept;
-    const int backupError = backup == Backup::KeepReplacedFile && !destination.path.empty()
-        ? BackUpFile(destination.path, kept)
-        : 0;
-    if (backupError != 0) {
+    const PublishOutcome outcome = session.PublishTo(destination, backup);
+    if (outcome.backupError != 0) {
         console.err << "Could not keep a copy of:\n"
-                    << destination.text << "\nError: " << backupError << '\n';
+                    << destination.text << "\nError: " << outcome.backupError << '\n';
         return false;
     }
-    if (!kept.empty())
-        console.out << "Kept a copy: " << kept.string() << '\n';
-    if (const int error = session.PublishTo(destination)) {
-        console.err << Messages::ErrorPublishingTo(destination.text, error) << '\n';
+    if (!outcome.backup.empty())
+        console.out << "Kept a copy: " << outcome.backup.string() << '\n';
+    if (outcome.error != 0) {
+        console.err << Messages::ErrorPublishingTo(destination.text, outcome.error) << '\n';
         return false;
     }
     console.out << "Published to: " << destination.text << '\n';

@@ -1,6 +1,8 @@
 #include "profile/AtomicFile.h"
 
 #include "profile/FileDescriptor.h"
+#include "profile/InterruptedWrites.h"
+#include "profile/RecoveryCopy.h"
 #include "profile/RegularFile.h"
 #include "profile/TemporaryFile.h"
 
@@ -18,32 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kMaximumLinks = 40;  // as the kernel's own limit
-
-int WriteAllAt(int descriptor, std::string_view bytes)
-{
-    off_t offset = 0;
-    while (!bytes.empty()) {
-        const ssize_t written = ::pwrite(descriptor, bytes.data(), bytes.size(), offset);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-        offset += written;
-    }
-    return 0;
-}
-
-// The file holds exactly the bytes, on disk, when this gives 0.
-int WriteWholeFile(int descriptor, std::string_view bytes)
-{
-    if (int error = WriteAllAt(descriptor, bytes))
-        return error;
-    if (::ftruncate(descriptor, static_cast<off_t>(bytes.size())) != 0 || ::fsync(descriptor) != 0)
-        return errno;
-    return 0;
-}
 
 // The file that path names once every symbolic link is followed; it need not
 // exist. ELOOP in error for a loop of links.
@@ -90,9 +66,10 @@ std::vector<char> AttributeNames(const fs::path& path)
     return names;
 }
 
-// Extended attributes, the ACLs among them (system.posix_acl_access). A file
-// system without them has none to carry.
-bool CarryExtendedAttributes(const fs::path& original, int descriptor)
+// Extended attributes, the ACLs among them (system.posix_acl_access), after
+// the mode, which would change an ACL's mask. A file system without them has
+// none to carry. 0 or the errno.
+int CarryExtendedAttributes(const fs::path& original, int descriptor)
 {
     const std::vector<char> names = AttributeNames(original);
     std::vector<char> value;
@@ -102,13 +79,27 @@ bool CarryExtendedAttributes(const fs::path& original, int descriptor)
         value.resize(static_cast<std::size_t>(std::max<ssize_t>(size, 0)));
         if (size < 0 || ::getxattr(original.c_str(), name, value.data(), value.size()) != size
             || ::fsetxattr(descriptor, name, value.data(), value.size(), 0) != 0)
-            return false;
+            return errno;
     }
-    return true;
+    return 0;
+}
+
+// The set-up of the original on a new file: its mode, its owner and group
+// where this user may give them, and every extended attribute. 0 or the errno.
+int CarrySetUp(const fs::path& original, int descriptor)
+{
+    struct stat status { };
+    if (::stat(original.c_str(), &status) != 0)
+        return errno;
+    if (!CarryOwnerAndMode(status, descriptor) && ::fchmod(descriptor, status.st_mode & 07777) != 0)
+        return errno;
+    return CarryExtendedAttributes(original, descriptor);
 }
 
 // Writes over the file's own bytes, keeping its inode and with it every link,
-// owner and attribute. When the write fails, the old bytes go back.
+// owner and attribute. A copy of the old bytes is kept until the new ones are
+// on disk, so that a write cut short is undone by the next reader; when the
+// write fails, the old bytes go back at once.
 int WriteInPlace(const fs::path& path, std::string_view bytes)
 {
     const RegularFileRead old = ReadRegularFile(path, kMaximumProfileBytes);
@@ -117,11 +108,19 @@ int WriteInPlace(const fs::path& path, std::string_view bytes)
     FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
     if (!file.IsOpen())
         return errno;
-    if (int error = WriteWholeFile(file.get(), bytes)) {
-        WriteWholeFile(file.get(), old.bytes);
+    RecoveryCopy copy({WritePathOf(path), old.stamp.inode, old.bytes,
+        static_cast<off_t>(bytes.size()), ContentHash(bytes)});
+    if (copy.error())
+        return copy.error();
+    if (int error = WriteRegularFile(file.get(), bytes)) {
+        if (WriteRegularFile(file.get(), old.bytes) == 0)
+            copy.Remove();
         return error;
     }
-    return file.Close();
+    if (int error = file.Close())
+        return error;  // the copy stays: the next reader sees what reached the disk
+    copy.Remove();
+    return 0;
 }
 
 int WriteByRenaming(const fs::path& path, const struct stat* original, std::string_view bytes)
@@ -133,9 +132,9 @@ int WriteByRenaming(const fs::path& path, const struct stat* original, std::stri
         return temporary.error();
     if (original
         && !(CarryOwnerAndMode(*original, temporary.descriptor())
-            && CarryExtendedAttributes(path, temporary.descriptor())))
+            && CarryExtendedAttributes(path, temporary.descriptor()) == 0))
         return WriteInPlace(path, bytes);
-    if (int error = WriteWholeFile(temporary.descriptor(), bytes))
+    if (int error = WriteRegularFile(temporary.descriptor(), bytes))
         return error;
     return temporary.Publish(path, Publication::Replace);
 }
@@ -152,6 +151,7 @@ int WritePermission(const fs::path& path, const struct stat& status)
 
 int ReadFileBytes(const fs::path& path, std::string& bytes)
 {
+    RecoverInterruptedWrites(path);  // its outcome shows in the read
     RegularFileRead read = ReadRegularFile(path, kMaximumProfileBytes);
     bytes = std::move(read.bytes);
     return read.error;
@@ -170,19 +170,21 @@ int WriteFileAtomically(const fs::path& path, std::string_view bytes)
         return S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
     if ((error = WritePermission(target, status)))
         return error;
+    // A copy left beside it would stand in the way of the next write in place;
+    // the write's own outcome tells whether the file could be written.
+    RecoverInterruptedWrites(target);
     return status.st_nlink > 1 ? WriteInPlace(target, bytes)
                                : WriteByRenaming(target, &status, bytes);
 }
 
-int WriteNewFile(const fs::path& path, std::string_view bytes, const struct stat* like)
+int WriteNewFile(const fs::path& path, std::string_view bytes, const fs::path& like)
 {
     TemporaryFile temporary(path.parent_path());
     if (temporary.error())
         return temporary.error();
-    if (like && !CarryOwnerAndMode(*like, temporary.descriptor())
-        && ::fchmod(temporary.descriptor(), like->st_mode & 07777) != 0)
-        return errno;
-    if (int error = WriteWholeFile(temporary.descriptor(), bytes))
+    if (int error = like.empty() ? 0 : CarrySetUp(like, temporary.descriptor()))
+        return error;
+    if (int error = WriteRegularFile(temporary.descriptor(), bytes))
         return error;
     return temporary.Publish(path, Publication::NeverReplace);
 }

@@ -1,8 +1,5 @@
 #include "profile/FileStamp.h"
 
-namespace {
-
-// FNV-1a, 64 bits: fast on small files and changes with any byte.
 std::uint64_t ContentHash(std::string_view content)
 {
     std::uint64_t hash = 0xcbf29ce484222325;
@@ -10,8 +7,6 @@ std::uint64_t ContentHash(std::string_view content)
         hash = (hash ^ static_cast<unsigned char>(byte)) * 0x100000001b3;
     return hash;
 }
-
-}  // namespace
 
 FileStamp MakeFileStamp(const struct stat& status, std::string_view content)
 {

@@ -21,5 +21,8 @@ struct FileStamp {
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
+// FNV-1a, 64 bits: fast on small files and changes with any byte.
+std::uint64_t ContentHash(std::string_view content);
+
 // The stamp of the file whose status and whole content these are.
 FileStamp MakeFileStamp(const struct stat& status, std::string_view content);

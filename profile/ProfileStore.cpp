@@ -2,6 +2,7 @@
 
 #include "profile/AtomicFile.h"
 #include "profile/DefaultDocument.h"
+#include "profile/InterruptedWrites.h"
 #include "profile/ProfileReader.h"
 #include "profile/ProfileWriter.h"
 #include "profile/RegularFile.h"
@@ -113,6 +114,7 @@ std::optional<Profile> ProfileStore::LoadProfile(const ProfileEntry& entry)
 
 std::optional<Profile> ProfileStore::LoadFile(const std::string& name, const fs::path& path)
 {
+    RecoverInterruptedWrites(path);  // a failure shows in the read that follows
     RegularFileRead file = ReadRegularFile(path, kMaximumProfileBytes);
     held_ = {name, path, std::nullopt};
     if (file.error) {

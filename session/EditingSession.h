@@ -34,7 +34,8 @@ public:
     // after telling the user.
     // profileToOpen, when the folder has it, is shown first instead of the
     // first CustomCombat profile.
-    void Start(const InstallSearch& search, PublishScope scope, const std::string& profileToOpen = {});
+    void Start(
+        const InstallSearch& search, PublishScope scope, const std::string& profileToOpen = {});
     bool failed() const { return state_.fatalError; }
 
     // Every install found, for the user to choose from.
@@ -58,7 +59,10 @@ public:
     void Revert() { commands_.Revert(); }
     void SaveAs() { commands_.SaveAs(); }
     void Publish(std::optional<PublishTarget> target) { publisher_.Publish(target); }
-    int PublishTo(const PublishDestination& destination) { return publisher_.PublishTo(destination); }
+    PublishOutcome PublishTo(const PublishDestination& destination, Backup backup)
+    {
+        return publisher_.PublishTo(destination, backup);
+    }
     // NAME.wst as a copy of Default.wst; the reason it was refused, or none.
     std::optional<std::string_view> CreateProfile(const std::string& name);
     // The working folder's lock, held until the session ends, so that a

@@ -1,11 +1,14 @@
 #include "session/PublishTargets.h"
 
 #include "installs/InstallFinder.h"
+#include "profile/FileBackup.h"
+#include "profile/FolderLock.h"
 #include "profile/ProfileStore.h"
 #include "session/Dialogs.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <system_error>
 
 namespace {
@@ -38,12 +41,25 @@ PublishDestination PrepareInstallDestination(
     return {location.publishPath, location.publishPath.string()};
 }
 
-int PublishToDestination(
-    ProfileStore& store, const Profile& profile, const PublishDestination& destination)
+PublishOutcome PublishToDestination(ProfileStore& store, const Profile& profile,
+    const PublishDestination& destination, Backup backup)
 {
     if (destination.path.empty())
-        return ENOENT;
-    return store.ExportProfile(profile, destination.path);
+        return {0, {}, ENOENT};
+    const std::filesystem::path folder = destination.path.parent_path();
+    std::error_code error;
+    // A second lock on the working folder would wait for the caller's own.
+    std::optional<FolderLock> lock;
+    if (!std::filesystem::equivalent(folder, store.workingFolder(), error))
+        lock.emplace(folder);
+    if (lock && lock->error())
+        return {0, {}, lock->error()};
+    PublishOutcome outcome;
+    if (backup == Backup::KeepReplacedFile
+        && (outcome.backupError = BackUpFile(destination.path, outcome.backup)))
+        return outcome;
+    outcome.error = store.ExportProfile(profile, destination.path);
+    return outcome;
 }
 
 PublishTargets PublishTargets::FromInstalls(const InstallsFound& installs, Dialogs& dialogs)

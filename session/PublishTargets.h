@@ -32,10 +32,22 @@ PublishDestination WorkingFolderDestination();
 PublishDestination PrepareInstallDestination(
     const FoundInstall& install, FolderCreation creation, Dialogs& dialogs);
 
-// Saves the profile as its own file, then copies it to the destination: 0 or
-// the errno of the failure, ENOENT where the destination has no host path.
-int PublishToDestination(
-    ProfileStore& store, const Profile& profile, const PublishDestination& destination);
+enum class Backup { None, KeepReplacedFile };
+
+struct PublishOutcome {
+    int backupError = 0;           // nothing was published when not 0
+    std::filesystem::path backup;  // the copy kept of the replaced file; empty when none
+    int error = 0;                 // of taking the destination's turn, the save or the copy
+};
+
+// Keeps a backup of the destination's file when asked (see BackUpFile), saves
+// the profile as its own file and copies it to the destination. The
+// destination's folder is locked meanwhile (see FolderLock), unless it is the
+// working folder, whose lock is the caller's: two working folders publishing
+// to one destination take turns, so that every replaced version has its
+// backup. ENOENT where the destination has no host path.
+PublishOutcome PublishToDestination(ProfileStore& store, const Profile& profile,
+    const PublishDestination& destination, Backup backup);
 
 class PublishTargets {
 public:

@@ -25,7 +25,7 @@ void Publisher::Publish(std::optional<PublishTarget> target)
         if (!target)
             return;
         for (const PublishDestination& destination : state_.publishTargets.Destinations(*target)) {
-            if (const int error = PublishTo(destination))
+            if (const int error = PublishTo(destination, Backup::None).error)
                 failures.push_back(Messages::ErrorPublishingTo(destination.text, error));
         }
     });
@@ -34,7 +34,7 @@ void Publisher::Publish(std::optional<PublishTarget> target)
     profiles_.FillProfileList(ProfileCommands::Selection::Current);
 }
 
-int Publisher::PublishTo(const PublishDestination& destination)
+PublishOutcome Publisher::PublishTo(const PublishDestination& destination, Backup backup)
 {
-    return PublishToDestination(*state_.profileStore, *state_.currentProfile, destination);
+    return PublishToDestination(*state_.profileStore, *state_.currentProfile, destination, backup);
 }

@@ -19,8 +19,9 @@ public:
 
     // With no target chosen only the profile's own file is written.
     void Publish(std::optional<PublishTarget> target);
-    // Saves the current profile and copies it to one destination: 0 or the errno.
-    int PublishTo(const PublishDestination& destination);
+    // Saves the current profile and copies it to one destination, keeping a
+    // backup of the file there when asked (see PublishToDestination).
+    PublishOutcome PublishTo(const PublishDestination& destination, Backup backup);
 
 private:
     EditorState& state_;

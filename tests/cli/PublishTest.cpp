@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdio>
 #include <ctime>
+#include <set>
 
 namespace {
 
@@ -131,4 +133,77 @@ TEST_F(CliTest, Publish_Backup_KeepsModeOwnerAndEarlierBackups)
     ASSERT_EQ(::stat(kept.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0600U);
     EXPECT_EQ(status.st_uid, superuser ? 65534U : ::geteuid());
+}
+
+namespace {
+
+// The file's ACL as getfacl shows it, without the comment lines that name it.
+std::string AccessList(const std::filesystem::path& file)
+{
+    const std::string listing = "getfacl --omit-header --absolute-names " + file.string();
+    std::string text;
+    if (FILE* pipe = ::popen(listing.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe))
+            text += buffer;
+        ::pclose(pipe);
+    }
+    return text;
+}
+
+}  // namespace
+
+// A backup has the ACL of the file it copies: its named entries, and the
+// group's own bits apart from the mask, which a plain mode would merge.
+TEST_F(CliTest, Publish_Backup_KeepsTheAclAndAModeTheUmaskWouldNotGive)
+{
+    const std::filesystem::path replaced = root / "work/CustomCombat.wst";
+    Write({{"Server.wst", kProfile}, {"CustomCombat.wst", "before"}});
+    ::chmod(replaced.c_str(), 0604);
+    const std::string grant = "setfacl -m u:nobody:rw,g::r " + replaced.string() + " 2>/dev/null";
+    const int granted = std::system(grant.c_str());
+    ASSERT_NE(WEXITSTATUS(granted), 127) << "setfacl is missing: install the package acl";
+    if (granted != 0)
+        GTEST_SKIP() << "the temporary folder's file system refuses ACLs";
+    const std::string acl = AccessList(replaced);
+    ASSERT_THAT(acl, ::testing::HasSubstr("user:nobody:rw-"));
+    ::umask(022);
+    ASSERT_EQ(Run({"publish", "Server", "--to", "cwd", "--backup"}).exitCode, 0);
+    std::filesystem::path kept;
+    for (const auto& entry : std::filesystem::directory_iterator(root / "work"))
+        kept = entry.path().extension() == ".bak" ? entry.path() : kept;
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(FileBytes(kept), "before");
+    EXPECT_EQ(AccessList(kept), acl);
+}
+
+// Two working folders publish to one folder at the same moments: each takes
+// its turn there, so every version replaced is in a backup.
+TEST_F(CliTest, Publish_TwoFoldersAtOnce_EveryReplacedVersionInABackup)
+{
+    constexpr int kRounds = 8;
+    const std::vector<std::string> folders{"{cwd}", "{home}"};
+    std::filesystem::create_directory(root / "shared");
+    Write({{"~/shared/CustomCombat.wst", "first"}});
+    std::multiset<std::string> replaced{"first"};
+    for (int round = 0; round < kRounds; ++round) {
+        std::string both;
+        for (const std::string& folder : folders) {
+            const std::string mark = "<!-- " + folder + std::to_string(round) + " -->";
+            Write({{folder == "{cwd}" ? "Server.wst" : "~/Server.wst",
+                ReplaceAll(kProfile, "</gameMode>", mark + "</gameMode>")}});
+            both += Command({"-C", folder, "publish", "Server", "--to-dir", "{home}/shared",
+                        "--backup"})
+                + " >/dev/null & ";
+        }
+        ASSERT_EQ(std::system((both + "wait").c_str()), 0);
+        // Publishing saves first: what it copied is the profile as saved.
+        for (const char* profile : {"work/Server.wst", "home/Server.wst"})
+            replaced.insert(FileBytes(root / profile));
+    }
+    std::multiset<std::string> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(root / "home/shared"))
+        kept.insert(FileBytes(entry));
+    EXPECT_EQ(kept.size(), 2u * kRounds + 1);
+    EXPECT_TRUE(kept == replaced) << "lost versions: " << replaced.size() - kept.size();
 }

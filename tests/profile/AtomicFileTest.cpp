@@ -2,11 +2,11 @@
 #include "profile/TemporaryFile.h"
 
 #include "bench/KillRounds.h"
+#include "tests/support/OtherUser.h"
 #include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -25,29 +25,12 @@ namespace fs = std::filesystem;
 namespace {
 
 using Names = std::set<std::string>;
-constexpr uid_t kNobody = 65534;
 
 struct stat Status(const fs::path& path)
 {
     struct stat status { };
     ::lstat(path.c_str(), &status);
     return status;
-}
-
-// The work's result (an errno value, say), computed in a child process that
-// runs as the unprivileged user nobody.
-int AsNobody(const std::function<int()>& work)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped = ::setgroups(0, nullptr) == 0
-            && ::setresgid(kNobody, kNobody, kNobody) == 0
-            && ::setresuid(kNobody, kNobody, kNobody) == 0;
-        ::_exit(dropped ? work() : 255);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 255;
 }
 
 }  // namespace
@@ -123,7 +106,14 @@ TEST(AtomicFile, OtherUsersFilesKeepTheirOwnerOrStayUnwritten)
     fs::permissions(folder / "shared.wst", fs::perms(0666));
     fs::permissions(folder / "closed/a.wst", fs::perms(0666));
     EXPECT_EQ(AsNobody([&] { return WriteFileAtomically(folder / "shared.wst", "new"); }), 0);
-    EXPECT_EQ(AsNobody([&] { return WriteFileAtomically(folder / "closed/a.wst", "new"); }), 0);
+    // Written in place, with the copy of the old bytes in nobody's state folder.
+    fs::create_directory(folder / "state");
+    ASSERT_EQ(::chown((folder / "state").c_str(), kNobody, kNobody), 0);
+    EXPECT_EQ(AsNobody([&] {
+        ::setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
+        return WriteFileAtomically(folder / "closed/a.wst", "new");
+    }),
+        0);
     EXPECT_EQ(AsNobody([&] { return WriteFileAtomically(folder / "private.wst", "new"); }), EACCES);
     EXPECT_EQ(AsNobody([&] { return CheckWriteAccess(folder.path()); }), 0);
     EXPECT_EQ(AsNobody([&] { return CheckWriteAccess(folder / "closed"); }), EACCES);
@@ -132,7 +122,9 @@ TEST(AtomicFile, OtherUsersFilesKeepTheirOwnerOrStayUnwritten)
         EXPECT_EQ(Status(folder / name).st_uid, 0u) << name;
     }
     EXPECT_EQ(folder.Read("private.wst"), "old");
-    EXPECT_EQ(folder.Entries(), (Names{"closed", "private.wst", "quavel.tst", "shared.wst"}));
+    EXPECT_EQ(
+        folder.Entries(), (Names{"closed", "private.wst", "quavel.tst", "shared.wst", "state"}));
+    EXPECT_EQ(folder.Entries("state/quavel/recovery"), Names{});
 }
 
 TEST(AtomicFile, NewFilesAreWholeOrAbsent)
@@ -165,5 +157,5 @@ TEST(AtomicFile, WritersKilledAtAnyMomentLeaveWholeProfilesAndNoTemporaries)
     const KillFigures figures = RunKillRounds(folder.path(), 100, 5000, 9);
     EXPECT_EQ(figures.kills, 100);
     EXPECT_EQ(figures.brokenProfiles, 0);
-    EXPECT_EQ(figures.temporariesLeft, 0);
+    EXPECT_EQ(figures.leftBehind, 0);
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+// The copy that publishing keeps of a file before replacing it:
+// CustomCombat.wst.20250102-030405.bak beside the file, at the local time,
+// with "-1", "-2"... added when another backup holds the name. It is created
+// whole under a name of its own and has the file's owner, group, mode and
+// extended attributes (ACL entries among them). Taking turns with other
+// writers of the folder is the caller's part (see FolderLock).
+
+#include <filesystem>
+
+// 0 with the backup's path in kept (empty when there was no file), else the
+// errno of reading the file or of creating the backup.
+int BackUpFile(const std::filesystem::path& path, std::filesystem::path& kept);
