@@ -64,8 +64,8 @@ void MainWindow::Connect(const Route& route)
         connect(&controls_.GetAs<QComboBox>(route.id), &QComboBox::activated, this, run);
         break;
     case Notification::SelectionChanged:
-        connect(&controls_.GetAs<QListWidget>(route.id), &QListWidget::itemSelectionChanged, this,
-            run);
+        connect(
+            &controls_.GetAs<QListWidget>(route.id), &QListWidget::itemSelectionChanged, this, run);
         break;
     }
 }
@@ -134,6 +134,7 @@ void MainWindow::Run(Action action, int id)
         session_.Publish(publishTargets_.Checked());
         break;
     }
+    session_.TellRestoredFiles();
     // Ends the modal run without the close path: there is nothing left to save.
     if (session_.failed())
         done(kFatalExitCode);

@@ -4,6 +4,8 @@
 #include "cli/CommandTable.h"
 #include "cli/GlobalOptions.h"
 #include "cli/TextTable.h"
+#include "profile/InterruptedWrites.h"
+#include "session/Messages.h"
 
 #include <string_view>
 
@@ -81,9 +83,13 @@ void WriteUsageError(const ParsedCommandLine& parsed, std::ostream& err)
 }
 
 // A command that finds its arguments wrong has said why; the hint follows.
+// Files that an interrupted save had left half-written and that the command
+// restored are told once.
 ExitStatus RunCommand(const Invocation& invocation, Console& console)
 {
     const ExitStatus status = invocation.command->run(invocation, console);
+    for (const std::filesystem::path& file : TakeRestoredFiles())
+        console.err << kProgramName << ": " << Messages::RestoredFromCopy(file.string()) << '\n';
     if (status == ExitStatus::UsageError)
         WriteHelpHint(invocation.command, console.err);
     return status;

@@ -213,6 +213,7 @@ std::optional<FileStamp> ProfileStore::StampOnDisk(const Profile& profile) const
 ProfileStore::Listing ProfileStore::ListProfileFiles(std::vector<ProfileEntry>& entries) const
 {
     entries.clear();
+    RecoverInterruptedWrites(workingFolder_);  // so that no half-written profile is listed
     std::error_code error;
     std::filesystem::directory_iterator entry(workingFolder_, error);
     if (error)

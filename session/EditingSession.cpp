@@ -1,5 +1,6 @@
 #include "session/EditingSession.h"
 
+#include "profile/InterruptedWrites.h"
 #include "profile/TemporaryFile.h"
 #include "session/Dialogs.h"
 #include "session/Messages.h"
@@ -35,6 +36,20 @@ void EditingSession::Start(
     state_.profileStore = std::make_unique<ProfileStore>();
     commands_.FillProfileList(ProfileCommands::Selection::Initial, profileToOpen);
     state_.SetModified(false);
+    TellRestoredFiles();
+}
+
+void EditingSession::RefreshFromDisk()
+{
+    commands_.RefreshFromDisk();
+    TellRestoredFiles();
+}
+
+void EditingSession::TellRestoredFiles()
+{
+    for (const std::filesystem::path& file : TakeRestoredFiles())
+        dialogs_.ShowApplicationMessage(
+            Messages::RestoredFromCopy(file.string()), MessageButtons::Ok);
 }
 
 void EditingSession::ChooseInstallFolder(Product product, const std::filesystem::path& folder)

@@ -70,7 +70,10 @@ public:
     // or the errno after telling the user.
     int LockFolder();
     // Follows changes that other programs made in the working folder.
-    void RefreshFromDisk() { commands_.RefreshFromDisk(); }
+    void RefreshFromDisk();
+    // Tells, once each, the files that an interrupted save had left
+    // half-written and that were restored since (by a load, list or save).
+    void TellRestoredFiles();
     // The current profile's file; empty before start-up.
     std::filesystem::path CurrentFile() const;
     // The window is asked to close: false keeps it open, when the user

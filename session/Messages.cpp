@@ -9,7 +9,9 @@ namespace {
 std::string ErrorText(int error)
 {
     if (error == EWOULDBLOCK)
-        return "another program holds the working folder's lock";
+        return "another program holds the folder's lock";
+    if (error == EBUSY)
+        return "another program is saving this file";
     return std::generic_category().message(error);
 }
 
@@ -46,6 +48,11 @@ std::string ChangedByAnotherProgram(std::string_view fileName)
     return std::string(fileName)
         + " has been changed by another program since it was opened. Overwrite it with your "
           "edits?";
+}
+
+std::string RestoredFromCopy(std::string_view file)
+{
+    return std::string(file) + " was restored from the copy kept before an interrupted save.";
 }
 
 std::string CouldNotLockFolder(int error)

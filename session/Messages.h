@@ -46,6 +46,8 @@ std::string UnableToSave(int error, std::string_view documentProblem);
 // Asked before a save would replace the edits of another program.
 std::string ChangedByAnotherProgram(std::string_view fileName);
 std::string CouldNotLockFolder(int error);
+// A file that an interrupted save had left half-written has its old bytes again.
+std::string RestoredFromCopy(std::string_view file);
 
 // The reason a publish target's button gives under +bvrm (quavel-cli: --cwd-only).
 inline constexpr std::string_view kWorkingFolderOnly = "publishing only into the working folder";
