@@ -8,8 +8,8 @@
 
 namespace {
 
-const std::string kServerFile = SettingsFile("BFV Server");
-const std::string kGameFile = SettingsFile("BFV");
+const std::string kServerFile = PublishedFile("BFV Server");
+const std::string kGameFile = PublishedFile("BFV");
 // A profile that differs from the built-in one, so that a copy is recognisable.
 const std::string kProfile = WithTeams("3/4");
 const Files kServer{{"Server.wst", kProfile}};
@@ -68,12 +68,14 @@ std::vector<Tool> PublishRuns()
         Tool{"Targets_ChosenFolderWithoutRegistry_InUse", {"targets"},
             {{kConfig, "[installs]\nserver={cwd}/Server\n"}, {"Server/hlds.exe", ""}}}
             .WithRegistry("")
-            .Prints(
-                ::testing::HasSubstr("Server: {cwd}/Server/Mods/bfvietnam/save/GameModeSettings/"
-                                     "CustomCombat.wst\n  * {cwd}/Server (chosen folder)\n")),
+            .Prints(::testing::HasSubstr(
+                "Server: {cwd}/Server/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst\n    "
+                "$WINEPREFIX: {wine}: cannot read the Wine registry {wine}/system.reg: its first "
+                "line is not \"WINE REGISTRY Version 2\"\n  * {cwd}/Server (chosen folder)\n")),
         Tool{"Targets_CwdOnly_InstallsNotUsed", {"targets", "--cwd-only"}}.Prints(
             DataFile("TargetsCwdOnly.txt")),
-        Tool{"Targets_Json_ForScripts", {"targets", "--json"}}
+        Tool{"Targets_Json_ForScripts", {"targets", "--json"},
+            {{"~/.config/lutris/games/bfv.yml", "game:\n  prefix: [{home}/bfv\n"}}}
             .WithRegistry(InstallsRegistryText("C:\\Games\\BFV Server", std::nullopt))
             .Prints(DataFile("Targets.json")),
         Tool{"ConfigSet_AbsoluteFolderKeepingOtherLines",
@@ -124,4 +126,17 @@ TEST_F(CliTest, Publish_Backup_KeepsModeOwnerAndEarlierBackups)
     ASSERT_EQ(::stat(kept.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0600U);
     EXPECT_EQ(status.st_uid, superuser ? 65534U : ::geteuid());
+}
+
+// A registry the user may not read is named with the reason, not taken for a
+// missing one.
+TEST_F(CliTest, Targets_UnreadableRegistry_SaysWhy)
+{
+    world.Write("wine/system.reg", InstallsRegistryText("C:\\Server", "C:\\Game"));
+    ASSERT_EQ(::chmod((root / "wine/system.reg").c_str(), 0), 0);
+    const ToolResult result = Run({"targets"}, Account::Unprivileged);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_THAT(result.out,
+        ::testing::HasSubstr("Game: not found: cannot read the Wine registry {wine}/system.reg: "
+                             "Permission denied\n"));
 }
