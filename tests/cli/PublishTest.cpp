@@ -129,14 +129,19 @@ TEST_F(CliTest, Publish_Backup_KeepsModeOwnerAndEarlierBackups)
 }
 
 // A registry the user may not read is named with the reason, not taken for a
-// missing one.
-TEST_F(CliTest, Targets_UnreadableRegistry_SaysWhy)
+// missing one; a FIFO in place of Steam's library list is skipped at once.
+TEST_F(CliTest, Targets_UnreadableRegistryAndFifo_SaysWhyWithoutWaiting)
 {
     world.Write("wine/system.reg", InstallsRegistryText("C:\\Server", "C:\\Game"));
     ASSERT_EQ(::chmod((root / "wine/system.reg").c_str(), 0), 0);
+    std::filesystem::create_directories(root / "home/.steam/steam/steamapps");
+    ASSERT_EQ(::mkfifo((root / "home/.steam/steam/steamapps/libraryfolders.vdf").c_str(), 0644), 0);
     const ToolResult result = Run({"targets"}, Account::Unprivileged);
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_THAT(result.out,
-        ::testing::HasSubstr("Game: not found: cannot read the Wine registry {wine}/system.reg: "
-                             "Permission denied\n"));
+        ::testing::AllOf(::testing::HasSubstr("Game: not found: cannot read the Wine registry "
+                                              "{wine}/system.reg: Permission denied\n"),
+            ::testing::EndsWith("\nSkipped: cannot read the Steam library list "
+                                "{home}/.steam/steam/steamapps/libraryfolders.vdf: not a regular "
+                                "file\n")));
 }

@@ -287,6 +287,11 @@ TEST(InstallDiscovery, SkipsFilesItCannotUseSayingWhyAndGoesOn)
             {{"custom/system.reg", Oddity::Folder}}, "custom",
             wine + "custom/system.reg: Is a directory",
             {wine + "custom/system.reg: Is a directory"}},
+        {"a system.reg with a value of 100 kB: read", {{".wine", {}, "C:\\G"}},
+            {{".wine/system.reg",
+                InstallsRegistryText({}, "C:\\G") + "[Software\\\\Other] 1\n\"Big\"=\""
+                    + std::string(100'000, 'x') + "\"\n"}},
+            {}, "", "~/.wine .wine", {}},
         {"a system.reg that is not Wine's", {}, {{".wine/system.reg", "REGEDIT4\r\n"}}, {}, "",
             wine + ".wine/system.reg: its first line is not \"WINE REGISTRY Version 2\"",
             {wine + ".wine/system.reg: its first line is not \"WINE REGISTRY Version 2\""}},
