@@ -8,27 +8,8 @@
 namespace {
 
 const std::string kConfig = "~/.config/quavel/quavel.conf";
-const std::string kNulByte("[installs]\ngame=/a\0b\n", 20);
-const std::string kNotReadable
-    = "Cannot read the settings file:\n{home}/.config/quavel/quavel.conf\nline 2 holds a NUL "
-      "byte\n";
-
-std::vector<Tool> ConfigRuns()
-{
-    return {
-        Tool{"Get_NulByte_RefusedNamingTheLine", {"config", "get", "installs.game"},
-            {{kConfig, kNulByte}}}
-            .Fails(1, kNotReadable),
-        Tool{"Set_NulByte_NothingWritten", {"config", "set", "installs.server", "/srv"},
-            {{kConfig, kNulByte}}}
-            .Fails(1, kNotReadable),
-    };
-}
 
 }  // namespace
-
-INSTANTIATE_TEST_SUITE_P(
-    Config, CliRun, ::testing::ValuesIn(ConfigRuns()), ::testing::PrintToStringParamName());
 
 // Three tools setting different keys at once take turns on the settings file's
 // lock, so that none undoes another's change.

@@ -88,6 +88,11 @@ std::vector<Tool> PublishRuns()
         Tool{"ConfigUnset_LineRemoved", {"config", "unset", "installs.server"},
             {{kConfig, "[installs]\nserver=/srv\nprefix=/p\n"}}}
             .Writes({{kConfig, "[installs]\nprefix=/p\n"}}),
+        Tool{"ConfigSet_NulByte_RefusedNamingTheLine", {"config", "set", "installs.server", "/s"},
+            {{kConfig, std::string("[installs]\ngame=/a\0b\n", 20)}}}
+            .Fails(1,
+                "Cannot read the settings file:\n{home}/.config/quavel/quavel.conf\nline 2 holds "
+                "a NUL byte\n"),
         Tool{"ConfigUnknownKey_UsageError", {"config", "set", "installs.gamedir", "x"}}.Fails(2,
             "Unknown key \"installs.gamedir\". Keys: installs.prefix, installs.game, "
             "installs.server.\nRun \"quavel-cli help config\" for help.\n"),

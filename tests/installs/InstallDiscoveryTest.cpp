@@ -98,14 +98,6 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
             {{".config/lutris/games/bfv.yml", LutrisFile("lutris-folded.yml")}}, "",
             noKey + " Server",
             "Lutris Spiele/Battlefield Vietnam with the Custom Combat mod and the 2004 patches"},
-        {"Lutris: a long prefix outside ASCII, folded in quotes",
-            {{"Jeux/Été/Battlefield Vietnam with the Custom Combat mod and the patches "
-              "of 2004",
-                {}, "C:\\G"}},
-            {{".config/lutris/games/bfv.yml", LutrisFile("lutris-folded-escaped.yml")}}, "",
-            noKey + " Server",
-            "Lutris Jeux/Été/Battlefield Vietnam with the Custom Combat mod and the "
-            "patches of 2004"},
         {"Bottles native and Flatpak, the newest first",
             {{".local/share/bottles/bottles/BFV", "C:\\S", "C:\\G"},
                 {".var/app/com.usebottles.bottles/data/bottles/bottles/BFV", {}, "C:\\G"}},

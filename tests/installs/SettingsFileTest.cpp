@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <vector>
 
 namespace {
@@ -55,8 +53,6 @@ TEST(SettingsFile, EditsAHandWrittenFileKeepingWhatItDoesNotChange)
             "[installs]\ngame=/a\nserver=/s\n[installs]\ngame=/old\n", "/old",
             {{kGameFolderSetting, {}}, {kServerFolderSetting, "/t"}},
             "[installs]\n[installs]\nserver=/t\n", {}},
-        {"the last of a key repeated in one section counts", "[installs]\ngame=/a\ngame=/b\n", "/b",
-            {{kPrefixSetting, "/p"}}, "[installs]\ngame=/a\ngame=/b\nprefix=/p\n", "/b"},
         {"comments, blank lines, spaces around =, named sections and unknown keys",
             "# mine\n\n[server \"eu1\"]\nhost = eu1.example.org\n\n[installs]\n  ; my game\n"
             "  game  =  /old path  \nmystery = 42\n\n\n",
@@ -85,22 +81,5 @@ TEST(SettingsFile, EditsAHandWrittenFileKeepingWhatItDoesNotChange)
         EXPECT_EQ(
             SettingsFile::Load(folder / kName).settings->Get(kGameFolderSetting), test.gameAfter)
             << test.name;
-    }
-}
-
-TEST(SettingsFile, RefusesAFileItCannotReadWholeSayingWhy)
-{
-    const TestFolder folder;
-    folder.Write("nul.conf", std::string("[installs]\ngame=/a\0/b\n", 22));
-    ASSERT_EQ(mkfifo((folder / "fifo.conf").c_str(), 0600), 0);
-    std::filesystem::create_directory(folder / "folder.conf");
-    for (const auto& [name, reason] : {std::pair("nul.conf", "line 2 holds a NUL byte"),
-             std::pair("fifo.conf", "not a regular file"),
-             std::pair("folder.conf", "Is a directory")}) {
-        const SettingsFileRead read = SettingsFile::Load(folder / name);
-        EXPECT_FALSE(read.settings) << name;
-        ASSERT_TRUE(read.skipped) << name;
-        EXPECT_EQ(read.skipped->Text(),
-            "cannot read the settings file " + (folder / name).string() + ": " + reason);
     }
 }
