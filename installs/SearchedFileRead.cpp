@@ -21,9 +21,10 @@ struct FileLimits {
 constexpr std::size_t kKibibyte = 1024;
 constexpr std::size_t kMebibyte = 1024 * kKibibyte;
 
-// The largest real system.reg files are a few MiB; a registry value longer
-// than 1 MiB is more than Windows itself keeps in its registry. The small
-// files hold paths, which Linux limits to 4 KiB.
+// The largest real system.reg files are a few MiB. Wine writes a string value
+// on one line and wraps binary ones, so a 1 MiB line holds a string larger
+// than Windows keeps in its registry's standard format. The small files hold
+// paths, which Linux limits to 4 KiB.
 constexpr std::array<FileLimits, 4> kLimits = {{
     {SearchedFile::WineRegistry, 64 * kMebibyte, kMebibyte, NulBytes::Allowed},
     {SearchedFile::SteamLibraryList, kMebibyte, 64 * kKibibyte, NulBytes::Refused},

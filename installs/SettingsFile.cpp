@@ -11,7 +11,8 @@ namespace {
 
 // The blanks around names and values; a CR is the rest of a CRLF line end.
 constexpr std::string_view kBlanks = " \t\r";
-constexpr std::string_view kLineBreaks{"\r\n\0", 3};
+// What no value may hold: it would end its line, or cut it short where it is read.
+constexpr std::string_view kRefusedInValues{"\r\n\0", 3};
 
 struct KeyName {
     std::string_view section;
@@ -114,7 +115,7 @@ std::optional<std::string> SettingsFile::Get(std::string_view key) const
 bool SettingsFile::Set(std::string_view key, std::string_view value)
 {
     const std::optional<KeyName> name = SplitKey(key);
-    if (!name || value.find_first_of(kLineBreaks) != std::string_view::npos)
+    if (!name || value.find_first_of(kRefusedInValues) != std::string_view::npos)
         return false;
     Unset(key);
     std::vector<SectionLines> sections = SectionsNamed(lines_, name->section);
