@@ -80,6 +80,11 @@ void InstallsMenu::Fill(QMenu& menu)
                 [this, product, folder] { session_.ChooseInstallFolder(product, folder); });
         }
     }
+    const std::vector<SkippedFile>& skippedFiles = session_.installs().skippedFiles;
+    if (!skippedFiles.empty())
+        menu.addSection(QStringLiteral("Skipped Files"));
+    for (const SkippedFile& skipped : skippedFiles)
+        menu.addAction(Text(skipped.Text()))->setEnabled(false);
     menu.addSeparator();
     for (const FolderChoice& choice : kFolderChoices) {
         QObject::connect(menu.addAction(QString::fromUtf8(choice.caption)), &QAction::triggered,

@@ -2,8 +2,9 @@
 
 // The context menu of the "Publish To" box: the installs of the server and
 // of the game that were found, each with the prefix or chosen folder it came
-// from and the one in use checked, then "Choose Game Folder...", "Choose
-// Server Folder..." and "Forget Chosen Folders". Every choice goes to the
+// from and the one in use checked, the files the search had to skip and why,
+// then "Choose Game Folder...", "Choose Server Folder..." and "Forget Chosen
+// Folders". Every choice goes to the
 // session, which remembers it and offers the publish targets again.
 
 #include <QObject>

@@ -58,12 +58,12 @@ const ConfigAction* ReadAction(const std::vector<std::string>& arguments, Consol
 
 ExitStatus Get(const std::filesystem::path& path, const std::string& key, Console& console)
 {
-    const std::optional<SettingsFile> settings = SettingsFile::Load(path);
-    if (!settings) {
-        console.err << Messages::SettingsNotReadable(path.string()) << '\n';
+    const SettingsFileRead read = SettingsFile::Load(path);
+    if (!read.settings) {
+        console.err << Messages::SettingsNotReadable(path.string(), read.skipped->reason) << '\n';
         return ExitStatus::Failed;
     }
-    const std::optional<std::string> value = settings->Get(key);
+    const std::optional<std::string> value = read.settings->Get(key);
     if (!value)
         return ExitStatus::Failed;  // like git config: not set, nothing printed
     console.out << *value << '\n';

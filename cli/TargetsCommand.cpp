@@ -31,6 +31,10 @@ void WriteText(const FoundInstalls& found, const std::string& settingsPath,
                         << InstallEntryText(install) << '\n';
     }
     console.out << "CWD: " << workingFolder << '\n';
+    if (found) {
+        for (const SkippedFile& skipped : found->skippedFiles)
+            console.out << "Skipped: " << skipped.Text() << '\n';
+    }
 }
 
 void StringOrNull(JsonWriter& json, std::string_view key, const std::string& text)
@@ -81,6 +85,17 @@ void WriteJson(const FoundInstalls& found, const std::string& settingsPath,
         json.EndObject();
     }
     StringOrNull(json, "cwd", workingFolder);
+    json.Key("skippedFiles");
+    json.BeginArray();
+    if (found) {
+        for (const SkippedFile& skipped : found->skippedFiles) {
+            json.BeginObject();
+            StringOrNull(json, "path", skipped.path.string());
+            StringOrNull(json, "problem", skipped.Text());
+            json.EndObject();
+        }
+    }
+    json.EndArray();
     json.EndObject();
 }
 

@@ -4,9 +4,18 @@
 // simply empty, and entries come in name order so that results do not depend
 // on the order of the file system.
 
+#include "installs/InstallProblem.h"
+
 #include <filesystem>
 #include <string_view>
 #include <vector>
+
+// Folders named in files (Steam's library list, Lutris's game files), and the
+// files among those that were skipped.
+struct ListedFolders {
+    std::vector<std::filesystem::path> folders;
+    std::vector<SkippedFile> skippedFiles;
+};
 
 // Every entry of folder, sorted by name.
 std::vector<std::filesystem::path> SortedEntries(const std::filesystem::path& folder);

@@ -1,8 +1,10 @@
 #include "installs/InstallDiscovery.h"
 
+#include "installs/SearchedFileRead.h"
 #include "installs/WineRegistry.h"
 
 #include <algorithm>
+#include <iterator>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -48,6 +50,17 @@ FoundInstall PrefixInstall(const FoundPrefix& found, const GameDirReading& readi
     return install;
 }
 
+// A prefix whose system.reg could not be read: it may hold either install.
+FoundInstall UnreadableInstall(const FoundPrefix& found, const SkippedFile& registry)
+{
+    FoundInstall install;
+    install.source = found.source;
+    install.prefixFolder = found.prefix.folder();
+    install.problem = InstallProblem::RegistryUnreadable;
+    install.problemDetail = registry.Text();
+    return install;
+}
+
 }  // namespace
 
 std::string FoundInstall::SourceText() const
@@ -66,7 +79,11 @@ std::string ProductInstalls::PublishPathOrReason() const
 InstallsFound InstallDiscovery::Find(const InstallSearch& search, FolderCreation creation)
 {
     InstallsFound result;
-    result.prefixes = DiscoverPrefixes(search);
+    PrefixesFound prefixes = DiscoverPrefixes(search);
+    result.prefixes = std::move(prefixes.prefixes);
+    if (search.chosen.skippedSettings)
+        result.skippedFiles.push_back(*search.chosen.skippedSettings);
+    std::ranges::move(prefixes.skippedFiles, std::back_inserter(result.skippedFiles));
     for (const Product product : kProducts) {
         ProductInstalls& installs = result.products[static_cast<std::size_t>(product)];
         installs.problem = InstallProblem::NoPrefix;
@@ -76,7 +93,9 @@ InstallsFound InstallDiscovery::Find(const InstallSearch& search, FolderCreation
         for (const FoundPrefix& found : result.prefixes) {
             const RegistryReadings& readings = ReadingsOf(found);
             const GameDirReading& reading = readings.byProduct[static_cast<std::size_t>(product)];
-            if (readings.readable && reading.problem != InstallProblem::KeyMissing) {
+            if (readings.skipped) {
+                installs.found.push_back(UnreadableInstall(found, *readings.skipped));
+            } else if (readings.readable && reading.problem != InstallProblem::KeyMissing) {
                 installs.found.push_back(PrefixInstall(found, reading));
             } else if (installs.problem == InstallProblem::NoPrefix) {
                 installs.problem
@@ -114,8 +133,13 @@ const InstallDiscovery::RegistryReadings& InstallDiscovery::ReadingsOf(const Fou
         return readings;
     readings = RegistryReadings();
     readings.stamp = *found.registry;
+    const fs::path file = found.prefix.SystemRegistry();
+    SearchedFileRead read = ReadSearchedFile(file, SearchedFile::WineRegistry);
     const std::optional<WineRegistry> registry
-        = WineRegistry::Load(found.prefix.SystemRegistry(), kInstallKeyPaths);
+        = read.bytes ? WineRegistry::Parse(*read.bytes, kInstallKeyPaths) : std::nullopt;
+    if (read.bytes && !registry)
+        read.skipped = SkippedFile{SearchedFile::WineRegistry, file, NotWineRegistryReason()};
+    readings.skipped = std::move(read.skipped);
     if (!registry)
         return readings;
     readings.readable = true;

@@ -36,7 +36,8 @@ struct FoundInstall {
 };
 
 struct ProductInstalls {
-    // The chosen folder and every prefix whose key exists, in order of preference.
+    // The chosen folder, every prefix whose key exists and every prefix whose
+    // registry cannot be read, in order of preference.
     std::vector<FoundInstall> found;
     std::optional<std::size_t> inUse;  // into found
     // Why none is in use: the problem of the first install found, else that of
@@ -52,6 +53,10 @@ struct ProductInstalls {
 struct InstallsFound {
     std::vector<FoundPrefix> prefixes;
     std::array<ProductInstalls, 2> products;  // by Product
+    // The settings file and the prefix managers' lists the search could not
+    // use. A system.reg that cannot be read shows as an install of its
+    // prefix, with the problem RegistryUnreadable.
+    std::vector<SkippedFile> skippedFiles;
 
     const ProductInstalls& Of(Product product) const
     {
@@ -69,6 +74,7 @@ private:
     struct RegistryReadings {
         RegistryStamp stamp;
         bool readable = false;
+        std::optional<SkippedFile> skipped;  // why it is not readable, when it exists
         std::array<GameDirReading, 2> byProduct;
     };
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <system_error>
 
 namespace {
 
@@ -13,9 +15,10 @@ struct ProblemText {
     std::string_view after;   // and after it
 };
 
-constexpr std::array<ProblemText, 8> kProblemTexts = {{
+constexpr std::array<ProblemText, 9> kProblemTexts = {{
     {InstallProblem::NoPrefix, "no Wine prefix found", ""},
     {InstallProblem::NoRegistry, "no Wine registry (system.reg) in ", ""},
+    {InstallProblem::RegistryUnreadable, "", ""},
     {InstallProblem::KeyMissing, "no registry key HKEY_LOCAL_MACHINE\\", ""},
     {InstallProblem::ValueMissing, "no value GAMEDIR in HKEY_LOCAL_MACHINE\\", ""},
     {InstallProblem::NotPlainString, "GAMEDIR in HKEY_LOCAL_MACHINE\\",
@@ -29,6 +32,25 @@ constexpr std::array<ProblemText, 8> kProblemTexts = {{
 
 static_assert(kGameDirBufferBytes == 256, "the text of ValueTooLong names the limit");
 
+struct FileName {
+    SearchedFile kind;
+    std::string_view name;
+};
+
+constexpr std::array<FileName, 4> kFileNames = {{
+    {SearchedFile::WineRegistry, "the Wine registry"},
+    {SearchedFile::SteamLibraryList, "the Steam library list"},
+    {SearchedFile::LutrisGame, "the Lutris game file"},
+    {SearchedFile::SettingsFile, "the settings file"},
+}};
+
+constexpr std::size_t kMebibyte = 1024 * 1024;
+
+std::string InMebibytes(std::size_t limit)
+{
+    return std::to_string(limit) + " (" + std::to_string(limit / kMebibyte) + " MiB)";
+}
+
 }  // namespace
 
 std::string DescribeProblem(InstallProblem problem, std::string_view detail)
@@ -40,4 +62,49 @@ std::string DescribeProblem(InstallProblem problem, std::string_view detail)
     if (problem == InstallProblem::NoPrefix)
         return std::string(text->before);
     return std::string(text->before) + std::string(detail) + std::string(text->after);
+}
+
+std::string SkippedFile::Text() const
+{
+    const auto name = std::find_if(kFileNames.begin(), kFileNames.end(),
+        [this](const FileName& entry) { return entry.kind == kind; });
+    return "cannot read " + std::string(name->name) + ' ' + path.string() + ": " + reason;
+}
+
+std::string FileErrorReason(int error)
+{
+    // The program's own refusal of FIFOs, devices and sockets, not a failed call.
+    if (error == EINVAL)
+        return "not a regular file";
+    return std::generic_category().message(error);
+}
+
+std::string FileSizeReason(std::uintmax_t size, std::size_t limit)
+{
+    if (size <= limit)
+        return "it grew while being read, past " + InMebibytes(limit);
+    return "it is " + std::to_string(size) + " bytes, more than " + InMebibytes(limit);
+}
+
+std::string LongLineReason(std::size_t line, std::size_t limit)
+{
+    return "line " + std::to_string(line) + " is longer than " + std::to_string(limit) + " bytes";
+}
+
+std::string NulByteReason(std::size_t line)
+{
+    return "line " + std::to_string(line) + " holds a NUL byte";
+}
+
+std::string NotWineRegistryReason()
+{
+    return "its first line is not \"WINE REGISTRY Version 2\"";
+}
+
+std::string YamlErrorReason(std::size_t line, std::size_t column, std::string_view message)
+{
+    std::string text = "not valid YAML";
+    if (line > 0)
+        text += " (line " + std::to_string(line) + ", column " + std::to_string(column) + ')';
+    return text + ": " + std::string(message);
 }

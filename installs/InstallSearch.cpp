@@ -16,5 +16,13 @@ std::optional<std::filesystem::path> ChosenFolder(
 ChosenFolders ChosenFolders::FromSettings(const SettingsFile& settings)
 {
     return {ChosenFolder(settings, kPrefixSetting), ChosenFolder(settings, kGameFolderSetting),
-        ChosenFolder(settings, kServerFolderSetting)};
+        ChosenFolder(settings, kServerFolderSetting), std::nullopt};
+}
+
+ChosenFolders ChosenFolders::Read(const std::filesystem::path& settingsPath)
+{
+    SettingsFileRead read = SettingsFile::Load(settingsPath);
+    if (!read.settings)
+        return {std::nullopt, std::nullopt, std::nullopt, std::move(read.skipped)};
+    return FromSettings(*read.settings);
 }

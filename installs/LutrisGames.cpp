@@ -1,9 +1,10 @@
 #include "installs/LutrisGames.h"
 
-#include "installs/FolderListing.h"
+#include "installs/SearchedFileRead.h"
+
+#include <yaml-cpp/yaml.h>
 
 #include <array>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,58 +14,63 @@ namespace {
 constexpr std::array<std::string_view, 2> kGameFileFolders
     = {".config/lutris/games", ".local/share/lutris/games"};
 
-std::string_view Trimmed(std::string_view text)
+// game.prefix as text; none when the document has no such text. Throws
+// YAML::Exception when the bytes are not YAML.
+std::optional<std::string> PrefixText(const std::string& bytes)
 {
-    const std::size_t start = text.find_first_not_of(" \t\r");
-    if (start == std::string_view::npos)
-        return {};
-    return text.substr(start, text.find_last_not_of(" \t\r") - start + 1);
+    // Const nodes: subscripting a non-const one would add the key.
+    const YAML::Node document = YAML::Load(bytes);
+    if (!document.IsMap())
+        return std::nullopt;
+    const YAML::Node game = document["game"];
+    if (!game.IsMap())
+        return std::nullopt;
+    const YAML::Node prefix = game["prefix"];
+    if (!prefix.IsScalar() || prefix.Scalar().empty())
+        return std::nullopt;
+    return prefix.Scalar();
 }
 
-std::string_view Unquoted(std::string_view value)
+SkippedFile NotYaml(const std::filesystem::path& file, const YAML::Exception& error)
 {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
-        && value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
+    // Marks count from 0, and a mark that says nothing holds -1.
+    const auto fromOne = [](int number) { return static_cast<std::size_t>(number + 1); };
+    return {SearchedFile::LutrisGame, file,
+        YamlErrorReason(fromOne(error.mark.line), fromOne(error.mark.column), error.msg)};
 }
 
-// "prefix:" indented under the top-level "game:" line.
-std::optional<std::filesystem::path> GamePrefix(
-    const std::filesystem::path& file, const std::filesystem::path& home)
+void AddGamePrefix(
+    const std::filesystem::path& file, const std::filesystem::path& home, ListedFolders& prefixes)
 {
-    std::ifstream stream(file);
-    bool inGameSection = false;
-    for (std::string line; std::getline(stream, line);) {
-        const bool indented = line.starts_with(' ') || line.starts_with('\t');
-        if (!indented && !Trimmed(line).empty() && !line.starts_with('#')) {
-            inGameSection = Trimmed(line) == "game:";
-            continue;
-        }
-        const std::string_view entry = Trimmed(line);
-        if (!inGameSection || !entry.starts_with("prefix:"))
-            continue;
-        const std::string_view value = Unquoted(Trimmed(entry.substr(7)));
-        if (value.empty())
-            return std::nullopt;
-        if (value.starts_with("~/"))
-            return home / value.substr(2);
-        return std::filesystem::path(value);
+    SearchedFileRead read = ReadSearchedFile(file, SearchedFile::LutrisGame);
+    if (read.skipped)
+        prefixes.skippedFiles.push_back(std::move(*read.skipped));
+    if (!read.bytes)
+        return;
+    std::optional<std::string> prefix;
+    try {
+        prefix = PrefixText(*read.bytes);
+    } catch (const YAML::Exception& error) {
+        prefixes.skippedFiles.push_back(NotYaml(file, error));
+        return;
     }
-    return std::nullopt;
+    if (!prefix)
+        return;
+    if (prefix->starts_with("~/"))
+        prefixes.folders.push_back(home / prefix->substr(2));
+    else
+        prefixes.folders.emplace_back(std::move(*prefix));
 }
 
 }  // namespace
 
-std::vector<std::filesystem::path> LutrisGamePrefixes(const std::filesystem::path& home)
+ListedFolders LutrisGamePrefixes(const std::filesystem::path& home)
 {
-    std::vector<std::filesystem::path> prefixes;
+    ListedFolders prefixes;
     for (const std::string_view folder : kGameFileFolders) {
         for (const std::filesystem::path& file : SortedEntries(home / folder)) {
-            if (file.extension() != ".yml")
-                continue;
-            if (std::optional<std::filesystem::path> prefix = GamePrefix(file, home))
-                prefixes.push_back(std::move(*prefix));
+            if (file.extension() == ".yml")
+                AddGamePrefix(file, home, prefixes);
         }
     }
     return prefixes;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <set>
 #include <sys/stat.h>
 #include <system_error>
@@ -51,10 +52,12 @@ constexpr std::array<ManagerFolders, 7> kManagerFolders = {{
 }};
 constexpr std::string_view kProtonPrefixes = "steamapps/compatdata/*/pfx";
 
-std::optional<RegistryStamp> RegularFileStamp(const fs::path& file)
+// Any file of that name makes a prefix, so that one that cannot be read is
+// reported rather than passed over.
+std::optional<RegistryStamp> RegistryFileStamp(const fs::path& file)
 {
     struct stat status { };
-    if (stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (stat(file.c_str(), &status) != 0)
         return std::nullopt;
     return RegistryStamp{static_cast<std::uintmax_t>(status.st_size),
         static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
@@ -96,7 +99,7 @@ private:
     void Add(InstallSource source, const fs::path& folder, Keep keep)
     {
         WinePrefix prefix(folder);
-        std::optional<RegistryStamp> registry = RegularFileStamp(prefix.SystemRegistry());
+        std::optional<RegistryStamp> registry = RegistryFileStamp(prefix.SystemRegistry());
         if (registry || keep == Keep::Always)
             prefixes_.push_back({source, std::move(prefix), registry});
     }
@@ -113,12 +116,12 @@ std::string_view SourceName(InstallSource source)
     return text != kSourceNames.end() ? text->name : std::string_view();
 }
 
-std::vector<FoundPrefix> DiscoverPrefixes(const InstallSearch& search)
+PrefixesFound DiscoverPrefixes(const InstallSearch& search)
 {
     PrefixList list;
     if (search.onlyPrefix) {
         list.AddNamed(InstallSource::PrefixOption, *search.onlyPrefix);
-        return std::move(list).Sorted();
+        return {std::move(list).Sorted(), {}};
     }
     const fs::path& home = search.environment.home;
     if (!search.environment.winePrefix.empty())
@@ -126,15 +129,19 @@ std::vector<FoundPrefix> DiscoverPrefixes(const InstallSearch& search)
     if (search.chosen.prefix)
         list.AddNamed(InstallSource::ChosenPrefix, *search.chosen.prefix);
     list.AddFound(InstallSource::DefaultPrefix, home / kDefaultPrefixName);
-    for (const fs::path& prefix : LutrisGamePrefixes(home))
+    ListedFolders lutrisPrefixes = LutrisGamePrefixes(home);
+    for (const fs::path& prefix : lutrisPrefixes.folders)
         list.AddFound(InstallSource::Lutris, prefix);
     for (const ManagerFolders& manager : kManagerFolders) {
         for (const fs::path& prefix : MatchingFolders(home, manager.pattern))
             list.AddFound(manager.source, prefix);
     }
-    for (const fs::path& library : SteamLibraries(home)) {
+    ListedFolders steamLibraries = SteamLibraries(home);
+    for (const fs::path& library : steamLibraries.folders) {
         for (const fs::path& prefix : MatchingFolders(library, kProtonPrefixes))
             list.AddFound(InstallSource::Proton, prefix);
     }
-    return std::move(list).Sorted();
+    PrefixesFound found{std::move(list).Sorted(), std::move(lutrisPrefixes.skippedFiles)};
+    std::ranges::move(steamLibraries.skippedFiles, std::back_inserter(found.skippedFiles));
+    return found;
 }

@@ -4,7 +4,8 @@
 // preferred: the prefix given on the command line alone; else $WINEPREFIX,
 // the prefix chosen in the settings file, ~/.wine, then those of the prefix
 // managers (Lutris, Bottles, PlayOnLinux, Steam's Proton, Heroic, CrossOver).
-// A prefix is a folder holding system.reg; within one manager the most
+// A prefix is a folder holding system.reg (of any kind: one that cannot be
+// read is reported when it is read); within one manager the most
 // recently changed system.reg comes first. A prefix reached twice (through a
 // link, or listed by two managers) is kept only where it comes first.
 
@@ -44,10 +45,15 @@ struct RegistryStamp {
 struct FoundPrefix {
     InstallSource source;
     WinePrefix prefix;
-    // None when system.reg is missing or not a regular file; only the
-    // prefixes named on the command line, by $WINEPREFIX or in the settings
-    // are kept without one.
+    // None when there is no system.reg; only the prefixes named on the
+    // command line, by $WINEPREFIX or in the settings are kept without one.
     std::optional<RegistryStamp> registry;
 };
 
-std::vector<FoundPrefix> DiscoverPrefixes(const InstallSearch& search);
+struct PrefixesFound {
+    std::vector<FoundPrefix> prefixes;
+    // The managers' lists that were skipped (Lutris's game files, Steam's library lists).
+    std::vector<SkippedFile> skippedFiles;
+};
+
+PrefixesFound DiscoverPrefixes(const InstallSearch& search);

@@ -1,12 +1,18 @@
 #include "installs/SettingsFile.h"
 
+#include "installs/SearchedFileRead.h"
 #include "profile/AtomicFile.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <ranges>
 #include <system_error>
 
 namespace {
+
+// The blanks around names and values; a CR is the rest of a CRLF line end.
+constexpr std::string_view kBlanks = " \t\r";
+// What no value may hold: it would end its line, or cut it short where it is read.
+constexpr std::string_view kRefusedInValues{"\r\n\0", 3};
 
 struct KeyName {
     std::string_view section;
@@ -23,10 +29,10 @@ std::optional<KeyName> SplitKey(std::string_view key)
 
 std::string_view Trimmed(std::string_view text)
 {
-    const std::size_t start = text.find_first_not_of(" \t");
+    const std::size_t start = text.find_first_not_of(kBlanks);
     if (start == std::string_view::npos)
         return {};
-    return text.substr(start, text.find_last_not_of(" \t") - start + 1);
+    return text.substr(start, text.find_last_not_of(kBlanks) - start + 1);
 }
 
 // The section a "[name]" line opens; none for any other line.
@@ -47,24 +53,26 @@ std::optional<std::string_view> ValueOf(std::string_view line, std::string_view 
     return Trimmed(line.substr(equals + 1));
 }
 
-// Lines from..to of the section: after its header up to the next one.
+// Lines from..to of a section: after its header up to the next one.
 struct SectionLines {
     std::size_t header;
     std::size_t end;
 };
 
-std::optional<SectionLines> FindSection(
+// Every section of that name, in the file's order.
+std::vector<SectionLines> SectionsNamed(
     const std::vector<std::string>& lines, std::string_view section)
 {
+    std::vector<SectionLines> sections;
     for (std::size_t index = 0; index < lines.size(); ++index) {
         if (SectionOf(lines[index]) != section)
             continue;
         std::size_t end = index + 1;
         while (end < lines.size() && !SectionOf(lines[end]))
             ++end;
-        return SectionLines{index, end};
+        sections.push_back({index, end});
     }
-    return std::nullopt;
+    return sections;
 }
 
 }  // namespace
@@ -77,36 +85,29 @@ std::filesystem::path SettingsFile::PathFor(const UserEnvironment& environment)
     return configHome / "quavel" / "quavel.conf";
 }
 
-std::optional<SettingsFile> SettingsFile::Load(const std::filesystem::path& path)
+SettingsFileRead SettingsFile::Load(const std::filesystem::path& path)
 {
+    SearchedFileRead read = ReadSearchedFile(path, SearchedFile::SettingsFile);
+    if (read.skipped)
+        return {std::nullopt, std::move(read.skipped)};
     SettingsFile settings(path);
-    std::string bytes;
-    if (const int error = ReadFileBytes(path, bytes); error == ENOENT)
-        return settings;
-    else if (error != 0)
-        return std::nullopt;
-    std::string_view text = bytes;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        settings.lines_.emplace_back(line);
-        text.remove_prefix(std::min(end + 1, text.size()));
-    }
-    return settings;
+    const std::string bytes = std::move(read.bytes).value_or("");
+    for (std::string_view text = bytes; !text.empty();)
+        settings.lines_.emplace_back(TakeLine(text));
+    return {std::move(settings), std::nullopt};
 }
 
 std::optional<std::string> SettingsFile::Get(std::string_view key) const
 {
     const std::optional<KeyName> name = SplitKey(key);
-    const std::optional<SectionLines> section
-        = name ? FindSection(lines_, name->section) : std::nullopt;
-    if (!section)
+    if (!name)
         return std::nullopt;
-    for (std::size_t index = section->header + 1; index < section->end; ++index) {
-        if (const std::optional<std::string_view> value = ValueOf(lines_[index], name->name))
-            return std::string(*value);
+    for (const SectionLines& section : SectionsNamed(lines_, name->section) | std::views::reverse) {
+        for (std::size_t index = section.end; index > section.header + 1; --index) {
+            if (const std::optional<std::string_view> value
+                = ValueOf(lines_[index - 1], name->name))
+                return std::string(*value);
+        }
     }
     return std::nullopt;
 }
@@ -114,38 +115,41 @@ std::optional<std::string> SettingsFile::Get(std::string_view key) const
 bool SettingsFile::Set(std::string_view key, std::string_view value)
 {
     const std::optional<KeyName> name = SplitKey(key);
-    if (!name || value.find_first_of("\r\n") != std::string_view::npos)
+    if (!name || value.find_first_of(kRefusedInValues) != std::string_view::npos)
         return false;
     Unset(key);
-    const std::string line = std::string(name->name) + '=' + std::string(value);
-    std::optional<SectionLines> section = FindSection(lines_, name->section);
-    if (!section) {
+    std::vector<SectionLines> sections = SectionsNamed(lines_, name->section);
+    if (sections.empty()) {
         if (!lines_.empty() && !Trimmed(lines_.back()).empty())
-            lines_.emplace_back();
-        lines_.push_back('[' + std::string(name->section) + ']');
-        section = SectionLines{lines_.size() - 1, lines_.size()};
+            lines_.push_back(NewLine(""));
+        lines_.push_back(NewLine('[' + std::string(name->section) + ']'));
+        sections.push_back({lines_.size() - 1, lines_.size()});
     }
-    // After the section's last line that is not blank.
-    std::size_t position = section->end;
-    while (position > section->header + 1 && Trimmed(lines_[position - 1]).empty())
+    // After the last section's last line that is not blank.
+    const SectionLines& section = sections.back();
+    std::size_t position = section.end;
+    while (position > section.header + 1 && Trimmed(lines_[position - 1]).empty())
         --position;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), line);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position),
+        NewLine(std::string(name->name) + '=' + std::string(value)));
     return true;
 }
 
 bool SettingsFile::Unset(std::string_view key)
 {
     const std::optional<KeyName> name = SplitKey(key);
-    const std::optional<SectionLines> section
-        = name ? FindSection(lines_, name->section) : std::nullopt;
-    if (!section)
+    if (!name)
         return false;
-    const auto begin = lines_.begin() + static_cast<std::ptrdiff_t>(section->header + 1);
-    const auto end = lines_.begin() + static_cast<std::ptrdiff_t>(section->end);
-    const auto kept = std::remove_if(begin, end,
-        [&name](const std::string& line) { return ValueOf(line, name->name).has_value(); });
-    const bool removed = kept != end;
-    lines_.erase(kept, end);
+    bool removed = false;
+    // From the last section back, so that removing lines moves no section still to visit.
+    for (const SectionLines& section : SectionsNamed(lines_, name->section) | std::views::reverse) {
+        const auto begin = lines_.begin() + static_cast<std::ptrdiff_t>(section.header + 1);
+        const auto end = lines_.begin() + static_cast<std::ptrdiff_t>(section.end);
+        const auto kept = std::remove_if(begin, end,
+            [&name](const std::string& line) { return ValueOf(line, name->name).has_value(); });
+        removed = removed || kept != end;
+        lines_.erase(kept, end);
+    }
     return removed;
 }
 
@@ -159,4 +163,11 @@ int SettingsFile::Save() const
     for (const std::string& line : lines_)
         text += line + '\n';
     return WriteFileAtomically(path_, text);
+}
+
+std::string SettingsFile::NewLine(std::string text) const
+{
+    if (!lines_.empty() && lines_.front().ends_with('\r'))
+        text += '\r';
+    return text;
 }

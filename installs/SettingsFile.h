@@ -1,10 +1,13 @@
 #pragma once
 
 // Quavel's own settings: a small INI-style text file, shared by the window and
-// quavel-cli. Keys are named "section.name" ("installs.game" is name=... under
-// [installs]). Saving rewrites the file whole and atomically and keeps every
-// line it does not change, comments and unknown keys included.
+// quavel-cli, that people also edit by hand. Keys are named "section.name"
+// ("installs.game" is name=... under [installs]); a section may appear more
+// than once, and the last value given for a key counts. Saving rewrites the
+// file whole and atomically and keeps every line it does not change (comments,
+// unknown keys and sections such as [server "eu1"]) with its own line end.
 
+#include "installs/InstallProblem.h"
 #include "installs/UserEnvironment.h"
 
 #include <array>
@@ -22,20 +25,26 @@ inline constexpr std::string_view kServerFolderSetting = "installs.server";
 inline constexpr std::array<std::string_view, 3> kSettingKeys
     = {kPrefixSetting, kGameFolderSetting, kServerFolderSetting};
 
+struct SettingsFileRead;
+
 class SettingsFile {
 public:
     // $XDG_CONFIG_HOME/quavel/quavel.conf, else ~/.config/quavel/quavel.conf.
     static std::filesystem::path PathFor(const UserEnvironment& environment);
-    // A missing file reads as an empty one; none when it exists but cannot be read.
-    static std::optional<SettingsFile> Load(const std::filesystem::path& path);
+    // A missing file reads as an empty one. It is read as the install search
+    // reads its files (see ReadSearchedFile): a FIFO, a file over 1 MiB or a
+    // line with a NUL byte is refused, not read in part.
+    static SettingsFileRead Load(const std::filesystem::path& path);
 
     const std::filesystem::path& path() const { return path_; }
-    // The value with the spaces around it removed; none when not set.
+    // The last value set for the key, with the spaces around it removed; none
+    // when not set.
     std::optional<std::string> Get(std::string_view key) const;
-    // False (and nothing changed) for a key without a section or a name, or a
-    // value with a line break.
+    // Removes the key wherever it is and adds it to the last section of its
+    // name. False (and nothing changed) for a key without a section or a
+    // name, or a value with a line break or a NUL byte.
     bool Set(std::string_view key, std::string_view value);
-    // False when the key was not set.
+    // Removes the key from every section of its name; false when it was not set.
     bool Unset(std::string_view key);
     // Writes the file, creating its folder; 0 or the errno of the failed step.
     int Save() const;
@@ -46,6 +55,14 @@ private:
     {
     }
 
+    // A new line in the file's own line end: CRLF when its first line has one.
+    std::string NewLine(std::string text) const;
+
     std::filesystem::path path_;
-    std::vector<std::string> lines_;  // as read, without their line ends
+    std::vector<std::string> lines_;  // as read, without their LF (a CR before it stays)
+};
+
+struct SettingsFileRead {
+    std::optional<SettingsFile> settings;  // none when the file exists but cannot be used
+    std::optional<SkippedFile> skipped;    // then why
 };

@@ -1,11 +1,14 @@
 #include "installs/SteamLibraries.h"
 
+#include "installs/SearchedFileRead.h"
+
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -44,30 +47,36 @@ bool IsNumber(std::string_view text)
 }
 
 // "path" "/folder" lines, and the older form "1" "/folder".
-std::vector<std::filesystem::path> ListedLibraries(const std::filesystem::path& file)
+void AddListedLibraries(const std::filesystem::path& file, ListedFolders& libraries)
 {
-    std::vector<std::filesystem::path> libraries;
-    std::ifstream stream(file);
-    for (std::string text; std::getline(stream, text);) {
-        std::string_view line = text;
+    SearchedFileRead read = ReadSearchedFile(file, SearchedFile::SteamLibraryList);
+    if (read.skipped)
+        libraries.skippedFiles.push_back(std::move(*read.skipped));
+    std::string_view text = read.bytes ? *read.bytes : std::string_view();
+    while (!text.empty()) {
+        std::string_view line = TakeLine(text);
         const std::optional<std::string> key = NextQuoted(line);
         const std::optional<std::string> value = key ? NextQuoted(line) : std::nullopt;
         if (value && value->starts_with('/') && (*key == "path" || IsNumber(*key)))
-            libraries.emplace_back(*value);
+            libraries.folders.emplace_back(*value);
     }
-    return libraries;
 }
 
 }  // namespace
 
-std::vector<std::filesystem::path> SteamLibraries(const std::filesystem::path& home)
+ListedFolders SteamLibraries(const std::filesystem::path& home)
 {
-    std::vector<std::filesystem::path> libraries;
+    ListedFolders libraries;
     for (const std::string_view folder : kSteamFolders)
-        libraries.push_back(home / folder);
+        libraries.folders.push_back(home / folder);
+    // ~/.steam/steam is usually a link to one of the others: each list is read once.
+    std::set<std::filesystem::path> read;
     for (const std::string_view folder : kSteamFolders) {
-        for (std::filesystem::path& library : ListedLibraries(home / folder / kLibraryList))
-            libraries.push_back(std::move(library));
+        const std::filesystem::path list = home / folder / kLibraryList;
+        std::error_code error;
+        const std::filesystem::path canonical = std::filesystem::weakly_canonical(list, error);
+        if (read.insert(error ? list : canonical).second)
+            AddListedLibraries(list, libraries);
     }
     return libraries;
 }

@@ -1,13 +1,10 @@
 #include "installs/WineRegistry.h"
 
+#include "installs/SearchedFileRead.h"
 #include "installs/UnicodeText.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -429,35 +426,6 @@ private:
     std::vector<std::string> paths_;
 };
 
-// The file's bytes when it is a regular file; opened without blocking so that
-// a FIFO or a device in its place cannot stop the program.
-std::optional<std::string> ReadRegularFile(const std::filesystem::path& file)
-{
-    const int descriptor = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0)
-        return std::nullopt;
-    struct stat status { };
-    std::string bytes;
-    bool complete = fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
-    if (complete) {
-        bytes.resize(static_cast<std::size_t>(status.st_size));
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t count = read(descriptor, bytes.data() + done, bytes.size() - done);
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count <= 0)
-                break;  // the file shrank while it was read
-            done += static_cast<std::size_t>(count);
-        }
-        bytes.resize(done);
-    }
-    close(descriptor);
-    if (!complete)
-        return std::nullopt;
-    return bytes;
-}
-
 }  // namespace
 
 std::u16string RegistryValue::Utf16() const
@@ -518,7 +486,8 @@ std::optional<WineRegistry> WineRegistry::Parse(
 std::optional<WineRegistry> WineRegistry::Load(
     const std::filesystem::path& file, std::span<const std::string_view> keyPaths)
 {
-    const std::optional<std::string> text = ReadRegularFile(file);
+    const std::optional<std::string> text
+        = ReadSearchedFile(file, SearchedFile::WineRegistry).bytes;
     if (!text)
         return std::nullopt;
     return Parse(*text, keyPaths);

@@ -40,8 +40,8 @@ public:
     // Wow6432Node counterpart are read; every other key looks missing.
     static std::optional<WineRegistry> Parse(
         std::string_view text, std::span<const std::string_view> keyPaths = {});
-    // None when the file is missing, not a regular file, unreadable or not a
-    // Wine registry. It is opened without blocking, so a FIFO is refused at once.
+    // None when the file is missing, cannot be read within the limits of
+    // ReadSearchedFile (a FIFO is refused at once), or is not a Wine registry.
     static std::optional<WineRegistry> Load(
         const std::filesystem::path& file, std::span<const std::string_view> keyPaths = {});
 

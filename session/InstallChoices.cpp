@@ -1,6 +1,9 @@
 #include "session/InstallChoices.h"
 
+#include "profile/FolderLock.h"
 #include "session/Messages.h"
+
+#include <system_error>
 
 namespace {
 
@@ -13,23 +16,30 @@ std::string_view SettingKeyOf(Product product)
 
 InstallSearch SearchOfProcess(std::optional<std::filesystem::path> onlyPrefix)
 {
-    InstallSearch search{UserEnvironment::FromProcess(), {}, std::move(onlyPrefix)};
-    if (const std::optional<SettingsFile> settings
-        = SettingsFile::Load(SettingsFile::PathFor(search.environment)))
-        search.chosen = ChosenFolders::FromSettings(*settings);
-    return search;
+    UserEnvironment environment = UserEnvironment::FromProcess();
+    ChosenFolders chosen = ChosenFolders::Read(SettingsFile::PathFor(environment));
+    return {std::move(environment), std::move(chosen), std::move(onlyPrefix)};
 }
 
 std::optional<std::string> ChangeSettingsFile(
     const std::filesystem::path& path, const std::function<bool(SettingsFile&)>& change)
 {
-    std::optional<SettingsFile> settings = SettingsFile::Load(path);
-    if (!settings)
-        return Messages::SettingsNotReadable(path.string());
-    if (!change(*settings))
+    // The folder is locked, not the file: saving puts a new file in its place.
+    const std::filesystem::path folder = path.parent_path();
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        return Messages::SettingsNotSaved(path.string(), error.value());
+    const FolderLock lock(folder);
+    if (lock.error() != 0)
+        return Messages::SettingsNotLocked(path.string(), lock.error());
+    SettingsFileRead read = SettingsFile::Load(path);
+    if (!read.settings)
+        return Messages::SettingsNotReadable(path.string(), read.skipped->reason);
+    if (!change(*read.settings))
         return std::nullopt;
-    if (const int error = settings->Save())
-        return Messages::SettingsNotSaved(path.string(), error);
+    if (const int saveError = read.settings->Save())
+        return Messages::SettingsNotSaved(path.string(), saveError);
     return std::nullopt;
 }
 
@@ -83,8 +93,7 @@ std::optional<std::string> InstallChoices::ChangeAndFind(
 {
     const std::filesystem::path path = SettingsPath();
     std::optional<std::string> problem = ChangeSettingsFile(path, change);
-    if (const std::optional<SettingsFile> settings = SettingsFile::Load(path))
-        search_.chosen = ChosenFolders::FromSettings(*settings);
+    search_.chosen = ChosenFolders::Read(path);
     Find();
     return problem;
 }

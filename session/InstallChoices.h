@@ -15,12 +15,14 @@
 #include <string>
 
 // What the process searches: its environment, the folders chosen in its
-// settings file (none when that file cannot be read), and the prefix given on
-// the command line.
+// settings file (none, and the reason, when that file cannot be read), and the
+// prefix given on the command line.
 InstallSearch SearchOfProcess(std::optional<std::filesystem::path> onlyPrefix);
 
 // Loads the settings file, applies change and saves it when change returns
-// true; the message telling why that failed, or none.
+// true, holding the lock of the file's folder (see FolderLock) throughout, so
+// that programs changing it at once take turns; the message telling why that
+// failed, or none.
 std::optional<std::string> ChangeSettingsFile(
     const std::filesystem::path& path, const std::function<bool(SettingsFile&)>& change);
 

@@ -80,9 +80,16 @@ std::string SavedAs(std::string_view path)
     return "Saved As:\n" + std::string(path);
 }
 
-std::string SettingsNotReadable(std::string_view path)
+std::string SettingsNotReadable(std::string_view path, std::string_view reason)
 {
-    return "Cannot read the settings file:\n" + std::string(path);
+    return "Cannot read the settings file:\n" + std::string(path) + '\n' + std::string(reason);
+}
+
+std::string SettingsNotLocked(std::string_view path, int error)
+{
+    const std::string reason = error == EWOULDBLOCK ? "another program holds its lock"
+                                                    : std::generic_category().message(error);
+    return "Could not lock the settings file:\n" + std::string(path) + '\n' + reason;
 }
 
 std::string SettingsNotSaved(std::string_view path, int error)

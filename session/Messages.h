@@ -56,7 +56,9 @@ std::string CouldNotCreateDirectory(std::string_view folder);
 std::string ErrorPublishingTo(std::string_view path, int error);
 std::string ErrorSavingAs(std::string_view path, int error);
 std::string SavedAs(std::string_view path);
-std::string SettingsNotReadable(std::string_view path);
+// reason: the SkippedFile's, such as "line 3 holds a NUL byte".
+std::string SettingsNotReadable(std::string_view path, std::string_view reason);
+std::string SettingsNotLocked(std::string_view path, int error);
 std::string SettingsNotSaved(std::string_view path, int error);
 
 }  // namespace Messages

@@ -1,6 +1,7 @@
 #include "CliTest.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdlib>
@@ -41,7 +42,7 @@ std::string EditedDocument()
     return WeaponOff(KitOff(bytes, "usarmy_recon_alt"), "ARVN", 2);
 }
 
-std::string SettingsFile(std::string_view install)
+std::string PublishedFile(std::string_view install)
 {
     return std::string(kDriveC) + "Games/" + std::string(install)
         + "/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
@@ -72,24 +73,45 @@ CliTest::CliTest()
     fs::create_directory_symlink("../wine", root / "home/.wine");
 }
 
-std::string CliTest::Command(const std::vector<std::string>& arguments) const
+std::string CliTest::Command(const std::vector<std::string>& arguments, Account account) const
 {
+    const bool dropRoot = account == Account::Unprivileged && ::geteuid() == 0;
     std::string command = "(export WINEPREFIX=" + ShellQuoted(Expand("{wine}"))
         + " HOME=" + ShellQuoted(Expand("{home}")) + "; unset XDG_CONFIG_HOME; cd "
-        + ShellQuoted(Expand("{cwd}")) + " && exec " + ShellQuoted(QUAVEL_CLI_PATH);
+        + ShellQuoted(Expand("{cwd}")) + " && exec "
+        + (dropRoot ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "")
+        + ShellQuoted(QUAVEL_CLI_PATH);
     for (const std::string& argument : arguments)
         command += ' ' + ShellQuoted(Expand(argument));
     return command + ')';
 }
 
+ToolResult CliTest::Run(
+    const std::vector<std::string>& arguments, const std::string& input, Account account) const
+{
+    return RunShell(Command(arguments, account), input);
+}
+
+ToolResult CliTest::RunAtOnce(const std::vector<std::vector<std::string>>& commandLines) const
+{
+    // Every tool is waited for, also after one has failed.
+    std::string script = "{ status=0; ";
+    std::string waits;
+    for (std::size_t index = 0; index < commandLines.size(); ++index) {
+        const std::string process = "tool" + std::to_string(index);
+        script += Command(commandLines[index]) + " & " + process + "=$!; ";
+        waits += "wait $" + process + " || status=1; ";
+    }
+    return RunShell(script + waits + "test $status = 0; }");
+}
+
 // Output goes to files, so that nothing can block.
-ToolResult CliTest::Run(const std::vector<std::string>& arguments, const std::string& input) const
+ToolResult CliTest::RunShell(const std::string& command, const std::string& input) const
 {
     world.Write(root / "in", input);
-    const std::string command = Command(arguments) + " <" + ShellQuoted((root / "in").string())
-        + " >" + ShellQuoted((root / "out").string()) + " 2>"
-        + ShellQuoted((root / "err").string());
-    const int status = std::system(command.c_str());
+    const std::string redirected = command + " <" + ShellQuoted((root / "in").string()) + " >"
+        + ShellQuoted((root / "out").string()) + " 2>" + ShellQuoted((root / "err").string());
+    const int status = std::system(redirected.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Placeholders(FileBytes(root / "out")),
         Placeholders(FileBytes(root / "err"))};
 }

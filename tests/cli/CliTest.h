@@ -33,7 +33,7 @@ std::string ShellQuoted(std::string_view text);
 // #2 off, the UAZ replaced by the T-54, and the OH-6 by a vehicle the game lacks.
 std::string EditedDocument();
 // "c:/Games/INSTALL/..." where publishing writes for an install in C:\Games.
-std::string SettingsFile(std::string_view install);
+std::string PublishedFile(std::string_view install);
 // The path by which the tool reaches a file of Files, as output shows it.
 std::string HostPath(const std::string& file);
 // A file of tests/cli/data: output too long to read well in a row.
@@ -74,6 +74,10 @@ private:
 // Test names and failure messages show a run by its name.
 void PrintTo(const Tool& tool, std::ostream* out);
 
+// Who runs the tool: a user other than root, so that files this user may not
+// read stay unread also when the tests run as root (they run as "nobody" then).
+enum class Account { Current, Unprivileged };
+
 // Each test runs the real tool in a world of its own, a fresh temporary folder:
 // the working folder work/, a Wine prefix wine/ with an empty drive C and no
 // registry, and home/ whose .wine is that prefix.
@@ -83,8 +87,13 @@ protected:
 
     // The shell command, a subshell, that runs the tool in {cwd} with
     // WINEPREFIX={wine}, HOME={home} and no XDG_CONFIG_HOME.
-    std::string Command(const std::vector<std::string>& arguments) const;
-    ToolResult Run(const std::vector<std::string>& arguments, const std::string& input = {}) const;
+    std::string Command(
+        const std::vector<std::string>& arguments, Account account = Account::Current) const;
+    ToolResult Run(const std::vector<std::string>& arguments, const std::string& input = {},
+        Account account = Account::Current) const;
+    // Runs each command line in a tool of its own, all at once; the exit code
+    // is 0 when every one exited with 0.
+    ToolResult RunAtOnce(const std::vector<std::vector<std::string>>& commandLines) const;
     void Write(const Files& files) const;
     // Every file and every empty folder of the working folder, drive C and home.
     Files Snapshot() const;
@@ -93,6 +102,8 @@ protected:
     const std::filesystem::path& root = world.path();
 
 private:
+    // Runs the shell command with its output in files, so that nothing can block.
+    ToolResult RunShell(const std::string& command, const std::string& input = {}) const;
     std::string Expand(std::string text) const;
     std::string Placeholders(std::string text) const;
 };

@@ -10,8 +10,8 @@
 
 namespace {
 
-const std::string kServerFile = SettingsFile("BFV Server");
-const std::string kGameFile = SettingsFile("BFV");
+const std::string kServerFile = PublishedFile("BFV Server");
+const std::string kGameFile = PublishedFile("BFV");
 // A profile that differs from the built-in one, so that a copy is recognisable.
 const std::string kProfile = WithTeams("3/4");
 const Files kServer{{"Server.wst", kProfile}};
@@ -70,12 +70,14 @@ std::vector<Tool> PublishRuns()
         Tool{"Targets_ChosenFolderWithoutRegistry_InUse", {"targets"},
             {{kConfig, "[installs]\nserver={cwd}/Server\n"}, {"Server/hlds.exe", ""}}}
             .WithRegistry("")
-            .Prints(
-                ::testing::HasSubstr("Server: {cwd}/Server/Mods/bfvietnam/save/GameModeSettings/"
-                                     "CustomCombat.wst\n  * {cwd}/Server (chosen folder)\n")),
+            .Prints(::testing::HasSubstr(
+                "Server: {cwd}/Server/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst\n    "
+                "$WINEPREFIX: {wine}: cannot read the Wine registry {wine}/system.reg: its first "
+                "line is not \"WINE REGISTRY Version 2\"\n  * {cwd}/Server (chosen folder)\n")),
         Tool{"Targets_CwdOnly_InstallsNotUsed", {"targets", "--cwd-only"}}.Prints(
             DataFile("TargetsCwdOnly.txt")),
-        Tool{"Targets_Json_ForScripts", {"targets", "--json"}}
+        Tool{"Targets_Json_ForScripts", {"targets", "--json"},
+            {{"~/.config/lutris/games/bfv.yml", "game:\n  prefix: [{home}/bfv\n"}}}
             .WithRegistry(InstallsRegistryText("C:\\Games\\BFV Server", std::nullopt))
             .Prints(DataFile("Targets.json")),
         // Every option that changes what targets finds changes its JSON too.
@@ -95,6 +97,11 @@ std::vector<Tool> PublishRuns()
         Tool{"ConfigUnset_LineRemoved", {"config", "unset", "installs.server"},
             {{kConfig, "[installs]\nserver=/srv\nprefix=/p\n"}}}
             .Writes({{kConfig, "[installs]\nprefix=/p\n"}}),
+        Tool{"ConfigSet_NulByte_RefusedNamingTheLine", {"config", "set", "installs.server", "/s"},
+            {{kConfig, std::string("[installs]\ngame=/a\0b\n", 20)}}}
+            .Fails(1,
+                "Cannot read the settings file:\n{home}/.config/quavel/quavel.conf\nline 2 holds "
+                "a NUL byte\n"),
         Tool{"ConfigUnknownKey_UsageError", {"config", "set", "installs.gamedir", "x"}}.Fails(2,
             "Unknown key \"installs.gamedir\". Keys: installs.prefix, installs.game, "
             "installs.server.\nRun \"quavel-cli help config\" for help.\n"),
@@ -206,4 +213,22 @@ TEST_F(CliTest, Publish_TwoFoldersAtOnce_EveryReplacedVersionInABackup)
         kept.insert(FileBytes(entry));
     EXPECT_EQ(kept.size(), 2u * kRounds + 1);
     EXPECT_TRUE(kept == replaced) << "lost versions: " << replaced.size() - kept.size();
+}
+
+// A registry the user may not read is named with the reason, not taken for a
+// missing one; a FIFO in place of Steam's library list is skipped at once.
+TEST_F(CliTest, Targets_UnreadableRegistryAndFifo_SaysWhyWithoutWaiting)
+{
+    world.Write("wine/system.reg", InstallsRegistryText("C:\\Server", "C:\\Game"));
+    ASSERT_EQ(::chmod((root / "wine/system.reg").c_str(), 0), 0);
+    std::filesystem::create_directories(root / "home/.steam/steam/steamapps");
+    ASSERT_EQ(::mkfifo((root / "home/.steam/steam/steamapps/libraryfolders.vdf").c_str(), 0644), 0);
+    const ToolResult result = Run({"targets"}, {}, Account::Unprivileged);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_THAT(result.out,
+        ::testing::AllOf(::testing::HasSubstr("Game: not found: cannot read the Wine registry "
+                                              "{wine}/system.reg: Permission denied\n"),
+            ::testing::EndsWith("\nSkipped: cannot read the Steam library list "
+                                "{home}/.steam/steam/steamapps/libraryfolders.vdf: not a regular "
+                                "file\n")));
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <vector>
 
@@ -19,11 +21,14 @@ struct Prefix {
     std::optional<std::string_view> game;
 };
 
-// In the files and in the reasons, {home} stands for the home folder.
+// Bytes by file, relative to home; {home} stands for the home folder.
+using Files = std::vector<std::pair<const char*, std::string>>;
+
+// In the reasons too, {home} stands for the home folder.
 struct Case {
     const char* name;
     std::vector<Prefix> prefixes;  // each system.reg changed after the one before
-    std::vector<std::pair<const char*, std::string>> files;
+    Files files;
     const char* winePrefix;
     // The source and the prefix (or chosen folder, relative to home) of each
     // install in use, else the reason.
@@ -42,11 +47,34 @@ std::string InUse(const ProductInstalls& installs, const fs::path& home)
         + folder.lexically_relative(home).string();
 }
 
+std::string LutrisFile(const char* name)
+{
+    return FileBytes(std::filesystem::path(QUAVEL_TEST_DATA) / name);
+}
+
 InstallSearch SearchIn(const FakeHome& home)
 {
-    const std::optional<SettingsFile> settings
-        = SettingsFile::Load(SettingsFile::PathFor(home.environment));
-    return {home.environment, ChosenFolders::FromSettings(*settings), std::nullopt};
+    return {home.environment, ChosenFolders::Read(SettingsFile::PathFor(home.environment)),
+        std::nullopt};
+}
+
+std::string WithHome(const std::string& text, const FakeHome& home)
+{
+    return ReplaceAll(text, "{home}", home.path().string());
+}
+
+// Writes the files, links ~/.steam/steam to Steam's folder as Steam does, sets
+// $WINEPREFIX when given, and searches.
+InstallsFound WriteAndFind(FakeHome& home, const Files& files, const char* winePrefix)
+{
+    for (const auto& [file, text] : files)
+        home.WriteFile(file, WithHome(text, home));
+    fs::create_directory(home / ".steam");
+    fs::create_directory_symlink("../.local/share/Steam", home / ".steam/steam");
+    if (*winePrefix != '\0')
+        home.environment.winePrefix = (home / winePrefix).string();
+    InstallDiscovery discovery;
+    return discovery.Find(SearchIn(home), FolderCreation::LookOnly);
 }
 
 }  // namespace
@@ -60,6 +88,16 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
             {{"prefixes/bfv", {}, "C:\\G"}, {"Games/server", "C:\\S", {}}, {"Games/other", {}, {}}},
             {{".config/lutris/games/bfv-1.yml", FileBytes(QUAVEL_TEST_DATA "/lutris-game.yml")}},
             "", "Lutris Games/server", "Lutris prefixes/bfv"},
+        // PyYAML escapes letters outside ASCII in double quotes, and folds long lines.
+        {"Lutris: a prefix outside ASCII", {{"Jeux/Été", {}, "C:\\G"}},
+            {{".local/share/lutris/games/bfv.yml", LutrisFile("lutris-escaped.yml")}}, "",
+            noKey + " Server", "Lutris Jeux/Été"},
+        {"Lutris: a long prefix folded onto the next line",
+            {{"Spiele/Battlefield Vietnam with the Custom Combat mod and the 2004 patches", {},
+                "C:\\G"}},
+            {{".config/lutris/games/bfv.yml", LutrisFile("lutris-folded.yml")}}, "",
+            noKey + " Server",
+            "Lutris Spiele/Battlefield Vietnam with the Custom Combat mod and the 2004 patches"},
         {"Bottles native and Flatpak, the newest first",
             {{".local/share/bottles/bottles/BFV", "C:\\S", "C:\\G"},
                 {".var/app/com.usebottles.bottles/data/bottles/bottles/BFV", {}, "C:\\G"}},
@@ -113,24 +151,14 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
             fs::last_write_time(
                 folder / "system.reg", now - std::chrono::minutes(test.prefixes.size() - index));
         }
-        const auto withHome = [&](const std::string& text) {
-            return ReplaceAll(text, "{home}", home.path().string());
-        };
-        for (const auto& [file, text] : test.files)
-            home.WriteFile(file, withHome(text));
-        fs::create_directory(home / ".steam");
-        fs::create_directory_symlink("../.local/share/Steam", home / ".steam/steam");
-        if (*test.winePrefix != '\0')
-            home.environment.winePrefix = (home / test.winePrefix).string();
-
-        InstallDiscovery discovery;
-        const InstallsFound found = discovery.Find(SearchIn(home), FolderCreation::LookOnly);
+        const InstallsFound found = WriteAndFind(home, test.files, test.winePrefix);
         std::set<fs::path> prefixes;
         for (const FoundPrefix& prefix : found.prefixes)
             EXPECT_TRUE(prefixes.insert(fs::canonical(prefix.prefix.folder())).second) << test.name;
-        EXPECT_EQ(InUse(found.Of(Product::Server), home.path()), withHome(test.server))
+        EXPECT_EQ(InUse(found.Of(Product::Server), home.path()), WithHome(test.server, home))
             << test.name;
-        EXPECT_EQ(InUse(found.Of(Product::Game), home.path()), withHome(test.game)) << test.name;
+        EXPECT_EQ(InUse(found.Of(Product::Game), home.path()), WithHome(test.game, home))
+            << test.name;
     }
 }
 
@@ -166,5 +194,130 @@ TEST(InstallDiscovery, ReadsARegistryAgainWhenItChanged)
         home.Write(".wine/system.reg", InstallsRegistryText({}, folder));
         const InstallsFound found = discovery.Find(SearchIn(home), FolderCreation::LookOnly);
         EXPECT_EQ(found.Of(Product::Game).InUse()->location.windowsFolder, folder);
+    }
+}
+
+namespace {
+
+enum class Oddity { Fifo, LinkToDevZero, Folder, Sparse };
+
+struct OddFile {
+    const char* path;  // relative to home
+    Oddity oddity;
+    std::uintmax_t size = 0;  // of a sparse file
+};
+
+void MakeOddFile(const FakeHome& home, const OddFile& file)
+{
+    const fs::path path = home / file.path;
+    fs::create_directories(path.parent_path());
+    switch (file.oddity) {
+    case Oddity::Fifo:
+        ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+        break;
+    case Oddity::LinkToDevZero:
+        fs::create_symlink("/dev/zero", path);
+        break;
+    case Oddity::Folder:
+        fs::create_directory(path);
+        break;
+    case Oddity::Sparse:
+        home.WriteFile(file.path, "");
+        fs::resize_file(path, file.size);
+        break;
+    }
+}
+
+// What the user is told besides the install in use: the skipped files, then
+// the game's installs that cannot be used.
+std::vector<std::string> Told(const InstallsFound& found)
+{
+    std::vector<std::string> texts;
+    for (const SkippedFile& skipped : found.skippedFiles)
+        texts.push_back(skipped.Text());
+    for (const FoundInstall& install : found.Of(Product::Game).found) {
+        if (install.problem != InstallProblem::None)
+            texts.push_back(install.ProblemText());
+    }
+    return texts;
+}
+
+constexpr std::uintmax_t kMebibyte = 1024 * 1024;
+
+}  // namespace
+
+// Every file the search reads may be anything: none can stop it, each is
+// skipped with its reason, and the search goes on to the next.
+TEST(InstallDiscovery, SkipsFilesItCannotUseSayingWhyAndGoesOn)
+{
+    struct Case {
+        const char* name;
+        std::vector<Prefix> prefixes;
+        Files files;
+        std::vector<OddFile> oddFiles;
+        const char* winePrefix;
+        std::string game;  // as InUse gives it
+        std::vector<std::string> told;
+    };
+    const std::string wine = "cannot read the Wine registry {home}/";
+    const std::string lutris = "cannot read the Lutris game file {home}/.config/lutris/games/";
+    const std::vector<Case> cases = {
+        {"a FIFO Lutris file next to a good one", {{"prefixes/bfv", {}, "C:\\G"}},
+            {{".config/lutris/games/b.yml", "game:\n  prefix: {home}/prefixes/bfv\n"}},
+            {{".config/lutris/games/a.yml", Oddity::Fifo}}, "", "Lutris prefixes/bfv",
+            {lutris + "a.yml: not a regular file"}},
+        {"Steam's library list a link to /dev/zero",
+            {{".local/share/Steam/steamapps/compatdata/10/pfx", {}, "C:\\G"}}, {},
+            {{".local/share/Steam/steamapps/libraryfolders.vdf", Oddity::LinkToDevZero}}, "",
+            "Steam Proton .steam/steam/steamapps/compatdata/10/pfx",
+            {"cannot read the Steam library list "
+             "{home}/.steam/steam/steamapps/libraryfolders.vdf: not a regular file"}},
+        {"an oversized system.reg in ~/.wine, a good one next", {{"Games/bfv", {}, "C:\\G"}}, {},
+            {{".wine/system.reg", Oddity::Sparse, 64 * kMebibyte + 1}}, "", "Lutris Games/bfv",
+            {wine + ".wine/system.reg: it is 67108865 bytes, more than 67108864 (64 MiB)"}},
+        {"a folder named system.reg in $WINEPREFIX", {}, {},
+            {{"custom/system.reg", Oddity::Folder}}, "custom",
+            wine + "custom/system.reg: Is a directory",
+            {wine + "custom/system.reg: Is a directory"}},
+        {"a system.reg with a value of 100 kB: read", {{".wine", {}, "C:\\G"}},
+            {{".wine/system.reg",
+                InstallsRegistryText({}, "C:\\G") + "[Software\\\\Other] 1\n\"Big\"=\""
+                    + std::string(100'000, 'x') + "\"\n"}},
+            {}, "", "~/.wine .wine", {}},
+        {"a system.reg that is not Wine's", {}, {{".wine/system.reg", "REGEDIT4\r\n"}}, {}, "",
+            wine + ".wine/system.reg: its first line is not \"WINE REGISTRY Version 2\"",
+            {wine + ".wine/system.reg: its first line is not \"WINE REGISTRY Version 2\""}},
+        {"Lutris files that are not YAML or hold a NUL byte", {},
+            {{".config/lutris/games/a.yml", "game:\n  prefix: [\n"},
+                {".config/lutris/games/b.yml", std::string("game:\n  prefix: /a\0b\n", 20)}},
+            {}, "", "no Wine prefix found",
+            {lutris + "a.yml: not valid YAML (line 3, column 1): end of sequence flow not found",
+                lutris + "b.yml: line 2 holds a NUL byte"}},
+        {"a line of the library list longer than 64 KiB",
+            {{".local/share/Steam/steamapps/compatdata/10/pfx", {}, "C:\\G"}},
+            {{".local/share/Steam/steamapps/libraryfolders.vdf",
+                "\"libraryfolders\"\n\"0\" \"/" + std::string(65536, 'a') + "\"\n"}},
+            {}, "", "Steam Proton .steam/steam/steamapps/compatdata/10/pfx",
+            {"cannot read the Steam library list "
+             "{home}/.steam/steam/steamapps/libraryfolders.vdf: line 2 is longer than 65536 "
+             "bytes"}},
+        {"a settings file over 1 MiB: nothing chosen", {{".wine", {}, "C:\\G"}}, {},
+            {{".config/quavel/quavel.conf", Oddity::Sparse, kMebibyte + 1}}, "", "~/.wine .wine",
+            {"cannot read the settings file {home}/.config/quavel/quavel.conf: it is 1048577 "
+             "bytes, more than 1048576 (1 MiB)"}},
+    };
+    for (const Case& test : cases) {
+        FakeHome home;
+        for (const Prefix& prefix : test.prefixes)
+            home.AddPrefix(prefix.folder, InstallsRegistryText(prefix.server, prefix.game));
+        for (const OddFile& file : test.oddFiles)
+            MakeOddFile(home, file);
+        const InstallsFound found = WriteAndFind(home, test.files, test.winePrefix);
+        EXPECT_EQ(InUse(found.Of(Product::Game), home.path()), WithHome(test.game, home))
+            << test.name;
+        std::vector<std::string> told;
+        for (const std::string& text : test.told)
+            told.push_back(WithHome(text, home));
+        EXPECT_EQ(Told(found), told) << test.name;
     }
 }
