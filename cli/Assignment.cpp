@@ -3,7 +3,7 @@
 #include "catalog/GameCatalog.h"
 #include "cli/CatalogNames.h"
 #include "cli/Sides.h"
-#include "cli/Suggestion.h"
+#include "session/Suggestion.h"
 
 #include <algorithm>
 #include <array>
@@ -212,12 +212,12 @@ std::variant<Assignment, std::string> ParseAssignment(std::string_view text)
     const std::string_view value = text.substr(equals + 1);
     const Setting* setting = FindSetting(key);
     if (setting == nullptr)
-        return "Unknown key " + Quoted(key) + "." + DidYouMean(key, KeyNames(), Spelling::Folded)
+        return "Unknown key " + Quoted(key) + "." + DidYouMean(key, KeyNames(), FoldName)
             + " Valid keys:\n" + AssignmentHelp();
     const std::optional<int> parsed = ParseValue(setting->kind, value);
     if (!parsed)
         return "Invalid value " + Quoted(value) + " for " + setting->keys.front() + "."
-            + DidYouMean(value, ValueNames(setting->kind), Spelling::Folded) + " "
+            + DidYouMean(value, ValueNames(setting->kind), FoldName) + " "
             + ValidValues(setting->kind);
     return Assignment{setting, *parsed};
 }

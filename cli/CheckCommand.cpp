@@ -35,11 +35,10 @@ void WriteText(const CheckedFile& file, Console& console)
         console.out << file.name << ": OK\n";
         return;
     }
-    console.out.flush();
     // Each line of the reason on its own, so that grep finds them all.
     std::istringstream lines(*file.problem);
     for (std::string line; std::getline(lines, line);)
-        console.err << file.name << ": " << line << '\n';
+        console.Error(file.name + ": " + line);
 }
 
 void WriteJson(const std::vector<CheckedFile>& files, Console& console)

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::string_view kProgramName = "quavel-cli";
-
 // "--to TARGET".
 std::string OptionText(const OptionSpec& option)
 {
@@ -34,9 +32,15 @@ std::string UsageLine(const CommandSpec& command)
     return line;
 }
 
+std::string ToolUsage()
+{
+    return "Usage: " + std::string(kProgramName)
+        + " [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n";
+}
+
 void WriteToolHelp(std::ostream& out)
 {
-    out << "Usage: " << kProgramName << " [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n\n"
+    out << ToolUsage() << '\n'
         << "Edits and publishes the Custom Combat profiles (.wst files) of Battlefield\n"
            "Vietnam in the current folder, with the same rules as the Quavel window.\n\n"
            "Commands:\n";
@@ -74,12 +78,12 @@ void WriteHelpHint(const CommandSpec* command, std::ostream& err)
     err << "\" for help.\n";
 }
 
-void WriteUsageError(const ParsedCommandLine& parsed, std::ostream& err)
+void WriteUsageError(const ParsedCommandLine& parsed, const Console& console)
 {
-    err << kProgramName << ": " << parsed.error << '\n';
+    console.Error(parsed.error);
     if (parsed.invocation.command != nullptr)
-        err << "Usage: " << UsageLine(*parsed.invocation.command) << '\n';
-    WriteHelpHint(parsed.invocation.command, err);
+        console.err << "Usage: " << UsageLine(*parsed.invocation.command) << '\n';
+    WriteHelpHint(parsed.invocation.command, console.err);
 }
 
 // A command that finds its arguments wrong has said why; the hint follows.
@@ -89,7 +93,7 @@ ExitStatus RunCommand(const Invocation& invocation, Console& console)
 {
     const ExitStatus status = invocation.command->run(invocation, console);
     for (const std::filesystem::path& file : TakeRestoredFiles())
-        console.err << kProgramName << ": " << Messages::RestoredFromCopy(file.string()) << '\n';
+        console.Error(Messages::RestoredFromCopy(file.string()));
     if (status == ExitStatus::UsageError)
         WriteHelpHint(invocation.command, console.err);
     return status;
@@ -101,12 +105,12 @@ ExitStatus RunCli(const std::vector<std::string>& arguments, Console& console)
 {
     const std::variant<GlobalOptions, std::string> read = GlobalOptions::Read(arguments);
     if (const std::string* error = std::get_if<std::string>(&read)) {
-        WriteUsageError({Request::UsageError, {}, *error}, console.err);
+        WriteUsageError({Request::UsageError, {}, *error}, console);
         return ExitStatus::UsageError;
     }
     const GlobalOptions& global = std::get<GlobalOptions>(read);
     if (const std::optional<std::string> problem = global.EnterDirectory()) {
-        console.err << kProgramName << ": " << *problem << '\n';
+        console.Error(*problem);
         return ExitStatus::Failed;
     }
     ParsedCommandLine parsed
@@ -126,8 +130,12 @@ ExitStatus RunCli(const std::vector<std::string>& arguments, Console& console)
                     << QUAVEL_COPYRIGHT << '\n'
                     << QUAVEL_LICENSE << '\n';
         return ExitStatus::Success;
+    case Request::Usage:
+        console.err << ToolUsage();
+        WriteHelpHint(nullptr, console.err);
+        return ExitStatus::UsageError;
     case Request::UsageError:
-        WriteUsageError(parsed, console.err);
+        WriteUsageError(parsed, console);
         return ExitStatus::UsageError;
     }
     return ExitStatus::UsageError;

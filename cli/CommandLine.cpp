@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
-#include "cli/Suggestion.h"
+#include "cli/GlobalOptions.h"
+#include "session/Suggestion.h"
 
 #include <algorithm>
 #include <vector>
@@ -47,6 +48,14 @@ std::string UnknownCommand(std::string_view name, std::span<const CommandSpec> c
     std::vector<std::string_view> names = NamesOf(commands);
     names.push_back("help");
     return "Unknown command \"" + std::string(name) + "\"." + DidYouMean(name, names);
+}
+
+std::string UnknownToolOption(std::string_view argument)
+{
+    const std::string_view name = argument.substr(0, argument.find('='));
+    std::vector<std::string_view> names = GlobalOptions::Names();
+    names.insert(names.end(), {"--help", "--version"});
+    return "Unknown option \"" + std::string(name) + "\"." + DidYouMean(name, names);
 }
 
 ParsedCommandLine Failure(Invocation invocation, std::string error)
@@ -126,12 +135,15 @@ ParsedCommandLine ParseCommandLine(
     std::span<const std::string> arguments, std::span<const CommandSpec> commands)
 {
     if (arguments.empty())
-        return Failure({}, "No command given.");
+        return {Request::Usage, {}, {}};
     const std::string& first = arguments.front();
     if (IsHelpOption(first))
         return {Request::ToolHelp, {}, {}};
     if (first == "--version")
         return {Request::Version, {}, {}};
+    // The options before a command are read already; any other is unknown, not a command.
+    if (IsOption(first))
+        return Failure({}, UnknownToolOption(first));
     if (first == "help")
         return ParseHelpCommand(arguments.subspan(1), commands);
     Invocation invocation{FindCommand(first, commands), {}, {}, {}};

@@ -52,7 +52,8 @@ struct Invocation {
     std::optional<std::string> Value(std::string_view option) const;
 };
 
-enum class Request { Run, ToolHelp, CommandHelp, Version, UsageError };
+// Usage: no command at all, answered with the tool's usage line.
+enum class Request { Run, ToolHelp, CommandHelp, Version, Usage, UsageError };
 
 struct ParsedCommandLine {
     Request request = Request::UsageError;

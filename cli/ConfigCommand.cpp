@@ -3,10 +3,15 @@
 #include "installs/SettingsFile.h"
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
+#include "session/Suggestion.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <span>
+#include <string>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -24,43 +29,47 @@ constexpr std::array<ConfigAction, 3> kActions{{
     {"unset", Change::Unset, 2},
 }};
 
-std::string KeyNames()
+// "get, set, unset" or the keys, as a message lists them.
+std::string Listed(std::span<const std::string_view> names)
 {
-    std::string names;
-    for (const std::string_view key : kSettingKeys)
-        names.append(names.empty() ? "" : ", ").append(key);
+    std::string text;
+    for (const std::string_view name : names)
+        text.append(text.empty() ? "" : ", ").append(name);
+    return text;
+}
+
+std::vector<std::string_view> ActionNames()
+{
+    std::vector<std::string_view> names;
+    for (const ConfigAction& action : kActions)
+        names.push_back(action.name);
     return names;
 }
 
-// The action, or none after a usage message.
-const ConfigAction* ReadAction(const std::vector<std::string>& arguments, Console& console)
+// Why the arguments are wrong for config, or none.
+std::optional<std::string> ArgumentProblem(const std::vector<std::string>& arguments)
 {
     const auto action = std::ranges::find(kActions, arguments.front(), &ConfigAction::name);
     if (action == kActions.end()) {
-        console.err << "Unknown action \"" << arguments.front() << "\". Use get, set or unset.\n";
-        return nullptr;
+        return "Unknown subcommand \"" + arguments.front() + "\" for config."
+            + DidYouMean(arguments.front(), ActionNames()) + " Use " + Listed(ActionNames()) + ".";
     }
-    if (arguments.size() != action->argumentCount) {
-        console.err << "config " << action->name << " takes "
-                    << (action->change == Change::Set ? "KEY VALUE" : "KEY") << ".\n";
-        return nullptr;
-    }
-    if (action->change == Change::Set && arguments[2].find_first_of("\r\n") != std::string::npos) {
-        console.err << "A value cannot hold a line break.\n";
-        return nullptr;
-    }
-    if (std::ranges::find(kSettingKeys, arguments[1]) == kSettingKeys.end()) {
-        console.err << "Unknown key \"" << arguments[1] << "\". Keys: " << KeyNames() << ".\n";
-        return nullptr;
-    }
-    return &*action;
+    if (arguments.size() != action->argumentCount)
+        return "config " + std::string(action->name) + " takes "
+            + (action->change == Change::Set ? "KEY VALUE" : "KEY") + ".";
+    if (action->change == Change::Set && arguments[2].find_first_of("\r\n") != std::string::npos)
+        return std::string("A value cannot hold a line break.");
+    if (std::ranges::find(kSettingKeys, arguments[1]) == kSettingKeys.end())
+        return "Unknown key \"" + arguments[1] + "\"." + DidYouMean(arguments[1], kSettingKeys)
+            + " Keys: " + Listed(kSettingKeys) + ".";
+    return std::nullopt;
 }
 
 ExitStatus Get(const std::filesystem::path& path, const std::string& key, Console& console)
 {
     const SettingsFileRead read = SettingsFile::Load(path);
     if (!read.settings) {
-        console.err << Messages::SettingsNotReadable(path.string(), read.skipped->reason) << '\n';
+        console.Error(Messages::SettingsNotReadable(path.string(), read.skipped->reason));
         return ExitStatus::Failed;
     }
     const std::optional<std::string> value = read.settings->Get(key);
@@ -75,9 +84,11 @@ ExitStatus Get(const std::filesystem::path& path, const std::string& key, Consol
 ExitStatus RunConfig(const Invocation& invocation, Console& console)
 {
     const std::vector<std::string>& arguments = invocation.arguments;
-    const ConfigAction* action = ReadAction(arguments, console);
-    if (action == nullptr)
+    if (const std::optional<std::string> problem = ArgumentProblem(arguments)) {
+        console.Error(*problem);
         return ExitStatus::UsageError;
+    }
+    const ConfigAction* action = &*std::ranges::find(kActions, arguments[0], &ConfigAction::name);
     const std::filesystem::path path = SettingsFile::PathFor(UserEnvironment::FromProcess());
     const std::string& key = arguments[1];
     if (action->change == Change::Get)
@@ -90,7 +101,7 @@ ExitStatus RunConfig(const Invocation& invocation, Console& console)
         return action->change == Change::Set ? settings.Set(key, value) : settings.Unset(key);
     });
     if (problem) {
-        console.err << *problem << '\n';
+        console.Error(*problem);
         return ExitStatus::Failed;
     }
     return ExitStatus::Success;

@@ -6,11 +6,18 @@
 
 #include <istream>
 #include <ostream>
+#include <string_view>
 
 enum class ExitStatus { Success = 0, Failed = 1, UsageError = 2 };
+
+inline constexpr std::string_view kProgramName = "quavel-cli";
 
 struct Console {
     std::ostream& out;
     std::ostream& err;
     std::istream& in;
+
+    // A message about a failure, as GNU tools write one: each of its lines
+    // starts with "quavel-cli: ", so that a log shows which tool said it.
+    void Error(std::string_view message) const;
 };

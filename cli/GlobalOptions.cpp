@@ -49,9 +49,10 @@ std::variant<GlobalOptions, std::string> GlobalOptions::Read(std::span<const std
             value = argument.substr(equals + 1);
         else if (index + 1 < arguments.size())
             value = arguments[++index];
+        // Named as typed: "-C" when the user wrote -C.
         if (!value || value->empty())
-            return std::string(option->name) + " needs a value " + std::string(option->valueName)
-                + ".";
+            return std::string(argument.substr(0, equals)) + " needs a value "
+                + std::string(option->valueName) + ".";
         // Relative to the folder the tool was started in, also after -C.
         std::error_code ignored;
         options.*option->field = std::filesystem::absolute(*value, ignored);
@@ -69,6 +70,17 @@ std::optional<std::string> GlobalOptions::EnterDirectory() const
     if (error)
         return "Cannot work in " + directory->string() + ": " + error.message();
     return std::nullopt;
+}
+
+std::vector<std::string_view> GlobalOptions::Names()
+{
+    std::vector<std::string_view> names;
+    for (const GlobalOption& option : kGlobalOptions) {
+        names.push_back(option.name);
+        if (!option.shortName.empty())
+            names.push_back(option.shortName);
+    }
+    return names;
 }
 
 std::vector<std::vector<std::string>> GlobalOptions::HelpRows()

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -21,6 +22,8 @@ struct GlobalOptions {
     static std::variant<GlobalOptions, std::string> Read(std::span<const std::string> arguments);
     // Enters the directory when one was given; the message telling why not, or none.
     std::optional<std::string> EnterDirectory() const;
+    // Every name of every option, short ones included, for suggestions.
+    static std::vector<std::string_view> Names();
     // The options for the tool's help, each as its names and its help.
     static std::vector<std::vector<std::string>> HelpRows();
 };

@@ -3,6 +3,8 @@
 #include "cli/JsonWriter.h"
 #include "profile/ProfileStore.h"
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -37,7 +39,9 @@ ExitStatus RunList(const Invocation& invocation, Console& console)
     }
     WriteNames(names, invocation, console);
     if (count < 0) {
-        console.err << "Could not read the profiles of the current folder.\n";
+        std::error_code error;
+        std::filesystem::directory_iterator(".", error);
+        console.Error("Cannot list the profiles of the current folder: " + error.message());
         return ExitStatus::Failed;
     }
     return ExitStatus::Success;

@@ -22,14 +22,14 @@ std::optional<std::vector<Assignment>> ParseAssignments(
     std::variant<std::vector<AssignmentText>, std::string> gathered
         = GatherAssignments(arguments, console.in);
     if (const std::string* error = std::get_if<std::string>(&gathered)) {
-        console.err << *error << '\n';
+        console.Error(*error);
         return std::nullopt;
     }
     std::vector<Assignment> assignments;
     for (const AssignmentText& text : std::get<std::vector<AssignmentText>>(gathered)) {
         std::variant<Assignment, std::string> parsed = ParseAssignment(text.text);
         if (const std::string* error = std::get_if<std::string>(&parsed)) {
-            console.err << (text.origin.empty() ? "" : text.origin + ": ") << *error << '\n';
+            console.Error((text.origin.empty() ? "" : text.origin + ": ") + *error);
             return std::nullopt;
         }
         assignments.push_back(std::get<Assignment>(parsed));
@@ -58,7 +58,7 @@ ExitStatus RunSet(const Invocation& invocation, Console& console)
     if (!assignments || !CheckProfileName(name, console))
         return ExitStatus::UsageError;
     if (IsDefaultProfileName(name)) {
-        console.err << Messages::kCannotSaveOverDefault << '\n';
+        console.Error(Messages::kCannotSaveOverDefault);
         return ExitStatus::Failed;
     }
     TerminalSession terminal(console);
@@ -71,7 +71,7 @@ ExitStatus RunSet(const Invocation& invocation, Console& console)
             ApplyAssignment(assignment, profile);
     });
     if (MakesTeamsEqual(*assignments, session.profile())) {
-        console.err << Messages::kTeamsMustDiffer << '\n';
+        console.Error(Messages::kTeamsMustDiffer);
         return ExitStatus::Failed;
     }
     return session.Save() ? ExitStatus::Success : ExitStatus::Failed;
@@ -85,8 +85,9 @@ ExitStatus RunNew(const Invocation& invocation, Console& console)
     TerminalSession terminal(console);
     if (terminal.session.LockFolder() != 0)
         return ExitStatus::Failed;
-    if (const std::optional<std::string_view> refusal = terminal.session.CreateProfile(name)) {
-        console.err << *refusal << '\n';
+    if (const std::optional<ProfileRefusal> refusal = terminal.session.CreateProfile(name)) {
+        console.Error(std::string(refusal->message)
+            + (refusal->reason.empty() ? "" : '\n' + refusal->reason));
         return ExitStatus::Failed;
     }
     return terminal.session.Open(name) ? ExitStatus::Success : ExitStatus::Failed;

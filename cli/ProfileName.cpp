@@ -1,14 +1,13 @@
 #include "cli/ProfileName.h"
 
 #include "profile/ProfileStore.h"
+#include "session/Messages.h"
 
 bool CheckProfileName(const std::string& name, Console& console)
 {
     if (IsDefaultProfileName(name) || IsSafeProfileName(name))
         return true;
-    console.err << '"' << name
-                << "\" is not a profile name: a name is not empty, not \".\" or \"..\", and "
-                   "holds no slash, backslash or control character.\n";
+    console.Error(Messages::NotAProfileName(name));
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
+#include "session/Suggestion.h"
 
 #include <system_error>
 #include <vector>
@@ -24,20 +25,25 @@ std::optional<PublishOptions> ReadOptions(const Invocation& invocation, Console&
     PublishOptions options{nullptr, invocation.Value("--to-dir"),
         invocation.Has("--backup") ? Backup::KeepReplacedFile : Backup::None};
     const std::optional<std::string> targetName = invocation.Value("--to");
-    if (targetName.has_value() == options.folder.has_value()) {
-        console.err << "publish needs either --to TARGET or --to-dir DIR.\n";
+    if (targetName && options.folder) {
+        console.Error("--to and --to-dir cannot be used together.");
+        return std::nullopt;
+    }
+    if (!targetName && !options.folder) {
+        console.Error("publish needs either --to TARGET or --to-dir DIR.");
         return std::nullopt;
     }
     if (targetName) {
         options.target = FindPublishTarget(*targetName);
         if (options.target == nullptr) {
-            console.err << "Unknown target \"" << *targetName
-                        << "\". Valid targets: " << PublishTargetNames() << ".\n";
+            console.Error("Unknown target \"" + *targetName + "\"."
+                + DidYouMean(*targetName, PublishTargetNameList())
+                + " Valid targets: " + PublishTargetNames() + ".");
             return std::nullopt;
         }
     }
     if (invocation.Has("--cwd-only") && (!options.target || !options.target->installs.empty())) {
-        console.err << "With --cwd-only the only target is cwd.\n";
+        console.Error("With --cwd-only the only target is cwd.");
         return std::nullopt;
     }
     return options;
@@ -55,8 +61,8 @@ std::optional<std::vector<PublishDestination>> PrepareInstallDestinations(
     for (const InstallKind& install : target.installs) {
         const ProductInstalls& installs = found.Of(install.product);
         if (installs.InUse() == nullptr) {
-            console.err << install.caption << " install not found: "
-                        << DescribeProblem(installs.problem, installs.problemDetail) << ".\n";
+            console.Error(std::string(install.caption) + " install not found: "
+                + DescribeProblem(installs.problem, installs.problemDetail) + ".");
             return std::nullopt;
         }
     }
@@ -74,7 +80,7 @@ std::optional<PublishDestination> FolderDestination(
     std::error_code error;
     const std::filesystem::path path = std::filesystem::absolute(folder / kPublishFileName, error);
     if (error) {
-        console.err << "Cannot read the path of the current folder: " << error.message() << '\n';
+        console.Error("Cannot read the path of the current folder: " + error.message());
         return std::nullopt;
     }
     return PublishDestination{path, path.string()};
@@ -99,14 +105,13 @@ bool PublishTo(
 {
     const PublishOutcome outcome = session.PublishTo(destination, backup);
     if (outcome.backupError != 0) {
-        console.err << "Could not keep a copy of:\n"
-                    << destination.text << "\nError: " << outcome.backupError << '\n';
+        console.Error(Messages::BackupFailed(destination.text, outcome.backupError));
         return false;
     }
     if (!outcome.backup.empty())
         console.out << "Kept a copy: " << outcome.backup.string() << '\n';
     if (outcome.error != 0) {
-        console.err << Messages::ErrorPublishingTo(destination.text, outcome.error) << '\n';
+        console.Error(Messages::PublishingFailed(destination.text, outcome.error));
         return false;
     }
     console.out << "Published to: " << destination.text << '\n';

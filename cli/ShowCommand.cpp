@@ -3,10 +3,12 @@
 #include "cli/ProfileName.h"
 #include "cli/ProfileTable.h"
 #include "cli/TerminalSession.h"
+#include "session/Suggestion.h"
 
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -23,16 +25,24 @@ constexpr std::array<ShowFormat, 3> kShowFormats{{
     {"set", WriteProfileAssignments},
 }};
 
-// --json stands for --format=json; none, having said why, for an unknown format.
+// --json stands for --format=json; none, having said why, for an unknown
+// format or one that --json contradicts.
 std::optional<ProfileWriter> ChosenWriter(const Invocation& invocation, Console& console)
 {
-    const std::string name
-        = invocation.Has("--json") ? "json" : invocation.Value("--format").value_or("table");
+    const std::optional<std::string> chosen = invocation.Value("--format");
+    if (invocation.Has("--json") && chosen && *chosen != "json") {
+        console.Error("--json and --format=" + *chosen + " cannot be used together.");
+        return std::nullopt;
+    }
+    const std::string name = invocation.Has("--json") ? "json" : chosen.value_or("table");
+    std::vector<std::string_view> names;
     for (const ShowFormat& format : kShowFormats) {
         if (format.name == name)
             return format.write;
+        names.push_back(format.name);
     }
-    console.err << "Unknown format \"" << name << "\": table, json or set.\n";
+    console.Error("Unknown format \"" + name + "\"." + DidYouMean(name, names)
+        + " Formats: table, json, set.");
     return std::nullopt;
 }
 

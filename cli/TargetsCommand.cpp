@@ -109,7 +109,9 @@ ExitStatus RunTargets(const Invocation& invocation, Console& console)
         found = choices.Find();
     const PublishDestination workingFolder = WorkingFolderDestination();
     if (workingFolder.path.empty()) {
-        console.err << "Cannot read the path of the current folder.\n";
+        std::error_code error;
+        const std::filesystem::path unread = std::filesystem::current_path(error);
+        console.Error("Cannot read the path of the current folder: " + error.message());
         return ExitStatus::Failed;
     }
     const std::string settingsPath = choices.SettingsPath().string();

@@ -3,7 +3,7 @@
 MessageAnswer ConsoleDialogs::ShowApplicationMessage(
     const std::string& text, MessageButtons buttons)
 {
-    console_.err << text << '\n';
+    console_.Error(text);
     switch (buttons) {
     case MessageButtons::Ok:
         return MessageAnswer::Ok;
@@ -17,5 +17,5 @@ MessageAnswer ConsoleDialogs::ShowApplicationMessage(
 
 void ConsoleDialogs::ShowWindowMessage(const std::string&, const std::string& text)
 {
-    console_.err << text << '\n';
+    console_.Error(text);
 }

@@ -185,10 +185,15 @@ int ProfileStore::SaveDocument(const std::string& name, const fs::path& path)
     return 0;
 }
 
-std::optional<Profile> ProfileStore::LoadDefaultProfile()
+int ProfileStore::WriteDefaultFile()
 {
     LoadXmlText(*document_, DefaultDocument());
-    if (SaveDocument(kDefaultProfileName, workingFolder_ / kDefaultFileName) != 0)
+    return SaveDocument(kDefaultProfileName, workingFolder_ / kDefaultFileName);
+}
+
+std::optional<Profile> ProfileStore::LoadDefaultProfile()
+{
+    if (WriteDefaultFile() != 0)
         return std::nullopt;
     return BuiltInDefaultProfile();
 }

@@ -59,6 +59,8 @@ public:
     // Restores the built-in document and rewrites Default.wst from it; none when
     // Default.wst cannot be written (the caller treats that as fatal).
     std::optional<Profile> LoadDefaultProfile();
+    // The same without the profile: 0 or the errno of writing Default.wst.
+    int WriteDefaultFile();
     // Fills entries with the profiles of the folder, sorted ignoring case;
     // Default.wst, spelt exactly so, is left out (default.wst is a profile). The count, 0 when
     // none, -1 when the folder cannot be read (entries then hold what was read).

@@ -30,6 +30,7 @@ public:
         const std::string& caption, const std::string& startFolder)
         = 0;
     // The text prompt; none when cancelled or closed.
-    virtual std::optional<std::string> AskText(const std::string& caption, const std::string& prompt)
+    virtual std::optional<std::string> AskText(
+        const std::string& caption, const std::string& prompt)
         = 0;
 };

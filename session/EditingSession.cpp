@@ -88,7 +88,7 @@ bool EditingSession::Open(const std::string& name)
     return name == kDefaultProfileName ? loader_.LoadDefault() : loader_.LoadNamed(name);
 }
 
-std::optional<std::string_view> EditingSession::CreateProfile(const std::string& name)
+std::optional<ProfileRefusal> EditingSession::CreateProfile(const std::string& name)
 {
     if (!state_.profileStore)
         state_.profileStore = std::make_unique<ProfileStore>();

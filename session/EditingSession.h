@@ -64,7 +64,7 @@ public:
         return publisher_.PublishTo(destination, backup);
     }
     // NAME.wst as a copy of Default.wst; the reason it was refused, or none.
-    std::optional<std::string_view> CreateProfile(const std::string& name);
+    std::optional<ProfileRefusal> CreateProfile(const std::string& name);
     // The working folder's lock, held until the session ends, so that a
     // whole read-modify-write takes its turn (saves take it otherwise); 0,
     // or the errno after telling the user.

@@ -3,10 +3,10 @@
 #include <cerrno>
 #include <system_error>
 
-namespace {
+namespace Messages {
 
 // strerror's text, without its buffer shared between threads.
-std::string ErrorText(int error)
+std::string Reason(int error)
 {
     if (error == EWOULDBLOCK)
         return "another program holds the folder's lock";
@@ -14,10 +14,6 @@ std::string ErrorText(int error)
         return "another program is saving this file";
     return std::generic_category().message(error);
 }
-
-}  // namespace
-
-namespace Messages {
 
 std::string LoadFailure(std::string_view reason, std::string_view parserReason)
 {
@@ -39,8 +35,24 @@ std::string UnableToLoad(
 std::string UnableToSave(int error, std::string_view documentProblem)
 {
     const std::string reason
-        = documentProblem.empty() ? ErrorText(error) : std::string(documentProblem);
+        = documentProblem.empty() ? Reason(error) : std::string(documentProblem);
     return std::string(kUnableToSave) + '\n' + reason;
+}
+
+std::string NotAProfileName(std::string_view name)
+{
+    return '"' + std::string(name)
+        + "\" is not a profile name: a name is not empty, not \".\" or \"..\", and holds no "
+          "slash, backslash or control character.";
+}
+
+std::string NotCreatedBecause(std::string_view name, int error)
+{
+    if (error == EEXIST)
+        return "a profile named " + std::string(name) + " already exists";
+    if (error == EINVAL)
+        return NotAProfileName(name);
+    return Reason(error);
 }
 
 std::string ChangedByAnotherProgram(std::string_view fileName)
@@ -57,7 +69,7 @@ std::string RestoredFromCopy(std::string_view file)
 
 std::string CouldNotLockFolder(int error)
 {
-    return "Could not lock the working folder: " + ErrorText(error);
+    return "Could not lock the working folder: " + Reason(error);
 }
 
 std::string CouldNotCreateDirectory(std::string_view folder)
@@ -68,6 +80,16 @@ std::string CouldNotCreateDirectory(std::string_view folder)
 std::string ErrorPublishingTo(std::string_view path, int error)
 {
     return "Error Publishing to:\n" + std::string(path) + "\nError: " + std::to_string(error);
+}
+
+std::string PublishingFailed(std::string_view path, int error)
+{
+    return "Error Publishing to: " + std::string(path) + '\n' + Reason(error);
+}
+
+std::string BackupFailed(std::string_view path, int error)
+{
+    return "Could not keep a copy of " + std::string(path) + '\n' + Reason(error);
 }
 
 std::string ErrorSavingAs(std::string_view path, int error)

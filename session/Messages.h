@@ -43,6 +43,10 @@ std::string UnableToLoad(
 // reason on a line of its own: what the store found wrong with the document,
 // else the errno named (EACCES, ENOSPC, EIO...). Never an empty reason.
 std::string UnableToSave(int error, std::string_view documentProblem);
+// Why a new profile's file was not made, for a terminal, which tells more
+// than the window's question: the name in use, not a name, or the errno.
+std::string NotCreatedBecause(std::string_view name, int error);
+std::string NotAProfileName(std::string_view name);
 // Asked before a save would replace the edits of another program.
 std::string ChangedByAnotherProgram(std::string_view fileName);
 std::string CouldNotLockFolder(int error);
@@ -54,6 +58,11 @@ inline constexpr std::string_view kWorkingFolderOnly = "publishing only into the
 
 std::string CouldNotCreateDirectory(std::string_view folder);
 std::string ErrorPublishingTo(std::string_view path, int error);
+// The same for a terminal: the reason in words on a line of its own.
+std::string PublishingFailed(std::string_view path, int error);
+std::string BackupFailed(std::string_view path, int error);
+// What an errno means, in words ("Permission denied"); never empty.
+std::string Reason(int error);
 std::string ErrorSavingAs(std::string_view path, int error);
 std::string SavedAs(std::string_view path);
 // reason: the SkippedFile's, such as "line 3 holds a NUL byte".

@@ -16,19 +16,25 @@ constexpr std::string_view kInitialProfilePrefix = "CustomCombat";
 
 }  // namespace
 
-std::optional<std::string_view> CreateNewProfile(ProfileStore& store, const std::string& name)
+std::optional<ProfileRefusal> CreateNewProfile(ProfileStore& store, const std::string& name)
 {
     if (name == kDefaultProfileName)
-        return Messages::kCannotSaveOverDefault;
+        return ProfileRefusal{Messages::kCannotSaveOverDefault, {}};
+    // Refused before Default.wst is written, so that a bad name changes nothing.
+    if (!IsSafeProfileName(name))
+        return ProfileRefusal{Messages::kCouldNotCreateProfile, Messages::NotAProfileName(name)};
     // New profiles copy Default.wst, written from the built-in profile when the
     // folder has none yet. A store of its own writes it, so that the document
     // of the current profile stays loaded.
-    std::error_code error;
-    if (!std::filesystem::exists(store.ProfilePath(kDefaultProfileName), error)
-        && !ProfileStore(store.workingFolder()).LoadDefaultProfile())
-        return Messages::kCouldNotCreateProfile;
-    if (!store.CreateProfileFile(name))
-        return Messages::kCouldNotCreateProfile;
+    std::error_code missing;
+    if (!std::filesystem::exists(store.ProfilePath(kDefaultProfileName), missing)) {
+        if (const int error = ProfileStore(store.workingFolder()).WriteDefaultFile())
+            return ProfileRefusal{Messages::kCouldNotCreateProfile,
+                "Default.wst could not be written: " + Messages::Reason(error)};
+    }
+    if (const int error = store.NewProfileFile(name))
+        return ProfileRefusal{
+            Messages::kCouldNotCreateProfile, Messages::NotCreatedBecause(name, error)};
     return std::nullopt;
 }
 
@@ -114,10 +120,11 @@ std::optional<std::string> ProfileCommands::CreateNewProfileFile()
             std::string(Messages::kNewProfileCaption), std::string(Messages::kNewProfilePrompt));
         if (!name)
             return std::nullopt;
-        const std::optional<std::string_view> refusal = CreateNewProfile(*state_.profileStore, *name);
+        const std::optional<ProfileRefusal> refusal = CreateNewProfile(*state_.profileStore, *name);
         if (!refusal)
             return name;
-        const std::string question = std::string(*refusal) + std::string(Messages::kTryAgain);
+        const std::string question
+            = std::string(refusal->message) + std::string(Messages::kTryAgain);
         if (dialogs_.ShowApplicationMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes)
             return std::nullopt;
     }
@@ -138,8 +145,8 @@ std::optional<std::function<bool()>> ProfileCommands::AgreeToReplace()
     if (!store.ChangedOnDisk(profile))
         return [&store, &profile] { return !store.ChangedOnDisk(profile); };
     const std::optional<FileStamp> seen = store.StampOnDisk(profile);
-    const std::string question = Messages::ChangedByAnotherProgram(
-        store.ProfilePath(profile.name).filename().string());
+    const std::string question
+        = Messages::ChangedByAnotherProgram(store.ProfilePath(profile.name).filename().string());
     if (dialogs_.ShowApplicationMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return std::nullopt;
     return [&store, &profile, seen] { return store.StampOnDisk(profile) == seen; };

@@ -15,10 +15,16 @@ class EditorState;
 class ProfileLoader;
 class ProfileStore;
 
+// Why a new profile was refused: the window's text, and for a terminal the
+// reason in words ("" where the text says it all).
+struct ProfileRefusal {
+    std::string_view message;
+    std::string reason;
+};
+
 // Creates NAME.wst as a copy of Default.wst (written first when missing),
-// never over an existing file; the reason it was refused, or none once the
-// file exists.
-std::optional<std::string_view> CreateNewProfile(ProfileStore& store, const std::string& name);
+// never over an existing file; why it was refused, or none once the file exists.
+std::optional<ProfileRefusal> CreateNewProfile(ProfileStore& store, const std::string& name);
 
 class ProfileCommands {
 public:

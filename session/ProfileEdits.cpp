@@ -37,7 +37,8 @@ int ProfileEdits::ChooseTeam(Side side, int team)
     Profile& profile = Current();
     const int otherTeam = SettingsOf(profile, OtherSide(side)).team;
     if (team == otherTeam) {
-        dialogs_.ShowApplicationMessage(std::string(Messages::kTeamsMustDiffer), MessageButtons::Ok);
+        dialogs_.ShowApplicationMessage(
+            std::string(Messages::kTeamsMustDiffer), MessageButtons::Ok);
         team = otherTeam == 0 ? 1 : 0;
     }
     SettingsOf(profile, side).team = team;

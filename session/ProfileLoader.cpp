@@ -4,12 +4,30 @@
 #include "session/EditorState.h"
 #include "session/Messages.h"
 #include "session/SessionView.h"
+#include "session/Suggestion.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
+
+namespace {
+
+// " Did you mean "Weekend"?" for a name mistyped, among "Default" and the
+// profiles of the working folder.
+std::string SuggestedProfile(const std::string& typed)
+{
+    std::vector<ProfileEntry> entries;
+    ProfileStore(".").ListProfiles(entries);
+    std::vector<std::string_view> names{kDefaultProfileName};
+    for (const ProfileEntry& entry : entries)
+        names.push_back(entry.name);
+    return DidYouMean(typed, names);
+}
+
+}  // namespace
 
 ProfileLoader::ProfileLoader(EditorState& state, Dialogs& dialogs)
     : state_(state)
@@ -41,9 +59,11 @@ bool ProfileLoader::LoadWith(
     auto store = std::make_unique<ProfileStore>();
     std::optional<Profile> profile = read(*store);
     if (!profile) {
-        dialogs_.ShowWindowMessage(std::string(Messages::kErrorLoadingTitle),
-            Messages::UnableToLoad(
-                name, store->lastError(), store->lastErrorCode(), store->lastErrorDetail()));
+        std::string message = Messages::UnableToLoad(
+            name, store->lastError(), store->lastErrorCode(), store->lastErrorDetail());
+        if (store->lastErrorCode() == ENOENT)
+            message += SuggestedProfile(name);
+        dialogs_.ShowWindowMessage(std::string(Messages::kErrorLoadingTitle), message);
         return false;
     }
     state_.profileStore = std::move(store);

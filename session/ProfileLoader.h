@@ -28,8 +28,8 @@ public:
     bool LoadDefault();
 
 private:
-    bool LoadWith(const std::string& name,
-        const std::function<std::optional<Profile>(ProfileStore&)>& read);
+    bool LoadWith(
+        const std::string& name, const std::function<std::optional<Profile>(ProfileStore&)>& read);
     void MakeCurrent(Profile profile);
 
     EditorState& state_;

@@ -13,6 +13,14 @@ const PublishTargetEntry* FindPublishTarget(std::string_view name)
     return found == publishTargets.end() ? nullptr : &*found;
 }
 
+std::vector<std::string_view> PublishTargetNameList()
+{
+    std::vector<std::string_view> names;
+    for (const PublishTargetEntry& entry : publishTargets)
+        names.push_back(entry.name);
+    return names;
+}
+
 std::string PublishTargetNames()
 {
     std::string names;

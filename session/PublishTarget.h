@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class PublishTarget { WorkingFolder, Server, Game, Both };
 
@@ -49,3 +50,5 @@ const PublishTargetEntry& EntryOf(PublishTarget target);
 const PublishTargetEntry* FindPublishTarget(std::string_view name);
 // "server, game, both, cwd".
 std::string PublishTargetNames();
+// The same as a list, for suggestions.
+std::vector<std::string_view> PublishTargetNameList();

@@ -34,6 +34,17 @@ std::string ShellQuoted(std::string_view text)
     return "'" + ReplaceAll(std::string(text), "'", "'\\''") + "'";
 }
 
+std::string Said(std::string_view message)
+{
+    std::string said;
+    for (std::size_t start = 0; start < message.size();) {
+        const std::size_t end = std::min(message.find('\n', start), message.size());
+        said += "quavel-cli: " + std::string(message.substr(start, end - start)) + '\n';
+        start = end + 1;
+    }
+    return said;
+}
+
 std::string EditedDocument()
 {
     std::string bytes = ReplaceAll(WithTeams("3/2"), "alternative=\"uaz\" changeType=\"1\"",

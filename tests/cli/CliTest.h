@@ -26,6 +26,10 @@ struct ToolResult {
     std::string err;
 };
 
+// What the tool writes to its error stream for a message: every line after
+// "quavel-cli: ", as GNU tools write theirs.
+std::string Said(std::string_view message);
+
 // The text as one word of a shell command, every byte as it is.
 std::string ShellQuoted(std::string_view text);
 

@@ -19,7 +19,10 @@ std::vector<Tool> CommandLineRuns()
 {
     const Files edited{{"Edited.wst", EditedDocument()}};
     return {
-        Misuse("NoCommand", {}, "quavel-cli: No command given.\n"),
+        Misuse("NoCommand", {}, "Usage: quavel-cli [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n"),
+        Misuse("UnknownOptionBeforeTheCommand", {"--quiet", "list"},
+            "quavel-cli: Unknown option \"--quiet\".\n"),
+        Misuse("ShortDirectoryWithoutValue", {"-C"}, "quavel-cli: -C needs a value DIR.\n"),
         Misuse("MissingName", {"show"}, "Too few arguments for show."),
         Misuse("TooManyArguments", {"show", "a", "b"}, "Too many arguments for show."),
         Misuse("PrefixWithoutValue", {"--prefix"}, "quavel-cli: --prefix needs a value PATH.\n"),
@@ -43,7 +46,7 @@ std::vector<Tool> CommandLineRuns()
         Tool{"CommandHelpOption_WinsOverMissingArguments", {"set", "-h"}}.Prints(
             StartsWith("Usage: quavel-cli set NAME KEY=VALUE|-|@FILE...\n")),
         Tool{"DoubleDash_EndsOptions", {"show", "--", "--json"}}.Fails(
-            1, "Unable to load WST file!\nThere is no profile \"--json\" in this folder.\n"),
+            1, Said("Unable to load WST file!\nThere is no profile \"--json\" in this folder.")),
         Tool{"OptionValue_AfterEqualsAndBeforeTheName", {"publish", "--to=cwd", "Alpha"},
             {{"Alpha.wst", DefaultBytes()}}}
             .Prints("Published to: {cwd}/CustomCombat.wst\n")

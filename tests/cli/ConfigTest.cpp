@@ -33,8 +33,8 @@ TEST_F(CliTest, ConfigSet_SettingsLockedTooLong_FailsAndSaysSo)
     const ToolResult result = Run({"config", "set", "installs.game", "/g"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err,
-        "Could not lock the settings file:\n{home}/.config/quavel/quavel.conf\nanother program "
-        "holds its lock\n");
+        Said("Could not lock the settings file:\n{home}/.config/quavel/quavel.conf\nanother "
+             "program holds its lock"));
     EXPECT_FALSE(std::filesystem::exists(root / "home/.config/quavel/quavel.conf"));
 }
 

@@ -46,8 +46,8 @@ std::vector<Tool> ProfileCommandRuns()
         Tool{"Show_NotWellFormed_ParserReasonOnItsOwnLine", {"show", "Broken"},
             {{"Broken.wst", "<gameMode activeTeams=\"3/0\">&</gameMode>"}}}
             .Fails(1,
-                "Unable to load WST file!\nNo gameMode tag found!\nline 1, column 30: not "
-                "well-formed (invalid token)\n"),
+                Said("Unable to load WST file!\nNo gameMode tag found!\nline 1, column 30: not "
+                     "well-formed (invalid token)")),
         Tool{"Show_SubFolder_NotAProfileName", {"show", "sub/Server"}}.Fails(
             2, HasSubstr("is not a profile name")),
         Tool{"Show_UnknownFormat", {"show", "Edited", "--format=xml"}, edited}.Fails(
@@ -58,15 +58,15 @@ std::vector<Tool> ProfileCommandRuns()
             checked}
             .Prints("Good.wst: OK\n{cwd}/elsewhere/profile.xml: OK\n")
             .Fails(1,
-                "Empty.wst: No gameMode tag found!\n"
-                "Empty.wst: line 1, column 1: no element found\n"
-                "NoTeams.wst: No activeTeams found!\n"
-                "Missing.wst: No such file or directory\n"
-                "Folder.wst: Is a directory\n"),
+                Said("Empty.wst: No gameMode tag found!\n"
+                     "Empty.wst: line 1, column 1: no element found\n"
+                     "NoTeams.wst: No activeTeams found!\n"
+                     "Missing.wst: No such file or directory\n"
+                     "Folder.wst: Is a directory")),
         Tool{"Check_StandardInput_ReasonOfTheDocument", {"check", "-", "Good.wst"}, checked}
             .Reading(WithTeams(""))
             .Prints("Good.wst: OK\n")
-            .Fails(1, "(standard input): No activeTeams found!\n"),
+            .Fails(1, Said("(standard input): No activeTeams found!")),
         Tool{"CheckJson_EachFileWithItsReason", {"check", "--json", "Good.wst", "Empty.wst"},
             checked}
             .Prints("[\n  {\n    \"file\": \"Good.wst\",\n    \"ok\": true,\n    \"problem\": "
@@ -84,7 +84,10 @@ std::vector<Tool> ProfileCommandRuns()
             .Writes({{"Server.wst", published}}),
         Tool{"New_ExistingProfile_CouldNotCreateAndUnchanged", {"new", "Server"},
             {{"Default.wst", published}, {"Server.wst", DefaultBytes()}}}
-            .Fails(1, "Could not create profile!\n"),
+            .Fails(1, Said("Could not create profile!\na profile named Server already exists")),
+        Tool{"New_NotAName_ToldWhy", {"new", "a/b"}}.Fails(1,
+            Said("Could not create profile!\n\"a/b\" is not a profile name: a name is not empty, "
+                 "not \".\" or \"..\", and holds no slash, backslash or control character.")),
         Tool{"Diff_EveryDifferingSettingExitsOne", {"diff", "Default", "Edited"}, edited}
             .Prints(DataFile("Diff.txt"))
             .Fails(1, ""),
@@ -94,7 +97,13 @@ std::vector<Tool> ProfileCommandRuns()
             .Fails(1, ""),
         Tool{"Diff_SameProfilesExitZero", {"diff", "Edited", "Edited"}, edited},
         Tool{"Diff_MissingProfileIsTrouble", {"diff", "Edited", "Nothing"}, edited}.Fails(
-            2, HasSubstr("Unable to load WST file!\n")),
+            2, HasSubstr("quavel-cli: Unable to load WST file!\n")),
+        // A name mistyped, or spelt in another case, gets the nearest profile's.
+        Tool{"Show_MistypedName_Suggested", {"show", "Edite"}, edited}.Fails(
+            1, HasSubstr("in this folder. Did you mean \"Edited\"?\n")),
+        Tool{"Show_DefaultInSmallLetters_Suggested", {"show", "default"}}.Fails(1,
+            HasSubstr(
+                "There is no profile \"default\" in this folder. Did you mean \"Default\"?\n")),
     };
 }
 

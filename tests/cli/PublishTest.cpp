@@ -43,24 +43,27 @@ std::vector<Tool> PublishRuns()
             .Writes({{"~/CustomCombat.wst", kProfile}}),
         Publish("BackupImpossible_TargetKept", {"--to", "server", "--backup"},
             {{"Server.wst", kProfile}, {kServerFile, std::string(kFolder)}})
-            .Fails(1, "Could not keep a copy of:\n" + HostPath(kServerFile) + "\nError: 21\n"),
+            .Fails(
+                1, Said("Could not keep a copy of " + HostPath(kServerFile) + "\nIs a directory")),
         Publish("FileInTheWay_CreateErrorThenPublishError", {"--to", "server"},
             {{"Server.wst", kProfile}, {"c:/Blocked", "a file, not a folder"}})
             .WithRegistry(InstallsRegistryText("C:\\Blocked", "C:\\Games\\BFV"))
             .Fails(1,
-                "Could not create directory:\n" + blocked + "\nError Publishing to:\n" + blocked
-                    + "/CustomCombat.wst\nError: 20\n"),
+                Said("Could not create directory:\n" + blocked + "\nError Publishing to: " + blocked
+                    + "/CustomCombat.wst\nNot a directory")),
         // Both installs are looked up before a folder is created.
         Publish("InstallNotFound_NothingWritten", {"--to", "both"})
             .WithRegistry(InstallsRegistryText("C:\\Games\\BFV Server", "D:\\BFV"))
             .Fails(1,
-                "Game install not found: the drive of D:\\BFV has no link in the Wine prefix's "
-                "dosdevices folder.\n"),
+                Said("Game install not found: the drive of D:\\BFV has no link in the Wine "
+                     "prefix's dosdevices folder.")),
         Publish("ToServer_RefusedWithCwdOnly", {"--cwd-only", "--to", "server"})
-            .Fails(2, "With --cwd-only the only target is cwd.\n" + help),
+            .Fails(2, Said("With --cwd-only the only target is cwd.") + help),
         Publish("UnknownTarget_UsageError", {"--to", "Server"})
-            .Fails(
-                2, "Unknown target \"Server\". Valid targets: server, game, both, cwd.\n" + help),
+            .Fails(2,
+                "quavel-cli: Unknown target \"Server\". Did you mean \"server\"? Valid targets: "
+                "server, game, both, cwd.\n"
+                    + help),
         Tool{"Targets_BothFound_InUseMarkedAndNothingCreated", {"targets"}}.Prints(
             DataFile("Targets.txt")),
         // The game's install in a prefix named by --prefix, whose drive C has no link.
@@ -100,11 +103,15 @@ std::vector<Tool> PublishRuns()
         Tool{"ConfigSet_NulByte_RefusedNamingTheLine", {"config", "set", "installs.server", "/s"},
             {{kConfig, std::string("[installs]\ngame=/a\0b\n", 20)}}}
             .Fails(1,
-                "Cannot read the settings file:\n{home}/.config/quavel/quavel.conf\nline 2 holds "
-                "a NUL byte\n"),
+                Said("Cannot read the settings file:\n{home}/.config/quavel/quavel.conf\nline 2 "
+                     "holds a NUL byte")),
         Tool{"ConfigUnknownKey_UsageError", {"config", "set", "installs.gamedir", "x"}}.Fails(2,
-            "Unknown key \"installs.gamedir\". Keys: installs.prefix, installs.game, "
-            "installs.server.\nRun \"quavel-cli help config\" for help.\n"),
+            Said("Unknown key \"installs.gamedir\". Did you mean \"installs.game\"? Keys: "
+                 "installs.prefix, installs.game, installs.server.")
+                + "Run \"quavel-cli help config\" for help.\n"),
+        Tool{"ConfigUnknownSubcommand_Suggested", {"config", "sett", "installs.game", "x"}}.Fails(2,
+            ::testing::HasSubstr(
+                "quavel-cli: Unknown subcommand \"sett\" for config. Did you mean \"set\"?")),
     };
 }
 

@@ -77,16 +77,16 @@ std::vector<Tool> SetRuns()
         // The session's refusals, reported with exit status 1.
         Tool{"SameTeamOnBothSides_Refused", {"set", "Server", "vehicle.uaz=t54", "blue.team=nva"},
             kServer}
-            .Fails(1, "The teams must be different!\n"),
+            .Fails(1, Said("The teams must be different!")),
         Tool{"Default_Refused", {"set", "Default", "red.team=ARVN"}, {{"Default.wst", "unchanged"}}}
-            .Fails(1, "Cannot save over default profile!\n"),
+            .Fails(1, Said("Cannot save over default profile!")),
         Tool{"MissingProfile_NothingCreated", {"set", "Server", "red.team=ARVN"}}.Fails(
-            1, "Unable to load WST file!\nThere is no profile \"Server\" in this folder.\n"),
+            1, Said("Unable to load WST file!\nThere is no profile \"Server\" in this folder.")),
         Tool{"NoSixthWeaponSlot_Named", {"set", "Server", "red.weapon.6=on"},
             {{"Server.wst", fiveSlots}}}
             .Fails(1,
-                "Unable to save WST file! Do you have write permissions to the QUAVEL "
-                "folder?\nNVA has no weapon slot #6\n"),
+                Said("Unable to save WST file! Do you have write permissions to the QUAVEL "
+                     "folder?\nNVA has no weapon slot #6")),
         // Assignments as lines of standard input or of a file, as a person writes them.
         Tool{"Writes_FromStandardInputAndArguments", {"set", "Server", "-", "red.weapon.2=off"},
             kServer}
@@ -102,9 +102,9 @@ std::vector<Tool> SetRuns()
         Tool{"LargerThanALoadTakes_RefusedAndUnchanged", {"set", "Big", "red.kit.scout.sec=off"},
             {{"Big.wst", largest}}}
             .Fails(1,
-                "Unable to save WST file! Do you have write permissions to the QUAVEL "
-                "folder?\nThe file would be 16777217 bytes, more than a profile may have "
-                "(16777216)\n"),
+                Said("Unable to save WST file! Do you have write permissions to the QUAVEL "
+                     "folder?\nThe file would be 16777217 bytes, more than a profile may have "
+                     "(16777216)")),
     };
 }
 
@@ -151,8 +151,8 @@ TEST_F(CliTest, Set_FlushFails_ToldWhy)
         + ShellQuoted((root / "err").string());
     EXPECT_NE(std::system(command.c_str()), 0);
     EXPECT_EQ(FileBytes(root / "err"),
-        "Unable to save WST file! Do you have write permissions to the QUAVEL folder?\n"
-        "Input/output error\n");
+        "quavel-cli: Unable to save WST file! Do you have write permissions to the QUAVEL "
+        "folder?\nquavel-cli: Input/output error\n");
     EXPECT_EQ(Snapshot(), kServer);
 }
 

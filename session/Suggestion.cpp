@@ -1,6 +1,4 @@
-#include "cli/Suggestion.h"
-
-#include "cli/CatalogNames.h"
+#include "session/Suggestion.h"
 
 #include <algorithm>
 #include <vector>
@@ -30,21 +28,21 @@ std::size_t EditDistance(std::string_view a, std::string_view b)
 
 namespace {
 
-std::string Spelled(std::string_view name, Spelling spelling)
+std::string Spelled(std::string_view name, Folding fold)
 {
-    return spelling == Spelling::Folded ? FoldName(name) : std::string(name);
+    return fold != nullptr ? fold(name) : std::string(name);
 }
 
 }  // namespace
 
 std::optional<std::string_view> ClosestName(
-    std::string_view typed, std::span<const std::string_view> candidates, Spelling spelling)
+    std::string_view typed, std::span<const std::string_view> candidates, Folding fold)
 {
-    const std::string spelledTyped = Spelled(typed, spelling);
+    const std::string spelledTyped = Spelled(typed, fold);
     std::optional<std::string_view> closest;
     std::size_t closestDistance = 0;
     for (const std::string_view candidate : candidates) {
-        const std::string spelledCandidate = Spelled(candidate, spelling);
+        const std::string spelledCandidate = Spelled(candidate, fold);
         const std::size_t distance = EditDistance(spelledTyped, spelledCandidate);
         const bool likelyTypo
             = distance * 4 <= std::max(spelledTyped.size(), spelledCandidate.size());
@@ -57,8 +55,8 @@ std::optional<std::string_view> ClosestName(
 }
 
 std::string DidYouMean(
-    std::string_view typed, std::span<const std::string_view> candidates, Spelling spelling)
+    std::string_view typed, std::span<const std::string_view> candidates, Folding fold)
 {
-    const std::optional<std::string_view> closest = ClosestName(typed, candidates, spelling);
+    const std::optional<std::string_view> closest = ClosestName(typed, candidates, fold);
     return closest ? " Did you mean \"" + std::string(*closest) + "\"?" : "";
 }

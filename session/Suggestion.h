@@ -14,15 +14,16 @@
 // (the optimal string alignment distance).
 std::size_t EditDistance(std::string_view a, std::string_view b);
 
-// How names compare: as typed (commands, options), or as CatalogNames folds
-// them (keys, teams, vehicles).
-enum class Spelling { Exact, Folded };
+// How names compare: as typed (commands, options, profile names), or folded
+// by a function first (quavel-cli folds keys, teams and vehicles so that case,
+// spaces and hyphens do not count).
+using Folding = std::string (*)(std::string_view name);
 
 // The first candidate nearest to typed, if at most a quarter of the longer
 // of the two differs; none otherwise.
-std::optional<std::string_view> ClosestName(std::string_view typed,
-    std::span<const std::string_view> candidates, Spelling spelling = Spelling::Exact);
+std::optional<std::string_view> ClosestName(
+    std::string_view typed, std::span<const std::string_view> candidates, Folding fold = nullptr);
 
 // " Did you mean "NAME"?" for the closest candidate, else "".
-std::string DidYouMean(std::string_view typed, std::span<const std::string_view> candidates,
-    Spelling spelling = Spelling::Exact);
+std::string DidYouMean(
+    std::string_view typed, std::span<const std::string_view> candidates, Folding fold = nullptr);
