@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +25,18 @@ struct Pipe {
     FileDescriptor read;
     FileDescriptor write;
 };
+
+// The input is a socket, so that writing to a program that is gone fails
+// with EPIPE instead of raising SIGPIPE in a process that did not ask for it.
+int MakeSocketPair(Pipe& pipe)
+{
+    std::array<int, 2> ends{};
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends.data()) != 0)
+        return errno;
+    pipe.read = FileDescriptor(ends[0]);
+    pipe.write = FileDescriptor(ends[1]);
+    return 0;
+}
 
 int MakePipe(Pipe& pipe)
 {
@@ -75,10 +88,9 @@ ChildProcess::ChildProcess(
     const std::vector<std::string>& arguments, const std::vector<std::string>& environment)
 {
     std::array<Pipe, 3> pipes;
-    for (Pipe& pipe : pipes) {
-        if ((error_ = MakePipe(pipe)))
-            return;
-    }
+    if ((error_ = MakeSocketPair(pipes[0])) || (error_ = MakePipe(pipes[1]))
+        || (error_ = MakePipe(pipes[2])))
+        return;
     posix_spawn_file_actions_t actions;
     posix_spawnattr_t attributes;
     ::posix_spawn_file_actions_init(&actions);
@@ -131,6 +143,11 @@ std::optional<int> ChildProcess::Wait(std::chrono::milliseconds timeout)
     }
 }
 
+ssize_t ChildProcess::WriteInput(std::string_view bytes)
+{
+    return ::send(input(), bytes.data(), bytes.size(), MSG_NOSIGNAL);
+}
+
 void ChildProcess::End()
 {
     if (pid_ < 0 || status_)
@@ -175,7 +192,7 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments,
                 open[stream] = false;
         }
         if (!input.empty() && watched[2].revents != 0) {
-            const ssize_t written = ::write(child.input(), input.data(), input.size());
+            const ssize_t written = child.WriteInput(input);
             input.remove_prefix(written > 0 ? static_cast<std::size_t>(written) : input.size());
             if (input.empty())
                 child.CloseInput();

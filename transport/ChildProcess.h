@@ -30,6 +30,8 @@ public:
     int output() const { return output_.get(); }
     int errors() const { return errors_.get(); }
     void CloseInput() { input_.Close(); }
+    // As write(2) on the input, never raising SIGPIPE: EPIPE once the program is gone.
+    ssize_t WriteInput(std::string_view bytes);
     // The exit status (128 + the signal for one that a signal ended), or none
     // when it still runs after timeout.
     std::optional<int> Wait(std::chrono::milliseconds timeout);

@@ -240,18 +240,17 @@ TransportResult RemotePublisher::Publish(std::string_view bytes, Backup backup)
         result = Failure(Outcome::Refused,
             files_.Describe(JoinPath(folder, old->name)) + " is "
                 + std::string(KindWords(old->kind)) + ": nothing was changed.");
+    std::string kept;
     if (result.IsDone()) {
         RemoveLeftovers(folder, entries);
         if (old && backup == Backup::KeepReplacedFile)
-            result = KeepCopy(folder, *old, entries, result.keptCopy);
+            result = KeepCopy(folder, *old, entries, kept);
     }
     if (result.IsDone() && control_.stop.stop_requested())
         result = Failure(Outcome::Cancelled, "Cancelled before anything was written.");
-    if (result.IsDone()) {
-        std::string kept = result.keptCopy;
+    if (result.IsDone())
         result = Replace(folder, old, bytes);
-        result.keptCopy = kept;
-    }
+    result.keptCopy = kept;
     files_.Disconnect();
     return result;
 }

@@ -119,7 +119,7 @@ TransportResult SshChannel::Pump(std::string_view& outgoing, std::size_t wanted,
             lastMove = Clock::now();  // the user may have taken a while
         }
         if (watched[3].revents != 0) {
-            const ssize_t written = ::write(ssh_->input(), outgoing.data(), outgoing.size());
+            const ssize_t written = ssh_->WriteInput(outgoing);
             if (written < 0 && errno != EAGAIN && errno != EINTR)
                 return Ended();
             if (written > 0) {

@@ -1,0 +1,3 @@
+#include "transport/Location.h"
+
+#include <gtest/gtest.h>
