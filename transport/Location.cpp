@@ -170,7 +170,9 @@ std::string ReadUrl(std::string_view text, Location& location)
     }
     if (std::string error = ReadHostAndPort(authority, location); !error.empty())
         return error;
-    const std::optional<std::string> decoded = DecodePercent(path);
+    std::optional<std::string> decoded = DecodePercent(path);
+    if (decoded && decoded->empty())
+        decoded = "/";  // sftp://host names no folder, as sftp://host/ does not
     if (!decoded)
         return "the folder " + Quoted(path) + " holds a broken or NUL %-escape";
     // "/~/bfv" is home-relative; "/srv/bfv" absolute.

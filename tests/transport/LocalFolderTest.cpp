@@ -1,3 +1,53 @@
-#include "transport/Location.h"
+#include "transport/Destination.h"
+
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::unique_ptr<Destination> At(const std::string& text)
+{
+    LocationParse parse = ParseLocation(text);
+    EXPECT_TRUE(parse.location) << parse.error;
+    return MakeDestination(*parse.location, {});
+}
+
+}  // namespace
+
+TEST(LocalFolder, PublishesBelowAnInstallFolderInTheHomeWithABackup)
+{
+    TestFolder home;
+    const char* previous = std::getenv("HOME");
+    ::setenv("HOME", home.path().c_str(), 1);
+    fs::create_directories(home / "bfv/MODS/bfvietnam");  // another letter case, partly there
+    const auto destination = At("~/bfv");
+    EXPECT_TRUE(destination->Check({}).IsDone());
+    const TransportResult first = destination->Publish("one", Backup::KeepReplacedFile, {});
+    const TransportResult second = destination->Publish("two", Backup::KeepReplacedFile, {});
+    const FetchResult fetched = destination->Fetch(3, {});
+    const FetchResult tooLarge = destination->Fetch(2, {});
+    ::setenv("HOME", previous ? previous : "/", 1);
+
+    ASSERT_TRUE(first.IsDone() && second.IsDone()) << first.reason << second.reason;
+    const fs::path folder = home / "bfv/MODS/bfvietnam/save/GameModeSettings";
+    EXPECT_EQ(home.Entries("bfv"), std::set<std::string>{"MODS"});
+    EXPECT_EQ(FileBytes(folder / "CustomCombat.wst"), "two");
+    EXPECT_EQ(first.keptCopy, "");  // nothing was replaced
+    EXPECT_EQ(FileBytes(folder / second.keptCopy), "one");
+    EXPECT_EQ(fetched.bytes, "two");
+    EXPECT_EQ(tooLarge.result.outcome, Outcome::TooLarge);
+}
+
+TEST(LocalFolder, RefusesAMissingInstallFolderAndAFolderInPlaceOfTheFile)
+{
+    TestFolder server;
+    EXPECT_EQ(At((server / "missing").string())->Publish("x", Backup::None, {}).outcome,
+        Outcome::FolderMissing);
+    const fs::path settings = server / "Mods/bfvietnam/save/GameModeSettings";
+    fs::create_directories(settings / "CustomCombat.wst");
+    EXPECT_EQ(At(settings.string())->Publish("x", Backup::None, {}).outcome, Outcome::Refused);
+    EXPECT_EQ(At(server.path().string())->Fetch(10, {}).result.outcome, Outcome::Failed);
+}
