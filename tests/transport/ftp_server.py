@@ -6,8 +6,17 @@ python3-pyftpdlib and python3-openssl."""
 import argparse
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler, TLS_FTPHandler
+from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
+
+
+class EarlyHandshakeDTPHandler(TLS_DTPHandler):
+    """pyftpdlib closes a data connection that sends bytes before a transfer
+    command, as a client gone away; curl starts its TLS handshake there right
+    after connecting."""
+
+    def readable(self):
+        return self._ssl_accepting or super().readable()
 
 
 def main():
@@ -31,8 +40,9 @@ def main():
         handler.keyfile = arguments.key
         handler.tls_control_required = True
         handler.tls_data_required = True
+        handler.dtp_handler = EarlyHandshakeDTPHandler
     handler.authorizer = authorizer
-    handler.passive_ports = None
+    handler.auth_failed_timeout = 0.1  # rather than 3 s, for the tests of a refused login
     server = FTPServer(("127.0.0.1", arguments.port), handler)
     server.serve_forever(timeout=0.2)
 
