@@ -9,6 +9,7 @@
 //   by-agent     the first server, logging in with the key in an ssh-agent
 //   locked       the first server with a key that has the passphrase "sesame"
 //   stranger     the first server with a key it does not accept
+//   127.0.0.1    any of the servers, by its port
 // known_hosts knows both servers' keys until a test says otherwise. The SFTP
 // home folder of the login is home().
 
@@ -27,13 +28,17 @@ inline constexpr std::string_view kTestPassphrase = "sesame";
 
 class SshWorld : public TestFolder {
 public:
-    SshWorld()
+    // At least two servers: the second is the jump host.
+    explicit SshWorld(std::size_t serverCount = 2)
+        : ports_(serverCount)
+        , servers_(serverCount)
     {
         std::filesystem::create_directories(path() / "home");
         std::filesystem::create_directories("/run/sshd");  // sshd's privilege separation, as root
-        for (const char* key :
-            {"client_key", "stranger_key", "host_key_0", "host_key_1", "other_host_key"})
+        for (const char* key : {"client_key", "stranger_key", "other_host_key"})
             MakeKey(key, "");
+        for (std::size_t index = 0; index < serverCount; ++index)
+            MakeKey(HostKeyName(index), "");
         MakeKey("locked_key", kTestPassphrase);
         Write("authorized_keys", Read("client_key.pub") + Read("locked_key.pub"));
         for (int& port : ports_)
@@ -82,8 +87,8 @@ public:
     void ReplaceHostKey() const { Write("known_hosts", KnownHostsLine(0, "other_host_key.pub")); }
     std::string Fingerprint(std::size_t index = 0) const
     {
-        const std::string listed = Run({"ssh-keygen", "-l", "-f",
-            (path() / ("host_key_" + std::to_string(index) + ".pub")).string()});
+        const std::string listed
+            = Run({"ssh-keygen", "-l", "-f", (path() / (HostKeyName(index) + ".pub")).string()});
         return listed.substr(
             listed.find(' ') + 1, listed.find(' ', listed.find(' ') + 1) - listed.find(' ') - 1);
     }
@@ -110,8 +115,14 @@ private:
     }
     void TrustServers() const
     {
-        Write("known_hosts",
-            KnownHostsLine(0, "host_key_0.pub") + KnownHostsLine(1, "host_key_1.pub"));
+        std::string lines;
+        for (std::size_t index = 0; index < ports_.size(); ++index)
+            lines += KnownHostsLine(index, HostKeyName(index) + ".pub");
+        Write("known_hosts", lines);
+    }
+    static std::string HostKeyName(std::size_t index)
+    {
+        return "host_key_" + std::to_string(index);
     }
     std::string ServerConfiguration(std::size_t index) const
     {
@@ -119,7 +130,7 @@ private:
         return "Port " + std::to_string(ports_[index])
             + "\nListenAddress 127.0.0.1\n"
               "HostKey "
-            + folder + "/host_key_" + std::to_string(index)
+            + folder + "/" + HostKeyName(index)
             + "\nPidFile none\n"
               "AuthorizedKeysFile "
             + folder
@@ -147,13 +158,14 @@ private:
                 + host("via-jump", 0, key("client_key") + "  ProxyJump jump\n")
                 + host("by-agent", 0, "  IdentityAgent " + folder + "/agent.socket\n")
                 + host("locked", 0, key("locked_key")) + host("stranger", 0, key("stranger_key"))
+                + "Host 127.0.0.1\n  User " + user + "\n" + key("client_key")
                 + "Host *\n  UserKnownHostsFile " + folder
                 + "/known_hosts\n"
                   "  GlobalKnownHostsFile /dev/null\n  IdentityAgent none\n  HashKnownHosts no\n"
                   "  UpdateHostKeys no\n  LogLevel ERROR\n");
     }
 
-    std::array<int, 2> ports_{};
-    std::array<std::unique_ptr<ServerProcess>, 2> servers_;
+    std::vector<int> ports_;
+    std::vector<std::unique_ptr<ServerProcess>> servers_;
     std::unique_ptr<ServerProcess> agent_;
 };
