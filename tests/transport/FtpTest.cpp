@@ -1,5 +1,6 @@
 #include "transport/Destination.h"
 
+#include "tests/support/Destinations.h"
 #include "tests/support/FtpWorld.h"
 
 #include <gtest/gtest.h>
@@ -30,25 +31,6 @@ void PrintTo(const FtpRow& row, std::ostream* out)
     *out << row.name;
 }
 
-std::unique_ptr<Destination> At(
-    const FtpWorld& world, const std::string& url, const std::string& pin = {}, bool netrc = true)
-{
-    LocationParse parse = ParseLocation(url);
-    EXPECT_TRUE(parse.location) << parse.error;
-    parse.location->pin = pin;
-    return MakeDestination(*parse.location, world.Options(netrc));
-}
-
-std::vector<std::string> Temporaries(const fs::path& folder)
-{
-    std::vector<std::string> found;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (entry.path().filename().string().starts_with(".quavel-"))
-            found.push_back(entry.path().string());
-    }
-    return found;
-}
-
 }  // namespace
 
 class FtpPublish : public testing::TestWithParam<FtpRow> { };
@@ -66,7 +48,8 @@ TEST_P(FtpPublish, PublishesOnlyToATrustedServer)
     TransferControl control;
     control.credentials = [&row](const CredentialQuestion&) { return row.answer; };
     const TransportResult result
-        = At(world, world.Url(row.scheme, row.netrc ? "" : "quavel@") + "/~/server", pin, row.netrc)
+        = DestinationAt(world.Url(row.scheme, row.netrc ? "" : "quavel@") + "/~/server",
+            world.Options(row.netrc), pin)
               ->Publish("new", Backup::KeepReplacedFile, control);
 
     EXPECT_EQ(result.outcome, row.outcome) << result.reason;
@@ -103,7 +86,7 @@ TEST(Ftp, CreatesTheSettingsFolderAndRefusesAFolderOrLinkInPlaceOfTheFile)
 {
     FtpWorld world(FtpSecurity::Plain);
     fs::create_directories(world.home() / "server/MODS");
-    const auto destination = At(world, world.Url("ftp") + "/~/server");
+    const auto destination = DestinationAt(world.Url("ftp") + "/~/server", world.Options());
     const TransportResult created = destination->Publish("new", Backup::None, {});
     ASSERT_TRUE(created.IsDone()) << created.reason;
     const fs::path folder = world.home() / "server/MODS/bfvietnam/save/GameModeSettings";
@@ -125,7 +108,8 @@ TEST(Ftp, FetchReadsTheFileUpToTheCap)
     FtpWorld world(FtpSecurity::Tls);
     fs::create_directories(world.home() / kSettings);
     world.Write("home/" + kSettings + "/CustomCombat.wst", "0123456789");
-    const auto destination = At(world, world.Url("ftps") + "/~/server", world.Pin());
+    const auto destination
+        = DestinationAt(world.Url("ftps") + "/~/server", world.Options(), world.Pin());
     const FetchResult fitting = destination->Fetch(10, {});
     EXPECT_TRUE(fitting.result.IsDone()) << fitting.result.reason;
     EXPECT_EQ(fitting.bytes, "0123456789");
@@ -138,7 +122,7 @@ TEST(Ftp, StalledServerTimesOut)
     world.server().Signal(SIGSTOP);
     const auto start = std::chrono::steady_clock::now();
     const TransportResult result
-        = At(world, world.Url("ftps") + "/~/server", world.Pin())->Check({});
+        = DestinationAt(world.Url("ftps") + "/~/server", world.Options(), world.Pin())->Check({});
     EXPECT_EQ(result.outcome, Outcome::TimedOut) << result.reason;
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }

@@ -1,5 +1,6 @@
 #include "transport/Destination.h"
 
+#include "tests/support/Destinations.h"
 #include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,13 +8,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::unique_ptr<Destination> At(const std::string& text)
-{
-    LocationParse parse = ParseLocation(text);
-    EXPECT_TRUE(parse.location) << parse.error;
-    return MakeDestination(*parse.location, {});
-}
 
 }  // namespace
 
@@ -23,7 +17,7 @@ TEST(LocalFolder, PublishesBelowAnInstallFolderInTheHomeWithABackup)
     const char* previous = std::getenv("HOME");
     ::setenv("HOME", home.path().c_str(), 1);
     fs::create_directories(home / "bfv/MODS/bfvietnam");  // another letter case, partly there
-    const auto destination = At("~/bfv");
+    const auto destination = DestinationAt("~/bfv");
     EXPECT_TRUE(destination->Check({}).IsDone());
     const TransportResult first = destination->Publish("one", Backup::KeepReplacedFile, {});
     const TransportResult second = destination->Publish("two", Backup::KeepReplacedFile, {});
@@ -44,10 +38,11 @@ TEST(LocalFolder, PublishesBelowAnInstallFolderInTheHomeWithABackup)
 TEST(LocalFolder, RefusesAMissingInstallFolderAndAFolderInPlaceOfTheFile)
 {
     TestFolder server;
-    EXPECT_EQ(At((server / "missing").string())->Publish("x", Backup::None, {}).outcome,
+    EXPECT_EQ(DestinationAt((server / "missing").string())->Publish("x", Backup::None, {}).outcome,
         Outcome::FolderMissing);
     const fs::path settings = server / "Mods/bfvietnam/save/GameModeSettings";
     fs::create_directories(settings / "CustomCombat.wst");
-    EXPECT_EQ(At(settings.string())->Publish("x", Backup::None, {}).outcome, Outcome::Refused);
-    EXPECT_EQ(At(server.path().string())->Fetch(10, {}).result.outcome, Outcome::Failed);
+    EXPECT_EQ(
+        DestinationAt(settings.string())->Publish("x", Backup::None, {}).outcome, Outcome::Refused);
+    EXPECT_EQ(DestinationAt(server.path().string())->Fetch(10, {}).result.outcome, Outcome::Failed);
 }

@@ -1,5 +1,6 @@
 #include "transport/ParallelPublish.h"
 
+#include "tests/support/Destinations.h"
 #include "tests/support/SshWorld.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,6 @@ namespace {
 
 const fs::path kPublished = "Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
 
-std::unique_ptr<Destination> At(const std::string& url, const TransportOptions& options)
-{
-    LocationParse parse = ParseLocation(url);
-    EXPECT_TRUE(parse.location) << parse.error;
-    return MakeDestination(*parse.location, options);
-}
-
 // Three servers of the world, each with its own install folder holding "old".
 std::vector<std::unique_ptr<Destination>> ThreeServers(SshWorld& world)
 {
@@ -29,7 +23,7 @@ std::vector<std::unique_ptr<Destination>> ThreeServers(SshWorld& world)
         fs::create_directories((world.home() / install / kPublished).parent_path());
         world.Write(fs::path("home") / install / kPublished, "old");
         destinations.push_back(
-            At("sftp://127.0.0.1:" + std::to_string(world.port(index)) + "/~/" + install,
+            DestinationAt("sftp://127.0.0.1:" + std::to_string(world.port(index)) + "/~/" + install,
                 world.Options()));
     }
     return destinations;
@@ -49,7 +43,7 @@ TEST(ParallelPublish, PublishesToEveryDestinationAtMostNAtOnceAndTellsEachStep)
 {
     SshWorld world(3);
     std::vector<std::unique_ptr<Destination>> destinations = ThreeServers(world);
-    destinations.push_back(At("sftp://bfv/~/missing", world.Options()));
+    destinations.push_back(DestinationAt("sftp://bfv/~/missing", world.Options()));
     std::mutex mutex;
     std::map<std::size_t, std::vector<DestinationState>> seen;
     std::size_t running = 0;

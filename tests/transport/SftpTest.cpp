@@ -1,6 +1,7 @@
 #include "transport/Destination.h"
 #include "transport/HostKeys.h"
 
+#include "tests/support/Destinations.h"
 #include "tests/support/SshWorld.h"
 
 #include <gtest/gtest.h>
@@ -16,24 +17,6 @@ namespace {
 
 constexpr std::string_view kSettings = "Mods/bfvietnam/save/GameModeSettings";
 const std::string kPublished = std::string(kSettings) + "/CustomCombat.wst";
-
-std::unique_ptr<Destination> At(const SshWorld& world, const std::string& url)
-{
-    LocationParse parse = ParseLocation(url);
-    EXPECT_TRUE(parse.location) << parse.error;
-    return MakeDestination(*parse.location, world.Options());
-}
-
-// The uploads' temporaries left anywhere below folder.
-std::vector<std::string> Temporaries(const fs::path& folder)
-{
-    std::vector<std::string> found;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (entry.path().filename().string().starts_with(".quavel-"))
-            found.push_back(entry.path().string());
-    }
-    return found;
-}
 
 TransferControl Answering(std::optional<std::string> answer)
 {
@@ -72,7 +55,7 @@ TEST_P(SftpPublish, WritesTheFileWhereTheGameReadsIt)
     fs::create_directories(world.home() / "server");
     row.prepare(world);
     const TransportResult result
-        = At(world, Url(world, row.url))
+        = DestinationAt(Url(world, row.url), world.Options())
               ->Publish("new", Backup::None, Answering(std::string(kTestPassphrase)));
     ASSERT_TRUE(result.IsDone()) << result.reason;
     EXPECT_EQ(FileBytes(world.home() / row.published), "new");
@@ -126,8 +109,8 @@ TEST_P(SftpRefusal, ChangesNothing)
     fs::create_directories(world.home() / "server" / kSettings);
     world.Write("home/server/" + kPublished, "old");
     row.prepare(world);
-    const TransportResult result
-        = At(world, row.url)->Publish("new", Backup::None, Answering(row.answer));
+    const TransportResult result = DestinationAt(row.url, world.Options())
+                                       ->Publish("new", Backup::None, Answering(row.answer));
     EXPECT_EQ(result.outcome, row.outcome) << result.reason;
     EXPECT_FALSE(result.reason.empty());
     EXPECT_EQ(Temporaries(world.home()), std::vector<std::string>{});
@@ -178,18 +161,21 @@ TEST(Sftp, UnknownHostKeyShowsItsFingerprintAndCanBeTrusted)
     SshWorld world;
     fs::create_directories(world.home() / "server");
     world.ForgetHostKeys();
-    const TransportResult unknown = At(world, "sftp://bfv/~/server")->Check({});
+    const TransportResult unknown
+        = DestinationAt("sftp://bfv/~/server", world.Options())->Check({});
     ASSERT_EQ(unknown.outcome, Outcome::HostKeyUnknown) << unknown.reason;
     ASSERT_TRUE(unknown.hostKey);
     EXPECT_EQ(unknown.hostKey->fingerprint, world.Fingerprint());
     EXPECT_EQ(unknown.hostKey->type, "ED25519");
 
     ASSERT_TRUE(TrustHostKey(*unknown.hostKey).IsDone());
-    const TransportResult trusted = At(world, "sftp://bfv/~/server")->Check({});
+    const TransportResult trusted
+        = DestinationAt("sftp://bfv/~/server", world.Options())->Check({});
     EXPECT_TRUE(trusted.IsDone()) << trusted.reason;
     // The changed key's warning carries the key the server shows now.
     world.ReplaceHostKey();
-    const TransportResult changed = At(world, "sftp://bfv/~/server")->Check({});
+    const TransportResult changed
+        = DestinationAt("sftp://bfv/~/server", world.Options())->Check({});
     ASSERT_EQ(changed.outcome, Outcome::HostKeyChanged);
     EXPECT_EQ(changed.hostKey->fingerprint, world.Fingerprint());
 }
@@ -201,7 +187,7 @@ TEST(Sftp, ReplacedFileKeepsItsModeAndABackup)
     fs::create_directories(folder);
     world.Write("home/server/" + kPublished, "old");
     fs::permissions(folder / "CustomCombat.wst", fs::perms(0640));
-    const auto destination = At(world, "sftp://bfv/~/server");
+    const auto destination = DestinationAt("sftp://bfv/~/server", world.Options());
 
     const TransportResult first = destination->Publish("new", Backup::KeepReplacedFile, {});
     const TransportResult second = destination->Publish("newer", Backup::KeepReplacedFile, {});
@@ -227,14 +213,14 @@ TEST(Sftp, ServerKilledMidUploadLeavesTheOldFileAndTheNextPublishCleansUp)
         if (stage == TransferStage::Uploading && done > 0)
             world.server(0).Kill();
     };
-    const TransportResult killed
-        = At(world, "sftp://bfv/~/server")->Publish(large, Backup::None, killer);
+    const TransportResult killed = DestinationAt("sftp://bfv/~/server", world.Options())
+                                       ->Publish(large, Backup::None, killer);
     EXPECT_EQ(killed.outcome, Outcome::Failed) << killed.reason;
     EXPECT_EQ(FileBytes(folder / "CustomCombat.wst"), "old");
 
     world.StartServer(0);
     const TransportResult again
-        = At(world, "sftp://bfv/~/server")->Publish("new", Backup::None, {});
+        = DestinationAt("sftp://bfv/~/server", world.Options())->Publish("new", Backup::None, {});
     EXPECT_TRUE(again.IsDone()) << again.reason;
     EXPECT_EQ(FileBytes(folder / "CustomCombat.wst"), "new");
     EXPECT_EQ(Temporaries(world.home()), std::vector<std::string>{});
@@ -254,7 +240,7 @@ TEST(Sftp, StalledServerTimesOutInsteadOfHanging)
             world.server(0).Signal(SIGSTOP);  // the kernel still accepts connections
         const auto start = std::chrono::steady_clock::now();
         const TransportResult result
-            = At(world, "sftp://bfv/~/server")
+            = DestinationAt("sftp://bfv/~/server", world.Options())
                   ->Publish(std::string(1024 * 1024, 'x'), Backup::None, control);
         const auto took = std::chrono::steady_clock::now() - start;
         EXPECT_EQ(result.outcome, Outcome::TimedOut) << duringUpload << ": " << result.reason;
@@ -293,7 +279,9 @@ TEST(Sftp, LeftoverUploadsAreRemovedButNeverALiveOne)
         const utimbuf times{when, when};
         ::utime((folder / leftover.name).c_str(), &times);
     }
-    ASSERT_TRUE(At(world, "sftp://bfv/~/server")->Publish("new", Backup::None, {}).IsDone());
+    ASSERT_TRUE(DestinationAt("sftp://bfv/~/server", world.Options())
+                    ->Publish("new", Backup::None, {})
+                    .IsDone());
     for (const Leftover& leftover : leftovers)
         EXPECT_EQ(fs::exists(folder / leftover.name), !leftover.removed) << leftover.name;
 }
@@ -302,7 +290,7 @@ TEST(Sftp, FetchReadsTheFileUpToTheCap)
 {
     SshWorld world;
     fs::create_directories(world.home() / "server" / kSettings);
-    const auto destination = At(world, "sftp://bfv/~/server");
+    const auto destination = DestinationAt("sftp://bfv/~/server", world.Options());
     EXPECT_EQ(destination->Fetch(100, {}).result.outcome, Outcome::FileMissing);
     world.Write("home/server/" + kPublished, "0123456789");
     const FetchResult fitting = destination->Fetch(10, {});
