@@ -170,10 +170,14 @@ TransportResult RemotePublisher::UploadChecked(
 {
     if (control_.progress)
         control_.progress(TransferStage::Uploading, 0, bytes.size());
-    if (Step uploaded = files_.Upload(path, bytes); !uploaded.IsOk())
-        return uploaded.status == StepStatus::Failed
+    if (Step uploaded = files_.Upload(path, bytes); !uploaded.IsOk()) {
+        TransportResult failure = uploaded.status == StepStatus::Failed
             ? FailureOf(uploaded)
-            : Failure(Outcome::FolderMissing, "Could not write " + files_.Describe(path) + ".");
+            : Failure(Outcome::FolderMissing, "the folder is gone.");
+        if (failure.outcome == Outcome::Failed)
+            failure.reason = "Could not upload the new CustomCombat.wst: " + failure.reason;
+        return failure;
+    }
     std::uint64_t size = 0;
     if (Step sized = files_.SizeOf(path, size); !sized.IsOk())
         return Failure(Outcome::Failed,

@@ -46,6 +46,10 @@ std::string StatusWords(std::uint32_t code, std::string_view message)
 {
     if (code == sftp::PermissionDenied)
         return "permission denied";
+    // OpenSSH reports a full disk, among others, as this plain "Failure".
+    if (code == sftp::Failure)
+        return std::string(message.empty() ? "Failure" : message)
+            + " (SFTP status 4: a full disk, a quota or another refusal the server does not name)";
     std::string words = message.empty() ? "the server gave no reason" : std::string(message);
     return words + " (SFTP status " + std::to_string(code) + ")";
 }

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <utime.h>
+
+#include <cstring>
 
 #include <functional>
 
@@ -299,4 +302,31 @@ TEST(Sftp, FetchReadsTheFileUpToTheCap)
     const FetchResult large = destination->Fetch(9, {});
     EXPECT_EQ(large.result.outcome, Outcome::TooLarge);
     EXPECT_EQ(large.bytes, "");
+}
+
+TEST(Sftp, FullDiskOnTheServerFailsAndKeepsTheOldFile)
+{
+    SshWorld world;
+    const fs::path folder = world.home() / "server" / kSettings;
+    fs::create_directories(folder);
+    // A file system of 64 KiB, mounted over the settings folder while the test runs.
+    struct SmallDisk {
+        const fs::path& at;
+        const bool mounted = ::mount("quavel-test", at.c_str(), "tmpfs", 0, "size=64k") == 0;
+        ~SmallDisk()
+        {
+            if (mounted)
+                ::umount(at.c_str());
+        }
+    } disk{folder};
+    if (!disk.mounted)
+        GTEST_SKIP() << "cannot mount a small file system here: " << std::strerror(errno);
+    world.Write("home/server/" + kPublished, "old");
+    const TransportResult result = DestinationAt("sftp://bfv/~/server", world.Options())
+                                       ->Publish(std::string(1024 * 1024, 'x'), Backup::None, {});
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    EXPECT_NE(result.reason.find("CustomCombat.wst"), std::string::npos) << result.reason;
+    EXPECT_NE(result.reason.find("full disk"), std::string::npos) << result.reason;
+    EXPECT_EQ(FileBytes(folder / "CustomCombat.wst"), "old");
+    EXPECT_EQ(Temporaries(folder), std::vector<std::string>{});
 }
