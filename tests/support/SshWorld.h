@@ -23,6 +23,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 inline constexpr std::string_view kTestPassphrase = "sesame";
 
@@ -82,7 +83,8 @@ public:
         Run({"ssh-add", (path() / "client_key").string()},
             {"SSH_AUTH_SOCK=" + (path() / "agent.socket").string()});
     }
-    void ForgetHostKeys() const { Write("known_hosts", ""); }
+    // known_hosts forgets that server's key and keeps the others'.
+    void ForgetHostKey(std::size_t forgotten) const { TrustServers(forgotten); }
     // known_hosts holds another key for the first server, as after a key change.
     void ReplaceHostKey() const { Write("known_hosts", KnownHostsLine(0, "other_host_key.pub")); }
     std::string Fingerprint(std::size_t index = 0) const
@@ -113,11 +115,13 @@ private:
         return "[127.0.0.1]:" + std::to_string(ports_[index]) + " " + key.substr(0, key.rfind(' '))
             + "\n";
     }
-    void TrustServers() const
+    void TrustServers(std::optional<std::size_t> except = std::nullopt) const
     {
         std::string lines;
-        for (std::size_t index = 0; index < ports_.size(); ++index)
-            lines += KnownHostsLine(index, HostKeyName(index) + ".pub");
+        for (std::size_t index = 0; index < ports_.size(); ++index) {
+            if (index != except)
+                lines += KnownHostsLine(index, HostKeyName(index) + ".pub");
+        }
         Write("known_hosts", lines);
     }
     static std::string HostKeyName(std::size_t index)

@@ -123,8 +123,11 @@ TEST_P(SftpRefusal, ChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, SftpRefusal,
-    testing::Values(RefusalRow{"UnknownHostKey", [](SshWorld& world) { world.ForgetHostKeys(); },
+    testing::Values(RefusalRow{"UnknownHostKey", [](SshWorld& world) { world.ForgetHostKey(0); },
                         "sftp://bfv/~/server", std::nullopt, Outcome::HostKeyUnknown},
+        // The jump host's own ssh asks whether to trust it, and is told no.
+        RefusalRow{"JumpHostKeyUnknown", [](SshWorld& world) { world.ForgetHostKey(1); },
+            "sftp://via-jump/~/server", std::string("yes"), Outcome::HostKeyUnknown},
         RefusalRow{"ChangedHostKey", [](SshWorld& world) { world.ReplaceHostKey(); },
             "sftp://bfv/~/server", std::nullopt, Outcome::HostKeyChanged},
         RefusalRow{"KeyNotAccepted", [](SshWorld&) {}, "sftp://stranger/~/server", std::nullopt,
@@ -163,7 +166,7 @@ TEST(Sftp, UnknownHostKeyShowsItsFingerprintAndCanBeTrusted)
 {
     SshWorld world;
     fs::create_directories(world.home() / "server");
-    world.ForgetHostKeys();
+    world.ForgetHostKey(0);
     const TransportResult unknown
         = DestinationAt("sftp://bfv/~/server", world.Options())->Check({});
     ASSERT_EQ(unknown.outcome, Outcome::HostKeyUnknown) << unknown.reason;
