@@ -21,17 +21,20 @@ TEST(LocalFolder, PublishesBelowAnInstallFolderInTheHomeWithABackup)
     EXPECT_TRUE(destination->Check({}).IsDone());
     const TransportResult first = destination->Publish("one", Backup::KeepReplacedFile, {});
     const TransportResult second = destination->Publish("two", Backup::KeepReplacedFile, {});
-    const FetchResult fetched = destination->Fetch(3, {});
-    const FetchResult tooLarge = destination->Fetch(2, {});
+    // Within the same second as a rule: the third backup's name takes "-1".
+    const TransportResult third = destination->Publish("three", Backup::KeepReplacedFile, {});
+    const FetchResult fetched = destination->Fetch(5, {});
+    const FetchResult tooLarge = destination->Fetch(4, {});
     ::setenv("HOME", previous ? previous : "/", 1);
 
-    ASSERT_TRUE(first.IsDone() && second.IsDone()) << first.reason << second.reason;
+    ASSERT_TRUE(first.IsDone() && second.IsDone() && third.IsDone()) << third.reason;
     const fs::path folder = home / "bfv/MODS/bfvietnam/save/GameModeSettings";
     EXPECT_EQ(home.Entries("bfv"), std::set<std::string>{"MODS"});
-    EXPECT_EQ(FileBytes(folder / "CustomCombat.wst"), "two");
+    EXPECT_EQ(FileBytes(folder / "CustomCombat.wst"), "three");
     EXPECT_EQ(first.keptCopy, "");  // nothing was replaced
     EXPECT_EQ(FileBytes(folder / second.keptCopy), "one");
-    EXPECT_EQ(fetched.bytes, "two");
+    EXPECT_EQ(FileBytes(folder / third.keptCopy), "two");
+    EXPECT_EQ(fetched.bytes, "three");
     EXPECT_EQ(tooLarge.result.outcome, Outcome::TooLarge);
 }
 
