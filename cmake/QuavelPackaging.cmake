@@ -5,6 +5,8 @@
 # doc/CMakeLists.txt, the shell completions from completions/CMakeLists.txt.
 include(GNUInstallDirs)
 install(TARGETS quavel-cli)
+# The SSH_ASKPASS helper of publishing over SFTP, where the transport looks for it.
+install(TARGETS quavel-askpass DESTINATION ${QUAVEL_HELPER_DIR})
 if(TARGET quavel)
     install(TARGETS quavel)
 endif()
@@ -30,9 +32,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The shared libraries' packages, found by dpkg-shlibdeps (package dpkg-dev).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Publishing to SFTP servers runs the system's ssh, which dpkg-shlibdeps cannot see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "openssh-client")
 if(TARGET quavel)
     # The toolkit loads its window-system plugins at run time, and the window's
     # font by name; dpkg-shlibdeps sees neither.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CPACK_DEBIAN_PACKAGE_DEPENDS}, qt6-qpa-plugins, fonts-liberation2")
 endif()
 include(CPack)

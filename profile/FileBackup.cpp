@@ -10,27 +10,17 @@
 #include <string>
 #include <string_view>
 
-namespace {
-
-constexpr std::string_view kBackupExtension = ".bak";
-
-// Attempt 1 and on add "-1", "-2"... to a name that another backup holds.
-std::filesystem::path BackupName(const std::filesystem::path& path, int attempt)
+std::string BackupName(std::string_view fileName, std::time_t when, int attempt)
 {
-    const std::time_t now = std::time(nullptr);
     std::tm local{};
-    ::localtime_r(&now, &local);
+    ::localtime_r(&when, &local);
     std::array<char, 32> stamp{};
     std::strftime(stamp.data(), stamp.size(), "%Y%m%d-%H%M%S", &local);
-    std::filesystem::path backup = path;
-    backup += '.' + std::string(stamp.data());
+    std::string name = std::string(fileName) + '.' + stamp.data();
     if (attempt > 0)
-        backup += '-' + std::to_string(attempt);
-    backup += kBackupExtension;
-    return backup;
+        name += '-' + std::to_string(attempt);
+    return name + ".bak";
 }
-
-}  // namespace
 
 int BackUpFile(const std::filesystem::path& path, std::filesystem::path& kept)
 {
@@ -38,12 +28,15 @@ int BackUpFile(const std::filesystem::path& path, std::filesystem::path& kept)
     std::string bytes;
     if (const int error = ReadFileBytes(path, bytes))
         return error == ENOENT ? 0 : error;
-    for (int attempt = 0;; ++attempt) {
-        kept = BackupName(path, attempt);
+    const std::time_t now = std::time(nullptr);
+    for (int attempt = 0; attempt < kBackupNameAttempts; ++attempt) {
+        kept = path.parent_path() / BackupName(path.filename().string(), now, attempt);
         const int error = WriteNewFile(kept, bytes, path);
         if (error != EEXIST) {
             kept = error ? std::filesystem::path() : kept;
             return error;
         }
     }
+    kept.clear();
+    return EEXIST;
 }

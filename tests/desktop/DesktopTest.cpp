@@ -67,8 +67,8 @@ constexpr const char* kFishCompletion = "share/fish/vendor_completions.d/quavel-
 // is where zsh reads packages' completions under that prefix.
 QStringList InstalledFiles(const QString& zshFolder)
 {
-    QStringList files{"bin/quavel", "bin/quavel-cli", kDesktopEntry,
-        "share/metainfo/" QUAVEL_APPLICATION_ID ".metainfo.xml",
+    QStringList files{"bin/quavel", "bin/quavel-cli", "libexec/quavel/quavel-askpass",
+        kDesktopEntry, "share/metainfo/" QUAVEL_APPLICATION_ID ".metainfo.xml",
         "share/icons/hicolor/scalable/apps/" QUAVEL_APPLICATION_ID ".svg",
         "share/mime/packages/" QUAVEL_APPLICATION_ID ".xml", "share/man/man1/quavel.1.gz",
         "share/man/man1/quavel-cli.1.gz", "share/doc/quavel/copyright",

@@ -1,0 +1,131 @@
+#include "transport/LocalFolderDestination.h"
+
+#include "installs/InstallFinder.h"
+#include "installs/WinePath.h"
+#include "profile/AtomicFile.h"
+#include "profile/FileBackup.h"
+#include "profile/RegularFile.h"
+#include "transport/FolderPath.h"
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path HomeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    const passwd* user = ::getpwuid(::getuid());
+    return user ? fs::path(user->pw_dir) : fs::path("/");
+}
+
+std::string Described(const fs::path& path, std::string_view what, int error)
+{
+    return std::string(what) + " " + path.string() + ": " + SystemErrorText(error);
+}
+
+TransportResult MissingFolder(const fs::path& folder)
+{
+    return Failure(Outcome::FolderMissing,
+        "The folder " + folder.string() + " does not exist or is no folder.");
+}
+
+void Report(const TransferControl& control, std::uint64_t done, std::uint64_t total)
+{
+    if (control.progress)
+        control.progress(TransferStage::Uploading, done, total);
+}
+
+}  // namespace
+
+LocalFolderDestination::LocalFolderDestination(Location location)
+    : location_(std::move(location))
+{
+}
+
+fs::path LocalFolderDestination::GivenFolder() const
+{
+    return location_.base == PathBase::Home ? HomeFolder() / location_.path
+                                            : fs::path(location_.path);
+}
+
+TransportResult LocalFolderDestination::FindSettingsFolder(
+    Creation creation, fs::path& folder) const
+{
+    const fs::path given = GivenFolder();
+    std::error_code error;
+    if (!fs::is_directory(given, error))
+        return MissingFolder(given);
+    if (location_.Role() == FolderRole::SettingsFolder) {
+        folder = given;
+        return {};
+    }
+    std::string below;
+    for (const std::string& component : SettingsFolderComponents())
+        below = JoinPath(below, component);
+    folder = FollowPathIgnoringCase(given, below);
+    if (fs::is_directory(folder, error))
+        return {};
+    if (creation == Creation::LookOnly)
+        return Failure(Outcome::FolderMissing,
+            "The install folder " + given.string() + " has no settings folder " + below + " yet.");
+    fs::create_directories(folder, error);
+    if (error)
+        return Failure(Outcome::FolderMissing,
+            Described(folder, "Could not create the folder", error.value()));
+    return {};
+}
+
+TransportResult LocalFolderDestination::Publish(
+    std::string_view bytes, Backup backup, const TransferControl& control)
+{
+    fs::path folder;
+    if (TransportResult found = FindSettingsFolder(Creation::Create, folder); !found.IsDone())
+        return found;
+    if (control.stop.stop_requested())
+        return Failure(Outcome::Cancelled, "Cancelled before anything was written.");
+    const fs::path target = FollowPathIgnoringCase(folder, kPublishFileName);
+    TransportResult result;
+    if (backup == Backup::KeepReplacedFile) {
+        fs::path kept;
+        if (const int error = BackUpFile(target, kept))
+            return Failure(Outcome::Failed, Described(target, "Could not keep a copy of", error));
+        result.keptCopy = kept.filename().string();
+    }
+    Report(control, 0, bytes.size());
+    if (const int error = WriteFileAtomically(target, bytes))
+        return Failure(error == EISDIR || error == EINVAL ? Outcome::Refused : Outcome::Failed,
+            Described(target, "Could not write", error));
+    Report(control, bytes.size(), bytes.size());
+    return result;
+}
+
+FetchResult LocalFolderDestination::Fetch(std::size_t maxBytes, const TransferControl&)
+{
+    fs::path folder;
+    if (TransportResult found = FindSettingsFolder(Creation::LookOnly, folder); !found.IsDone())
+        return {std::move(found), {}};
+    const fs::path target = FollowPathIgnoringCase(folder, kPublishFileName);
+    RegularFileRead read = ReadRegularFile(target, maxBytes);
+    if (read.error == 0)
+        return {{}, std::move(read.bytes)};
+    const Outcome outcome = read.error == ENOENT ? Outcome::FileMissing
+        : read.error == EFBIG                    ? Outcome::TooLarge
+                                                 : Outcome::Failed;
+    return {Failure(outcome, Described(target, "Could not read", read.error)), {}};
+}
+
+TransportResult LocalFolderDestination::Check(const TransferControl&)
+{
+    // Below an install folder, the first publish creates the settings folder.
+    const fs::path given = GivenFolder();
+    std::error_code error;
+    return fs::is_directory(given, error) ? TransportResult{} : MissingFolder(given);
+}
