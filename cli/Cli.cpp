@@ -4,6 +4,7 @@
 #include "cli/CommandTable.h"
 #include "cli/GlobalOptions.h"
 #include "cli/TextTable.h"
+#include "cli/TextWrap.h"
 #include "profile/InterruptedWrites.h"
 #include "session/Messages.h"
 
@@ -58,9 +59,9 @@ void WriteToolHelp(std::ostream& out)
     out << "Exit status: 0 done, 1 failed, 2 wrong command line.\n";
 }
 
-void WriteCommandHelp(const CommandSpec& command, std::ostream& out)
+void WriteCommandHelp(const CommandSpec& command, std::ostream& out, std::size_t width)
 {
-    out << "Usage: " << UsageLine(command) << "\n\n" << command.details();
+    out << "Usage: " << UsageLine(command) << "\n\n" << WrapLines(command.details(), width);
     if (command.options.empty())
         return;
     out << "Options:\n";
@@ -123,7 +124,7 @@ ExitStatus RunCli(const std::vector<std::string>& arguments, Console& console)
         WriteToolHelp(console.out);
         return ExitStatus::Success;
     case Request::CommandHelp:
-        WriteCommandHelp(*parsed.invocation.command, console.out);
+        WriteCommandHelp(*parsed.invocation.command, console.out, console.width);
         return ExitStatus::Success;
     case Request::Version:
         console.out << kProgramName << ' ' << QUAVEL_VERSION << '\n'

@@ -4,6 +4,7 @@
 // messages about failures to err. The exit status tells a script the outcome.
 // Text given on standard input ("-" as an operand) comes from in.
 
+#include <cstddef>
 #include <istream>
 #include <ostream>
 #include <string_view>
@@ -16,6 +17,8 @@ struct Console {
     std::ostream& out;
     std::ostream& err;
     std::istream& in;
+    // The columns help text is fitted to.
+    std::size_t width = 80;
 
     // A message about a failure, as GNU tools write one: each of its lines
     // starts with "quavel-cli: ", so that a log shows which tool said it.

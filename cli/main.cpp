@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "cli/TextWrap.h"
 #include "session/Messages.h"
 
 #include <cerrno>
@@ -14,7 +15,7 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     try {
         const std::vector<std::string> arguments(argv + 1, argv + argc);
-        Console console{std::cout, std::cerr, std::cin};
+        Console console{std::cout, std::cerr, std::cin, OutputWidth()};
         const ExitStatus status = RunCli(arguments, console);
         // Output that did not arrive (a full disk, say) is a failure too.
         if (!std::cout.flush()) {

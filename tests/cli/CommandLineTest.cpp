@@ -5,7 +5,9 @@
 namespace {
 
 using ::testing::AllOf;
+using ::testing::ContainsRegex;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 // A wrong command line changes nothing; its message comes with a hint to the help.
@@ -40,9 +42,12 @@ std::vector<Tool> CommandLineRuns()
         Tool{"Help_ListsTheCommands", {"--help"}}.Prints(
             AllOf(StartsWith("Usage: quavel-cli [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n"),
                 HasSubstr("\n  publish "), HasSubstr("\n  config "))),
+        // Off a terminal the help fits 80 columns; a list goes on under its label.
         Tool{"CommandHelp_ListsKeysAndNames", {"help", "set"}}.Prints(
             AllOf(StartsWith("Usage: quavel-cli set NAME KEY=VALUE|-|@FILE...\n"),
-                HasSubstr("SIDE.kit.CLASS.sec=on|off"), HasSubstr("OH-6 Loach (OH-6)"))),
+                HasSubstr("SIDE.kit.CLASS.sec=on|off"), HasSubstr("OH-6 Loach (OH-6)"),
+                HasSubstr("\nVEHICLE: BM-21 (bm21sam), "), HasSubstr("\n         (pt76), "),
+                Not(ContainsRegex("[^\n]{81}")))),
         Tool{"CommandHelpOption_WinsOverMissingArguments", {"set", "-h"}}.Prints(
             StartsWith("Usage: quavel-cli set NAME KEY=VALUE|-|@FILE...\n")),
         Tool{"DoubleDash_EndsOptions", {"show", "--", "--json"}}.Fails(
@@ -70,4 +75,17 @@ TEST_F(CliTest, OutputNotWritten_Fails)
 {
     const int status = std::system((Command({"list"}) + " >/dev/full 2>/dev/null").c_str());
     EXPECT_EQ(WEXITSTATUS(status), 1);
+}
+
+// On a terminal the help fits the terminal's width.
+TEST_F(CliTest, CommandHelp_OnANarrowTerminal_FitsItsWidth)
+{
+    const std::string onTerminal = "script -qec "
+        + ShellQuoted("stty cols 50; " + Command({"help", "set"})) + " /dev/null > "
+        + ShellQuoted((root / "out").string());
+    ASSERT_EQ(std::system(onTerminal.c_str()), 0);
+    const std::string shown = FileBytes(root / "out");
+    EXPECT_THAT(shown,
+        HasSubstr("\r\nVEHICLE: BM-21 (bm21sam), BTR-60 (btr60), M-110\r\n         (m110), "));
+    EXPECT_THAT(shown, Not(ContainsRegex("[^\r\n]{51}")));
 }
