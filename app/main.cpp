@@ -22,13 +22,18 @@ std::string ProgramName(int argc, char** argv)
 }
 
 constexpr int kFailed = 1;
-constexpr int kWrongCommandLine = 2;
 
-// A problem that keeps the window from opening, in one line on the error stream.
-int Fail(const std::string& program, const std::string& problem, int status = kFailed)
+// One line on the error stream, after the program's name.
+void Say(const std::string& program, const std::string& text)
 {
-    std::fprintf(stderr, "%s: %s\n", program.c_str(), problem.c_str());
-    return status;
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), text.c_str());
+}
+
+// A problem that keeps the window from opening.
+int Fail(const std::string& program, const std::string& problem)
+{
+    Say(program, problem);
+    return kFailed;
 }
 
 // The folder of a profile file named on the command line, which must hold it.
@@ -52,6 +57,8 @@ int main(int argc, char** argv)
     // A file-size limit then fails the write that reaches it, which is reported.
     std::signal(SIGXFSZ, SIG_IGN);
     const LaunchOptions options = LaunchOptions::FromArguments(argc, argv);
+    for (const std::string& warning : options.warnings)
+        Say(program, warning);
     switch (options.request) {
     case LaunchRequest::ShowHelp:
         std::fputs(LaunchHelp(program).c_str(), stdout);
@@ -60,8 +67,6 @@ int main(int argc, char** argv)
         std::printf(
             "%s %s\n%s\n%s\n", program.c_str(), QUAVEL_VERSION, QUAVEL_COPYRIGHT, QUAVEL_LICENSE);
         return 0;
-    case LaunchRequest::Refuse:
-        return Fail(program, options.refusal + " (see " + program + " --help)", kWrongCommandLine);
     case LaunchRequest::OpenWindow:
         break;
     }
