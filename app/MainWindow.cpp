@@ -23,7 +23,7 @@ MainWindow::MainWindow(
     , publishTargets_(controls_)
     , session_(dialogs, *this)
     , folderWatcher_(session_, *this)
-    , installsMenu_(*this, controls_.Get<ControlId::PublishToServer>(), session_)
+    , installsMenu_(*this, controls_.Get<ControlId::PublishToServer>(), session_, scope)
     , search_(search)
     , scope_(scope)
 {
@@ -64,8 +64,8 @@ void MainWindow::Connect(const Route& route)
         connect(&controls_.GetAs<QComboBox>(route.id), &QComboBox::activated, this, run);
         break;
     case Notification::SelectionChanged:
-        connect(&controls_.GetAs<QListWidget>(route.id), &QListWidget::itemSelectionChanged, this,
-            run);
+        connect(
+            &controls_.GetAs<QListWidget>(route.id), &QListWidget::itemSelectionChanged, this, run);
         break;
     }
 }

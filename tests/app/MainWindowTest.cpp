@@ -47,7 +47,7 @@ public:
     {
         if (!window) {
             window.emplace(dialogs,
-                InstallSearch{{home.path(), prefix.path().string(), ""}, {}, std::nullopt});
+                InstallSearch{{home.path(), prefix.path().string(), ""}, {}, std::nullopt}, scope);
             window->Start();
         }
         return *window;
@@ -82,6 +82,26 @@ public:
     const Profile& Current() { return Window().session().profile(); }
     bool Modified() { return Window().session().state().modified; }
     Qt::CheckState StateOf(int id) { return Get<QCheckBox>(id).checkState(); }
+    // Right-clicks the "Publish To" button, through the window system as a
+    // person's click (the button may be disabled), and picks the entry of
+    // that caption, if any; the menu's entries.
+    QStringList OpenPublishMenu(int id, const QString& pick = {})
+    {
+        QStringList entries;
+        QTimer::singleShot(0, [&entries, pick] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions()) {
+                entries.append(action->text());
+                if (action->text() == pick)
+                    action->trigger();
+            }
+            menu->close();
+        });
+        QTest::mouseClick(
+            Window().windowHandle(), Qt::RightButton, {}, Get(id).geometry().center());
+        return entries;
+    }
     QColor BackgroundOf(int id)
     {
         QColor color;
@@ -93,6 +113,7 @@ public:
     FakeHome home;
     FakeWinePrefix prefix;
     ScriptedDialogs dialogs;
+    PublishScope scope = PublishScope::Installs;
     std::optional<MainWindow> window;
 };
 
@@ -277,21 +298,7 @@ TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)
     const std::string cwd = (work.path() / "CustomCombat.wst").string();
     EXPECT_EQ(toolTips(), (std::vector<std::string>{server, "off", "off", cwd}));
 
-    QStringList entries;
-    QTimer::singleShot(0, [&entries] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) {
-            entries.append(action->text());
-            if (action->text() == "Choose Game Folder...")
-                action->trigger();
-        }
-        menu->close();
-    });
-    // Through the window system, as a person's click: the button is disabled.
-    QTest::mouseClick(
-        Window().windowHandle(), Qt::RightButton, {}, Get(PublishToBoth).geometry().center());
-
+    const QStringList entries = OpenPublishMenu(PublishToBoth, "Choose Game Folder...");
     EXPECT_EQ(entries.join('|').toStdString(),
         "Server|C:\\Server ($WINEPREFIX: " + prefix.path().string()
             + ")|Game|no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA "
@@ -300,6 +307,19 @@ TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)
     EXPECT_EQ(toolTips(),
         (std::vector<std::string>{server, game, "Server: " + server + "\nGame: " + game, cwd}));
     EXPECT_TRUE(Get<QRadioButton>(PublishToServer).isChecked());
+}
+
+// Started with +bvrm the window publishes into the working folder alone, and
+// its menu offers no folder that could not be used.
+TEST_F(MainWindowTest, ContextMenuUnderTheWorkingFolderSwitchOnlySaysSo)
+{
+    scope = PublishScope::WorkingFolderOnly;
+    ShowActive();
+    EXPECT_EQ(OpenPublishMenu(PublishToServer).join('|').toStdString(),
+        "Started with +bvrm: publishing only into the working folder");
+    EXPECT_TRUE(Get<QRadioButton>(PublishToWorkingFolder).isChecked());
+    for (int id : {PublishToServer, PublishToGame, PublishToBoth})
+        EXPECT_FALSE(Get(id).isEnabled()) << id;
 }
 
 TEST_F(MainWindowTest, EscapeAndEnterLeaveTheWindowOpenAndQuitAsks)
