@@ -1,6 +1,7 @@
 #include "app/DisplayEnvironment.h"
 #include "app/EditorApp.h"
 #include "app/LaunchOptions.h"
+#include "app/ToolkitStartGuard.h"
 #include "app/UserDataFolder.h"
 #include "session/Messages.h"
 
@@ -86,14 +87,17 @@ int main(int argc, char** argv)
             return Fail(program, *problem);
     }
     // The toolkit would abort with a long platform-plugin message instead.
-    if (const auto reason = DisplayEnvironment::FromProcess().UnreachableReason())
-        return Fail(program, "no display to open the window on (" + *reason + ")");
+    const DisplayEnvironment display = DisplayEnvironment::FromProcess();
+    if (const auto reason = display.UnreachableReason())
+        return Fail(program, DisplayEnvironment::NoDisplayMessage(*reason));
     // Wayland takes the window's icon and its task-bar entry from the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUAVEL_APPLICATION_ID));
     // Only the profiles' files are large enough to exhaust memory, and they
     // are read once the window is being built.
     try {
+        ToolkitStartGuard guard(program, display);
         EditorApp app(argc, argv, onlyPrefix, options.profileToOpen);
+        guard.End();
         return app.Run();
     } catch (const std::bad_alloc&) {
         return Fail(program, std::string(Messages::kOutOfMemory));
