@@ -11,6 +11,7 @@
 
 #include <QFont>
 
+#include <optional>
 #include <span>
 
 class QButtonGroup;
@@ -26,10 +27,11 @@ public:
 private:
     QWidget& Create(const ControlSpec& entry);
     void JoinRadioGroup(const ControlSpec& entry, QWidget& control);
-    void Place(const ControlSpec& entry, QWidget& control) const;
+    void Place(const ControlSpec& entry, QWidget& control);
     static void ApplyFlags(const ControlSpec& entry, QWidget& control);
 
     QWidget& window_;
     QFont font_;
     QButtonGroup* radioGroup_ = nullptr;  // the run of radio buttons being built
+    std::optional<int> dropDownFaceHeight_;
 };

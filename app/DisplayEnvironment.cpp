@@ -1,6 +1,5 @@
 #include "app/DisplayEnvironment.h"
 
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -11,7 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -57,88 +55,40 @@ bool AcceptsConnection(std::string_view address)
     return connected;
 }
 
-// Catches what is written to the error stream while it lives. A pipe holds
-// 64 KiB before a writer blocks, far more than the line or two caught here.
-class ErrorStreamCapture {
-public:
-    ErrorStreamCapture()
-    {
-        if (::pipe2(pipe_, O_CLOEXEC) != 0)
-            return;
-        savedStream_ = ::dup(STDERR_FILENO);
-        ::dup2(pipe_[1], STDERR_FILENO);
-    }
-    ~ErrorStreamCapture()
-    {
-        Restore();
-        ::close(pipe_[0]);
-    }
-    ErrorStreamCapture(const ErrorStreamCapture&) = delete;
-    ErrorStreamCapture& operator=(const ErrorStreamCapture&) = delete;
-
-    // Ends the capture: what was written, without the white space around it.
-    std::string Finish()
-    {
-        Restore();
-        std::string text;
-        char buffer[256];
-        for (ssize_t got; (got = ::read(pipe_[0], buffer, sizeof buffer)) > 0;)
-            text.append(buffer, static_cast<std::size_t>(got));
-        const std::size_t first = text.find_first_not_of(" \n");
-        return first == std::string::npos
-            ? std::string()
-            : text.substr(first, text.find_last_not_of(" \n") - first + 1);
-    }
-
-private:
-    void Restore()
-    {
-        if (savedStream_ < 0)
-            return;
-        ::dup2(savedStream_, STDERR_FILENO);
-        ::close(savedStream_);
-        savedStream_ = -1;
-        ::close(pipe_[1]);
-    }
-
-    int pipe_[2] = {-1, -1};
-    int savedStream_ = -1;
-};
-
-// Connects the way the toolkit will, authority and connection set-up
-// included, so that a server that refuses us is found here too. libxcb
-// writes the server's reason for a refusal straight to the error stream;
-// caught there, it becomes part of the one-line message.
+// libxcb's own reading of DISPLAY ("host:number.screen", a socket path, ...),
+// which the toolkit's connection uses as well.
 std::optional<std::string> X11Problem(const std::string& display)
 {
     if (display.empty())
         return "DISPLAY is not set";
-    // Left open until the program ends: when its last client leaves, a bare X
-    // server (Xvfb, xinit) resets, and would still be resetting when the
-    // toolkit connects a moment later.
-    static std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> trialConnection(
-        nullptr, xcb_disconnect);
-    ErrorStreamCapture capture;
-    trialConnection.reset(xcb_connect(display.c_str(), nullptr));
-    const int error = xcb_connection_has_error(trialConnection.get());
-    const std::string refusal = capture.Finish();
-    if (error == 0)
-        return std::nullopt;
-    if (error == XCB_CONN_CLOSED_PARSE_ERR)
+    char* host = nullptr;
+    int number = 0;
+    int screen = 0;
+    const int parsed = xcb_parse_display(display.c_str(), &host, &number, &screen);
+    std::free(host);
+    if (parsed == 0)
         return "DISPLAY \"" + display + "\" is not a display name";
-    return "cannot connect to X display " + display + (refusal.empty() ? "" : ": " + refusal);
+    return std::nullopt;
+}
+
+std::filesystem::path WaylandSocket(const DisplayEnvironment& environment)
+{
+    const std::filesystem::path name(environment.waylandDisplay);
+    return name.is_absolute() ? name : std::filesystem::path(environment.runtimeFolder) / name;
+}
+
+std::string WaylandFailure(const DisplayEnvironment& environment)
+{
+    return "cannot connect to Wayland display " + WaylandSocket(environment).string();
 }
 
 std::optional<std::string> WaylandProblem(const DisplayEnvironment& environment)
 {
     if (environment.waylandDisplay.empty())
         return "WAYLAND_DISPLAY is not set";
-    const std::filesystem::path name(environment.waylandDisplay);
-    const std::filesystem::path socketPath
-        = name.is_absolute() ? name : std::filesystem::path(environment.runtimeFolder) / name;
-    if (AcceptsConnection(socketPath.native()))
+    if (AcceptsConnection(WaylandSocket(environment).native()))
         return std::nullopt;
-    return "cannot connect to Wayland display " + socketPath.string();
+    return WaylandFailure(environment);
 }
 
 std::optional<std::string> PlatformProblem(
@@ -151,6 +101,18 @@ std::optional<std::string> PlatformProblem(
     return std::nullopt;
 }
 
+// A platform that passed the environment's checks and still failed.
+std::string ConnectionFailure(const DisplayEnvironment& environment, const std::string& platform,
+    std::string_view errorOutput)
+{
+    if (platform == "xcb")
+        return "cannot connect to X display " + environment.display
+            + (errorOutput.empty() ? "" : ": " + std::string(errorOutput));
+    if (platform.starts_with("wayland"))
+        return WaylandFailure(environment);
+    return "cannot start the platform " + platform;
+}
+
 }  // namespace
 
 DisplayEnvironment DisplayEnvironment::FromProcess()
@@ -159,18 +121,37 @@ DisplayEnvironment DisplayEnvironment::FromProcess()
         Variable("XDG_RUNTIME_DIR")};
 }
 
-std::optional<std::string> DisplayEnvironment::UnreachableReason() const
+std::vector<std::string> DisplayEnvironment::Platforms() const
 {
     // Without a choice the toolkit tries Wayland, then X11.
-    const std::vector<std::string> platforms = qpaPlatform.empty()
-        ? std::vector<std::string>{"wayland", "xcb"}
-        : SplitPlatforms(qpaPlatform);
+    return qpaPlatform.empty() ? std::vector<std::string>{"wayland", "xcb"}
+                               : SplitPlatforms(qpaPlatform);
+}
+
+std::optional<std::string> DisplayEnvironment::UnreachableReason() const
+{
     std::string reasons;
-    for (const std::string& platform : platforms) {
+    for (const std::string& platform : Platforms()) {
         const std::optional<std::string> problem = PlatformProblem(*this, platform);
         if (!problem)
             return std::nullopt;
         reasons += (reasons.empty() ? "" : "; ") + *problem;
     }
     return reasons;
+}
+
+std::string DisplayEnvironment::FailureReason(std::string_view errorOutput) const
+{
+    std::string reasons;
+    for (const std::string& platform : Platforms()) {
+        const std::string reason = PlatformProblem(*this, platform)
+                                       .value_or(ConnectionFailure(*this, platform, errorOutput));
+        reasons += (reasons.empty() ? "" : "; ") + reason;
+    }
+    return reasons;
+}
+
+std::string DisplayEnvironment::NoDisplayMessage(const std::string& reason)
+{
+    return "no display to open the window on (" + reason + ")";
 }

@@ -19,6 +19,9 @@ struct FolderChoice {
     Product product;
 };
 
+constexpr const char* kWorkingFolderOnly
+    = "Started with +bvrm: publishing only into the working folder";
+
 constexpr FolderChoice kFolderChoices[] = {
     {"Choose Game Folder...", Product::Game},
     {"Choose Server Folder...", Product::Server},
@@ -42,9 +45,11 @@ QList<QWidget*> BoxAndControls(QWidget& window, const QWidget& anchor)
 
 }  // namespace
 
-InstallsMenu::InstallsMenu(QWidget& window, const QWidget& anchor, EditingSession& session)
+InstallsMenu::InstallsMenu(
+    QWidget& window, const QWidget& anchor, EditingSession& session, PublishScope scope)
     : window_(window)
     , session_(session)
+    , scope_(scope)
 {
     for (QWidget* owner : BoxAndControls(window, anchor))
         owner->installEventFilter(this);
@@ -62,10 +67,20 @@ bool InstallsMenu::eventFilter(QObject*, QEvent* event)
 
 void InstallsMenu::Fill(QMenu& menu)
 {
+    if (scope_ == PublishScope::WorkingFolderOnly) {
+        menu.addAction(QString::fromUtf8(kWorkingFolderOnly))->setEnabled(false);
+        return;
+    }
+    AddInstalls(menu);
+    menu.addSeparator();
+    AddFolderChoices(menu);
+}
+
+void InstallsMenu::AddInstalls(QMenu& menu)
+{
     for (const InstallKind& kind : installKinds) {
         menu.addSection(QString::fromUtf8(kind.caption.data(), kind.caption.size()));
         const ProductInstalls& installs = session_.installs().Of(kind.product);
-        // Under +bvrm nothing was looked for, and there is nothing to tell.
         if (installs.found.empty() && installs.problem != InstallProblem::None)
             menu.addAction(Text(DescribeProblem(installs.problem, installs.problemDetail)))
                 ->setEnabled(false);
@@ -85,7 +100,10 @@ void InstallsMenu::Fill(QMenu& menu)
         menu.addSection(QStringLiteral("Skipped Files"));
     for (const SkippedFile& skipped : skippedFiles)
         menu.addAction(Text(skipped.Text()))->setEnabled(false);
-    menu.addSeparator();
+}
+
+void InstallsMenu::AddFolderChoices(QMenu& menu)
+{
     for (const FolderChoice& choice : kFolderChoices) {
         QObject::connect(menu.addAction(QString::fromUtf8(choice.caption)), &QAction::triggered,
             &menu, [this, product = choice.product] { session_.AskInstallFolder(product); });

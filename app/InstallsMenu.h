@@ -4,12 +4,15 @@
 // of the game that were found, each with the prefix or chosen folder it came
 // from and the one in use checked, the files the search had to skip and why,
 // then "Choose Game Folder...", "Choose Server Folder..." and "Forget Chosen
-// Folders". Every choice goes to the
-// session, which remembers it and offers the publish targets again.
+// Folders". Every choice goes to the session, which remembers it and offers
+// the publish targets again. Started with +bvrm, the window publishes into the
+// working folder alone: the menu then only says so, since no choice of folder
+// could change that.
 
 #include <QObject>
 
 class EditingSession;
+enum class PublishScope;
 class QMenu;
 class QPoint;
 class QWidget;
@@ -17,7 +20,8 @@ class QWidget;
 class InstallsMenu : public QObject {
 public:
     // Offers the menu on the group box around anchor and on the buttons inside it.
-    InstallsMenu(QWidget& window, const QWidget& anchor, EditingSession& session);
+    InstallsMenu(
+        QWidget& window, const QWidget& anchor, EditingSession& session, PublishScope scope);
 
 protected:
     // A disabled button takes a right click without passing it on, so the
@@ -26,7 +30,10 @@ protected:
 
 private:
     void Fill(QMenu& menu);
+    void AddInstalls(QMenu& menu);
+    void AddFolderChoices(QMenu& menu);
 
     QWidget& window_;
     EditingSession& session_;
+    PublishScope scope_;
 };

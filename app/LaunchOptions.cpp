@@ -87,19 +87,17 @@ bool HasProfileExtension(const std::filesystem::path& file)
     return extension == kProfileExtension && !file.stem().empty();
 }
 
-// The first refusal is the one reported.
-void Refuse(LaunchOptions& options, std::string refusal)
+void Ignore(LaunchOptions& options, std::string warning)
 {
-    if (options.refusal.empty())
-        options.refusal = std::move(refusal);
+    options.warnings.push_back("ignoring " + std::move(warning));
 }
 
 void OpenProfile(LaunchOptions& options, const std::filesystem::path& file)
 {
     if (!HasProfileExtension(file)) {
-        Refuse(options, "not a profile file (NAME.wst): " + file.string());
+        Ignore(options, file.string() + ": not a profile file (NAME.wst)");
     } else if (!options.profileToOpen.empty()) {
-        Refuse(options, "more than one profile file named: " + file.string());
+        Ignore(options, file.string() + ": only one profile file is opened");
     } else {
         options.startFolder = StartFolder::ProfileFolder;
         options.profileFolder = file.has_parent_path() ? file.parent_path() : ".";
@@ -107,7 +105,7 @@ void OpenProfile(LaunchOptions& options, const std::filesystem::path& file)
     }
 }
 
-// Reads one argument; index moves past a toolkit option's separate value.
+// Reads one argument; index moves past an option's separate value.
 void ReadArgument(
     std::span<const char* const> arguments, std::size_t& index, LaunchOptions& options)
 {
@@ -118,8 +116,8 @@ void ReadArgument(
         if (index + 1 < arguments.size())
             own->apply(options, arguments[++index]);
         else
-            Refuse(
-                options, std::string(argument) + " needs a value " + std::string(own->valueName));
+            Ignore(options,
+                std::string(argument) + " without its value " + std::string(own->valueName));
     } else if (own != kOptionTable.end()) {
         if (own->apply != nullptr)
             own->apply(options, {});
@@ -128,8 +126,8 @@ void ReadArgument(
     } else if (const ToolkitOption* toolkit = FindToolkitOption(argument)) {
         if (toolkit->takesValue == TakesValue::Yes && argument.find('=') == std::string_view::npos)
             ++index;
-    } else if (argument.starts_with('-')) {
-        Refuse(options, "unknown option " + std::string(argument));
+    } else if (argument.starts_with('-') || argument.starts_with('+')) {
+        Ignore(options, "unknown option " + std::string(argument));
     } else {
         OpenProfile(options, std::filesystem::path(argument));
     }
@@ -156,8 +154,6 @@ LaunchOptions LaunchOptions::FromArguments(int argc, const char* const* argv)
     LaunchOptions options;
     for (std::size_t index = 0; index < arguments.size(); ++index)
         ReadArgument(arguments, index, options);
-    if (!options.refusal.empty())
-        options.request = LaunchRequest::Refuse;
     return options;
 }
 
@@ -179,5 +175,7 @@ std::string LaunchHelp(std::string_view program)
         text += "  " + names + std::string(nameColumn - names.size(), ' ')
             + std::string(option.help) + '\n';
     }
-    return text + "Qt's own options, such as -style and -platform, are passed to Qt.\n";
+    return text
+        + "Qt's own options, such as -style and -platform, are passed to Qt. Any other\n"
+          "argument is ignored with a warning.\n";
 }

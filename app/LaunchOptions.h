@@ -1,17 +1,20 @@
 #pragma once
 
 // The window program's command line, read before the toolkit starts so that
-// help, version and a refused command line need no display. The help also
-// lists "+bvrm", but the application looks for that anywhere in the command
-// line itself; the toolkit's own options (-style, -platform, ...) are left to
-// the toolkit. Any other argument that starts with a dash is refused, and so
-// is any argument that names no profile file.
+// help, version and warnings need no display. The help also lists "+bvrm",
+// but the application looks for that anywhere in the command line itself;
+// the toolkit's own options (-style, -platform, ...) are left to the toolkit.
+// Any other argument the program does not know (an unknown option, a file
+// that is not NAME.wst, a second profile file, --prefix without its value)
+// is ignored with a warning: the window still opens, as a desktop that adds
+// arguments of its own expects.
 
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
-enum class LaunchRequest { OpenWindow, ShowHelp, ShowVersion, Refuse };
+enum class LaunchRequest { OpenWindow, ShowHelp, ShowVersion };
 
 // Where the profiles live: the folder the program was started in; for a start
 // from the desktop menu (which starts programs in the home folder) the user's
@@ -26,11 +29,12 @@ struct LaunchOptions {
     // the path names none) and NAME, the profile the window should select.
     std::filesystem::path profileFolder;
     std::string profileToOpen;
-    std::string refusal;  // for Refuse: why, in one line
-    std::string prefix;   // --prefix PATH: the one Wine prefix to look in; "" when not given
+    std::string prefix;  // --prefix PATH: the one Wine prefix to look in; "" when not given
+    // One line per ignored argument, without the program's name.
+    std::vector<std::string> warnings;
 
-    // A refusal wins over help, help over version, both over opening the
-    // window; a profile file wins over --menu.
+    // Help wins over version, both over opening the window; the first
+    // profile file wins over --menu and over any later one.
     static LaunchOptions FromArguments(int argc, const char* const* argv);
 };
 

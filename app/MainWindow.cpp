@@ -23,7 +23,7 @@ MainWindow::MainWindow(
     , publishTargets_(controls_)
     , session_(dialogs, *this)
     , folderWatcher_(session_, *this)
-    , installsMenu_(*this, controls_.Get<ControlId::PublishToServer>(), session_)
+    , installsMenu_(*this, controls_.Get<ControlId::PublishToServer>(), session_, scope)
     , search_(search)
     , scope_(scope)
 {

@@ -1,6 +1,7 @@
 #include "app/DisplayEnvironment.h"
 #include "app/EditorApp.h"
 #include "app/LaunchOptions.h"
+#include "app/ToolkitStartGuard.h"
 #include "app/UserDataFolder.h"
 #include "session/Messages.h"
 
@@ -22,13 +23,18 @@ std::string ProgramName(int argc, char** argv)
 }
 
 constexpr int kFailed = 1;
-constexpr int kWrongCommandLine = 2;
 
-// A problem that keeps the window from opening, in one line on the error stream.
-int Fail(const std::string& program, const std::string& problem, int status = kFailed)
+// One line on the error stream, after the program's name.
+void Say(const std::string& program, const std::string& text)
 {
-    std::fprintf(stderr, "%s: %s\n", program.c_str(), problem.c_str());
-    return status;
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), text.c_str());
+}
+
+// A problem that keeps the window from opening.
+int Fail(const std::string& program, const std::string& problem)
+{
+    Say(program, problem);
+    return kFailed;
 }
 
 // The folder of a profile file named on the command line, which must hold it.
@@ -52,6 +58,8 @@ int main(int argc, char** argv)
     // A file-size limit then fails the write that reaches it, which is reported.
     std::signal(SIGXFSZ, SIG_IGN);
     const LaunchOptions options = LaunchOptions::FromArguments(argc, argv);
+    for (const std::string& warning : options.warnings)
+        Say(program, warning);
     switch (options.request) {
     case LaunchRequest::ShowHelp:
         std::fputs(LaunchHelp(program).c_str(), stdout);
@@ -60,8 +68,6 @@ int main(int argc, char** argv)
         std::printf(
             "%s %s\n%s\n%s\n", program.c_str(), QUAVEL_VERSION, QUAVEL_COPYRIGHT, QUAVEL_LICENSE);
         return 0;
-    case LaunchRequest::Refuse:
-        return Fail(program, options.refusal + " (see " + program + " --help)", kWrongCommandLine);
     case LaunchRequest::OpenWindow:
         break;
     }
@@ -81,14 +87,17 @@ int main(int argc, char** argv)
             return Fail(program, *problem);
     }
     // The toolkit would abort with a long platform-plugin message instead.
-    if (const auto reason = DisplayEnvironment::FromProcess().UnreachableReason())
-        return Fail(program, "no display to open the window on (" + *reason + ")");
+    const DisplayEnvironment display = DisplayEnvironment::FromProcess();
+    if (const auto reason = display.UnreachableReason())
+        return Fail(program, DisplayEnvironment::NoDisplayMessage(*reason));
     // Wayland takes the window's icon and its task-bar entry from the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUAVEL_APPLICATION_ID));
     // Only the profiles' files are large enough to exhaust memory, and they
     // are read once the window is being built.
     try {
+        ToolkitStartGuard guard(program, display);
         EditorApp app(argc, argv, onlyPrefix, options.profileToOpen);
+        guard.End();
         return app.Run();
     } catch (const std::bad_alloc&) {
         return Fail(program, std::string(Messages::kOutOfMemory));

@@ -1,13 +1,16 @@
 #pragma once
 
-// Runs a start-up probe (FirstPaintProbe.h) as a child process and turns its
-// report into a benchmark iteration: the time from spawning the process to
-// the end of its first paint (the probes report steady-clock times, the same
-// clock in every process), and the counters main_to_paint_ms, the part after
-// main() starts, rss_kb, resident memory at the first paint, and cpu_ms, the
-// processor time of the whole run (start to exit, all threads), which the load
-// of the machine does not inflate as it does the times on the clock.
-// Each probe runs in a fresh, empty working folder, as a first start does.
+// Runs the start-up probes (FirstPaintProbe.h) as child processes, in
+// interleaved rounds, and reports each probe's runs as a benchmark: as the
+// iteration time, the time from spawning the process to the end of its first
+// paint (the probes report steady-clock times, the same clock in every
+// process); as counters, the medians of that (start_to_paint_median_ms), of
+// the part after main() starts (main_to_paint_ms), of the resident memory at
+// the first paint (rss_kb) and of the processor time of the whole run, start
+// to exit, all threads (cpu_ms), which the load of the machine does not
+// inflate as it does the times on the clock. The editor's row adds its
+// medians over those of the plain controls (time_vs_plain, cpu_vs_plain,
+// rss_vs_plain), and a last line repeats them.
 
 #include <benchmark/benchmark.h>
 
@@ -17,12 +20,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 extern char** environ;  // NOLINT: the environment the probes inherit
 
@@ -35,8 +42,9 @@ struct ProbeReport {
     double processorMilliseconds;
 };
 
-// The working folder of the probes while it lives: the program lists it,
-// writes its default profile there and watches it.
+// A working folder for a probe's runs while it lives: the program lists it,
+// writes its default profile there and watches it. Enter() makes it the
+// current folder, in which the probes start.
 class ProbeWorkingFolder {
 public:
     ProbeWorkingFolder()
@@ -46,8 +54,8 @@ public:
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot make a working folder");
         path_ = pattern;
-        std::filesystem::current_path(path_);
     }
+    void Enter() const { std::filesystem::current_path(path_); }
     ~ProbeWorkingFolder()
     {
         std::filesystem::current_path(previous_);
@@ -99,56 +107,122 @@ inline ProbeReport RunProbe(const char* program, const char* option)
     return report;
 }
 
-// option: nullptr, or one argument for the probe.
-inline void StartToFirstPaint(benchmark::State& state, const char* program, const char* option)
-{
-    const ProbeWorkingFolder folder;
-    double mainToPaint = 0;
-    double resident = 0;
-    double processor = 0;
-    for (auto _ : state) {
-        const long long spawned = std::chrono::duration_cast<std::chrono::nanoseconds>(
-            std::chrono::steady_clock::now().time_since_epoch())
-                                      .count();
-        const ProbeReport report = RunProbe(program, option);
-        state.SetIterationTime(static_cast<double>(report.painted - spawned) / 1e9);
-        mainToPaint += static_cast<double>(report.painted - report.mainStarted) / 1e6;
-        resident += static_cast<double>(report.residentKilobytes);
-        processor += report.processorMilliseconds;
-    }
-    const auto runs = static_cast<double>(state.iterations());
-    state.counters["main_to_paint_ms"] = mainToPaint / runs;
-    state.counters["rss_kb"] = resident / runs;
-    state.counters["cpu_ms"] = processor / runs;
-}
-
 struct StartupProbes {
     const char* mainWindow;
     const char* bareDialog;
     const char* plainControls;  // the window's controls as plain Qt controls
 };
 
+struct Probe {
+    const char* name;
+    const char* program;
+    const char* option;  // nullptr, or one argument for the probe
+};
+
+// What one start took, in milliseconds and kB.
+struct ProbeRun {
+    double startToPaint;
+    double mainToPaint;
+    double resident;
+    double processor;
+};
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+inline double MedianOf(const std::vector<ProbeRun>& runs, double ProbeRun::*measure)
+{
+    std::vector<double> values;
+    for (const ProbeRun& run : runs)
+        values.push_back(run.*measure);
+    return Median(values);
+}
+
+// The probes run in rounds, each once per round, in turn, and in the other
+// order in the next round, so that a change in the machine's load reaches
+// all of them alike; a probe's runs share a working folder, which from the
+// second run on holds what the first wrote, as a folder of later starts does.
+inline std::vector<std::vector<ProbeRun>> RunInRounds(const std::vector<Probe>& probes, int rounds)
+{
+    std::vector<std::unique_ptr<ProbeWorkingFolder>> folders;
+    for (std::size_t probe = 0; probe < probes.size(); ++probe)
+        folders.push_back(std::make_unique<ProbeWorkingFolder>());
+    std::vector<std::vector<ProbeRun>> runs(probes.size());
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t turn = 0; turn < probes.size(); ++turn) {
+            const std::size_t probe = round % 2 == 0 ? turn : probes.size() - 1 - turn;
+            folders[probe]->Enter();
+            const long long spawned = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                std::chrono::steady_clock::now().time_since_epoch())
+                                          .count();
+            const ProbeReport report = RunProbe(probes[probe].program, probes[probe].option);
+            runs[probe].push_back({static_cast<double>(report.painted - spawned) / 1e6,
+                static_cast<double>(report.painted - report.mainStarted) / 1e6,
+                static_cast<double>(report.residentKilobytes), report.processorMilliseconds});
+        }
+    }
+    return runs;
+}
+
+// Replays one probe's runs as the benchmark's iterations, with the medians as
+// counters; for the editor also the ratios of its medians to those of the
+// plain controls.
+inline void Replay(benchmark::State& state, const std::vector<ProbeRun>* runs,
+    const std::vector<ProbeRun>* plainControls)
+{
+    std::size_t next = 0;
+    for (auto _ : state)
+        state.SetIterationTime((*runs)[next++ % runs->size()].startToPaint / 1e3);
+    state.counters["start_to_paint_median_ms"] = MedianOf(*runs, &ProbeRun::startToPaint);
+    state.counters["main_to_paint_ms"] = MedianOf(*runs, &ProbeRun::mainToPaint);
+    state.counters["rss_kb"] = MedianOf(*runs, &ProbeRun::resident);
+    state.counters["cpu_ms"] = MedianOf(*runs, &ProbeRun::processor);
+    if (plainControls == nullptr)
+        return;
+    for (const auto& [name, measure] : {std::pair{"time_vs_plain", &ProbeRun::startToPaint},
+             std::pair{"cpu_vs_plain", &ProbeRun::processor},
+             std::pair{"rss_vs_plain", &ProbeRun::resident}})
+        state.counters[name] = MedianOf(*runs, measure) / MedianOf(*plainControls, measure);
+}
+
 // The editor against the yardstick, a bare dialog with one label, and against
 // the same window built from plain Qt controls; with withoutLabel also against
-// a dialog that draws no text at all.
-// Runs them as main() does for a benchmark program; the exit status.
+// a dialog that draws no text at all. Ends with the line of the two figures
+// that matter, editor / plain controls. Runs them as main() does for a
+// benchmark program; the exit status.
 inline int RunStartupBenchmarks(
-    int argc, char** argv, const StartupProbes& probes, bool withoutLabel)
+    int argc, char** argv, const StartupProbes& programs, bool withoutLabel)
 {
-    const auto add = [](const char* name, const char* program, const char* option) {
-        benchmark::RegisterBenchmark(name, StartToFirstPaint, program, option)
+    constexpr int kRounds = 30;
+    benchmark::Initialize(&argc, argv);
+    std::vector<Probe> probes;
+    if (withoutLabel)
+        probes.push_back({"StartToFirstPaint/BareDialog", programs.bareDialog, nullptr});
+    probes.push_back({"StartToFirstPaint/BareDialogWithLabel", programs.bareDialog, "--label"});
+    probes.push_back({"StartToFirstPaint/PlainQtControls", programs.plainControls, nullptr});
+    probes.push_back({"StartToFirstPaint/MainWindow", programs.mainWindow, nullptr});
+    const std::vector<std::vector<ProbeRun>> runs = RunInRounds(probes, kRounds);
+    const std::vector<ProbeRun>& plain = runs[probes.size() - 2];
+    const std::vector<ProbeRun>& editor = runs.back();
+    for (std::size_t probe = 0; probe < probes.size(); ++probe) {
+        benchmark::RegisterBenchmark(
+            probes[probe].name, Replay, &runs[probe], probe + 1 == probes.size() ? &plain : nullptr)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
-            ->Iterations(20);
-    };
-    if (withoutLabel)
-        add("StartToFirstPaint/BareDialog", probes.bareDialog, nullptr);
-    add("StartToFirstPaint/BareDialogWithLabel", probes.bareDialog, "--label");
-    add("StartToFirstPaint/PlainQtControls", probes.plainControls, nullptr);
-    add("StartToFirstPaint/MainWindow", probes.mainWindow, nullptr);
-    benchmark::Initialize(&argc, argv);
+            ->Iterations(kRounds);
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    std::printf("Editor / plain Qt controls, medians of %d interleaved starts: start-up time "
+                "%.3fx, processor time %.3fx, resident memory %.3fx\n",
+        kRounds,
+        MedianOf(editor, &ProbeRun::startToPaint) / MedianOf(plain, &ProbeRun::startToPaint),
+        MedianOf(editor, &ProbeRun::processor) / MedianOf(plain, &ProbeRun::processor),
+        MedianOf(editor, &ProbeRun::resident) / MedianOf(plain, &ProbeRun::resident));
     return 0;
 }
 

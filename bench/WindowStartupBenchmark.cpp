@@ -1,6 +1,7 @@
-// Start-up of the editor against a bare Qt dialog program, each run as a
-// child process on the offscreen platform until its first painted window
-// (ProbeRunner.h tells what is measured).
+// Start-up of the editor against the same window built from plain Qt
+// controls and against bare Qt dialog programs, each run as a child process
+// on the offscreen platform until its first painted window (ProbeRunner.h
+// tells what is measured).
 
 #include "bench/ProbeRunner.h"
 

@@ -1,7 +1,8 @@
-// Start-up of the editor against a bare Qt dialog with one label, both on a
-// real X server (an Xvfb of its own, started for the run), as players start
-// it on a desktop: the window system's connection, fonts and first frame
-// included. ProbeRunner.h tells what is measured.
+// Start-up of the editor against the same window built from plain Qt
+// controls and against a bare Qt dialog with one label, all on a real X
+// server (an Xvfb of its own, started for the run), as players start it on a
+// desktop: the window system's connection, fonts and first frame included.
+// ProbeRunner.h tells what is measured.
 
 #include "bench/ProbeRunner.h"
 

@@ -6,6 +6,8 @@
 // the style paints them wherever it draws the control; which palette roles that
 // takes depends on the kind of control and is given by the derived class.
 
+#include "controls/ReadableTextColor.h"
+
 #include <QColor>
 #include <QEvent>
 #include <QFont>
@@ -15,7 +17,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <optional>
 #include <span>
 
@@ -155,26 +156,14 @@ private:
         return std::ranges::find(userInput, type) != userInput.end();
     }
 
-    // The crossing point of the contrast ratios of black and of white text
-    // lies at a relative luminance of 0.179.
-    static QColor ReadableTextColor(QColor background)
-    {
-        const auto linear = [](float channel) {
-            return channel <= 0.04045f ? channel / 12.92f
-                                       : std::pow((channel + 0.055f) / 1.055f, 2.4f);
-        };
-        const float luminance = 0.2126f * linear(background.redF())
-            + 0.7152f * linear(background.greenF()) + 0.0722f * linear(background.blueF());
-        return luminance > 0.179f ? QColor(Qt::black) : QColor(Qt::white);
-    }
-
     bool SetColor(std::span<const QPalette::ColorRole> colorRoles,
         std::span<const QPalette::ColorGroup> groups, QColor color)
     {
         QPalette palette = this->palette();
+        const QBrush brush(color);  // one brush for every role and group, not one each
         for (QPalette::ColorGroup group : groups)
             for (QPalette::ColorRole role : colorRoles)
-                palette.setColor(group, role, color);
+                palette.setBrush(group, role, brush);
         this->setPalette(palette);
         return true;
     }

@@ -8,11 +8,11 @@ namespace {
 
 constexpr int kHeadingPoints = 14;
 
-// A darker red than pure (255, 0, 0), which keeps only 4:1 against the white
-// text of the team drop-down and 3.5:1 as class-box text on the grey window.
+// The game's own side colours, pure red and pure blue, whatever the theme;
+// players know the sides by them.
 QColor SideColor(Side side)
 {
-    return side == Side::Red ? QColor(200, 0, 0) : QColor(0, 0, 255);
+    return side == Side::Red ? QColor(255, 0, 0) : QColor(0, 0, 255);
 }
 
 bool IsOn(const StyledButton& box)

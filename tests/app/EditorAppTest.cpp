@@ -18,6 +18,8 @@ TEST(EditorAppTest, WorkingFolderSwitchAnywhereInTheCommandLineLimitsPublishing)
         {{"/opt/quavel/quavel", "+bvrm"}, PublishScope::WorkingFolderOnly},
         {{"quavel", "x+bvrmy"}, PublishScope::WorkingFolderOnly},
         {{"/home/a+bvrm/quavel"}, PublishScope::WorkingFolderOnly},
+        // Also as the value of an option the program reads itself.
+        {{"quavel", "--prefix", "/games/+bvrm"}, PublishScope::WorkingFolderOnly},
         {{"quavel", "+BVRM"}, PublishScope::Installs},  // letter case counts
         {{"quavel", "+bv", "rm"}, PublishScope::Installs},
         {{}, PublishScope::Installs},

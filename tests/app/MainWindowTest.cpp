@@ -4,8 +4,8 @@
 // The look tests (readable under a dark palette, nothing clipped) run again
 // at the scale factors of high-density screens (CMakeLists.txt).
 
-#include "app/AboutBox.h"
 #include "app/MainWindow.h"
+#include "app/AboutBox.h"
 
 #include "tests/controls/WidgetTesting.h"
 #include "tests/support/Documents.h"
@@ -13,8 +13,8 @@
 #include "tests/support/FakeWinePrefix.h"
 #include "tests/support/ScriptedDialogs.h"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -47,7 +47,7 @@ public:
     {
         if (!window) {
             window.emplace(dialogs,
-                InstallSearch{{home.path(), prefix.path().string(), ""}, {}, std::nullopt});
+                InstallSearch{{home.path(), prefix.path().string(), ""}, {}, std::nullopt}, scope);
             window->Start();
         }
         return *window;
@@ -82,6 +82,26 @@ public:
     const Profile& Current() { return Window().session().profile(); }
     bool Modified() { return Window().session().state().modified; }
     Qt::CheckState StateOf(int id) { return Get<QCheckBox>(id).checkState(); }
+    // Right-clicks the "Publish To" button, through the window system as a
+    // person's click (the button may be disabled), and picks the entry of
+    // that caption, if any; the menu's entries.
+    QStringList OpenPublishMenu(int id, const QString& pick = {})
+    {
+        QStringList entries;
+        QTimer::singleShot(0, [&entries, pick] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions()) {
+                entries.append(action->text());
+                if (action->text() == pick)
+                    action->trigger();
+            }
+            menu->close();
+        });
+        QTest::mouseClick(
+            Window().windowHandle(), Qt::RightButton, {}, Get(id).geometry().center());
+        return entries;
+    }
     QColor BackgroundOf(int id)
     {
         QColor color;
@@ -93,6 +113,7 @@ public:
     FakeHome home;
     FakeWinePrefix prefix;
     ScriptedDialogs dialogs;
+    PublishScope scope = PublishScope::Installs;
     std::optional<MainWindow> window;
 };
 
@@ -157,7 +178,9 @@ TEST_F(MainWindowTest, UserActionsReachTheSession)
                 EXPECT_EQ(profile.vehicles[7].alternative, GameCatalog::kVehicleCount - 1);
             }},
         {"the other side's team is refused",
-            [](MainWindowTest& test) { test.Press(RedTeam, Qt::Key_End); },  // Special Forces, then...
+            [](MainWindowTest& test) {
+                test.Press(RedTeam, Qt::Key_End);  // Special Forces, then...
+            },
             [](MainWindowTest& test, const Profile& profile) {
                 EXPECT_EQ(profile.red.team, 5);
                 test.Press(RedTeam, Qt::Key_Up);  // ...US Marine, blue's team
@@ -173,8 +196,8 @@ TEST_F(MainWindowTest, UserActionsReachTheSession)
             },
             [](MainWindowTest& test, const Profile& profile) {
                 for (int vehicle = 0; vehicle < GameCatalog::kVehicleCount; ++vehicle)
-                    EXPECT_EQ(profile.vehicles[static_cast<std::size_t>(vehicle)].alternative,
-                        vehicle);
+                    EXPECT_EQ(
+                        profile.vehicles[static_cast<std::size_t>(vehicle)].alternative, vehicle);
                 EXPECT_EQ(test.Get<QComboBox>(VehicleM113).currentText(), "M-113");
                 EXPECT_EQ(profile.red.kits[0], 0);
             }},
@@ -275,21 +298,7 @@ TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)
     const std::string cwd = (work.path() / "CustomCombat.wst").string();
     EXPECT_EQ(toolTips(), (std::vector<std::string>{server, "off", "off", cwd}));
 
-    QStringList entries;
-    QTimer::singleShot(0, [&entries] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) {
-            entries.append(action->text());
-            if (action->text() == "Choose Game Folder...")
-                action->trigger();
-        }
-        menu->close();
-    });
-    // Through the window system, as a person's click: the button is disabled.
-    QTest::mouseClick(
-        Window().windowHandle(), Qt::RightButton, {}, Get(PublishToBoth).geometry().center());
-
+    const QStringList entries = OpenPublishMenu(PublishToBoth, "Choose Game Folder...");
     EXPECT_EQ(entries.join('|').toStdString(),
         "Server|C:\\Server ($WINEPREFIX: " + prefix.path().string()
             + ")|Game|no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA "
@@ -298,6 +307,19 @@ TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)
     EXPECT_EQ(toolTips(),
         (std::vector<std::string>{server, game, "Server: " + server + "\nGame: " + game, cwd}));
     EXPECT_TRUE(Get<QRadioButton>(PublishToServer).isChecked());
+}
+
+// Started with +bvrm the window publishes into the working folder alone, and
+// its menu offers no folder that could not be used.
+TEST_F(MainWindowTest, ContextMenuUnderTheWorkingFolderSwitchOnlySaysSo)
+{
+    scope = PublishScope::WorkingFolderOnly;
+    ShowActive();
+    EXPECT_EQ(OpenPublishMenu(PublishToServer).join('|').toStdString(),
+        "Started with +bvrm: publishing only into the working folder");
+    EXPECT_TRUE(Get<QRadioButton>(PublishToWorkingFolder).isChecked());
+    for (int id : {PublishToServer, PublishToGame, PublishToBoth})
+        EXPECT_FALSE(Get(id).isEnabled()) << id;
 }
 
 TEST_F(MainWindowTest, EscapeAndEnterLeaveTheWindowOpenAndQuitAsks)
@@ -329,8 +351,8 @@ TEST_F(MainWindowTest, TabFollowsTheControlTable)
         reached.push_back(QApplication::focusWidget()->objectName().toInt());
     }
     EXPECT_EQ(reached,
-        (std::vector<int>{
-            AboutButton, QuitButton, VehicleKa25, VehicleMuttAlt, VehicleOh6, ControlId::ProfileList}));
+        (std::vector<int>{AboutButton, QuitButton, VehicleKa25, VehicleMuttAlt, VehicleOh6,
+            ControlId::ProfileList}));
     // The "Publish To" buttons are one stop, at the checked one; the arrows move and check.
     Get(PublishButton).setFocus();
     reached.clear();
@@ -359,11 +381,11 @@ TEST_F(MainWindowTest, FatalStartEndsTheProgramWithoutTheModalRun)
 // A shortcut presses its button, and nothing while the button is disabled.
 TEST_F(MainWindowTest, ShortcutsPressTheirButtons)
 {
-    const std::pair<QKeyCombination, int> cases[] = {{Qt::CTRL | Qt::Key_N, NewButton},
-        {Qt::CTRL | Qt::Key_S, SaveButton}, {Qt::CTRL | Qt::SHIFT | Qt::Key_S, SaveAsButton},
-        {Qt::CTRL | Qt::Key_R, RevertButton}, {Qt::CTRL | Qt::Key_P, PublishButton},
-        {Qt::CTRL | Qt::Key_Q, QuitButton}, {QKeyCombination(Qt::Key_F1), AboutButton},
-        {Qt::CTRL | Qt::Key_N, ControlId::None}};
+    const std::pair<QKeyCombination, int> cases[]
+        = {{Qt::CTRL | Qt::Key_N, NewButton}, {Qt::CTRL | Qt::Key_S, SaveButton},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_S, SaveAsButton}, {Qt::CTRL | Qt::Key_R, RevertButton},
+            {Qt::CTRL | Qt::Key_P, PublishButton}, {Qt::CTRL | Qt::Key_Q, QuitButton},
+            {QKeyCombination(Qt::Key_F1), AboutButton}, {Qt::CTRL | Qt::Key_N, ControlId::None}};
     for (const auto& [keys, button] : cases) {
         SCOPED_TRACE(QKeySequence(keys).toString().toStdString());
         window.reset();
@@ -373,8 +395,8 @@ TEST_F(MainWindowTest, ShortcutsPressTheirButtons)
         ShowActive();
         Click(RedScoutSecondary);  // Save and Revert need edits
         std::vector<int> pressed;
-        for (int id : {NewButton, SaveButton, SaveAsButton, RevertButton, PublishButton,
-                 QuitButton, AboutButton})
+        for (int id : {NewButton, SaveButton, SaveAsButton, RevertButton, PublishButton, QuitButton,
+                 AboutButton})
             QObject::connect(&Get<QAbstractButton>(id), &QAbstractButton::clicked,
                 [&pressed, id] { pressed.push_back(id); });
         if (button == AboutButton)
@@ -435,22 +457,34 @@ double Luminance(QColor color)
     return sum;
 }
 
-// The WCAG contrast of the text in the area against its background: the
-// commonest colour is the background, the pixel farthest from it the text.
-double TextContrast(const QImage& image, const QRect& area)
+std::map<QRgb, int> ColorCounts(const QImage& image, const QRect& area)
 {
     std::map<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[image.pixel(x, y)];
-    const double background = Luminance(
-        std::ranges::max_element(counts, {}, [](const auto& entry) { return entry.second; })
-            ->first);
+    return counts;
+}
+
+// The background of a text.
+QColor CommonestColor(const QImage& image, const QRect& area)
+{
+    const std::map<QRgb, int> counts = ColorCounts(image, area);
+    return QColor(std::ranges::max_element(counts, {}, [](const auto& entry) {
+        return entry.second;
+    })->first);
+}
+
+// The WCAG contrast of the text in the area against its background: the
+// commonest colour is the background, the pixel farthest from it the text.
+double TextContrast(const QImage& image, const QRect& area)
+{
+    const double background = Luminance(CommonestColor(image, area));
     double contrast = 1;
-    for (const auto& [color, count] : counts) {
-        const double text = Luminance(color);
-        contrast = std::max(contrast,
-            (std::max(text, background) + 0.05) / (std::min(text, background) + 0.05));
+    for (const auto& [color, count] : ColorCounts(image, area)) {
+        const double text = Luminance(QColor(color));
+        contrast = std::max(
+            contrast, (std::max(text, background) + 0.05) / (std::min(text, background) + 0.05));
     }
     return contrast;
 }
@@ -479,26 +513,64 @@ QStringList TextsOf(QWidget& control)
     return {};
 }
 
-TEST_F(MainWindowTest, LookTextsStayReadableUnderADarkDesktopPalette)
+// The window as painted after start-up has applied its look over a desktop
+// with a dark palette, and where in it the control's text is drawn.
+class MainWindowLookTest : public MainWindowTest {
+protected:
+    MainWindowLookTest()
+    {
+        QApplication::setPalette(DarkDesktopPalette());
+        WindowStyle::Install();  // what start-up does after the desktop has set its palette
+        Window().show();
+        painted = Window().grab().toImage();
+    }
+    // The grab has as many pixels as the screen.
+    QRect TextPixels(int id)
+    {
+        QWidget& control = Get(id);
+        const QRectF area = TextArea(control).translated(control.pos());
+        const qreal ratio = painted.devicePixelRatio();
+        return QRectF(area.topLeft() * ratio, area.size() * ratio).toRect();
+    }
+
+    QImage painted;
+};
+
+// Colours the theme chooses keep text readable.
+TEST_F(MainWindowLookTest, LookTextsStayReadableUnderADarkDesktopPalette)
 {
-    QApplication::setPalette(DarkDesktopPalette());
-    WindowStyle::Install();  // what start-up does after the desktop has set its palette
-    Window().show();
-    const QImage painted = Window().grab().toImage();
+    for (int id : {ControlId::VehicleBm21, ControlId::MapFilter, ControlId::NewButton,
+             ControlId::PublishToServer})
+        EXPECT_GE(TextContrast(painted, TextPixels(id)), 4.5) << id;
+}
+
+// The sides' colours are fixed, pure red and pure blue, on any desktop.
+TEST_F(MainWindowLookTest, LookSideColoursArePureRedAndBlue)
+{
+    const QColor red(255, 0, 0);
+    const QColor blue(0, 0, 255);
+    const QColor white(255, 255, 255);
     struct Face {
         const char* name;
         int id;
+        std::optional<QColor> background;  // none: the window's own
+        QColor text;
     };
-    for (const Face& face : {Face{"vehicle drop-down", ControlId::VehicleBm21},
-             Face{"team drop-downs", ControlId::BlueTeam}, Face{"", ControlId::RedTeam},
-             Face{"class boxes", ControlId::BlueScout}, Face{"", ControlId::RedScout},
-             Face{"map filter", ControlId::MapFilter}}) {
-        QWidget& control = Get(face.id);
-        // The grab has as many pixels as the screen.
-        const QRectF area = TextArea(control).translated(control.pos());
-        const qreal ratio = painted.devicePixelRatio();
-        const QRectF pixels(area.topLeft() * ratio, area.size() * ratio);
-        EXPECT_GE(TextContrast(painted, pixels.toRect()), 4.5) << face.name << face.id;
+    const Face faces[] = {
+        {"red heading", ControlId::RedTeamLabel, std::nullopt, red},
+        {"blue heading", ControlId::BlueTeamLabel, std::nullopt, blue},
+        {"red team drop-down", ControlId::RedTeam, red, white},
+        {"blue team drop-down", ControlId::BlueTeam, blue, white},
+        {"red class box", ControlId::RedScout, std::nullopt, red},
+        {"blue class box", ControlId::BlueAntiTank, std::nullopt, blue},
+    };
+    const QColor windowColor = Window().palette().color(QPalette::Window);
+    for (const Face& face : faces) {
+        const QRect area = TextPixels(face.id);
+        EXPECT_EQ(CommonestColor(painted, area), face.background.value_or(windowColor))
+            << face.name;
+        // Antialiasing blends the edges; the strokes themselves are the colour.
+        EXPECT_GE(CountPixels(painted, area, face.text), 10) << face.name;
     }
 }
 

@@ -7,7 +7,6 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-
 namespace {
 
 class StyledComboBoxTest : public testing::Test {
@@ -22,7 +21,10 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    int FieldPixels(QColor color) { return CountPixels(PaintedImage(list), TextArea(list), color, 8); }
+    int FieldPixels(QColor color)
+    {
+        return CountPixels(PaintedImage(list), TextArea(list), color, 8);
+    }
 
     QWidget window;
     StyledComboBox list{&window};
@@ -44,7 +46,8 @@ TEST_P(StyledComboBoxColorTest, FaceAndOpenedListShowTheColours)
     list.SetBackgroundColor(GetParam().background);
     list.SetTextColor(GetParam().text);
     list.SetBold(true);
-    EXPECT_GT(FieldPixels(GetParam().background), TextArea(list).width() * TextArea(list).height() / 2);
+    EXPECT_GT(
+        FieldPixels(GetParam().background), TextArea(list).width() * TextArea(list).height() / 2);
     EXPECT_GT(FieldPixels(GetParam().text), 10);
     list.showPopup();
     ASSERT_TRUE(list.view()->viewport()->isVisible());
@@ -63,11 +66,14 @@ INSTANTIATE_TEST_SUITE_P(Colors, StyledComboBoxColorTest,
     [](const testing::TestParamInfo<ColorCase>& testCase) { return testCase.param.name; });
 
 // A face given only a background colour keeps its text readable on it,
-// whatever text colour the palette around it has.
+// whatever text colour the palette around it has: the text of the higher
+// contrast, which for greys turns from white to black between 117 and 118.
 TEST_F(StyledComboBoxTest, BackgroundAloneBringsAReadableTextColour)
 {
     for (auto [background, text] : {std::pair{QColor(255, 255, 255), QColor(0, 0, 0)},
              std::pair{QColor(128, 128, 128), QColor(0, 0, 0)},
+             std::pair{QColor(118, 118, 118), QColor(0, 0, 0)},
+             std::pair{QColor(117, 117, 117), QColor(255, 255, 255)},
              std::pair{QColor(0, 0, 160), QColor(255, 255, 255)}}) {
         QPalette inverse = window.palette();
         inverse.setColor(QPalette::ButtonText, background);
