@@ -1,13 +1,17 @@
-# bash completion for quavel-cli: commands, options, the profiles of the
-# current folder, and the keys and values of set. The keys come from the tool
-# itself ("show Default --format=set"), so they never drift from it.
+# bash completion for quavel-cli (loaded by the package bash-completion): the
+# options before the command, the commands and their options, the profiles of
+# the folder the tool will work in (the current one, or the one -C or
+# --directory names), and the keys and values of set. The keys come from the
+# tool itself ("show Default --format=set"), so they never drift from it.
 
+# The profiles of the folder $1, the current one when empty.
 _quavel_cli_profiles()
 {
-    local file
+    local folder=${1:-.} file
     echo Default
-    for file in *.wst; do
-        [[ -f $file && $file != Default.wst ]] && echo "${file%.wst}"
+    for file in "$folder"/*.wst; do
+        file=${file##*/}
+        [[ -f $folder/$file && $file != Default.wst ]] && echo "${file%.wst}"
     done
 }
 
@@ -28,50 +32,86 @@ _quavel_cli_values()
     esac
 }
 
+# The options of the command $1 (the options before any command when empty);
+# those whose value follows "=" end in it.
+_quavel_cli_options()
+{
+    case $1 in
+    '') printf '%s\n' -C --directory --prefix --version ;;
+    list) echo --json ;;
+    show) printf '%s\n' --format= --json ;;
+    publish) printf '%s\n' --to --to-dir --backup --cwd-only ;;
+    targets) printf '%s\n' --cwd-only --json ;;
+    check | diff) echo --json ;;
+    esac
+    echo --help
+}
+
 _quavel_cli()
 {
-    local IFS=$'\n' cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands=$'list\nshow\nset\nnew\npublish\ntargets\nconfig\ndiff\ncheck\nhelp'
-    local command=${COMP_WORDS[1]} words=""
-    COMPREPLY=()
-    if ((COMP_CWORD == 1)); then
-        COMPREPLY=($(compgen -W "$commands"$'\n--help\n--version' -- "$cur"))
-        return
-    fi
+    local cur prev words cword split
+    # -s: "--format=js" is completed as "js" after "--format"; -n =: the
+    # word "red.team=U" stays whole.
+    _init_completion -s -n = || return
+    local IFS=$'\n' commands=$'list\nshow\nset\nnew\npublish\ntargets\nconfig\ndiff\ncheck\nhelp'
     case $prev in
+    -C | --directory | --prefix | --to-dir) _filedir -d; return ;;
     --to) COMPREPLY=($(compgen -W $'server\ngame\nboth\ncwd' -- "$cur")); return ;;
     --format) COMPREPLY=($(compgen -W $'table\njson\nset' -- "$cur")); return ;;
     esac
-    if [[ $cur == -* ]]; then
-        case $command in
-        list) words=--json ;;
-        show) words=$'--format=\n--json' ;;
-        publish) words=$'--to\n--to-dir\n--backup\n--cwd-only' ;;
-        targets) words=$'--cwd-only\n--json' ;;
+    $split && return
+
+    # The options before the command, and the folder they name.
+    local index folder="" command=""
+    for ((index = 1; index < cword; index++)); do
+        case ${words[index]} in
+        -C | --directory) folder=${words[++index]} ;;
+        --directory=*) folder=${words[index]#*=} ;;
+        --prefix) ((index++)) ;;
+        -?*) ;;
+        *) command=${words[index]}; break ;;
         esac
-        COMPREPLY=($(compgen -W "$words"$'\n--help' -- "$cur"))
-        [[ ${COMPREPLY[0]} == *= ]] && compopt -o nospace 2>/dev/null
-        return
+    done
+    folder=${folder/#\~/$HOME}
+    # How many of the command's arguments stand before the word completed.
+    local arguments=0
+    for ((index++; index < cword; index++)); do
+        case ${words[index]} in
+        --to | --to-dir | --format) ((index++)) ;;
+        -?*) ;;
+        *) ((arguments++)) ;;
+        esac
+    done
+
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "$(_quavel_cli_options "$command")" -- "$cur"))
     fi
     case $command in
-    help) ((COMP_CWORD == 2)) && COMPREPLY=($(compgen -W "$commands" -- "$cur")) ;;
-    show | publish | diff) COMPREPLY=($(compgen -W "$(_quavel_cli_profiles)" -- "$cur")) ;;
-    check) COMPREPLY=($(compgen -f -- "$cur")) ;;
+    '') [[ $cur != -* ]] && COMPREPLY=($(compgen -W "$commands" -- "$cur")) ;;
+    help) ((arguments == 0)) && COMPREPLY=($(compgen -W "$commands" -- "$cur")) ;;
+    show | publish | diff) COMPREPLY+=($(compgen -W "$(_quavel_cli_profiles "$folder")" -- "$cur")) ;;
+    check)
+        _filedir
+        COMPREPLY+=($(compgen -W - -- "$cur"))
+        ;;
+    config)
+        case $arguments in
+        0) COMPREPLY=($(compgen -W $'get\nset\nunset' -- "$cur")) ;;
+        1) COMPREPLY=($(compgen -W $'installs.prefix\ninstalls.game\ninstalls.server' -- "$cur")) ;;
+        2) _filedir -d ;;
+        esac
+        ;;
     set)
-        if ((COMP_CWORD == 2)); then
-            COMPREPLY=($(compgen -W "$(_quavel_cli_profiles)" -- "$cur"))
-        elif [[ $cur == = ]]; then  # bash splits words at "="
-            COMPREPLY=($(_quavel_cli_values "$prev"))
-        elif [[ $prev == = ]]; then
-            COMPREPLY=($(compgen -W "$(_quavel_cli_values "${COMP_WORDS[COMP_CWORD - 2]}")" -- "$cur"))
-        elif [[ $cur == *=* ]]; then
-            COMPREPLY=($(compgen -P "${cur%%=*}=" -W "$(_quavel_cli_values "${cur%%=*}")" -- "${cur#*=}"))
+        if ((arguments == 0)); then
+            COMPREPLY+=($(compgen -W "$(_quavel_cli_profiles "$folder")" -- "$cur"))
+        elif [[ $cur == *=* ]]; then  # bash replaces what follows the "="
+            COMPREPLY=($(compgen -W "$(_quavel_cli_values "${cur%%=*}")" -- "${cur#*=}"))
         else
-            COMPREPLY=($(compgen -W "$(_quavel_cli_keys)" -- "$cur"))
-            compopt -o nospace 2>/dev/null
+            COMPREPLY+=($(compgen -W "$(_quavel_cli_keys)" -- "$cur"))
         fi
         ;;
     esac
+    [[ ${COMPREPLY[*]} == *= ]] && compopt -o nospace 2>/dev/null
 }
 
 complete -F _quavel_cli quavel-cli

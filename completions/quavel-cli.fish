@@ -1,11 +1,57 @@
-# fish completion for quavel-cli: commands, options, the profiles of the
-# current folder, and the keys and values of set. The keys come from the tool
-# itself ("show Default --format=set"), so they never drift from it.
+# fish completion for quavel-cli: the options before the command, the commands
+# and their options, the profiles of the folder the tool will work in (the
+# current one, or the one -C or --directory names), and the keys and values of
+# set. The keys come from the tool itself ("show Default --format=set"), so
+# they never drift from it.
+
+# What the words before the cursor give: "command", the command (nothing before
+# it); "folder", the folder named by -C or --directory; "arguments", the words
+# after the command.
+function __quavel_cli_given -a what
+    set -l words (commandline -opc)[2..-1]
+    set -l folder
+    while set -q words[1]
+        switch $words[1]
+            case -C --directory
+                set folder $words[2]
+                set -e words[1]
+            case '--directory=*'
+                set folder (string replace -- --directory= '' $words[1])
+            case --prefix
+                set -e words[1]
+            case '-?*'
+            case '*'
+                switch $what
+                    case command
+                        echo $words[1]
+                    case arguments
+                        string match -v -r -- '^-.' $words[2..-1]
+                end
+                break
+        end
+        set -e words[1]
+    end
+    test $what = folder; and string replace -r -- '^~' $HOME $folder
+end
+
+function __quavel_cli_command_is
+    contains -- "$(__quavel_cli_given command)" $argv
+end
+
+function __quavel_cli_commands
+    printf '%s\t%s\n' list 'list the profiles' show 'show a profile' \
+        set 'change settings of a profile' new 'create a profile from Default.wst' \
+        publish 'publish a profile' targets 'show where publish writes' \
+        config 'read or change the settings file' diff 'compare two profiles' \
+        check 'check that files load as profiles' help 'show the help of a command'
+end
 
 function __quavel_cli_profiles
+    set -l folder (__quavel_cli_given folder)
+    test -n "$folder"; or set folder .
     echo Default
-    for file in *.wst
-        test -f $file; and test $file != Default.wst; and string replace -r '\.wst$' '' -- $file
+    for file in $folder/*.wst
+        test -f $file; and string replace -r -- '^.*/(.*)\.wst$' '$1' $file | string match -v Default
     end
 end
 
@@ -16,7 +62,7 @@ end
 
 # The profile first, then KEY= and, once a key is typed, KEY=VALUE.
 function __quavel_cli_set_arguments
-    if test (count (commandline -opc)) -le 2
+    if test (count (__quavel_cli_given arguments)) -eq 0
         __quavel_cli_profiles
         return
     end
@@ -38,29 +84,45 @@ function __quavel_cli_set_arguments
     printf "$key=%s\n" $values
 end
 
-set -l commands list show set new publish targets config diff check help
+# The folders for an option's value, also where it follows "--OPTION=".
+function __quavel_cli_folders
+    __fish_complete_directories (string replace -r -- '^--[^=]*=' '' (commandline -ct))
+end
+
+function __quavel_cli_config_arguments
+    switch (count (__quavel_cli_given arguments))
+        case 0
+            printf '%s\n' get set unset
+        case 1
+            printf '%s\n' installs.prefix installs.game installs.server
+        case 2
+            __quavel_cli_folders
+    end
+end
+
 complete -c quavel-cli -f
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -l help -d 'show the help'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -l version -d 'show the version'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a list -d 'list the profiles'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a show -d 'show a profile'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a set -d 'change settings of a profile'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a new -d 'create a profile from Default.wst'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a publish -d 'publish a profile'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a targets -d 'show where publish writes'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a config -d 'read or change the settings file'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a diff -d 'compare two profiles'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a check -d 'check that files load as profiles'
-complete -c quavel-cli -n "not __fish_seen_subcommand_from $commands" -a help -d 'show the help of a command'
-complete -c quavel-cli -n "__fish_seen_subcommand_from help" -a "$commands"
-complete -c quavel-cli -n "__fish_seen_subcommand_from show publish diff" -a '(__quavel_cli_profiles)'
-complete -c quavel-cli -n "__fish_seen_subcommand_from set" -a '(__quavel_cli_set_arguments)'
-complete -c quavel-cli -n "__fish_seen_subcommand_from check" -F
-complete -c quavel-cli -n "__fish_seen_subcommand_from list" -l json -d 'print a JSON array'
-complete -c quavel-cli -n "__fish_seen_subcommand_from show" -l format -x -a 'table json set' -d 'how to print'
-complete -c quavel-cli -n "__fish_seen_subcommand_from show" -l json -d 'print JSON'
-complete -c quavel-cli -n "__fish_seen_subcommand_from publish" -l to -x -a 'server game both cwd' -d 'where to publish'
-complete -c quavel-cli -n "__fish_seen_subcommand_from publish" -l backup -d 'keep the replaced file'
-complete -c quavel-cli -n "__fish_seen_subcommand_from publish" -l to-dir -r -a '(__fish_complete_directories)' -d 'publish into a folder'
-complete -c quavel-cli -n "__fish_seen_subcommand_from targets" -l json -d 'print JSON'
-complete -c quavel-cli -n "__fish_seen_subcommand_from publish targets" -l cwd-only -d 'only the working folder'
+set -l before '__quavel_cli_command_is ""'
+complete -c quavel-cli -n $before -a '(__quavel_cli_commands)'
+complete -c quavel-cli -n $before -s C -l directory -x -a '(__quavel_cli_folders)' \
+    -d 'work in DIR instead of the current folder'
+complete -c quavel-cli -n $before -l prefix -x -a '(__quavel_cli_folders)' \
+    -d 'look for the installs in this Wine prefix alone'
+complete -c quavel-cli -n $before -l version -d 'show the version'
+complete -c quavel-cli -l help -d 'show the help'
+
+complete -c quavel-cli -n '__quavel_cli_command_is help' -a '(__quavel_cli_commands)'
+complete -c quavel-cli -n '__quavel_cli_command_is show publish diff' -a '(__quavel_cli_profiles)'
+complete -c quavel-cli -n '__quavel_cli_command_is set' -a '(__quavel_cli_set_arguments)'
+complete -c quavel-cli -n '__quavel_cli_command_is config' -a '(__quavel_cli_config_arguments)'
+complete -c quavel-cli -n '__quavel_cli_command_is check' -F -a - -d 'standard input'
+complete -c quavel-cli -n '__quavel_cli_command_is list show targets check diff' -l json \
+    -d 'print JSON'
+complete -c quavel-cli -n '__quavel_cli_command_is show' -l format -x -a 'table json set' \
+    -d 'how to print the profile'
+complete -c quavel-cli -n '__quavel_cli_command_is publish' -l to -x -a 'server game both cwd' \
+    -d 'where to publish'
+complete -c quavel-cli -n '__quavel_cli_command_is publish' -l to-dir -x \
+    -a '(__quavel_cli_folders)' -d 'publish into a folder'
+complete -c quavel-cli -n '__quavel_cli_command_is publish' -l backup -d 'keep the replaced file'
+complete -c quavel-cli -n '__quavel_cli_command_is publish targets' -l cwd-only \
+    -d 'only the working folder'
