@@ -10,6 +10,7 @@
 #include "profile/XmlDocument.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -188,7 +189,20 @@ int ProfileStore::SaveDocument(const std::string& name, const fs::path& path)
 int ProfileStore::WriteDefaultFile()
 {
     LoadXmlText(*document_, DefaultDocument());
-    return SaveDocument(kDefaultProfileName, workingFolder_ / kDefaultFileName);
+    const fs::path path = workingFolder_ / kDefaultFileName;
+    // Rewriting a Default.wst that holds the built-in document already would
+    // change nothing but cost a flush at every start; one that could not be
+    // written is still found out.
+    const RegularFileRead existing = ReadRegularFile(path, kMaximumProfileBytes);
+    struct stat status { };
+    if (existing.error == 0 && existing.bytes == DefaultDocument()
+        && ::stat(path.c_str(), &status) == 0 && (status.st_mode & 0222) != 0
+        && ::access(path.c_str(), W_OK) == 0) {
+        held_ = {kDefaultProfileName, path, existing.stamp};
+        saveProblem_.clear();
+        return 0;
+    }
+    return SaveDocument(kDefaultProfileName, path);
 }
 
 std::optional<Profile> ProfileStore::LoadDefaultProfile()

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <functional>
 #include <tuple>
 
@@ -86,6 +87,13 @@ TEST_F(ProfileFolder, CreateNeedsTheDefaultFileAndRefusesUnsafeNames)
     folder.Write("Default.wst", "edited");
     ASSERT_TRUE(store.LoadDefaultProfile());
     EXPECT_EQ(folder.Read("Default.wst"), kDefault);
+    // One that holds it already is left alone, unless it could not be written.
+    const auto written = fs::last_write_time(folder / "Default.wst");
+    fs::last_write_time(folder / "Default.wst", written - std::chrono::hours(1));
+    ASSERT_TRUE(store.LoadDefaultProfile());
+    EXPECT_EQ(fs::last_write_time(folder / "Default.wst"), written - std::chrono::hours(1));
+    fs::permissions(folder / "Default.wst", fs::perms::owner_read);
+    EXPECT_FALSE(store.LoadDefaultProfile());
     fs::remove(folder / "Default.wst");
     fs::create_directories(folder / "Default.wst" / "in the way");
     EXPECT_FALSE(store.LoadDefaultProfile());
