@@ -1,6 +1,6 @@
 #include "cli/Suggestion.h"
 
-#include "cli/CatalogNames.h"
+#include "session/CatalogNames.h"
 
 #include <algorithm>
 #include <vector>

@@ -4,6 +4,7 @@
 #include "profile/TemporaryFile.h"
 #include "session/Dialogs.h"
 #include "session/Messages.h"
+#include "session/PublishJournal.h"
 #include "session/SessionView.h"
 
 #include <memory>
@@ -116,4 +117,13 @@ std::filesystem::path EditingSession::CurrentFile() const
     if (!state_.profileStore || !state_.currentProfile)
         return {};
     return state_.profileStore->ProfilePath(state_.currentProfile->name);
+}
+
+std::vector<DestinationHolding> EditingSession::Holdings(PublishTarget target) const
+{
+    const JournalReading journal = PublishJournal().Read();
+    std::vector<DestinationHolding> holdings;
+    for (const PublishDestination& destination : state_.publishTargets.Destinations(target))
+        holdings.push_back(LocalHolding(journal.records, destination));
+    return holdings;
 }

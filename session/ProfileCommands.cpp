@@ -114,7 +114,8 @@ std::optional<std::string> ProfileCommands::CreateNewProfileFile()
             std::string(Messages::kNewProfileCaption), std::string(Messages::kNewProfilePrompt));
         if (!name)
             return std::nullopt;
-        const std::optional<std::string_view> refusal = CreateNewProfile(*state_.profileStore, *name);
+        const std::optional<std::string_view> refusal
+            = CreateNewProfile(*state_.profileStore, *name);
         if (!refusal)
             return name;
         const std::string question = std::string(*refusal) + std::string(Messages::kTryAgain);
@@ -138,8 +139,8 @@ std::optional<std::function<bool()>> ProfileCommands::AgreeToReplace()
     if (!store.ChangedOnDisk(profile))
         return [&store, &profile] { return !store.ChangedOnDisk(profile); };
     const std::optional<FileStamp> seen = store.StampOnDisk(profile);
-    const std::string question = Messages::ChangedByAnotherProgram(
-        store.ProfilePath(profile.name).filename().string());
+    const std::string question
+        = Messages::ChangedByAnotherProgram(store.ProfilePath(profile.name).filename().string());
     if (dialogs_.ShowApplicationMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return std::nullopt;
     return [&store, &profile, seen] { return store.StampOnDisk(profile) == seen; };
@@ -165,8 +166,10 @@ ProfileCommands::SaveResult ProfileCommands::SaveOwnFile(const std::function<voi
             if (error == 0 && alongTheSave)
                 alongTheSave();
         }
-        if (error == 0)
+        if (error == 0) {
+            state_.history.MarkSaved();
             return SaveResult::Saved;
+        }
         dialogs_.ShowWindowMessage(std::string(Messages::kErrorSavingTitle),
             Messages::UnableToSave(error, store.saveProblem()));
         return SaveResult::Failed;

@@ -4,17 +4,18 @@
 // The look tests (readable under a dark palette, nothing clipped) run again
 // at the scale factors of high-density screens (CMakeLists.txt).
 
-#include "app/AboutBox.h"
 #include "app/MainWindow.h"
+#include "app/AboutBox.h"
 
 #include "tests/controls/WidgetTesting.h"
 #include "tests/support/Documents.h"
 #include "tests/support/FakeHome.h"
 #include "tests/support/FakeWinePrefix.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/StateHome.h"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -89,6 +90,7 @@ public:
         return color;
     }
 
+    StateHome state;
     WorkingFolder work;
     FakeHome home;
     FakeWinePrefix prefix;
@@ -157,7 +159,9 @@ TEST_F(MainWindowTest, UserActionsReachTheSession)
                 EXPECT_EQ(profile.vehicles[7].alternative, GameCatalog::kVehicleCount - 1);
             }},
         {"the other side's team is refused",
-            [](MainWindowTest& test) { test.Press(RedTeam, Qt::Key_End); },  // Special Forces, then...
+            [](MainWindowTest& test) {
+                test.Press(RedTeam, Qt::Key_End);
+            },  // Special Forces, then...
             [](MainWindowTest& test, const Profile& profile) {
                 EXPECT_EQ(profile.red.team, 5);
                 test.Press(RedTeam, Qt::Key_Up);  // ...US Marine, blue's team
@@ -173,8 +177,8 @@ TEST_F(MainWindowTest, UserActionsReachTheSession)
             },
             [](MainWindowTest& test, const Profile& profile) {
                 for (int vehicle = 0; vehicle < GameCatalog::kVehicleCount; ++vehicle)
-                    EXPECT_EQ(profile.vehicles[static_cast<std::size_t>(vehicle)].alternative,
-                        vehicle);
+                    EXPECT_EQ(
+                        profile.vehicles[static_cast<std::size_t>(vehicle)].alternative, vehicle);
                 EXPECT_EQ(test.Get<QComboBox>(VehicleM113).currentText(), "M-113");
                 EXPECT_EQ(profile.red.kits[0], 0);
             }},
@@ -329,8 +333,8 @@ TEST_F(MainWindowTest, TabFollowsTheControlTable)
         reached.push_back(QApplication::focusWidget()->objectName().toInt());
     }
     EXPECT_EQ(reached,
-        (std::vector<int>{
-            AboutButton, QuitButton, VehicleKa25, VehicleMuttAlt, VehicleOh6, ControlId::ProfileList}));
+        (std::vector<int>{AboutButton, QuitButton, VehicleKa25, VehicleMuttAlt, VehicleOh6,
+            ControlId::ProfileList}));
     // The "Publish To" buttons are one stop, at the checked one; the arrows move and check.
     Get(PublishButton).setFocus();
     reached.clear();
@@ -359,11 +363,11 @@ TEST_F(MainWindowTest, FatalStartEndsTheProgramWithoutTheModalRun)
 // A shortcut presses its button, and nothing while the button is disabled.
 TEST_F(MainWindowTest, ShortcutsPressTheirButtons)
 {
-    const std::pair<QKeyCombination, int> cases[] = {{Qt::CTRL | Qt::Key_N, NewButton},
-        {Qt::CTRL | Qt::Key_S, SaveButton}, {Qt::CTRL | Qt::SHIFT | Qt::Key_S, SaveAsButton},
-        {Qt::CTRL | Qt::Key_R, RevertButton}, {Qt::CTRL | Qt::Key_P, PublishButton},
-        {Qt::CTRL | Qt::Key_Q, QuitButton}, {QKeyCombination(Qt::Key_F1), AboutButton},
-        {Qt::CTRL | Qt::Key_N, ControlId::None}};
+    const std::pair<QKeyCombination, int> cases[]
+        = {{Qt::CTRL | Qt::Key_N, NewButton}, {Qt::CTRL | Qt::Key_S, SaveButton},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_S, SaveAsButton}, {Qt::CTRL | Qt::Key_R, RevertButton},
+            {Qt::CTRL | Qt::Key_P, PublishButton}, {Qt::CTRL | Qt::Key_Q, QuitButton},
+            {QKeyCombination(Qt::Key_F1), AboutButton}, {Qt::CTRL | Qt::Key_N, ControlId::None}};
     for (const auto& [keys, button] : cases) {
         SCOPED_TRACE(QKeySequence(keys).toString().toStdString());
         window.reset();
@@ -373,8 +377,8 @@ TEST_F(MainWindowTest, ShortcutsPressTheirButtons)
         ShowActive();
         Click(RedScoutSecondary);  // Save and Revert need edits
         std::vector<int> pressed;
-        for (int id : {NewButton, SaveButton, SaveAsButton, RevertButton, PublishButton,
-                 QuitButton, AboutButton})
+        for (int id : {NewButton, SaveButton, SaveAsButton, RevertButton, PublishButton, QuitButton,
+                 AboutButton})
             QObject::connect(&Get<QAbstractButton>(id), &QAbstractButton::clicked,
                 [&pressed, id] { pressed.push_back(id); });
         if (button == AboutButton)
@@ -443,14 +447,14 @@ double TextContrast(const QImage& image, const QRect& area)
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[image.pixel(x, y)];
-    const double background = Luminance(
-        std::ranges::max_element(counts, {}, [](const auto& entry) { return entry.second; })
-            ->first);
+    const double background = Luminance(std::ranges::max_element(counts, {}, [](const auto& entry) {
+        return entry.second;
+    })->first);
     double contrast = 1;
     for (const auto& [color, count] : counts) {
         const double text = Luminance(color);
-        contrast = std::max(contrast,
-            (std::max(text, background) + 0.05) / (std::min(text, background) + 0.05));
+        contrast = std::max(
+            contrast, (std::max(text, background) + 0.05) / (std::min(text, background) + 0.05));
     }
     return contrast;
 }

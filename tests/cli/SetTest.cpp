@@ -138,7 +138,7 @@ TEST_F(CliTest, Set_ShowOfAnotherProfilePiped_CopiesEverySetting)
     const ToolResult shown = Run({"show", "Edited", "--format=set"});
     ASSERT_EQ(shown.exitCode, 0);
     ASSERT_EQ(Run({"set", "Copy", "-"}, shown.out).exitCode, 0);
-    EXPECT_EQ(Run({"diff", "Edited", "Copy"}).out, "");
+    EXPECT_EQ(Run({"diff", "Edited", "Copy"}).out, "No differences\n");
 }
 
 // A disk that fails the flush: the save says so, in words, and the file stays.
