@@ -60,10 +60,18 @@ bool InstallsMenu::eventFilter(QObject*, QEvent* event)
     return true;
 }
 
+void InstallsMenu::AddHolding(QMenu& menu, PublishTarget target)
+{
+    if (session_.publishTargets().IsAvailable(target))
+        menu.addAction(Text("Holds: " + session_.Holdings(target).front().Text()))
+            ->setEnabled(false);
+}
+
 void InstallsMenu::Fill(QMenu& menu)
 {
     for (const InstallKind& kind : installKinds) {
         menu.addSection(QString::fromUtf8(kind.caption.data(), kind.caption.size()));
+        AddHolding(menu, TargetOf(kind.product));
         const ProductInstalls& installs = session_.installs().Of(kind.product);
         // Under +bvrm nothing was looked for, and there is nothing to tell.
         if (installs.found.empty() && installs.problem != InstallProblem::None)
@@ -80,6 +88,8 @@ void InstallsMenu::Fill(QMenu& menu)
                 [this, product, folder] { session_.ChooseInstallFolder(product, folder); });
         }
     }
+    menu.addSection(QStringLiteral("CWD"));
+    AddHolding(menu, PublishTarget::WorkingFolder);
     const std::vector<SkippedFile>& skippedFiles = session_.installs().skippedFiles;
     if (!skippedFiles.empty())
         menu.addSection(QStringLiteral("Skipped Files"));

@@ -131,14 +131,14 @@ void ApplyAssignment(const Assignment& assignment, Profile& profile)
         (profile.*setting.side).team = assignment.value;
         break;
     case SettingKind::Kits:
-        for (const int slot : setting.slots)
+        for (const int slot : setting.positions)
             (profile.*setting.side).kits[static_cast<std::size_t>(slot)] = flag;
         break;
     case SettingKind::Weapon:
-        (profile.*setting.side).weapons[static_cast<std::size_t>(setting.slots.front())] = flag;
+        (profile.*setting.side).weapons[static_cast<std::size_t>(setting.positions.front())] = flag;
         break;
     case SettingKind::Vehicle:
-        profile.vehicles[static_cast<std::size_t>(setting.slots.front())].alternative
+        profile.vehicles[static_cast<std::size_t>(setting.positions.front())].alternative
             = assignment.value;
         break;
     case SettingKind::AllVehicles:

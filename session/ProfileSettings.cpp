@@ -47,9 +47,9 @@ void AddSideSettings(const SideEntry& side, std::vector<Setting>& settings)
             Setting setting{{key + std::string(choice.suffix), alias + std::string(choice.suffix)},
                 SettingKind::Kits, side.settings, {}, KitChoiceName(side.side, kitClass, choice)};
             if (choice.primary)
-                setting.slots.push_back(row.primarySlot);
+                setting.positions.push_back(row.primarySlot);
             if (choice.secondary)
-                setting.slots.push_back(row.secondarySlot);
+                setting.positions.push_back(row.secondarySlot);
             settings.push_back(std::move(setting));
         }
     }
@@ -88,7 +88,7 @@ ValueAndWords FlagValue(Flag flag)
 std::optional<ValueAndWords> ValueOf(const Setting& setting, const Profile& profile)
 {
     const std::size_t slot
-        = setting.slots.empty() ? 0 : static_cast<std::size_t>(setting.slots.front());
+        = setting.positions.empty() ? 0 : static_cast<std::size_t>(setting.positions.front());
     switch (setting.kind) {
     case SettingKind::Team: {
         const GameCatalog::TeamEntry& team
@@ -96,7 +96,7 @@ std::optional<ValueAndWords> ValueOf(const Setting& setting, const Profile& prof
         return ValueAndWords{team.tagName, std::string(team.displayName)};
     }
     case SettingKind::Kits:
-        if (setting.slots.size() != 1)
+        if (setting.positions.size() != 1)
             return std::nullopt;
         return FlagValue((profile.*setting.side).kits[slot]);
     case SettingKind::Weapon:

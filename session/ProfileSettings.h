@@ -21,7 +21,7 @@ struct Setting {
     std::vector<std::string> keys;  // the first one is how messages spell it
     SettingKind kind;
     TeamSettings Profile::*side = nullptr;  // Team, Kits and Weapon only
-    std::vector<int> slots;                 // kit slots, a weapon slot or a vehicle index
+    std::vector<int> positions;             // kit slots, a weapon slot or a vehicle index
     // As SettingNames names it; "" for a setting of both kits of a class or
     // of all vehicles, which no single control shows.
     std::string name;

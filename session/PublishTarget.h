@@ -47,6 +47,8 @@ inline constexpr std::array<PublishTargetEntry, 4> publishTargets{{
 }};
 
 const PublishTargetEntry& EntryOf(PublishTarget target);
+// The target that publishes to the product's install alone.
+PublishTarget TargetOf(Product product);
 const PublishTargetEntry* FindPublishTarget(std::string_view name);
 // "server, game, both, cwd".
 std::string PublishTargetNames();
