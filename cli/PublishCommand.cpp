@@ -125,13 +125,11 @@ bool MayReplace(const std::vector<PublishDestination>& destinations, bool force,
 {
     if (force)
         return true;
-    const JournalReading journal = PublishJournal().Read();
-    for (const std::string& warning : journal.warnings)
+    for (const std::string& warning : PublishJournal().Read().warnings)
         console.err << "quavel-cli: " << warning << '\n';
     bool mayReplace = true;
     for (const PublishDestination& destination : destinations) {
-        if (LocalHolding(journal.records, destination).state
-            != DestinationHolding::State::ChangedThere)
+        if (LocalHolding(destination).state != DestinationHolding::State::ChangedThere)
             continue;
         console.err << "quavel-cli: " << Messages::ChangedSincePublished(destination.place)
                     << " --force replaces it.\n";

@@ -14,16 +14,15 @@ namespace {
 // The installs of both products, or none with --cwd-only.
 using FoundInstalls = std::optional<InstallsFound>;
 
-// What the publish path of the install holds, by the journal's records.
-DestinationHolding HoldingOf(const FoundInstall& install, const std::vector<PublishRecord>& records)
+// What the publish path of the install holds, by the journal.
+DestinationHolding HoldingOf(const FoundInstall& install)
 {
     const std::filesystem::path& path = install.location.publishPath;
-    return LocalHolding(records, {path, path.string(), {}});
+    return LocalHolding({path, path.string(), {}});
 }
 
 void WriteText(const FoundInstalls& found, const std::string& settingsPath,
-    const PublishDestination& workingFolder, const std::vector<PublishRecord>& records,
-    Console& console)
+    const PublishDestination& workingFolder, Console& console)
 {
     console.out << "Settings file: " << settingsPath << '\n';
     for (const InstallKind& kind : installKinds) {
@@ -36,13 +35,13 @@ void WriteText(const FoundInstalls& found, const std::string& settingsPath,
         console.out << (installs.InUse() ? "" : "not found: ") << installs.PublishPathOrReason()
                     << '\n';
         if (installs.InUse())
-            console.out << "  holds: " << HoldingOf(*installs.InUse(), records).Text() << '\n';
+            console.out << "  holds: " << HoldingOf(*installs.InUse()).Text() << '\n';
         for (const FoundInstall& install : installs.found)
             console.out << (&install == installs.InUse() ? "  * " : "    ")
                         << InstallEntryText(install) << '\n';
     }
     console.out << "CWD: " << workingFolder.text << '\n'
-                << "  holds: " << LocalHolding(records, workingFolder).Text() << '\n';
+                << "  holds: " << LocalHolding(workingFolder).Text() << '\n';
     if (found) {
         for (const SkippedFile& skipped : found->skippedFiles)
             console.out << "Skipped: " << skipped.Text() << '\n';
@@ -90,8 +89,7 @@ void WriteHoldingJson(JsonWriter& json, std::string_view key, const DestinationH
 }
 
 void WriteJson(const FoundInstalls& found, const std::string& settingsPath,
-    const PublishDestination& workingFolder, const std::vector<PublishRecord>& records,
-    Console& console)
+    const PublishDestination& workingFolder, Console& console)
 {
     JsonWriter json(console.out);
     json.BeginObject();
@@ -103,7 +101,7 @@ void WriteJson(const FoundInstalls& found, const std::string& settingsPath,
         const FoundInstall* inUse = installs ? installs->InUse() : nullptr;
         StringOrNull(json, "publishPath", inUse ? inUse->location.publishPath.string() : "");
         const std::optional<DestinationHolding> holding
-            = inUse ? std::optional(HoldingOf(*inUse, records)) : std::nullopt;
+            = inUse ? std::optional(HoldingOf(*inUse)) : std::nullopt;
         WriteHoldingJson(json, "holds", holding ? &*holding : nullptr);
         StringOrNull(json, "problem",
             installs ? DescribeProblem(installs->problem, installs->problemDetail)
@@ -118,7 +116,7 @@ void WriteJson(const FoundInstalls& found, const std::string& settingsPath,
         json.EndObject();
     }
     StringOrNull(json, "cwd", workingFolder.text);
-    const DestinationHolding cwdHolding = LocalHolding(records, workingFolder);
+    const DestinationHolding cwdHolding = LocalHolding(workingFolder);
     WriteHoldingJson(json, "cwdHolds", &cwdHolding);
     json.Key("skippedFiles");
     json.BeginArray();
@@ -148,12 +146,11 @@ ExitStatus RunTargets(const Invocation& invocation, Console& console)
         return ExitStatus::Failed;
     }
     const std::string settingsPath = choices.SettingsPath().string();
-    const JournalReading journal = PublishJournal().Read();
-    for (const std::string& warning : journal.warnings)
+    for (const std::string& warning : PublishJournal().Read().warnings)
         console.err << "quavel-cli: " << warning << '\n';
     if (invocation.Has("--json"))
-        WriteJson(found, settingsPath, workingFolder, journal.records, console);
+        WriteJson(found, settingsPath, workingFolder, console);
     else
-        WriteText(found, settingsPath, workingFolder, journal.records, console);
+        WriteText(found, settingsPath, workingFolder, console);
     return ExitStatus::Success;
 }

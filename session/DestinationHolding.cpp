@@ -1,16 +1,21 @@
 #include "session/DestinationHolding.h"
 
 #include "profile/AtomicFile.h"
+#include "profile/FolderLock.h"
 #include "session/PublishTargets.h"
 #include "session/Sha256.h"
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <ranges>
 
 namespace {
 
 using State = DestinationHolding::State;
+
+// A look waits this long for a publish at work; a tooltip should not wait longer.
+constexpr std::chrono::milliseconds kLookTimeout{2000};
 
 struct StateEntry {
     State state;
@@ -78,10 +83,15 @@ DestinationHolding JudgeHolding(const std::vector<PublishRecord>& records,
         record.profile, record.time, record.profileFile.string()};
 }
 
-DestinationHolding LocalHolding(
-    const std::vector<PublishRecord>& records, const PublishDestination& destination)
+DestinationHolding LocalHolding(const PublishDestination& destination)
 {
+    // A folder that cannot be locked (or is missing) is looked at all the same.
+    std::optional<FolderLock> lock;
+    if (!destination.path.empty())
+        lock.emplace(destination.path.parent_path(), kLookTimeout);
+    const JournalReading journal = PublishJournal().Read();
     std::string bytes;
     const bool present = !destination.path.empty() && ReadFileBytes(destination.path, bytes) == 0;
-    return JudgeHolding(records, destination.text, present ? std::optional(bytes) : std::nullopt);
+    return JudgeHolding(
+        journal.records, destination.text, present ? std::optional(bytes) : std::nullopt);
 }

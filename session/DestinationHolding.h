@@ -40,6 +40,8 @@ struct DestinationHolding {
 DestinationHolding JudgeHolding(const std::vector<PublishRecord>& records,
     const std::string& destination, const std::optional<std::string>& destinationBytes);
 
-// The same for a destination on this machine, read now.
-DestinationHolding LocalHolding(
-    const std::vector<PublishRecord>& records, const PublishDestination& destination);
+// The same for a destination on this machine, its file and the journal read
+// now under the lock of its folder: a publish holds that lock from writing
+// the file until its record is in the journal, so a look sees both or
+// neither, and never takes a publish at work for a change made by hand.
+DestinationHolding LocalHolding(const PublishDestination& destination);

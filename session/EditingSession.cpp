@@ -4,7 +4,6 @@
 #include "profile/TemporaryFile.h"
 #include "session/Dialogs.h"
 #include "session/Messages.h"
-#include "session/PublishJournal.h"
 #include "session/SessionView.h"
 
 #include <memory>
@@ -121,9 +120,8 @@ std::filesystem::path EditingSession::CurrentFile() const
 
 std::vector<DestinationHolding> EditingSession::Holdings(PublishTarget target) const
 {
-    const JournalReading journal = PublishJournal().Read();
     std::vector<DestinationHolding> holdings;
     for (const PublishDestination& destination : state_.publishTargets.Destinations(target))
-        holdings.push_back(LocalHolding(journal.records, destination));
+        holdings.push_back(LocalHolding(destination));
     return holdings;
 }

@@ -37,11 +37,9 @@ void Publisher::Publish(std::optional<PublishTarget> target)
 
 std::vector<PublishDestination> Publisher::AgreedDestinations(PublishTarget target)
 {
-    const JournalReading journal = PublishJournal().Read();
     std::vector<PublishDestination> agreed;
     for (PublishDestination& destination : state_.publishTargets.Destinations(target)) {
-        if (LocalHolding(journal.records, destination).state
-                == DestinationHolding::State::ChangedThere
+        if (LocalHolding(destination).state == DestinationHolding::State::ChangedThere
             && dialogs_.ShowApplicationMessage(Messages::ChangedSincePublished(destination.place)
                        + std::string(Messages::kReplaceIt),
                    MessageButtons::YesNo)
