@@ -1,6 +1,7 @@
 #include "cli/DiffCommand.h"
 
 #include "cli/JsonWriter.h"
+#include "cli/OutputFormat.h"
 #include "cli/ProfileName.h"
 #include "cli/ProfileTable.h"
 #include "cli/ShowCommand.h"
@@ -68,28 +69,11 @@ void WriteJson(const std::string& first, const std::string& second, const Differ
     json.EndObject();
 }
 
-struct DiffFormat {
-    std::string_view name;
-    DifferenceWriter write;
-};
-
-constexpr std::array<DiffFormat, 3> kDiffFormats{{
+constexpr std::array<OutputFormat<DifferenceWriter>, 3> kDiffFormats{{
     {"text", WriteLines},
     {"set", WriteAssignments},
     {"json", WriteJson},
 }};
-
-std::optional<DifferenceWriter> ChosenWriter(const Invocation& invocation, Console& console)
-{
-    const std::string name
-        = invocation.Has("--json") ? "json" : invocation.Value("--format").value_or("text");
-    for (const DiffFormat& format : kDiffFormats) {
-        if (format.name == name)
-            return format.write;
-    }
-    console.err << "quavel-cli: unknown format \"" << name << "\": text, set or json.\n";
-    return std::nullopt;
-}
 
 // The profile an operand names; none after a message.
 std::optional<Profile> ReadOperand(
@@ -115,7 +99,7 @@ ExitStatus RunDiff(const Invocation& invocation, Console& console)
 {
     const std::string& first = invocation.arguments[0];
     const std::string& second = invocation.arguments[1];
-    const std::optional<DifferenceWriter> write = ChosenWriter(invocation, console);
+    const std::optional<DifferenceWriter> write = ChosenFormat(kDiffFormats, invocation, console);
     if (!write)
         return ExitStatus::UsageError;
     const std::optional<Profile> before = ReadOperand(first, invocation, console);

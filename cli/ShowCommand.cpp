@@ -1,5 +1,6 @@
 #include "cli/ShowCommand.h"
 
+#include "cli/OutputFormat.h"
 #include "cli/ProfileName.h"
 #include "cli/ProfileTable.h"
 #include "cli/TerminalSession.h"
@@ -12,36 +13,18 @@ namespace {
 
 using ProfileWriter = void (*)(const Profile&, std::ostream&);
 
-struct ShowFormat {
-    std::string_view name;
-    ProfileWriter write;
-};
-
-constexpr std::array<ShowFormat, 3> kShowFormats{{
+constexpr std::array<OutputFormat<ProfileWriter>, 3> kShowFormats{{
     {"table", WriteProfileTable},
     {"json", WriteProfileJson},
     {"set", WriteProfileAssignments},
 }};
-
-// --json stands for --format=json; none, having said why, for an unknown format.
-std::optional<ProfileWriter> ChosenWriter(const Invocation& invocation, Console& console)
-{
-    const std::string name
-        = invocation.Has("--json") ? "json" : invocation.Value("--format").value_or("table");
-    for (const ShowFormat& format : kShowFormats) {
-        if (format.name == name)
-            return format.write;
-    }
-    console.err << "Unknown format \"" << name << "\": table, json or set.\n";
-    return std::nullopt;
-}
 
 }  // namespace
 
 ExitStatus RunShow(const Invocation& invocation, Console& console)
 {
     const std::string& name = invocation.arguments.front();
-    const std::optional<ProfileWriter> write = ChosenWriter(invocation, console);
+    const std::optional<ProfileWriter> write = ChosenFormat(kShowFormats, invocation, console);
     if (!write || !CheckProfileName(name, console))
         return ExitStatus::UsageError;
     const std::optional<Profile> profile = ReadProfileForShowing(name, console);

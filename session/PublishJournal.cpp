@@ -178,24 +178,27 @@ std::string AfterLastLine(int descriptor, off_t size)
     return {};
 }
 
+// The time broken down by convert (UTC or the user's zone), then formatted.
+std::string TimeText(
+    std::time_t time, std::tm* (*convert)(const std::time_t*, std::tm*), const char* format)
+{
+    std::tm fields{};
+    convert(&time, &fields);
+    std::array<char, 32> text{};
+    std::strftime(text.data(), text.size(), format, &fields);
+    return text.data();
+}
+
 }  // namespace
 
 std::string UtcTimeText(std::time_t time)
 {
-    std::tm fields{};
-    ::gmtime_r(&time, &fields);
-    std::array<char, 32> text{};
-    std::strftime(text.data(), text.size(), "%Y-%m-%dT%H:%M:%SZ", &fields);
-    return text.data();
+    return TimeText(time, ::gmtime_r, "%Y-%m-%dT%H:%M:%SZ");
 }
 
 std::string LocalTimeText(std::time_t time)
 {
-    std::tm fields{};
-    ::localtime_r(&time, &fields);
-    std::array<char, 32> text{};
-    std::strftime(text.data(), text.size(), "%Y-%m-%d %H:%M", &fields);
-    return text.data();
+    return TimeText(time, ::localtime_r, "%Y-%m-%d %H:%M");
 }
 
 PublishJournal::PublishJournal()
