@@ -4,9 +4,13 @@
 
 #include "CliTest.h"
 
+#include "profile/FolderLock.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <future>
+#include <optional>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -181,6 +185,24 @@ TEST_F(JournalTest, Publish_OverAFileChangedByHand_RefusedUnlessForced)
     EXPECT_EQ(Snapshot()[game], kNight);
     // Published again from here, the file is known again.
     EXPECT_EQ(Run({"publish", "Night", "--to", "game"}).exitCode, 0);
+}
+
+// A publish appends only while it holds the journal folder's lock, which a
+// trim holds while it rewrites the journal whole.
+TEST_F(JournalTest, Publish_WaitsForTheJournalsLock)
+{
+    Write({{"Night.wst", kNight}});
+    std::filesystem::create_directories(root / "state/quavel");
+    std::optional<FolderLock> held(std::in_place, root / "state/quavel");
+    ASSERT_EQ(held->error(), 0);
+    std::future<ToolResult> publish = std::async(std::launch::async, [this] {
+        return Run({"publish", "Night", "--to", "cwd"});
+    });
+    EXPECT_EQ(publish.wait_for(std::chrono::milliseconds(500)), std::future_status::timeout);
+    EXPECT_EQ(Journal(), "");
+    held.reset();
+    EXPECT_EQ(publish.get().exitCode, 0);
+    EXPECT_THAT(Journal(), HasSubstr("\tNight\t"));
 }
 
 // Tools publishing at once each append their whole record; past the limit the
