@@ -1,5 +1,7 @@
 #include "app/AccessibleNames.h"
 
+#include "session/SettingNames.h"
+
 #include <optional>
 
 namespace {
@@ -9,43 +11,32 @@ QString CaptionText(std::string_view caption)
     return QString::fromUtf8(caption).remove(QLatin1Char('&')).trimmed();
 }
 
-QString CaptionOf(int id)
+QString Text(const std::string& name)
 {
-    return CaptionText(std::ranges::find(controlTable, id, &ControlSpec::id)->caption);
+    return QString::fromStdString(name);
 }
 
-QString SideName(Side side)
-{
-    return CaptionOf(IdsOf(side).heading);
-}
-
-std::optional<QString> SideControlName(int id)
+// The controls of a side and the vehicle drop-downs are named as the
+// settings they show (see SettingNames).
+std::optional<QString> SettingControlName(int id)
 {
     if (const std::optional<Side> side = FindTeamSide(id))
-        return SideName(*side);
+        return Text(std::string(SideName(*side)));
     if (const std::optional<ClassRowPosition> row = FindClassRow(id)) {
-        const QString name = SideName(row->side) + QStringLiteral(", ")
-            + CaptionText(GameCatalog::kitClasses[static_cast<std::size_t>(row->row)].caption);
         const ClassRowIds& ids = IdsOf(row->side).classRows[static_cast<std::size_t>(row->row)];
         if (id == ids.primaryKit)
-            return name + QStringLiteral(" kit, primary");
+            return Text(KitName(row->side, row->row, KitColumn::Primary));
         if (id == ids.secondaryKit)
-            return name + QStringLiteral(" kit, secondary");
-        return name;
+            return Text(KitName(row->side, row->row, KitColumn::Secondary));
+        return Text(ClassName(row->side, row->row));
     }
     if (const std::optional<WeaponSlotPosition> slot = FindWeaponSlot(id))
-        return SideName(slot->side) + QStringLiteral(", weapon slot %1").arg(slot->slot + 1);
-    return std::nullopt;
-}
-
-std::optional<QString> VehicleName(int id)
-{
+        return Text(WeaponSlotName(slot->side, slot->slot));
     const int panelRow = id - ControlId::FirstVehicle;
-    if (panelRow < 0 || panelRow >= GameCatalog::kVehicleCount)
-        return std::nullopt;
-    const int vehicle = GameCatalog::vehicleOfPanelRow[static_cast<std::size_t>(panelRow)];
-    return QStringLiteral("Substitute for ")
-        + QString::fromUtf8(GameCatalog::vehicles[static_cast<std::size_t>(vehicle)].displayName);
+    if (panelRow >= 0 && panelRow < GameCatalog::kVehicleCount)
+        return Text(
+            SubstituteName(GameCatalog::vehicleOfPanelRow[static_cast<std::size_t>(panelRow)]));
+    return std::nullopt;
 }
 
 // The caption of the row label naming this control, without its colon.
@@ -66,9 +57,7 @@ QString AccessibleNameOf(const ControlSpec& entry)
 {
     if (entry.id == ControlId::None)
         return {};
-    if (std::optional<QString> name = SideControlName(entry.id))
-        return *name;
-    if (std::optional<QString> name = VehicleName(entry.id))
+    if (std::optional<QString> name = SettingControlName(entry.id))
         return *name;
     if (!entry.caption.empty())
         return CaptionText(entry.caption);

@@ -65,6 +65,13 @@ bool InstallsMenu::eventFilter(QObject*, QEvent* event)
     return true;
 }
 
+void InstallsMenu::AddHolding(QMenu& menu, PublishTarget target)
+{
+    if (session_.publishTargets().IsAvailable(target))
+        menu.addAction(Text("Holds: " + session_.Holdings(target).front().Text()))
+            ->setEnabled(false);
+}
+
 void InstallsMenu::Fill(QMenu& menu)
 {
     if (scope_ == PublishScope::WorkingFolderOnly) {
@@ -80,6 +87,7 @@ void InstallsMenu::AddInstalls(QMenu& menu)
 {
     for (const InstallKind& kind : installKinds) {
         menu.addSection(QString::fromUtf8(kind.caption.data(), kind.caption.size()));
+        AddHolding(menu, TargetOf(kind.product));
         const ProductInstalls& installs = session_.installs().Of(kind.product);
         if (installs.found.empty() && installs.problem != InstallProblem::None)
             menu.addAction(Text(DescribeProblem(installs.problem, installs.problemDetail)))
@@ -95,6 +103,8 @@ void InstallsMenu::AddInstalls(QMenu& menu)
                 [this, product, folder] { session_.ChooseInstallFolder(product, folder); });
         }
     }
+    menu.addSection(QStringLiteral("CWD"));
+    AddHolding(menu, PublishTarget::WorkingFolder);
     const std::vector<SkippedFile>& skippedFiles = session_.installs().skippedFiles;
     if (!skippedFiles.empty())
         menu.addSection(QStringLiteral("Skipped Files"));

@@ -1,13 +1,17 @@
 #pragma once
 
-// The context menu of the "Publish To" box: the installs of the server and
-// of the game that were found, each with the prefix or chosen folder it came
-// from and the one in use checked, the files the search had to skip and why,
+// The context menu of the "Publish To" box: for the server, the game and the
+// working folder what their CustomCombat.wst holds (see DestinationHolding),
+// the installs of the server and of the game that were found, each with the
+// prefix or chosen folder it came from and the one in use checked, the files
+// the search had to skip and why,
 // then "Choose Game Folder...", "Choose Server Folder..." and "Forget Chosen
 // Folders". Every choice goes to the session, which remembers it and offers
 // the publish targets again. Started with +bvrm, the window publishes into the
 // working folder alone: the menu then only says so, since no choice of folder
 // could change that.
+
+#include "session/PublishTarget.h"
 
 #include <QObject>
 
@@ -32,6 +36,7 @@ private:
     void Fill(QMenu& menu);
     void AddInstalls(QMenu& menu);
     void AddFolderChoices(QMenu& menu);
+    void AddHolding(QMenu& menu, PublishTarget target);
 
     QWidget& window_;
     EditingSession& session_;

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/CompareWindow.h"
 #include "app/ControlBuilder.h"
 #include "app/DialogUnits.h"
 #include "app/Pictures.h"
@@ -24,6 +25,9 @@ MainWindow::MainWindow(
     , session_(dialogs, *this)
     , folderWatcher_(session_, *this)
     , installsMenu_(*this, controls_.Get<ControlId::PublishToServer>(), session_, scope)
+    , holdingTips_(publishTargets_, session_)
+    , profileListMenu_(
+          controls_.Get<ControlId::ProfileList>(), [this](int entry) { Compare(entry); })
     , search_(search)
     , scope_(scope)
 {
@@ -72,8 +76,13 @@ void MainWindow::Connect(const Route& route)
 
 void MainWindow::AddShortcut(const Shortcut& shortcut)
 {
-    auto& button = controls_.GetAs<QAbstractButton>(ButtonOf(shortcut.action));
     const QKeySequence keys(shortcut.keys);
+    if (IsWindowAction(shortcut.action)) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+            [this, action = shortcut.action] { Run(action, ControlId::None); });
+        return;
+    }
+    auto& button = controls_.GetAs<QAbstractButton>(ButtonOf(shortcut.action));
     connect(new QShortcut(keys, this), &QShortcut::activated, &button, &QAbstractButton::click);
     button.setToolTip(QStringLiteral("%1 (%2)").arg(
         button.accessibleName(), keys.toString(QKeySequence::NativeText)));
@@ -132,6 +141,16 @@ void MainWindow::Run(Action action, int id)
         break;
     case Action::Publish:
         session_.Publish(publishTargets_.Checked());
+        holdingTips_.ShowAll();
+        break;
+    case Action::Undo:
+        session_.Undo();
+        break;
+    case Action::Redo:
+        session_.Redo();
+        break;
+    case Action::Compare:
+        Compare();
         break;
     }
     session_.TellRestoredFiles();
@@ -168,6 +187,7 @@ void MainWindow::ShowSaveAndRevert(bool enabled)
 void MainWindow::ShowPublishTargets(const PublishTargets& targets)
 {
     publishTargets_.Offer(targets);
+    holdingTips_.ShowAll();
 }
 
 int MainWindow::RunModal()
@@ -175,6 +195,16 @@ int MainWindow::RunModal()
     if (!session_.failed())
         exec();
     return session_.failed() ? kFatalExitCode : 0;
+}
+
+void MainWindow::Compare(int entry)
+{
+    CompareWindow window(session_, this);
+    const PublishTarget checked = publishTargets_.Checked().value_or(PublishTarget::WorkingFolder);
+    window.ChooseTarget(checked == PublishTarget::Both ? PublishTarget::Server : checked);
+    if (entry >= 0)
+        window.ChooseEntry(entry);
+    window.exec();
 }
 
 void MainWindow::ShowAbout()

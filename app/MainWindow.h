@@ -17,10 +17,13 @@
 // (a working folder or Default.wst that cannot be written), which ends the
 // window at once and the program with kFatalExitCode. Changes that other
 // programs make to the working folder reach the session through the
-// FolderWatcher.
+// FolderWatcher. Ctrl+Z and Ctrl+Shift+Z walk the session's undo history,
+// and Ctrl+D or the profile list's menu compare the profile with another.
 
 #include "app/FolderWatcher.h"
+#include "app/HoldingTips.h"
 #include "app/InstallsMenu.h"
+#include "app/ProfileListMenu.h"
 #include "panels/ProfileListBox.h"
 #include "panels/PublishTargetButtons.h"
 #include "panels/TeamKitPanel.h"
@@ -69,6 +72,9 @@ private:
     void AddShortcut(const Shortcut& shortcut);
     void Run(Action action, int id);
     void ShowAbout();
+    // The compare window, with the profile list's entry chosen, or else what
+    // the checked "Publish To" target holds (the server's file for "Both").
+    void Compare(int entry = -1);
 
     void ShowProfile(const Profile& profile) override;
     void ShowProfileEntries(const std::vector<std::string>& entries) override;
@@ -85,6 +91,8 @@ private:
     EditingSession session_;
     FolderWatcher folderWatcher_;
     InstallsMenu installsMenu_;
+    HoldingTips holdingTips_;
+    ProfileListMenu profileListMenu_;
     InstallSearch search_;  // kept for Start()
     PublishScope scope_;
 };

@@ -33,6 +33,10 @@ enum class Action {
     RevertProfile,
     SaveProfileAs,
     Publish,
+    // Window actions without a control of their own: keys and menus start them.
+    Undo,
+    Redo,
+    Compare,
 };
 
 struct Route {

@@ -2,7 +2,9 @@
 
 // The window's keyboard shortcuts. A shortcut presses the button that the
 // routing table gives its action, so it runs the button's own route, and a
-// disabled button's shortcut does nothing.
+// disabled button's shortcut does nothing. Undo, redo and comparing have no
+// button (the window's layout has no room for one): their keys run the
+// window's action directly.
 
 #include "app/RoutingTable.h"
 
@@ -21,6 +23,10 @@ inline constexpr Shortcut shortcutTable[] = {
     {Qt::CTRL | Qt::Key_P, Action::Publish},
     {Qt::CTRL | Qt::Key_Q, Action::Quit},  // the close path, which asks about unsaved edits
     {QKeyCombination(Qt::Key_F1), Action::ShowAbout},
+    {Qt::CTRL | Qt::Key_Z, Action::Undo},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Action::Redo},
+    {Qt::CTRL | Qt::Key_Y, Action::Redo},
+    {Qt::CTRL | Qt::Key_D, Action::Compare},
 };
 
 // The push button whose click the routing table sends to this action; None
@@ -34,6 +40,14 @@ constexpr int ButtonOf(Action action)
     }
     return ControlId::None;
 }
+constexpr bool IsWindowAction(Action action)
+{
+    return action == Action::Undo || action == Action::Redo || action == Action::Compare;
+}
+
 static_assert(std::ranges::none_of(shortcutTable,
-                  [](const Shortcut& shortcut) { return ButtonOf(shortcut.action) == ControlId::None; }),
-    "a shortcut's action has no button");
+                  [](const Shortcut& shortcut) {
+                      return (ButtonOf(shortcut.action) == ControlId::None)
+                          != IsWindowAction(shortcut.action);
+                  }),
+    "a shortcut's action has no button, or a window action has one");

@@ -5,6 +5,8 @@
 // start and of the finished first paint, and the resident memory in kB at that
 // moment - then closes that window, which ends the program.
 
+#include "bench/ResidentMemory.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -12,8 +14,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <string>
 
 class FirstPaintProbe : public QObject {
 public:
@@ -45,16 +45,6 @@ private:
     {
         return std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch())
             .count();
-    }
-
-    static long ResidentKilobytes()
-    {
-        std::ifstream status("/proc/self/status");
-        for (std::string line; std::getline(status, line);) {
-            if (line.starts_with("VmRSS:"))
-                return std::stol(line.substr(6));
-        }
-        return -1;
     }
 
     long long mainStarted_;

@@ -1,8 +1,9 @@
 #include "cli/Assignment.h"
 
 #include "catalog/GameCatalog.h"
-#include "cli/CatalogNames.h"
-#include "cli/Sides.h"
+#include "session/CatalogNames.h"
+#include "session/ProfileSettings.h"
+#include "session/SideEntry.h"
 #include "session/Suggestion.h"
 
 #include <algorithm>
@@ -20,80 +21,6 @@ constexpr std::array<SwitchWord, 6> kSwitchWords{
     {{"on", 1}, {"off", 0}, {"true", 1}, {"false", 0}, {"1", 1}, {"0", 0}}};
 
 constexpr std::string_view kResetWord = "default";
-constexpr std::string_view kUnknownValue = "unknown";
-
-// The keys of a class: both of its kits, or one of them.
-struct KitChoice {
-    std::string_view suffix;
-    bool primary;
-    bool secondary;
-};
-
-constexpr std::array<KitChoice, 3> kKitChoices{{
-    {"", true, true},
-    {".pri", true, false},
-    {".sec", false, true},
-}};
-
-// A kit class key part as the window's row caption reads: "antitank".
-std::string ClassKey(const GameCatalog::KitClass& kitClass)
-{
-    return FoldName(kitClass.caption);
-}
-
-void AddSideSettings(const SideEntry& side, std::vector<Setting>& settings)
-{
-    const std::string prefix = std::string(side.key) + '.';
-    settings.push_back({{prefix + "team"}, SettingKind::Team, side.settings, {}});
-    for (const GameCatalog::KitClass& kitClass : GameCatalog::kitClasses) {
-        const std::string key = prefix + "kit." + ClassKey(kitClass);
-        const std::string alias = prefix + "kit." + std::string(kitClass.classElement);
-        for (const KitChoice& choice : kKitChoices) {
-            Setting setting{{key + std::string(choice.suffix), alias + std::string(choice.suffix)},
-                SettingKind::Kits, side.settings, {}};
-            if (choice.primary)
-                setting.slots.push_back(kitClass.primarySlot);
-            if (choice.secondary)
-                setting.slots.push_back(kitClass.secondarySlot);
-            settings.push_back(std::move(setting));
-        }
-    }
-    for (int slot = 0; slot < GameCatalog::kWeaponSlots; ++slot) {
-        settings.push_back({{prefix + "weapon." + std::to_string(slot + 1)}, SettingKind::Weapon,
-            side.settings, {slot}});
-    }
-}
-
-std::vector<Setting> BuildSettings()
-{
-    std::vector<Setting> settings;
-    for (const SideEntry& side : sides)
-        AddSideSettings(side, settings);
-    for (const GameCatalog::VehicleEntry& vehicle : GameCatalog::vehicles) {
-        settings.push_back({{"vehicle." + std::string(vehicle.internalName),
-                                "vehicle." + std::string(vehicle.displayName)},
-            SettingKind::Vehicle, nullptr, {vehicle.id}});
-    }
-    settings.push_back({{"vehicles"}, SettingKind::AllVehicles, nullptr, {}});
-    return settings;
-}
-
-// Built once from the game catalog.
-const std::vector<Setting>& Settings()
-{
-    static const std::vector<Setting> settings = BuildSettings();
-    return settings;
-}
-
-const Setting* FindSetting(std::string_view key)
-{
-    const std::vector<Setting>& settings = Settings();
-    const auto found = std::find_if(settings.begin(), settings.end(), [&](const Setting& setting) {
-        return std::any_of(setting.keys.begin(), setting.keys.end(),
-            [&](const std::string& known) { return NamesMatch(known, key); });
-    });
-    return found == settings.end() ? nullptr : &*found;
-}
 
 std::optional<int> ParseSwitch(std::string_view value)
 {
@@ -153,33 +80,6 @@ std::vector<std::string_view> KeyNames()
     return names;
 }
 
-// A single kit slot, a weapon slot or a vehicle as the profile holds it;
-// none for settings that span several (both kits of a class, all vehicles).
-std::optional<SettingValue> ValueOf(const Setting& setting, const Profile& profile)
-{
-    const std::size_t slot
-        = setting.slots.empty() ? 0 : static_cast<std::size_t>(setting.slots.front());
-    switch (setting.kind) {
-    case SettingKind::Team:
-        return GameCatalog::teams[static_cast<std::size_t>((profile.*setting.side).team)].tagName;
-    case SettingKind::Kits:
-        if (setting.slots.size() != 1)
-            return std::nullopt;
-        return IsFlagSet((profile.*setting.side).kits[slot]);
-    case SettingKind::Weapon:
-        return IsFlagSet((profile.*setting.side).weapons[slot]);
-    case SettingKind::Vehicle: {
-        const int substitute = profile.vehicles[slot].alternative;
-        if (substitute < 0 || substitute >= GameCatalog::kVehicleCount)
-            return SettingValue{};
-        return GameCatalog::vehicles[static_cast<std::size_t>(substitute)].internalName;
-    }
-    case SettingKind::AllVehicles:
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
-
 std::string ValidValues(SettingKind kind)
 {
     switch (kind) {
@@ -231,14 +131,14 @@ void ApplyAssignment(const Assignment& assignment, Profile& profile)
         (profile.*setting.side).team = assignment.value;
         break;
     case SettingKind::Kits:
-        for (const int slot : setting.slots)
+        for (const int slot : setting.positions)
             (profile.*setting.side).kits[static_cast<std::size_t>(slot)] = flag;
         break;
     case SettingKind::Weapon:
-        (profile.*setting.side).weapons[static_cast<std::size_t>(setting.slots.front())] = flag;
+        (profile.*setting.side).weapons[static_cast<std::size_t>(setting.positions.front())] = flag;
         break;
     case SettingKind::Vehicle:
-        profile.vehicles[static_cast<std::size_t>(setting.slots.front())].alternative
+        profile.vehicles[static_cast<std::size_t>(setting.positions.front())].alternative
             = assignment.value;
         break;
     case SettingKind::AllVehicles:
@@ -264,23 +164,4 @@ std::string AssignmentHelp()
         + JoinNames(sides, [](const SideEntry& side) { return side.key; })
         + "\nCLASS: " + JoinNames(GameCatalog::kitClasses, ClassKey) + "\nTEAM: " + TeamNameList()
         + "\nVEHICLE: " + VehicleNameList() + "\n";
-}
-
-std::vector<KeyedSetting> ProfileSettings(const Profile& profile)
-{
-    std::vector<KeyedSetting> settings;
-    for (const Setting& setting : Settings()) {
-        if (const std::optional<SettingValue> value = ValueOf(setting, profile))
-            settings.push_back({setting.keys.front(), *value});
-    }
-    return settings;
-}
-
-std::string SettingValueText(const SettingValue& value)
-{
-    if (const bool* flag = std::get_if<bool>(&value))
-        return *flag ? "on" : "off";
-    if (const std::string_view* name = std::get_if<std::string_view>(&value))
-        return std::string(*name);
-    return std::string(kUnknownValue);
 }

@@ -5,6 +5,7 @@
 #include "cli/ConfigCommand.h"
 #include "cli/DiffCommand.h"
 #include "cli/ListCommand.h"
+#include "cli/LogCommand.h"
 #include "cli/ProfileCommands.h"
 #include "cli/PublishCommand.h"
 #include "cli/ShowCommand.h"
@@ -23,19 +24,28 @@ constexpr std::array<OptionSpec, 2> kShowOptions{{
     {"--json", "", "the same as --format=json"},
 }};
 
-constexpr std::array<OptionSpec, 4> kPublishOptions{{
+constexpr std::array<OptionSpec, 5> kPublishOptions{{
     {"--to", "TARGET", "server, game, both (server, then game) or cwd"},
     {"--to-dir", "DIR", "publish into the folder DIR instead"},
     {"--backup", "", "first keep the file being replaced as CustomCombat.wst.DATE-TIME.bak"},
     {"--cwd-only", "", "allow only --to cwd, and read no registry"},
+    {"--force", "", "replace a CustomCombat.wst changed since it was published from here"},
 }};
 
 constexpr std::array<OptionSpec, 1> kCheckOptions{{
     {"--json", "", "print a JSON array: each file, whether it loads, and why not"},
 }};
 
-constexpr std::array<OptionSpec, 1> kDiffOptions{{
-    {"--json", "", "print JSON: the two names and each differing key with both values"},
+constexpr std::array<OptionSpec, 2> kDiffOptions{{
+    {"--format", "FORMAT",
+        "text (the default), set: -KEY=VALUE and +KEY=VALUE lines, or json: the two operands "
+        "and each difference with its key, name and both values as set spells them and in "
+        "words"},
+    {"--json", "", "the same as --format=json"},
+}};
+
+constexpr std::array<OptionSpec, 1> kLogOptions{{
+    {"--json", "", "print a JSON array: each record with its UTC time and whole SHA-256"},
 }};
 
 constexpr std::array<OptionSpec, 2> kTargetsOptions{{
@@ -51,10 +61,24 @@ std::string ListDetails()
 
 std::string DiffDetails()
 {
-    return "Compares the profiles A and B setting by setting and prints, for each setting\n"
-           "that differs, \"-KEY=VALUE\" with A's value and \"+KEY=VALUE\" with B's, in\n"
-           "the keys and values set accepts. \"Default\" is the built-in profile.\n"
+    return "Compares A and B setting by setting and prints, for each setting that\n"
+           "differs, its name as the window shows it and A's and B's value in words:\n"
+           "  Red Team: NVA / Viet Cong\n"
+           "  Blue Team, Scout kit, secondary: allowed / not allowed\n"
+           "  Substitute for M-113: M-113 / Patton\n"
+           "or \"No differences\". A and B are profiles of the current folder,\n"
+           "\"Default\" (the built-in profile), or what a publish target holds: @server,\n"
+           "@game or @cwd, the CustomCombat.wst that publish --to writes.\n"
            "Exit status, as diff's: 0 the same, 1 they differ, 2 trouble.\n";
+}
+
+std::string LogDetails()
+{
+    return "Shows the journal of publishing, oldest first: the time (in your time zone),\n"
+           "the profile, the size and the start of the SHA-256 of the file written, and\n"
+           "where it was written. The window and quavel-cli record every publish in\n"
+           "$XDG_STATE_HOME/quavel/publish.journal (~/.local/state/quavel), keeping the\n"
+           "last 10000; targets tells from it what each target holds now.\n";
 }
 
 std::string ShowDetails()
@@ -100,7 +124,9 @@ std::string PublishDetails()
            "\\Mods\\bfvietnam\\save\\GameModeSettings under the install folder in use\n"
            "(see \"quavel-cli targets\"), in the current folder for cwd, or in DIR for\n"
            "--to-dir. Missing settings folders are created. \"Default\" publishes the\n"
-           "built-in profile.\n";
+           "built-in profile. Each publish is recorded in the journal (see log). A\n"
+           "CustomCombat.wst changed since it was last published from here is replaced\n"
+           "only with --force.\n";
 }
 
 std::string TargetsDetails()
@@ -110,7 +136,9 @@ std::string TargetsDetails()
            "the Wine prefix or chosen folder it came from: $WINEPREFIX, the chosen\n"
            "folders and prefix, ~/.wine, then the prefixes of Lutris, Bottles,\n"
            "PlayOnLinux, Steam's Proton, Heroic and CrossOver. Then the path of cwd.\n"
-           "Creates nothing.\n";
+           "Under each target, what it holds by the publish journal (see log): the\n"
+           "profile published there and when, whether that profile was edited since,\n"
+           "or whether the file was changed there. Creates nothing.\n";
 }
 
 std::string ConfigDetails()
@@ -130,7 +158,7 @@ std::string CheckDetails()
            "standard input. Exits with 1 when any is refused.\n";
 }
 
-constexpr std::array<CommandSpec, 9> kCommands{{
+constexpr std::array<CommandSpec, 10> kCommands{{
     {"list", "", "list the profiles", 0, 0, kListOptions, ListDetails, RunList},
     {"show", "NAME", "show a profile", 1, 1, kShowOptions, ShowDetails, RunShow},
     {"set", "NAME KEY=VALUE|-|@FILE...", "change settings of a profile", 2, kAnyNumber, {},
@@ -143,6 +171,7 @@ constexpr std::array<CommandSpec, 9> kCommands{{
         ConfigDetails, RunConfig},
     {"diff", "A B", "show the settings in which two profiles differ", 2, 2, kDiffOptions,
         DiffDetails, RunDiff},
+    {"log", "", "show the journal of publishing", 0, 0, kLogOptions, LogDetails, RunLog},
     {"check", "FILE...", "check that files load as profiles", 1, kAnyNumber, kCheckOptions,
         CheckDetails, RunCheck},
 }};

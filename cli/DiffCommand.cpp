@@ -1,35 +1,47 @@
 #include "cli/DiffCommand.h"
 
-#include "cli/Assignment.h"
 #include "cli/JsonWriter.h"
+#include "cli/OutputFormat.h"
 #include "cli/ProfileName.h"
 #include "cli/ProfileTable.h"
 #include "cli/ShowCommand.h"
+#include "cli/TargetOperand.h"
+#include "session/ComparedProfile.h"
+#include "session/ProfileComparison.h"
 
+#include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace {
 
-struct Difference {
-    const KeyedSetting& before;
-    const KeyedSetting& after;
-};
+using Differences = std::vector<SettingDifference>;
+using DifferenceWriter
+    = void (*)(const std::string&, const std::string&, const Differences&, std::ostream&);
 
-void WriteText(const std::vector<Difference>& differences, Console& console)
+void WriteLines(
+    const std::string&, const std::string&, const Differences& differences, std::ostream& out)
 {
-    for (const Difference& difference : differences) {
-        console.out << '-' << difference.before.key << '='
-                    << SettingValueText(difference.before.value) << '\n'
-                    << '+' << difference.after.key << '='
-                    << SettingValueText(difference.after.value) << '\n';
+    for (const std::string& line : ComparisonLines(differences))
+        out << line << '\n';
+}
+
+void WriteAssignments(
+    const std::string&, const std::string&, const Differences& differences, std::ostream& out)
+{
+    for (const SettingDifference& difference : differences) {
+        out << '-' << difference.first.key << '=' << SettingValueText(difference.first.value)
+            << '\n'
+            << '+' << difference.second.key << '=' << SettingValueText(difference.second.value)
+            << '\n';
     }
 }
 
-void WriteJson(const std::string& first, const std::string& second,
-    const std::vector<Difference>& differences, Console& console)
+void WriteJson(const std::string& first, const std::string& second, const Differences& differences,
+    std::ostream& out)
 {
-    JsonWriter json(console.out);
+    JsonWriter json(out);
     json.BeginObject();
     json.Key("a");
     json.String(first);
@@ -37,18 +49,48 @@ void WriteJson(const std::string& first, const std::string& second,
     json.String(second);
     json.Key("differences");
     json.BeginArray();
-    for (const Difference& difference : differences) {
+    for (const SettingDifference& difference : differences) {
         json.BeginObject();
         json.Key("key");
-        json.String(difference.before.key);
+        json.String(difference.first.key);
+        json.Key("name");
+        json.String(difference.first.name);
         json.Key("a");
-        WriteSettingJson(difference.before.value, json);
+        WriteSettingJson(difference.first.value, json);
         json.Key("b");
-        WriteSettingJson(difference.after.value, json);
+        WriteSettingJson(difference.second.value, json);
+        json.Key("aWords");
+        json.String(difference.first.words);
+        json.Key("bWords");
+        json.String(difference.second.words);
         json.EndObject();
     }
     json.EndArray();
     json.EndObject();
+}
+
+constexpr std::array<OutputFormat<DifferenceWriter>, 3> kDiffFormats{{
+    {"text", WriteLines},
+    {"set", WriteAssignments},
+    {"json", WriteJson},
+}};
+
+// The profile an operand names; none after a message.
+std::optional<Profile> ReadOperand(
+    const std::string& operand, const Invocation& invocation, Console& console)
+{
+    if (!IsTargetOperand(operand))
+        return CheckProfileName(operand, console) ? ReadProfileForShowing(operand, console)
+                                                  : std::nullopt;
+    const std::optional<PublishDestination> destination
+        = FindTargetDestination(operand, invocation, console);
+    if (!destination)
+        return std::nullopt;
+    std::string problem;
+    std::optional<Profile> profile = ReadPublishedProfile(*destination, problem);
+    if (!profile)
+        console.err << "quavel-cli: " << problem << '\n';
+    return profile;
 }
 
 }  // namespace
@@ -57,25 +99,16 @@ ExitStatus RunDiff(const Invocation& invocation, Console& console)
 {
     const std::string& first = invocation.arguments[0];
     const std::string& second = invocation.arguments[1];
-    if (!CheckProfileName(first, console) || !CheckProfileName(second, console))
+    const std::optional<DifferenceWriter> write = ChosenFormat(kDiffFormats, invocation, console);
+    if (!write)
         return ExitStatus::UsageError;
-    const std::optional<Profile> before = ReadProfileForShowing(first, console);
+    const std::optional<Profile> before = ReadOperand(first, invocation, console);
     const std::optional<Profile> after
-        = before ? ReadProfileForShowing(second, console) : std::nullopt;
+        = before ? ReadOperand(second, invocation, console) : std::nullopt;
     // Trouble is 2, as diff has it, since 1 means "they differ".
     if (!after)
         return ExitStatus::UsageError;
-    // Both lists hold the same keys in the same order.
-    const std::vector<KeyedSetting> from = ProfileSettings(*before);
-    const std::vector<KeyedSetting> to = ProfileSettings(*after);
-    std::vector<Difference> differences;
-    for (std::size_t index = 0; index < from.size(); ++index) {
-        if (from[index].value != to[index].value)
-            differences.push_back({from[index], to[index]});
-    }
-    if (invocation.Has("--json"))
-        WriteJson(first, second, differences, console);
-    else
-        WriteText(differences, console);
+    const Differences differences = CompareProfiles(*before, *after);
+    (*write)(first, second, differences, console.out);
     return differences.empty() ? ExitStatus::Success : ExitStatus::Failed;
 }

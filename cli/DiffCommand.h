@@ -1,8 +1,10 @@
 #pragma once
 
-// Compares two profiles setting by setting, the way diff compares files: the
-// settings that differ as "-KEY=VALUE" (first profile) and "+KEY=VALUE"
-// (second) lines, exit status 1 when any differ.
+// Compares two profiles setting by setting, each a profile of the current
+// folder, "Default" or what a publish target holds (@server, @game, @cwd):
+// one line per differing setting as the window's compare window lists it
+// ("Red Team: NVA / ARVN"), or "-KEY=VALUE" and "+KEY=VALUE" lines with
+// --format=set, or JSON. As diff(1): 0 the same, 1 they differ, 2 trouble.
 
 #include "cli/CommandLine.h"
 #include "cli/Console.h"

@@ -90,6 +90,12 @@ void JsonWriter::Bool(bool value)
     out_ << (value ? "true" : "false");
 }
 
+void JsonWriter::Number(std::uint64_t value)
+{
+    BeforeValue();
+    out_ << value;
+}
+
 void JsonWriter::Null()
 {
     BeforeValue();

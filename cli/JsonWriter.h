@@ -6,6 +6,7 @@
 // is not part of valid UTF-8 is written as the escape \udcXX (XX its value),
 // which Python's surrogateescape and os.fsencode turn back into the byte.
 
+#include <cstdint>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,7 @@ public:
     void Key(std::string_view name);
     void String(std::string_view text);
     void Bool(bool value);
+    void Number(std::uint64_t value);
     void Null();
 
 private:

@@ -3,8 +3,8 @@
 #include "catalog/GameCatalog.h"
 #include "cli/Assignment.h"
 #include "cli/JsonWriter.h"
-#include "cli/Sides.h"
 #include "cli/TextTable.h"
+#include "session/SideEntry.h"
 
 #include <array>
 #include <string>

@@ -3,6 +3,7 @@
 #include "cli/ProfileName.h"
 #include "cli/TerminalSession.h"
 #include "installs/InstallFinder.h"
+#include "session/DestinationHolding.h"
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
@@ -70,7 +71,7 @@ std::optional<std::vector<PublishDestination>> PrepareInstallDestinations(
     std::vector<PublishDestination> destinations;
     for (const InstallKind& install : target.installs)
         destinations.push_back(PrepareInstallDestination(
-            *found.Of(install.product).InUse(), FolderCreation::Create, dialogs));
+            install, *found.Of(install.product).InUse(), FolderCreation::Create, dialogs));
     return destinations;
 }
 
@@ -83,7 +84,7 @@ std::optional<PublishDestination> FolderDestination(
         console.Error("Cannot read the path of the current folder: " + error.message());
         return std::nullopt;
     }
-    return PublishDestination{path, path.string()};
+    return PublishDestination{path, path.string(), path.parent_path().string()};
 }
 
 // The destinations of the options, the installs' settings folders created;
@@ -115,7 +116,31 @@ bool PublishTo(
         return false;
     }
     console.out << "Published to: " << destination.text << '\n';
+    if (outcome.journalError != 0)
+        console.err << "quavel-cli: could not record the publish in "
+                    << PublishJournal().file().string() << ": "
+                    << std::generic_category().message(outcome.journalError) << '\n';
     return true;
+}
+
+// Without --force, a destination that someone changed since it was last
+// published from here is not replaced; false after saying which, before
+// anything is written.
+bool MayReplace(const std::vector<PublishDestination>& destinations, bool force, Console& console)
+{
+    if (force)
+        return true;
+    for (const std::string& warning : PublishJournal().Read().warnings)
+        console.err << "quavel-cli: " << warning << '\n';
+    bool mayReplace = true;
+    for (const PublishDestination& destination : destinations) {
+        if (LocalHolding(destination).state != DestinationHolding::State::ChangedThere)
+            continue;
+        console.err << "quavel-cli: " << Messages::ChangedSincePublished(destination.place)
+                    << " --force replaces it.\n";
+        mayReplace = false;
+    }
+    return mayReplace;
 }
 
 }  // namespace
@@ -128,7 +153,7 @@ ExitStatus RunPublish(const Invocation& invocation, Console& console)
         return ExitStatus::UsageError;
     const std::optional<std::vector<PublishDestination>> destinations
         = PrepareDestinations(invocation, *options, console);
-    if (!destinations)
+    if (!destinations || !MayReplace(*destinations, invocation.Has("--force"), console))
         return ExitStatus::Failed;
     TerminalSession terminal(console);
     // The profile's own file is saved first and told against itself when that fails.

@@ -1,6 +1,7 @@
 #include "cli/TargetsCommand.h"
 
 #include "cli/JsonWriter.h"
+#include "session/DestinationHolding.h"
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
@@ -13,8 +14,15 @@ namespace {
 // The installs of both products, or none with --cwd-only.
 using FoundInstalls = std::optional<InstallsFound>;
 
+// What the publish path of the install holds, by the journal.
+DestinationHolding HoldingOf(const FoundInstall& install)
+{
+    const std::filesystem::path& path = install.location.publishPath;
+    return LocalHolding({path, path.string(), {}});
+}
+
 void WriteText(const FoundInstalls& found, const std::string& settingsPath,
-    const std::string& workingFolder, Console& console)
+    const PublishDestination& workingFolder, Console& console)
 {
     console.out << "Settings file: " << settingsPath << '\n';
     for (const InstallKind& kind : installKinds) {
@@ -26,11 +34,14 @@ void WriteText(const FoundInstalls& found, const std::string& settingsPath,
         const ProductInstalls& installs = found->Of(kind.product);
         console.out << (installs.InUse() ? "" : "not found: ") << installs.PublishPathOrReason()
                     << '\n';
+        if (installs.InUse())
+            console.out << "  holds: " << HoldingOf(*installs.InUse()).Text() << '\n';
         for (const FoundInstall& install : installs.found)
             console.out << (&install == installs.InUse() ? "  * " : "    ")
                         << InstallEntryText(install) << '\n';
     }
-    console.out << "CWD: " << workingFolder << '\n';
+    console.out << "CWD: " << workingFolder.text << '\n'
+                << "  holds: " << LocalHolding(workingFolder).Text() << '\n';
     if (found) {
         for (const SkippedFile& skipped : found->skippedFiles)
             console.out << "Skipped: " << skipped.Text() << '\n';
@@ -60,8 +71,25 @@ void WriteInstallJson(JsonWriter& json, const FoundInstall& install, bool inUse)
     json.EndObject();
 }
 
+void WriteHoldingJson(JsonWriter& json, std::string_view key, const DestinationHolding* holding)
+{
+    json.Key(key);
+    if (holding == nullptr) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    json.Key("state");
+    json.String(holding->StateName());
+    StringOrNull(json, "profile", holding->profile);
+    StringOrNull(json, "published", holding->time ? UtcTimeText(holding->time) : "");
+    json.Key("text");
+    json.String(holding->Text());
+    json.EndObject();
+}
+
 void WriteJson(const FoundInstalls& found, const std::string& settingsPath,
-    const std::string& workingFolder, Console& console)
+    const PublishDestination& workingFolder, Console& console)
 {
     JsonWriter json(console.out);
     json.BeginObject();
@@ -72,6 +100,9 @@ void WriteJson(const FoundInstalls& found, const std::string& settingsPath,
         const ProductInstalls* installs = found ? &found->Of(kind.product) : nullptr;
         const FoundInstall* inUse = installs ? installs->InUse() : nullptr;
         StringOrNull(json, "publishPath", inUse ? inUse->location.publishPath.string() : "");
+        const std::optional<DestinationHolding> holding
+            = inUse ? std::optional(HoldingOf(*inUse)) : std::nullopt;
+        WriteHoldingJson(json, "holds", holding ? &*holding : nullptr);
         StringOrNull(json, "problem",
             installs ? DescribeProblem(installs->problem, installs->problemDetail)
                      : std::string(Messages::kWorkingFolderOnly));
@@ -84,7 +115,9 @@ void WriteJson(const FoundInstalls& found, const std::string& settingsPath,
         json.EndArray();
         json.EndObject();
     }
-    StringOrNull(json, "cwd", workingFolder);
+    StringOrNull(json, "cwd", workingFolder.text);
+    const DestinationHolding cwdHolding = LocalHolding(workingFolder);
+    WriteHoldingJson(json, "cwdHolds", &cwdHolding);
     json.Key("skippedFiles");
     json.BeginArray();
     if (found) {
@@ -115,9 +148,11 @@ ExitStatus RunTargets(const Invocation& invocation, Console& console)
         return ExitStatus::Failed;
     }
     const std::string settingsPath = choices.SettingsPath().string();
+    for (const std::string& warning : PublishJournal().Read().warnings)
+        console.err << "quavel-cli: " << warning << '\n';
     if (invocation.Has("--json"))
-        WriteJson(found, settingsPath, workingFolder.text, console);
+        WriteJson(found, settingsPath, workingFolder, console);
     else
-        WriteText(found, settingsPath, workingFolder.text, console);
+        WriteText(found, settingsPath, workingFolder, console);
     return ExitStatus::Success;
 }

@@ -24,9 +24,8 @@ public:
     // The checked target, looked for in the order working folder, Server,
     // Game, Both; none when no button is checked.
     std::optional<PublishTarget> Checked() const;
-
-private:
     QAbstractButton& ButtonOf(PublishTarget target) const;
 
+private:
     std::array<QAbstractButton*, 4> buttons_;  // in the order of PublishTarget
 };

@@ -2,6 +2,7 @@
 
 #include "profile/FileStamp.h"
 #include "profile/RegularFile.h"
+#include "profile/StateFolder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +10,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 
 namespace fs = std::filesystem;
 
@@ -153,13 +153,8 @@ fs::path StateCopyPath(const fs::path& file)
 
 fs::path RecoveryStateFolder()
 {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    if (state && fs::path(state).is_absolute())
-        return fs::path(state) / "quavel" / "recovery";
-    const char* home = std::getenv("HOME");
-    if (home && fs::path(home).is_absolute())
-        return fs::path(home) / ".local" / "state" / "quavel" / "recovery";
-    return {};
+    const fs::path folder = StateFolder();
+    return folder.empty() ? folder : folder / "recovery";
 }
 
 fs::path FileOfBesideCopy(const fs::path& copy)

@@ -117,3 +117,11 @@ std::filesystem::path EditingSession::CurrentFile() const
         return {};
     return state_.profileStore->ProfilePath(state_.currentProfile->name);
 }
+
+std::vector<DestinationHolding> EditingSession::Holdings(PublishTarget target) const
+{
+    std::vector<DestinationHolding> holdings;
+    for (const PublishDestination& destination : state_.publishTargets.Destinations(target))
+        holdings.push_back(LocalHolding(destination));
+    return holdings;
+}

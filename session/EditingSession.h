@@ -7,6 +7,7 @@
 // window binds its controls to it, and the tests drive it with scripted
 // dialogs.
 
+#include "session/DestinationHolding.h"
 #include "session/EditorState.h"
 #include "session/InstallChoices.h"
 #include "session/ProfileCommands.h"
@@ -18,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Dialogs;
 class SessionView;
@@ -79,6 +81,15 @@ public:
     // The window is asked to close: false keeps it open, when the user
     // cancels the question about unsaved edits.
     bool Close();
+
+    // What each destination of the target holds now (see DestinationHolding),
+    // in the order of its destinations.
+    std::vector<DestinationHolding> Holdings(PublishTarget target) const;
+
+    // The window's Ctrl+Z and Ctrl+Shift+Z: false when there is nothing to
+    // undo or redo.
+    bool Undo() { return edits_.Undo(); }
+    bool Redo() { return edits_.Redo(); }
 
     ProfileEdits& edits() { return edits_; }
     const EditorState& state() const { return state_; }

@@ -8,6 +8,7 @@
 #include "profile/FolderLock.h"
 #include "profile/Profile.h"
 #include "profile/ProfileStore.h"
+#include "session/EditHistory.h"
 #include "session/ProfileList.h"
 #include "session/PublishTargets.h"
 
@@ -34,6 +35,8 @@ public:
     std::unique_ptr<ProfileStore> profileStore;
     // Present from the first load on, so that every command has one to work on.
     std::optional<Profile> currentProfile;
+    // Every state of currentProfile since it was loaded.
+    EditHistory history;
     bool modified = false;
     ProfileList profileList;
     PublishTargets publishTargets;

@@ -77,6 +77,12 @@ std::string CouldNotCreateDirectory(std::string_view folder)
     return "Could not create directory:\n" + std::string(folder);
 }
 
+std::string ChangedSincePublished(std::string_view place)
+{
+    return "CustomCombat.wst in " + std::string(place)
+        + " was changed since it was last published from here.";
+}
+
 std::string ErrorPublishingTo(std::string_view path, int error)
 {
     return "Error Publishing to:\n" + std::string(path) + "\nError: " + std::to_string(error);

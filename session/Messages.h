@@ -30,6 +30,9 @@ inline constexpr std::string_view kCriticalError
 inline constexpr std::string_view kNoWriteAccess
     = "You do not have write access to the QUAVEL folder. This is required for QUAVEL to work!";
 
+// A comparison of two profiles that hold the same settings.
+inline constexpr std::string_view kNoDifferences = "No differences";
+
 inline constexpr std::string_view kOutOfMemory
     = "Not enough memory: a file or a request too large for this machine.";
 
@@ -57,6 +60,10 @@ std::string RestoredFromCopy(std::string_view file);
 inline constexpr std::string_view kWorkingFolderOnly = "publishing only into the working folder";
 
 std::string CouldNotCreateDirectory(std::string_view folder);
+// "CustomCombat.wst in the server's folder was changed since it was last
+// published from here." The window asks whether to replace it.
+std::string ChangedSincePublished(std::string_view place);
+inline constexpr std::string_view kReplaceIt = " Replace it?";
 std::string ErrorPublishingTo(std::string_view path, int error);
 // The same for a terminal: the reason in words on a line of its own.
 std::string PublishingFailed(std::string_view path, int error);

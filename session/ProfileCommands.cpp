@@ -172,8 +172,10 @@ ProfileCommands::SaveResult ProfileCommands::SaveOwnFile(const std::function<voi
             if (error == 0 && alongTheSave)
                 alongTheSave();
         }
-        if (error == 0)
+        if (error == 0) {
+            state_.history.MarkSaved();
             return SaveResult::Saved;
+        }
         dialogs_.ShowWindowMessage(std::string(Messages::kErrorSavingTitle),
             Messages::UnableToSave(error, store.saveProblem()));
         return SaveResult::Failed;

@@ -1,8 +1,11 @@
 #pragma once
 
-// The user's edits of the current profile, each marking it modified as the
-// window's controls report them. Weapon slots, kits and substitutes are taken
-// as given; a team choice is checked against the other side's.
+// The user's edits of the current profile as the window's controls report
+// them, each one step of the profile's history (see EditHistory): the profile
+// is modified unless the step leads back to the state last loaded or saved.
+// An edit that changes nothing is no step and leaves the profile as it was.
+// Weapon slots, kits and substitutes are taken as given; a team choice is
+// checked against the other side's.
 
 #include "session/Side.h"
 
@@ -30,8 +33,14 @@ public:
     // Any other change, as quavel-cli's assignments make them.
     void Apply(const std::function<void(Profile&)>& change);
 
+    // The state before the last edit, or after the last one undone, shown
+    // whole; false when there is none.
+    bool Undo();
+    bool Redo();
+
 private:
-    Profile& Current();
+    // Shows the present state of the history and whether it is modified.
+    void ShowPresent(const std::optional<Profile>& present);
 
     EditorState& state_;
     Dialogs& dialogs_;

@@ -90,6 +90,7 @@ bool ProfileLoader::LoadDefault()
 void ProfileLoader::MakeCurrent(Profile profile)
 {
     state_.currentProfile = std::move(profile);
+    state_.history.Start(*state_.currentProfile);
     state_.view.ShowProfile(*state_.currentProfile);
     state_.SetModified(false);
 }

@@ -7,6 +7,13 @@ const PublishTargetEntry& EntryOf(PublishTarget target)
     return *std::ranges::find(publishTargets, target, &PublishTargetEntry::target);
 }
 
+PublishTarget TargetOf(Product product)
+{
+    return std::ranges::find_if(publishTargets, [product](const PublishTargetEntry& entry) {
+        return entry.installs.size() == 1 && entry.installs.front().product == product;
+    })->target;
+}
+
 const PublishTargetEntry* FindPublishTarget(std::string_view name)
 {
     const auto found = std::ranges::find(publishTargets, name, &PublishTargetEntry::name);

@@ -17,12 +17,13 @@ struct InstallKind {
     Product product;
     std::string_view caption;  // as the window's "Publish To" buttons name it
     std::string_view name;     // as --to and quavel-cli's JSON spell it
+    std::string_view place;    // as questions name its settings folder
 };
 
 // In the order the window publishes to them.
 inline constexpr std::array<InstallKind, 2> installKinds{{
-    {Product::Server, "Server", "server"},
-    {Product::Game, "Game", "game"},
+    {Product::Server, "Server", "server", "the server's folder"},
+    {Product::Game, "Game", "game", "the game's folder"},
 }};
 
 constexpr const InstallKind& KindOf(Product product)
@@ -47,6 +48,8 @@ inline constexpr std::array<PublishTargetEntry, 4> publishTargets{{
 }};
 
 const PublishTargetEntry& EntryOf(PublishTarget target);
+// The target that publishes to the product's install alone.
+PublishTarget TargetOf(Product product);
 const PublishTargetEntry* FindPublishTarget(std::string_view name);
 // "server, game, both, cwd".
 std::string PublishTargetNames();

@@ -1,21 +1,41 @@
 #include "session/PublishTargets.h"
 
 #include "installs/InstallFinder.h"
+#include "profile/AtomicFile.h"
 #include "profile/FileBackup.h"
 #include "profile/FolderLock.h"
 #include "profile/ProfileStore.h"
 #include "session/Dialogs.h"
+#include "session/PublishJournal.h"
+#include "session/Sha256.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <optional>
 #include <system_error>
 
 namespace {
 
+constexpr std::string_view kWorkingFolderPlace = "the working folder";
+
 std::size_t IndexOf(const InstallKind& install)
 {
     return static_cast<std::size_t>(&install - installKinds.data());
+}
+
+// The bytes the destination holds now, as written, in the journal.
+int RecordPublish(
+    const ProfileStore& store, const Profile& profile, const PublishDestination& destination)
+{
+    std::string written;
+    if (const int error = ReadFileBytes(destination.path, written))
+        return error;
+    std::error_code error;
+    const std::filesystem::path profileFile
+        = std::filesystem::absolute(store.ProfilePath(profile.name), error).lexically_normal();
+    return PublishJournal().Append({std::time(nullptr), written.size(), Sha256Hex(written),
+        profile.name, profileFile, destination.text});
 }
 
 }  // namespace
@@ -25,20 +45,20 @@ PublishDestination WorkingFolderDestination()
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::current_path(error);
     if (error)
-        return {{}, std::string(kPublishFileName)};
+        return {{}, std::string(kPublishFileName), std::string(kWorkingFolderPlace)};
     const std::filesystem::path path = folder / kPublishFileName;
-    return {path, path.string()};
+    return {path, path.string(), std::string(kWorkingFolderPlace)};
 }
 
 PublishDestination PrepareInstallDestination(
-    const FoundInstall& install, FolderCreation creation, Dialogs& dialogs)
+    const InstallKind& kind, const FoundInstall& install, FolderCreation creation, Dialogs& dialogs)
 {
     InstallLocation location = install.location;
     PlaceSettingsFolder(location, creation);
     if (IsReportedCreateError(location.createError))
         dialogs.ShowApplicationMessage(
             Messages::CouldNotCreateDirectory(location.SettingsFolderText()), MessageButtons::Ok);
-    return {location.publishPath, location.publishPath.string()};
+    return {location.publishPath, location.publishPath.string(), std::string(kind.place)};
 }
 
 PublishOutcome PublishToDestination(ProfileStore& store, const Profile& profile,
@@ -59,6 +79,8 @@ PublishOutcome PublishToDestination(ProfileStore& store, const Profile& profile,
         && (outcome.backupError = BackUpFile(destination.path, outcome.backup)))
         return outcome;
     outcome.error = store.ExportProfile(profile, destination.path);
+    if (outcome.error == 0)
+        outcome.journalError = RecordPublish(store, profile, destination);
     return outcome;
 }
 
@@ -71,7 +93,7 @@ PublishTargets PublishTargets::FromInstalls(const InstallsFound& installs, Dialo
         target.reason = DescribeProblem(found.problem, found.problemDetail);
         if (const FoundInstall* install = found.InUse())
             target.destination
-                = PrepareInstallDestination(*install, FolderCreation::Create, dialogs);
+                = PrepareInstallDestination(kind, *install, FolderCreation::Create, dialogs);
     }
     return targets;
 }

@@ -17,10 +17,13 @@ class Dialogs;
 class ProfileStore;
 struct Profile;
 
+// A destination is known by its text: the journal records it, and a remote
+// one will have a URL there and no host path.
 struct PublishDestination {
     // Empty when the working folder cannot be read.
     std::filesystem::path path;
-    std::string text;  // as messages show it
+    std::string text;   // as messages show it
+    std::string place;  // as questions name the folder: "the server's folder"
 };
 
 // CustomCombat.wst in the working folder as it is now.
@@ -29,8 +32,8 @@ PublishDestination WorkingFolderDestination();
 // CustomCombat.wst of the install in use; its settings folder is created with
 // every missing parent when asked, and a creation that fails for a reason the
 // user is told about gets a message.
-PublishDestination PrepareInstallDestination(
-    const FoundInstall& install, FolderCreation creation, Dialogs& dialogs);
+PublishDestination PrepareInstallDestination(const InstallKind& kind, const FoundInstall& install,
+    FolderCreation creation, Dialogs& dialogs);
 
 enum class Backup { None, KeepReplacedFile };
 
@@ -38,6 +41,7 @@ struct PublishOutcome {
     int backupError = 0;           // nothing was published when not 0
     std::filesystem::path backup;  // the copy kept of the replaced file; empty when none
     int error = 0;                 // of taking the destination's turn, the save or the copy
+    int journalError = 0;          // of recording what was written (see PublishJournal)
 };
 
 // Keeps a backup of the destination's file when asked (see BackUpFile), saves
@@ -45,7 +49,8 @@ struct PublishOutcome {
 // destination's folder is locked meanwhile (see FolderLock), unless it is the
 // working folder, whose lock is the caller's: two working folders publishing
 // to one destination take turns, so that every replaced version has its
-// backup. ENOENT where the destination has no host path.
+// backup. What was written is then read back from the destination and
+// recorded in the journal. ENOENT where the destination has no host path.
 PublishOutcome PublishToDestination(ProfileStore& store, const Profile& profile,
     const PublishDestination& destination, Backup backup);
 

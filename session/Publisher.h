@@ -4,10 +4,13 @@
 // CustomCombat.wst for the chosen target. A failed save of its own file is
 // told against that file and copies nothing; each failed copy is told on its
 // own, and a failure for the server does not stop the copy for the game.
+// Before any of that, a destination whose file someone changed since it was
+// last published from here is replaced only when the user agrees.
 
 #include "session/PublishTargets.h"
 
 #include <optional>
+#include <vector>
 
 class Dialogs;
 class EditorState;
@@ -24,6 +27,9 @@ public:
     PublishOutcome PublishTo(const PublishDestination& destination, Backup backup);
 
 private:
+    // The target's destinations the user agrees to publish to, asked with no lock held.
+    std::vector<PublishDestination> AgreedDestinations(PublishTarget target);
+
     EditorState& state_;
     ProfileCommands& profiles_;
     Dialogs& dialogs_;

@@ -12,14 +12,17 @@
 #include "tests/support/FakeHome.h"
 #include "tests/support/FakeWinePrefix.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/StateHome.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QDateTime>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionGroupBox>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -102,6 +105,44 @@ public:
             Window().windowHandle(), Qt::RightButton, {}, Get(id).geometry().center());
         return entries;
     }
+    // The profile as the window's controls show it, read from the controls alone.
+    Profile ShownProfile()
+    {
+        Profile shown{Current().name, {}, {}, {}};
+        for (Side side : bothSides) {
+            TeamSettings& settings = SettingsOf(shown, side);
+            settings.team = Get<QComboBox>(IdsOf(side).team).currentIndex();
+            for (std::size_t row = 0; row < GameCatalog::kitClasses.size(); ++row) {
+                const GameCatalog::KitClass& kitClass = GameCatalog::kitClasses[row];
+                const ClassRowIds& ids = IdsOf(side).classRows[row];
+                settings.kits[static_cast<std::size_t>(kitClass.primarySlot)]
+                    = StateOf(ids.primaryKit) == Qt::Checked;
+                settings.kits[static_cast<std::size_t>(kitClass.secondarySlot)]
+                    = StateOf(ids.secondaryKit) == Qt::Checked;
+            }
+            for (int slot = 0; slot < GameCatalog::kWeaponSlots; ++slot)
+                settings.weapons[static_cast<std::size_t>(slot)]
+                    = Get<QCheckBox>(IdsOf(side).firstWeapon + slot).isChecked();
+        }
+        for (int vehicle = 0; vehicle < GameCatalog::kVehicleCount; ++vehicle)
+            shown.vehicles[static_cast<std::size_t>(vehicle)].alternative
+                = Get<QComboBox>(VehicleOfPanelRow(GameCatalog::PanelRowOfVehicle(vehicle)))
+                      .currentIndex();
+        return shown;
+    }
+    std::filesystem::path ServerFile() const
+    {
+        return prefix.DriveC() / "Server/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
+    }
+    // What the server's "Publish To" button tells as the pointer rests on it.
+    std::string ServerToolTip()
+    {
+        QAbstractButton& button = Get<QAbstractButton>(PublishToServer);
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), button.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&button, &hover);
+        QToolTip::hideText();
+        return button.toolTip().toStdString();
+    }
     QColor BackgroundOf(int id)
     {
         QColor color;
@@ -109,6 +150,7 @@ public:
         return color;
     }
 
+    StateHome state;
     WorkingFolder work;
     FakeHome home;
     FakeWinePrefix prefix;
@@ -265,6 +307,153 @@ TEST_F(MainWindowTest, UserActionsReachTheSession)
     }
 }
 
+// Ten edits through the controls, five undone, two redone, then undone back
+// to the profile as loaded: the controls show each state, and the loaded one
+// is unmodified, as a text editor has it.
+TEST_F(MainWindowTest, UndoAndRedoKeys_WalkTheEditsAndBackToTheLoadedStateUnmodified)
+{
+    ShowActive();
+    const std::function<void()> edits[] = {
+        [this] { Click(RedScoutSecondary); },
+        [this] { Click(RedScoutPrimary); },
+        [this] { Click(RedWeapon1); },
+        [this] { Click(BlueWeapon1); },
+        [this] { Click(BlueAssaultPrimary); },
+        [this] { Press(VehicleUaz, Qt::Key_End); },
+        [this] { Click(RedWeapon1 + 1); },
+        [this] { Press(RedTeam, Qt::Key_End); },
+        [this] { Click(VehicleDefaultButton); },
+        [this] { Click(BlueAntiTank); },  // checked, then mixed: no step
+        [this] { Click(BlueScoutSecondary); },
+    };
+    std::vector<Profile> states{Current()};
+    for (const auto& edit : edits) {
+        edit();
+        if (Current() != states.back())
+            states.push_back(Current());
+    }
+    ASSERT_EQ(states.size(), 11u);
+    const auto pressTimes = [this](int times, QKeyCombination keys) {
+        for (int press = 0; press < times; ++press)
+            PressKeys(keys);
+    };
+    struct Walk {
+        int times;
+        QKeyCombination keys;
+        std::size_t state;
+    };
+    for (const Walk& walk : {Walk{5, Qt::CTRL | Qt::Key_Z, 5},
+             Walk{2, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, 7}, Walk{7, Qt::CTRL | Qt::Key_Z, 0},
+             Walk{1, Qt::CTRL | Qt::Key_Z, 0}, Walk{1, Qt::CTRL | Qt::Key_Y, 1}}) {
+        pressTimes(walk.times, walk.keys);
+        SCOPED_TRACE("state " + std::to_string(walk.state));
+        EXPECT_EQ(Current(), states[walk.state]);
+        EXPECT_EQ(ShownProfile(), states[walk.state]);
+        EXPECT_EQ(Modified(), walk.state != 0);
+        EXPECT_EQ(Get(SaveButton).isEnabled(), walk.state != 0);
+        EXPECT_EQ(Get(RevertButton).isEnabled(), walk.state != 0);
+    }
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+// The compare window as the profile list's menu opens it on an entry, then
+// switched to what the server holds: the current profile's unsaved edit counts.
+TEST_F(MainWindowTest, CompareWithFromTheListMenu_ListsExactlyTheDifferingSettings)
+{
+    std::filesystem::create_directories(ServerFile().parent_path());
+    work.Write(ServerFile(), DefaultBytes());
+    ShowActive();
+    Click(RedScoutSecondary);
+    const QStringList expected{"Red Team: Viet Cong / NVA",
+        "Red Team, Scout kit, secondary: not allowed / allowed", "Blue Team: US Marine / US Army"};
+    QStringList menuEntries;
+    QTimer::singleShot(0, [&menuEntries] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            menuEntries.append(action->text());
+        menu->actions().front()->trigger();
+        menu->close();
+    });
+    std::map<std::string, QStringList> listed;  // by the choice shown
+    std::function<void()> whenOpen = [&] {
+        auto* compare = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (compare == nullptr) {
+            QTimer::singleShot(10, whenOpen);
+            return;
+        }
+        auto& others = *compare->findChild<QComboBox*>();
+        const auto lines = [compare] {
+            QStringList texts;
+            auto& list = *compare->findChild<QListWidget*>();
+            for (int row = 0; row < list.count(); ++row)
+                texts << list.item(row)->text();
+            return texts;
+        };
+        listed[others.currentText().toStdString()] = lines();
+        others.setCurrentIndex(others.findText("Server (CustomCombat.wst)"));
+        listed[others.currentText().toStdString()] = lines();
+        compare->close();
+    };
+    QTimer::singleShot(0, whenOpen);
+    auto& list = Get<QListWidget>(ControlId::ProfileList);
+    QTest::mouseClick(Window().windowHandle(), Qt::RightButton, {},
+        list.mapTo(&Window(), list.visualItemRect(list.item(1)).center()));
+    EXPECT_EQ(menuEntries, QStringList{"Compare With..."});
+    EXPECT_EQ(listed,
+        (std::map<std::string, QStringList>{
+            {"Alpha", expected}, {"Server (CustomCombat.wst)", expected}}));
+    EXPECT_TRUE(Modified());
+}
+
+TEST_F(MainWindowTest, CtrlD_ComparesWithWhatTheCheckedTargetHolds)
+{
+    ShowActive();
+    Click(PublishButton);  // the server's file is now the profile itself
+    Click(RedScoutSecondary);
+    QStringList lines;
+    WhenModalOpens([&lines](QWidget& compare) {
+        auto& list = *compare.findChild<QListWidget*>();
+        for (int row = 0; row < list.count(); ++row)
+            lines << list.item(row)->text();
+        compare.close();
+    });
+    PressKeys(Qt::CTRL | Qt::Key_D);
+    EXPECT_EQ(lines, QStringList{"Red Team, Scout kit, secondary: not allowed / allowed"});
+}
+
+// The server's button tells which profile is live there and when it was
+// published, in the user's time zone, and that it was changed there since;
+// publishing over such a change asks first.
+TEST_F(MainWindowTest, ServerToolTip_SaysWhatIsLiveAndWhetherItWasChangedThere)
+{
+    ::setenv("TZ", "Australia/Lord_Howe", 1);
+    ::tzset();
+    ShowActive();
+    PickEntry(1);
+    Click(RedScoutSecondary);
+    Click(PublishButton);
+    const std::string journal = FileBytes(state.Journal());
+    const QString published
+        = QDateTime::fromString(QString::fromStdString(journal.substr(0, 20)), Qt::ISODate)
+              .toLocalTime()
+              .toString("yyyy-MM-dd HH:mm");
+    const std::string server = (prefix.path() / "dosdevices/c:/Server").string()
+        + "/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
+    EXPECT_EQ(ServerToolTip(), server + "\nAlpha, published " + published.toStdString());
+    work.Write(ServerFile(), "tuned on the server");
+    EXPECT_EQ(ServerToolTip(),
+        server + "\nchanged since it was published from here on " + published.toStdString());
+    dialogs.answers = {MessageAnswer::No};
+    Click(PublishButton);
+    EXPECT_EQ(dialogs.log,
+        std::vector<std::string>{"application: CustomCombat.wst in the server's folder was changed "
+                                 "since it was last published from here. Replace it?"});
+    EXPECT_EQ(FileBytes(ServerFile()), "tuned on the server");
+    ::unsetenv("TZ");
+    ::tzset();
+}
+
 TEST_F(MainWindowTest, FollowsWhatOtherProgramsDoInTheFolder)
 {
     Window();
@@ -296,16 +485,23 @@ TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)
     const std::string game
         = (work.path() / "Mine/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst").string();
     const std::string cwd = (work.path() / "CustomCombat.wst").string();
-    EXPECT_EQ(toolTips(), (std::vector<std::string>{server, "off", "off", cwd}));
+    const std::string empty = "\nno CustomCombat.wst";
+    // The working folder holds a CustomCombat.wst that was never published.
+    const std::string unknown = "\nnot published from here";
+    EXPECT_EQ(toolTips(), (std::vector<std::string>{server + empty, "off", "off", cwd + unknown}));
 
     const QStringList entries = OpenPublishMenu(PublishToBoth, "Choose Game Folder...");
     EXPECT_EQ(entries.join('|').toStdString(),
-        "Server|C:\\Server ($WINEPREFIX: " + prefix.path().string()
+        "Server|Holds: no CustomCombat.wst|C:\\Server ($WINEPREFIX: " + prefix.path().string()
             + ")|Game|no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA "
-              "GAMES\\Battlefield Vietnam||Choose Game Folder...|Choose Server Folder...|Forget "
-              "Chosen Folders");
+              "GAMES\\Battlefield Vietnam|CWD|Holds: not published from here||Choose Game "
+              "Folder...|Choose Server Folder...|Forget Chosen Folders");
     EXPECT_EQ(toolTips(),
-        (std::vector<std::string>{server, game, "Server: " + server + "\nGame: " + game, cwd}));
+        (std::vector<std::string>{server + empty, game + empty,
+            "Server: " + server + "\nGame: " + game
+                + "\nServer: no CustomCombat.wst\nGame: no "
+                  "CustomCombat.wst",
+            cwd + unknown}));
     EXPECT_TRUE(Get<QRadioButton>(PublishToServer).isChecked());
 }
 

@@ -15,8 +15,8 @@ constexpr std::string_view kDriveC = "c:/";
 constexpr std::string_view kHome = "~/";
 
 // Placeholders and the folders below the test's root folder they stand for.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kPlaces{
-    {{"{cwd}", "work"}, {"{wine}", "wine"}, {"{home}", "home"}}};
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kPlaces{
+    {{"{cwd}", "work"}, {"{wine}", "wine"}, {"{home}", "home"}, {"{state}", "state"}}};
 
 // Backups are named by the time they were made: ".20250102-030405.bak" reads ".TIME.bak".
 std::string WithoutTime(const std::string& text)
@@ -87,9 +87,9 @@ CliTest::CliTest()
 std::string CliTest::Command(const std::vector<std::string>& arguments, Account account) const
 {
     const bool dropRoot = account == Account::Unprivileged && ::geteuid() == 0;
-    std::string command = "(export WINEPREFIX=" + ShellQuoted(Expand("{wine}"))
-        + " HOME=" + ShellQuoted(Expand("{home}")) + "; unset XDG_CONFIG_HOME; cd "
-        + ShellQuoted(Expand("{cwd}")) + " && exec "
+    std::string command = "(export WINEPREFIX=" + ShellQuoted(Expand("{wine}")) + " HOME="
+        + ShellQuoted(Expand("{home}")) + " XDG_STATE_HOME=" + ShellQuoted(Expand("{state}"))
+        + "; unset XDG_CONFIG_HOME; cd " + ShellQuoted(Expand("{cwd}")) + " && exec "
         + (dropRoot ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "")
         + ShellQuoted(QUAVEL_CLI_PATH);
     for (const std::string& argument : arguments)

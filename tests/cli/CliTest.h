@@ -84,13 +84,14 @@ enum class Account { Current, Unprivileged };
 
 // Each test runs the real tool in a world of its own, a fresh temporary folder:
 // the working folder work/, a Wine prefix wine/ with an empty drive C and no
-// registry, and home/ whose .wine is that prefix.
+// registry, home/ whose .wine is that prefix, and state/, the tool's
+// $XDG_STATE_HOME ({state}), which snapshots leave out.
 class CliTest : public ::testing::Test {
 protected:
     CliTest();
 
     // The shell command, a subshell, that runs the tool in {cwd} with
-    // WINEPREFIX={wine}, HOME={home} and no XDG_CONFIG_HOME.
+    // WINEPREFIX={wine}, HOME={home}, XDG_STATE_HOME={state} and no XDG_CONFIG_HOME.
     std::string Command(
         const std::vector<std::string>& arguments, Account account = Account::Current) const;
     ToolResult Run(const std::vector<std::string>& arguments, const std::string& input = {},

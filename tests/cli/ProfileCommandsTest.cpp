@@ -95,7 +95,37 @@ std::vector<Tool> ProfileCommandRuns()
             edited}
             .Prints(DataFile("Diff.json"))
             .Fails(1, ""),
-        Tool{"Diff_SameProfilesExitZero", {"diff", "Edited", "Edited"}, edited},
+        Tool{"DiffFormatSet_KeyValueLinesOfEach", {"diff", "--format=set", "Default", "Edited"},
+            edited}
+            .Prints(DataFile("DiffSet.txt"))
+            .Fails(1, ""),
+        Tool{"Diff_SameProfilesExitZero", {"diff", "Edited", "Edited"}, edited}.Prints(
+            "No differences\n"),
+        // What a publish target holds compares as a profile does.
+        Tool{"Diff_ServerTargetAgainstAProfile_SameLinesAsTwoProfiles",
+            {"diff", "@server", "Edited"},
+            {{"Edited.wst", EditedDocument()}, {PublishedFile("BFV Server"), DefaultBytes()}}}
+            .Prints(DataFile("Diff.txt"))
+            .Fails(1, ""),
+        Tool{"Diff_CwdTargetHoldingTheSame_ExitsZero", {"diff", "Edited", "@cwd"},
+            {{"Edited.wst", EditedDocument()}, {"CustomCombat.wst", EditedDocument()}}}
+            .Prints("No differences\n"),
+        Tool{"Diff_CwdTargetWithoutFile_Trouble", {"diff", "Edited", "@cwd"}, edited}.Fails(2,
+            "quavel-cli: There is no CustomCombat.wst in the working folder: "
+            "{cwd}/CustomCombat.wst\nRun \"quavel-cli help diff\" for help.\n"),
+        Tool{"Diff_TargetNotAProfile_TroubleWithTheReason", {"diff", "@game", "Edited"},
+            {{"Edited.wst", EditedDocument()}, {PublishedFile("BFV"), "<profile/>"}}}
+            .Fails(2,
+                HasSubstr("quavel-cli: " + HostPath(PublishedFile("BFV"))
+                    + ": No gameMode tag found!\n")),
+        Tool{"Diff_GameNotFound_TroubleAndNoFolderCreated", {"diff", "Edited", "@game"}, edited}
+            .WithRegistry(InstallsRegistryText("C:\\Games\\BFV Server", std::nullopt))
+            .Fails(2, HasSubstr("quavel-cli: Game install not found: no registry key")),
+        Tool{"Diff_RemoteServer_NotReachableYet", {"diff", "Edited", "@server:eu1"}, edited}.Fails(
+            2, HasSubstr("quavel-cli: \"@server:eu1\" names a remote server")),
+        Tool{"Diff_BothIsNoSingleFile_UnknownTarget", {"diff", "Edited", "@both"}, edited}.Fails(2,
+            HasSubstr(
+                "quavel-cli: unknown target \"@both\". Valid targets: @server, @game, @cwd.\n")),
         Tool{"Diff_MissingProfileIsTrouble", {"diff", "Edited", "Nothing"}, edited}.Fails(
             2, HasSubstr("quavel-cli: Unable to load WST file!\n")),
         // A name mistyped, or spelt in another case, gets the nearest profile's.
@@ -122,7 +152,7 @@ TEST_F(CliTest, ShowFormatSet_AppliedBySet_CopiesEverySetting)
     for (std::string line; std::getline(lines, line);)
         arguments.push_back(line);
     ASSERT_EQ(Run(arguments).exitCode, 0);
-    const ToolResult compared = Run({"diff", "Copy", "Edited"});
+    const ToolResult compared = Run({"diff", "Copy", "Edited", "--format=set"});
     EXPECT_EQ(compared.out, "-vehicle.OH-6=OH-6\n+vehicle.OH-6=unknown\n");
     EXPECT_EQ(compared.exitCode, 1);
 }

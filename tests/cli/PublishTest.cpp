@@ -74,8 +74,9 @@ std::vector<Tool> PublishRuns()
             {{kConfig, "[installs]\nserver={cwd}/Server\n"}, {"Server/hlds.exe", ""}}}
             .WithRegistry("")
             .Prints(::testing::HasSubstr(
-                "Server: {cwd}/Server/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst\n    "
-                "$WINEPREFIX: {wine}: cannot read the Wine registry {wine}/system.reg: its first "
+                "Server: {cwd}/Server/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst\n"
+                "  holds: no CustomCombat.wst\n    $WINEPREFIX: {wine}: cannot read the Wine "
+                "registry {wine}/system.reg: its first "
                 "line is not \"WINE REGISTRY Version 2\"\n  * {cwd}/Server (chosen folder)\n")),
         Tool{"Targets_CwdOnly_InstallsNotUsed", {"targets", "--cwd-only"}}.Prints(
             DataFile("TargetsCwdOnly.txt")),

@@ -10,7 +10,9 @@
 #include "tests/support/Documents.h"
 #include "tests/support/FakeWinePrefix.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/StateHome.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -81,6 +83,8 @@ const Step kSave = [](EditingSession& session) { session.Save(); };
 const Step kRevert = [](EditingSession& session) { session.Revert(); };
 const Step kSaveAs = [](EditingSession& session) { session.SaveAs(); };
 const Step kRefresh = [](EditingSession& session) { session.RefreshFromDisk(); };
+const Step kUndo = [](EditingSession& session) { session.Undo(); };
+const Step kRedo = [](EditingSession& session) { session.Redo(); };
 // Another program writes the file, as editors and quavel-cli do.
 void ReplaceFile(const std::string& file, const std::string& bytes)
 {
@@ -137,6 +141,10 @@ struct Scenario {
     std::string offered = "server game both cwd";
     std::vector<std::string> descriptions = {};  // server, game, both, cwd; where it is about them
     bool closed = true;  // the window would close now; also checked when there are no edits
+    // The window shows the profile as the session holds it (after an undo or redo).
+    bool showsCurrent = false;
+    // What the server's file holds, up to the date; where the scenario is about it.
+    std::string serverHolds = {};
 };
 
 void PrintTo(const Scenario& scenario, std::ostream* out)
@@ -177,6 +185,7 @@ protected:
         return files;
     }
 
+    StateHome state;
     WorkingFolder work;
     TestFolder home;  // its .wine is the prefix
     FakeWinePrefix prefix;
@@ -220,6 +229,13 @@ TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
     }
     for (const Step& step : scenario.steps)
         step(session);
+    if (scenario.showsCurrent) {
+        EXPECT_EQ(view.shown, session.profile());
+    }
+    if (!scenario.serverHolds.empty()) {
+        EXPECT_THAT(session.Holdings(PublishTarget::Server).at(0).Text(),
+            testing::StartsWith(scenario.serverHolds));
+    }
     const bool closed = !session.failed() && session.Close();
 
     std::vector<std::string> log;
@@ -252,8 +268,72 @@ TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
 const std::string kSaveChanges = "application: Your profile has been modified. Save changes?";
 const std::string kChangedByAnother = "application: Alpha.wst has been changed by another program "
                                       "since it was opened. Overwrite it with your edits?";
+const std::string kReplaceChanged
+    = "application: CustomCombat.wst in the working folder was changed since it was last "
+      "published from here. Replace it?";
 const Files kAlphaBravo{{"Alpha.wst", Default()}, {"Bravo.wst", kBravo}};
 const Files kDefaultFile{{"Default.wst", Default()}};
+
+// Ten edits of the built-in document (NVA red, US Army blue), each with the
+// change it makes to the saved bytes.
+struct TenEdits {
+    Step edit;
+    std::function<std::string(std::string)> written;
+};
+const std::string kUazByT54 = "alternative=\"t54\" changeType=\"2\"";
+const TenEdits kTenEdits[] = {
+    {kClearRedScoutAlternativeKit, [](std::string b) { return KitOff(b, "NVA_Scout_Alt"); }},
+    {Edit([](ProfileEdits& e) { e.SetKit(Side::Red, 0, false); }),
+        [](std::string b) { return KitOff(b, "NVA_Scout"); }},
+    {Edit([](ProfileEdits& e) { e.SetWeapon(Side::Red, 0, false); }),
+        [](std::string b) { return WeaponOff(b, "NVA", 1); }},
+    {Edit([](ProfileEdits& e) { e.SetWeapon(Side::Red, 1, false); }),
+        [](std::string b) { return WeaponOff(b, "NVA", 2); }},
+    {Edit([](ProfileEdits& e) { e.SetKit(Side::Blue, 0, false); }),
+        [](std::string b) { return KitOff(b, "usarmy_recon"); }},
+    {Edit([](ProfileEdits& e) { e.SetKit(Side::Blue, 1, false); }),
+        [](std::string b) { return KitOff(b, "usarmy_recon_alt"); }},
+    {Edit([](ProfileEdits& e) { e.SetWeapon(Side::Blue, 0, false); }),
+        [](std::string b) { return WeaponOff(b, "USArmy", 1); }},
+    {Edit([](ProfileEdits& e) { e.ChooseSubstitute(7, 6); }),
+        [](std::string b) {
+            return ReplaceAll(b, "alternative=\"uaz\" changeType=\"1\"", kUazByT54);
+        }},
+    {Edit([](ProfileEdits& e) { e.SetClassKits(Side::Red, 0, false); }),
+        [](std::string b) { return KitOff(KitOff(b, "NVA_Assault"), "NVA_Assault_Alt"); }},
+    {Edit([](ProfileEdits& e) { e.ChooseTeam(Side::Red, 4); }),
+        [](std::string b) { return ReplaceAll(b, "activeTeams=\"3/0\"", "activeTeams=\"3/4\""); }},
+};
+// The first count of the ten edits, as steps or as the bytes they save.
+std::vector<Step> Edits(std::size_t count, std::vector<Step> after = {})
+{
+    std::vector<Step> steps{Pick(1)};
+    for (std::size_t index = 0; index < count; ++index)
+        steps.push_back(kTenEdits[index].edit);
+    steps.insert(steps.end(), after.begin(), after.end());
+    return steps;
+}
+std::string Edited(std::size_t count)
+{
+    std::string bytes = Default();
+    for (std::size_t index = 0; index < count; ++index)
+        bytes = kTenEdits[index].written(bytes);
+    return bytes;
+}
+std::vector<Step> Times(int count, const Step& step)
+{
+    return std::vector<Step>(static_cast<std::size_t>(count), step);
+}
+std::vector<Step> Then(std::initializer_list<std::vector<Step>> parts)
+{
+    std::vector<Step> steps;
+    for (const std::vector<Step>& part : parts)
+        steps.insert(steps.end(), part.begin(), part.end());
+    return steps;
+}
+const std::string kUazAndMuttSubstituted
+    = ReplaceAll(DefaultWith("alternative=\"uaz\" changeType=\"1\"", kUazByT54),
+        "<mutt name=\"mutt\" alternative=\"mutt\"", "<mutt name=\"mutt\" alternative=\"uaz\"");
 
 const Scenario kScenarios[] = {
     {.name = "Start_ProfileAskedFor_ShownBeforeCustomCombat",
@@ -426,8 +506,8 @@ const Scenario kScenarios[] = {
         .steps = {kNew, kClearRedScoutAlternativeKit},
         .answers = {MessageAnswer::No},
         .texts = {"default"},
-        .log = {"prompt: New Profile | What would you like your profile to be called?",
-            kSaveChanges},
+        .log
+        = {"prompt: New Profile | What would you like your profile to be called?", kSaveChanges},
         .changes = {{"Default.wst", Default()}, {"default.wst", Default()}},
         .entries = {"Default", "Alpha", "default"},
         .current = "default",
@@ -457,8 +537,9 @@ const Scenario kScenarios[] = {
         .steps = {Pick(1), kClearRedScoutAlternativeKit,
             Run([] { fs::remove("Alpha.wst"), fs::create_directories("Alpha.wst/x"); }), kSave},
         .answers = {MessageAnswer::Yes, MessageAnswer::No},
-        .log = {kChangedByAnother, "window: Error Saving! | Unable to save WST file! Do you have write permissions "
-                "to the QUAVEL folder?\nIs a directory",
+        .log = {kChangedByAnother,
+            "window: Error Saving! | Unable to save WST file! Do you have write permissions "
+            "to the QUAVEL folder?\nIs a directory",
             kSaveChanges},
         .changes = {{"Default.wst", Default()}, {"Alpha.wst", kRemoved}},
         .modified = true,
@@ -484,10 +565,11 @@ const Scenario kScenarios[] = {
         .files = {{"Alpha.wst", Default()}},
         .steps = {Pick(1), kClearRedScoutAlternativeKit, Replace("Alpha.wst", kBravo), kSave},
         .answers = {MessageAnswer::Yes, MessageAnswer::Yes},
-        .whileAsked = [asked = std::make_shared<int>(0)] {
-            if ((*asked)++ == 0)
-                ReplaceFile("Alpha.wst", Default() + "<!-- saved meanwhile -->");
-        },
+        .whileAsked =
+            [asked = std::make_shared<int>(0)] {
+                if ((*asked)++ == 0)
+                    ReplaceFile("Alpha.wst", Default() + "<!-- saved meanwhile -->");
+            },
         .log = {kChangedByAnother, kChangedByAnother},
         .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}}},
     {.name = "Switch_YesButChangedByAnotherProgram_StaysWithTheEdits",
@@ -507,8 +589,8 @@ const Scenario kScenarios[] = {
         .entries = {"Default", "Alpha", "Zulu"}},
     {.name = "Refresh_EditsKeptAndAskedAtSave",
         .files = {{"Alpha.wst", Default()}},
-        .steps = {Pick(1), kClearRedScoutAlternativeKit, Replace("Alpha.wst", kBravo), kRefresh,
-            kSave},
+        .steps
+        = {Pick(1), kClearRedScoutAlternativeKit, Replace("Alpha.wst", kBravo), kRefresh, kSave},
         .answers = {MessageAnswer::Yes},
         .log = {kChangedByAnother},
         .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}}},
@@ -543,8 +625,9 @@ const Scenario kScenarios[] = {
         .files = {{"Alpha.wst", Default()}},
         .steps = {Pick(1), kSaveAs},
         .fileNames = {"missing/Copy.wst"},
-        .log = {"save dialog in: {cwd}", "application: Error Saving As:\n{cwd}/missing/Copy.wst\n"
-                                         "Error: 2"},
+        .log = {"save dialog in: {cwd}",
+            "application: Error Saving As:\n{cwd}/missing/Copy.wst\n"
+            "Error: 2"},
         .changes = kDefaultFile},
     {.name = "Publish_Both_ServerThenGame",
         .files = {{"Alpha.wst", Default()}},
@@ -564,8 +647,8 @@ const Scenario kScenarios[] = {
     {.name = "Publish_WorkingFolder_ListedAndStillCurrent",
         .files = {{"Alpha.wst", Default()}},
         .steps = {Pick(1), kClearRedScoutAlternativeKit, Publish(PublishTarget::WorkingFolder)},
-        .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited},
-            {"CustomCombat.wst", kEdited}},
+        .changes
+        = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}, {"CustomCombat.wst", kEdited}},
         .entries = {"Default", "Alpha", "CustomCombat"}},
     {.name = "Edit_OnDefault_SaveAndRevertStayOff",
         .steps = {kClearRedScoutAlternativeKit},
@@ -614,6 +697,120 @@ const Scenario kScenarios[] = {
         .files = {{"Alpha.wst", DefaultWith("alternative=\"uaz\"", "alternative=\"t54\"")}},
         .steps = {Pick(1), Edit([](ProfileEdits& edits) { edits.ResetSubstitutes(); }), kSave},
         .changes = {{"Default.wst", Default()}, {"Alpha.wst", Default()}}},
+    // Undo and redo: each edit is one step, and the state last loaded or
+    // saved is unmodified whichever way it is reached.
+    {.name = "Undo_FiveBackTwoForward_TheSeventhStateSaved",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Then({Edits(10), Times(5, kUndo), Times(2, kRedo), {kSave}}),
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", Edited(7)}}},
+    {.name = "Undo_BackToTheLoadedState_UnmodifiedWithoutAQuestion",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Then({Edits(10), Times(5, kUndo), Times(2, kRedo), Times(7, kUndo)}),
+        .changes = kDefaultFile,
+        .showsCurrent = true},
+    {.name = "Undo_PastTheSavedState_ModifiedAgain",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Edits(2, {kSave, kUndo}),
+        .answers = {MessageAnswer::No},
+        .log = {kSaveChanges},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", Edited(2)}},
+        .modified = true,
+        .saveAndRevert = true,
+        .showsCurrent = true},
+    {.name = "Redo_DroppedByANewEdit",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Edits(2, {kUndo, kTenEdits[2].edit, kRedo, kUndo, kSave}),
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", Edited(1)}}},
+    // After a save, undoing and editing anew can never lead back to it.
+    {.name = "Undo_SavedStateDroppedByANewEdit_StaysModified",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Edits(2, {kSave, kUndo, kTenEdits[2].edit, kUndo}),
+        .answers = {MessageAnswer::No},
+        .log = {kSaveChanges},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", Edited(2)}},
+        .modified = true,
+        .saveAndRevert = true},
+    {.name = "Undo_TeamsMustDifferReselection_OneStepWithTheChoice",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = {Pick(1), Edit([](ProfileEdits& edits) { edits.ChooseTeam(Side::Red, 2); }),
+            Edit([](ProfileEdits& edits) { EXPECT_EQ(edits.ChooseTeam(Side::Red, 3), 0); }), kUndo,
+            kSave},
+        .log = {"application: The teams must be different!"},
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", WithTeams("3/2")}}},
+    {.name = "Undo_ClassBox_BothKitsTogether",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Edits(1,
+            {Edit([](ProfileEdits& edits) { edits.SetClassKits(Side::Red, 3, false); }), kUndo,
+                kSave}),
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", Edited(1)}}},
+    {.name = "Undo_DefaultButton_EverySubstituteInOneStep",
+        .files = {{"Alpha.wst", kUazAndMuttSubstituted}},
+        .steps = {Pick(1), kClearRedScoutAlternativeKit,
+            Edit([](ProfileEdits& edits) { edits.ResetSubstitutes(); }), kUndo, kSave},
+        .changes = {{"Default.wst", Default()},
+            {"Alpha.wst", KitOff(kUazAndMuttSubstituted, "NVA_Scout_Alt")}}},
+    // A refused team that gives the side its own team again, a kit set as it
+    // is and a class box turning mixed change nothing.
+    {.name = "Undo_ClicksThatChangeNothing_NoStepAndNotModified",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Edits(1,
+            {Edit([](ProfileEdits& edits) {
+                 edits.ChooseTeam(Side::Red, 3);
+                 edits.SetKit(Side::Red, 1, false);
+                 edits.SetClassKits(Side::Red, 0, std::nullopt);
+             }),
+                kUndo}),
+        .log = {"application: The teams must be different!"},
+        .changes = kDefaultFile},
+    {.name = "Undo_AfterSwitching_NothingOfTheOtherProfile",
+        .files = kAlphaBravo,
+        .steps = Edits(2, {Pick(2), kUndo, kRedo}),
+        .answers = {MessageAnswer::No},
+        .log = {kSaveChanges},
+        .changes = kDefaultFile,
+        .current = "Bravo",
+        .selected = 2,
+        .showsCurrent = true},
+    {.name = "Undo_AfterPublish_ModifiedAgainstThePublishedFile",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Edits(1, {Publish(PublishTarget::WorkingFolder), kUndo}),
+        .answers = {MessageAnswer::No},
+        .log = {kSaveChanges},
+        .changes
+        = {{"Default.wst", Default()}, {"Alpha.wst", Edited(1)}, {"CustomCombat.wst", Edited(1)}},
+        .modified = true,
+        .saveAndRevert = true},
+    {.name = "Publish_OverAFileChangedSince_NoKeepsIt",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Edits(1,
+            {Publish(PublishTarget::WorkingFolder), Replace("CustomCombat.wst", "tuned"),
+                kTenEdits[1].edit, Publish(PublishTarget::WorkingFolder)}),
+        .answers = {MessageAnswer::No},
+        .whileAsked = [] { EXPECT_EQ(FolderLock(".", std::chrono::milliseconds(0)).error(), 0); },
+        .log = {kReplaceChanged},
+        .changes
+        = {{"Default.wst", Default()}, {"Alpha.wst", Edited(2)}, {"CustomCombat.wst", "tuned"}}},
+    {.name = "Publish_OverAFileChangedSince_YesReplacesIt",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Edits(1,
+            {Publish(PublishTarget::WorkingFolder), Replace("CustomCombat.wst", "tuned"),
+                kTenEdits[1].edit, Publish(PublishTarget::WorkingFolder),
+                Publish(PublishTarget::WorkingFolder)}),
+        .answers = {MessageAnswer::Yes},
+        .log = {kReplaceChanged},
+        .changes
+        = {{"Default.wst", Default()}, {"Alpha.wst", Edited(2)}, {"CustomCombat.wst", Edited(2)}}},
+    {.name = "Publish_Server_HoldsThatProfile",
+        .files = {{"Alpha.wst", Default()}, {kServerFile, "before"}},
+        .steps = Edits(1, {Publish(PublishTarget::Server)}),
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", Edited(1)}, {kServerFile, Edited(1)}},
+        .serverHolds = "Alpha, published "},
+    {.name = "Save_AfterPublishing_ServerHoldsTheProfileAsPublished",
+        .files = {{"Alpha.wst", Default()}},
+        .steps = Edits(1, {Publish(PublishTarget::Both), kTenEdits[1].edit, kSave}),
+        .changes = {{"Default.wst", Default()}, {"Alpha.wst", Edited(2)}, {kServerFile, Edited(1)},
+            {kGameFile, Edited(1)}},
+        .serverHolds = "Alpha as published "},
     {.name = "Close_CancelKeepsTheWindowOpen",
         .files = {{"Alpha.wst", Default()}},
         .steps = {Pick(1), kClearRedScoutAlternativeKit},
@@ -631,6 +828,7 @@ const Scenario kScenarios[] = {
         .changes = {{"Default.wst", Default()}, {"Alpha.wst", kEdited}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, EditingSessionTest, testing::ValuesIn(kScenarios), ScenarioName);
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, EditingSessionTest, testing::ValuesIn(kScenarios), ScenarioName);
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "cli/CatalogNames.h"
+#include "session/CatalogNames.h"
 
 #include "catalog/GameCatalog.h"
 

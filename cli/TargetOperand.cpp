@@ -1,0 +1,53 @@
+#include "cli/TargetOperand.h"
+
+#include "cli/TerminalSession.h"
+#include "installs/InstallFinder.h"
+#include "session/InstallChoices.h"
+
+namespace {
+
+constexpr char kTargetMark = '@';
+constexpr char kRemoteMark = ':';
+
+std::optional<PublishDestination> InstallDestination(
+    const InstallKind& kind, const Invocation& invocation, Console& console)
+{
+    InstallChoices choices(SearchOfProcess(invocation.onlyPrefix));
+    const ProductInstalls& installs = choices.Find().Of(kind.product);
+    if (installs.InUse() == nullptr) {
+        console.err << "quavel-cli: " << kind.caption << " install not found: "
+                    << DescribeProblem(installs.problem, installs.problemDetail) << ".\n";
+        return std::nullopt;
+    }
+    ConsoleDialogs dialogs(console);
+    return PrepareInstallDestination(kind, *installs.InUse(), FolderCreation::LookOnly, dialogs);
+}
+
+}  // namespace
+
+bool IsTargetOperand(std::string_view operand)
+{
+    return operand.starts_with(kTargetMark);
+}
+
+std::optional<PublishDestination> FindTargetDestination(
+    std::string_view operand, const Invocation& invocation, Console& console)
+{
+    const std::string_view name = operand.substr(1);
+    const std::size_t remote = name.find(kRemoteMark);
+    // The place where remote servers, once they can be reached, are looked up by name.
+    if (remote != std::string_view::npos) {
+        console.err << "quavel-cli: \"" << operand
+                    << "\" names a remote server, which this version cannot reach.\n";
+        return std::nullopt;
+    }
+    const PublishTargetEntry* target = FindPublishTarget(name);
+    if (target == nullptr || target->installs.size() > 1) {
+        console.err << "quavel-cli: unknown target \"" << operand
+                    << "\". Valid targets: @server, @game, @cwd.\n";
+        return std::nullopt;
+    }
+    if (target->installs.empty())
+        return WorkingFolderDestination();
+    return InstallDestination(target->installs.front(), invocation, console);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// A publish target named as an operand: "@server", "@game" or "@cwd" stand
+// for the CustomCombat.wst that publishing to it writes. Remote servers will
+// be named "@server:NAME"; until they can be reached such a name is refused.
+
+#include "cli/CommandLine.h"
+#include "cli/Console.h"
+#include "session/PublishTargets.h"
+
+#include <optional>
+#include <string_view>
+
+bool IsTargetOperand(std::string_view operand);
+
+// The destination the operand names, its install looked up without creating
+// any folder; none after a message.
+std::optional<PublishDestination> FindTargetDestination(
+    std::string_view operand, const Invocation& invocation, Console& console);

@@ -1,0 +1,97 @@
+#include "session/DestinationHolding.h"
+
+#include "profile/AtomicFile.h"
+#include "profile/FolderLock.h"
+#include "session/PublishTargets.h"
+#include "session/Sha256.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <ranges>
+
+namespace {
+
+using State = DestinationHolding::State;
+
+// A look waits this long for a publish at work; a tooltip should not wait longer.
+constexpr std::chrono::milliseconds kLookTimeout{2000};
+
+struct StateEntry {
+    State state;
+    std::string_view name;
+};
+
+constexpr std::array<StateEntry, 5> kStates{{
+    {State::Published, "published"},
+    {State::EditedSince, "edited since"},
+    {State::ChangedThere, "changed there"},
+    {State::NotPublishedHere, "not published from here"},
+    {State::NoFile, "no file"},
+}};
+
+bool FileHolds(const std::filesystem::path& file, const PublishRecord& record)
+{
+    std::string bytes;
+    return ReadFileBytes(file, bytes) == 0 && bytes.size() == record.size
+        && Sha256Hex(bytes) == record.sha256;
+}
+
+}  // namespace
+
+std::string DestinationHolding::Text() const
+{
+    switch (state) {
+    case State::Published:
+        return profile + ", published " + LocalTimeText(time);
+    case State::EditedSince:
+        return profile + " as published " + LocalTimeText(time)
+            + "; the profile has been edited since";
+    case State::ChangedThere:
+        return "changed since it was published from here on " + LocalTimeText(time);
+    case State::NotPublishedHere:
+        return "not published from here";
+    case State::NoFile:
+        break;
+    }
+    return "no CustomCombat.wst";
+}
+
+std::string_view DestinationHolding::StateName() const
+{
+    return std::ranges::find(kStates, state, &StateEntry::state)->name;
+}
+
+DestinationHolding JudgeHolding(const std::vector<PublishRecord>& records,
+    const std::string& destination, const std::optional<std::string>& destinationBytes)
+{
+    if (!destinationBytes)
+        return {};
+    auto there = records | std::views::reverse
+        | std::views::filter(
+            [&](const PublishRecord& record) { return record.destination == destination; });
+    if (there.empty())
+        return {State::NotPublishedHere, {}, 0, {}};
+    const std::string digest = Sha256Hex(*destinationBytes);
+    const auto written = std::ranges::find_if(there, [&](const PublishRecord& record) {
+        return record.size == destinationBytes->size() && record.sha256 == digest;
+    });
+    if (written == there.end())
+        return {State::ChangedThere, {}, there.front().time, {}};
+    const PublishRecord& record = *written;
+    return {FileHolds(record.profileFile, record) ? State::Published : State::EditedSince,
+        record.profile, record.time, record.profileFile.string()};
+}
+
+DestinationHolding LocalHolding(const PublishDestination& destination)
+{
+    // A folder that cannot be locked (or is missing) is looked at all the same.
+    std::optional<FolderLock> lock;
+    if (!destination.path.empty())
+        lock.emplace(destination.path.parent_path(), kLookTimeout);
+    const JournalReading journal = PublishJournal().Read();
+    std::string bytes;
+    const bool present = !destination.path.empty() && ReadFileBytes(destination.path, bytes) == 0;
+    return JudgeHolding(
+        journal.records, destination.text, present ? std::optional(bytes) : std::nullopt);
+}
