@@ -1,11 +1,11 @@
 #include "transport/FtpFiles.h"
 
+#include "transport/CurlLibrary.h"
 #include "transport/FolderPath.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <mutex>
 #include <sstream>
 
 namespace {
@@ -101,13 +101,19 @@ std::optional<RemoteEntry> ReadListingLine(std::string_view line)
     return entry;
 }
 
+const CurlLibrary& Curl()
+{
+    std::string problem;
+    return *CurlLibrary::Load(problem);
+}
+
 std::string EscapedPath(CURL* curl, std::string_view path)
 {
     std::string escaped;
     for (const std::string& component : PathComponents(path)) {
-        char* one = curl_easy_escape(curl, component.c_str(), static_cast<int>(component.size()));
+        char* one = Curl().easyEscape(curl, component.c_str(), static_cast<int>(component.size()));
         escaped += '/' + std::string(one ? one : "");
-        curl_free(one);
+        Curl().free(one);
     }
     return escaped;
 }
@@ -154,16 +160,13 @@ int Progress(void* user, curl_off_t, curl_off_t, curl_off_t total, curl_off_t do
     return 0;
 }
 
-void InitialiseCurlOnce()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
+// A handle exists only where the library was loaded, so the functions that
+// use one find the library.
 CURL* NewHandle()
 {
-    InitialiseCurlOnce();
-    return curl_easy_init();
+    std::string problem;
+    const CurlLibrary* curl = CurlLibrary::Load(problem);
+    return curl ? curl->easyInit() : nullptr;
 }
 
 }  // namespace
@@ -173,8 +176,8 @@ FtpFiles::FtpFiles(
     : location_(location)
     , options_(options)
     , control_(control)
-    , curl_(NewHandle(), curl_easy_cleanup)
-    , commands_(nullptr, curl_slist_free_all)
+    , curl_(NewHandle(), [](CURL* curl) { Curl().easyCleanup(curl); })
+    , commands_(nullptr, [](curl_slist* list) { Curl().slistFreeAll(list); })
 {
     transfer_.control = &control_;
 }
@@ -184,45 +187,45 @@ FtpFiles::~FtpFiles() = default;
 void FtpFiles::Prepare(const std::string& url)
 {
     CURL* curl = curl_.get();
-    curl_easy_reset(curl);  // keeps the connection
+    Curl().easyReset(curl);  // keeps the connection
     transfer_ = Transfer();
     transfer_.control = &control_;
     errorText_.fill(0);
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText_.data());
-    curl_easy_setopt(
+    Curl().easySetopt(curl, CURLOPT_URL, url.c_str());
+    Curl().easySetopt(curl, CURLOPT_NOSIGNAL, 1L);
+    Curl().easySetopt(curl, CURLOPT_ERRORBUFFER, errorText_.data());
+    Curl().easySetopt(
         curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options_.connectTimeout.count()));
     const long stall = WholeSeconds(options_.stallTimeout);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, stall);
-    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, stall);
-    curl_easy_setopt(curl, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_OPTIONAL));
+    Curl().easySetopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    Curl().easySetopt(curl, CURLOPT_LOW_SPEED_TIME, stall);
+    Curl().easySetopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, stall);
+    Curl().easySetopt(curl, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_OPTIONAL));
     if (!options_.netrcFile.empty())
-        curl_easy_setopt(curl, CURLOPT_NETRC_FILE, options_.netrcFile.c_str());
+        Curl().easySetopt(curl, CURLOPT_NETRC_FILE, options_.netrcFile.c_str());
     if (!location_.user.empty())
-        curl_easy_setopt(curl, CURLOPT_USERNAME, location_.user.c_str());
+        Curl().easySetopt(curl, CURLOPT_USERNAME, location_.user.c_str());
     if (!password_.empty())
-        curl_easy_setopt(curl, CURLOPT_PASSWORD, password_.c_str());
+        Curl().easySetopt(curl, CURLOPT_PASSWORD, password_.c_str());
     if (location_.scheme == Scheme::Ftps) {
-        curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+        Curl().easySetopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
         if (!location_.pin.empty()) {
-            curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);
-            curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);
-            curl_easy_setopt(curl, CURLOPT_PINNEDPUBLICKEY, location_.pin.c_str());
+            Curl().easySetopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);
+            Curl().easySetopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);
+            Curl().easySetopt(curl, CURLOPT_PINNEDPUBLICKEY, location_.pin.c_str());
         }
     }
-    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, KeepResponse);
-    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer_);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, Progress);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer_);
+    Curl().easySetopt(curl, CURLOPT_HEADERFUNCTION, KeepResponse);
+    Curl().easySetopt(curl, CURLOPT_HEADERDATA, &transfer_);
+    Curl().easySetopt(curl, CURLOPT_NOPROGRESS, 0L);
+    Curl().easySetopt(curl, CURLOPT_XFERINFOFUNCTION, Progress);
+    Curl().easySetopt(curl, CURLOPT_XFERINFODATA, &transfer_);
 }
 
 CURLcode FtpFiles::Perform(Interruption interruption)
 {
     transfer_.interruption = interruption;
-    return curl_easy_perform(curl_.get());
+    return Curl().easyPerform(curl_.get());
 }
 
 Step FtpFiles::StepOf(CURLcode code, std::string_view what, const std::string& path)
@@ -238,7 +241,7 @@ Step FtpFiles::StepOf(CURLcode code, std::string_view what, const std::string& p
                 Describe(path) + " is larger than a profile may be (more than "
                     + std::to_string(transfer_.downloadLimit) + " bytes).")};
     const std::string server = transfer_.lastResponse.empty()
-        ? std::string(errorText_[0] ? errorText_.data() : curl_easy_strerror(code))
+        ? std::string(errorText_[0] ? errorText_.data() : Curl().easyStrerror(code))
         : "the server said \"" + transfer_.lastResponse + "\"";
     const auto known = std::find_if(kCurlMeanings.begin(), kCurlMeanings.end(),
         [code](const CurlMeaning& meaning) { return meaning.code == code; });
@@ -249,17 +252,22 @@ Step FtpFiles::StepOf(CURLcode code, std::string_view what, const std::string& p
     return {StepStatus::Failed,
         Failure(Outcome::Failed,
             "Could not " + std::string(what) + " " + Describe(path) + ": " + server + " ("
-                + curl_easy_strerror(code) + ").")};
+                + Curl().easyStrerror(code) + ").")};
 }
 
 TransportResult FtpFiles::Connect()
 {
+    if (!curl_) {
+        std::string problem;
+        CurlLibrary::Load(problem);
+        return Failure(Outcome::Failed, problem.empty() ? "libcurl could not start." : problem);
+    }
     for (int question = 0;; ++question) {
         Prepare(ServerUrl() + "/");  // the login's own folder
-        curl_easy_setopt(curl_.get(), CURLOPT_NOBODY, 1L);
+        Curl().easySetopt(curl_.get(), CURLOPT_NOBODY, 1L);
         const CURLcode code = Perform(Interruption::OnStop);
         const char* entry = nullptr;
-        curl_easy_getinfo(curl_.get(), CURLINFO_FTP_ENTRY_PATH, &entry);
+        Curl().easyGetinfo(curl_.get(), CURLINFO_FTP_ENTRY_PATH, &entry);
         home_ = entry && *entry == '/' ? entry : "/";
         const bool ask = code == CURLE_LOGIN_DENIED && control_.credentials
             && question < kPasswordQuestions && !location_.user.empty();
@@ -283,17 +291,17 @@ Step FtpFiles::Command(
     Prepare(ServerUrl() + "/");
     curl_slist* list = nullptr;
     for (const std::string& command : commands)
-        list = curl_slist_append(list, command.c_str());
+        list = Curl().slistAppend(list, command.c_str());
     commands_.reset(list);
-    curl_easy_setopt(curl_.get(), CURLOPT_QUOTE, list);
-    curl_easy_setopt(curl_.get(), CURLOPT_NOBODY, 1L);
+    Curl().easySetopt(curl_.get(), CURLOPT_QUOTE, list);
+    Curl().easySetopt(curl_.get(), CURLOPT_NOBODY, 1L);
     return StepOf(Perform(Interruption::Never), what, path);
 }
 
 Step FtpFiles::FindFolder(const std::string& path)
 {
     Prepare(UrlOf(path, Kind::Folder));
-    curl_easy_setopt(curl_.get(), CURLOPT_NOBODY, 1L);
+    Curl().easySetopt(curl_.get(), CURLOPT_NOBODY, 1L);
     return StepOf(Perform(Interruption::OnStop), "look at", path);
 }
 
@@ -303,8 +311,8 @@ Step FtpFiles::List(const std::string& folder, std::vector<RemoteEntry>& entries
     Prepare(UrlOf(folder, Kind::Folder));
     transfer_.download = &listing;
     transfer_.downloadLimit = kMaximumListing;
-    curl_easy_setopt(curl_.get(), CURLOPT_WRITEFUNCTION, Receive);
-    curl_easy_setopt(curl_.get(), CURLOPT_WRITEDATA, &transfer_);
+    Curl().easySetopt(curl_.get(), CURLOPT_WRITEFUNCTION, Receive);
+    Curl().easySetopt(curl_.get(), CURLOPT_WRITEDATA, &transfer_);
     Step step = StepOf(Perform(Interruption::OnStop), "list", folder);
     std::istringstream lines(listing);
     for (std::string line; step.IsOk() && std::getline(lines, line);) {
@@ -323,20 +331,20 @@ Step FtpFiles::Upload(const std::string& path, std::string_view bytes)
 {
     Prepare(UrlOf(path, Kind::File));
     transfer_.upload = bytes;
-    curl_easy_setopt(curl_.get(), CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl_.get(), CURLOPT_READFUNCTION, Send);
-    curl_easy_setopt(curl_.get(), CURLOPT_READDATA, &transfer_);
-    curl_easy_setopt(curl_.get(), CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+    Curl().easySetopt(curl_.get(), CURLOPT_UPLOAD, 1L);
+    Curl().easySetopt(curl_.get(), CURLOPT_READFUNCTION, Send);
+    Curl().easySetopt(curl_.get(), CURLOPT_READDATA, &transfer_);
+    Curl().easySetopt(curl_.get(), CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
     return StepOf(Perform(Interruption::OnStop), "write", path);
 }
 
 Step FtpFiles::SizeOf(const std::string& path, std::uint64_t& size)
 {
     Prepare(UrlOf(path, Kind::File));
-    curl_easy_setopt(curl_.get(), CURLOPT_NOBODY, 1L);
+    Curl().easySetopt(curl_.get(), CURLOPT_NOBODY, 1L);
     const Step step = StepOf(Perform(Interruption::Never), "look at", path);
     curl_off_t length = -1;
-    curl_easy_getinfo(curl_.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+    Curl().easyGetinfo(curl_.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
     size = length < 0 ? 0 : static_cast<std::uint64_t>(length);
     return step;
 }
@@ -344,11 +352,11 @@ Step FtpFiles::SizeOf(const std::string& path, std::uint64_t& size)
 Step FtpFiles::ModifiedAt(const std::string& path, std::int64_t& seconds)
 {
     Prepare(UrlOf(path, Kind::File));
-    curl_easy_setopt(curl_.get(), CURLOPT_NOBODY, 1L);
-    curl_easy_setopt(curl_.get(), CURLOPT_FILETIME, 1L);
+    Curl().easySetopt(curl_.get(), CURLOPT_NOBODY, 1L);
+    Curl().easySetopt(curl_.get(), CURLOPT_FILETIME, 1L);
     const Step step = StepOf(Perform(Interruption::Never), "look at", path);
     curl_off_t time = -1;
-    curl_easy_getinfo(curl_.get(), CURLINFO_FILETIME_T, &time);
+    Curl().easyGetinfo(curl_.get(), CURLINFO_FILETIME_T, &time);
     seconds = time;
     return step.IsOk() && time < 0 ? Step{StepStatus::Unsupported, {}} : step;
 }
@@ -390,8 +398,8 @@ Step FtpFiles::Download(const std::string& path, std::size_t maxBytes, std::stri
     Prepare(UrlOf(path, Kind::File));
     transfer_.download = &bytes;
     transfer_.downloadLimit = maxBytes;
-    curl_easy_setopt(curl_.get(), CURLOPT_WRITEFUNCTION, Receive);
-    curl_easy_setopt(curl_.get(), CURLOPT_WRITEDATA, &transfer_);
+    Curl().easySetopt(curl_.get(), CURLOPT_WRITEFUNCTION, Receive);
+    Curl().easySetopt(curl_.get(), CURLOPT_WRITEDATA, &transfer_);
     return StepOf(Perform(Interruption::OnStop), "read", path);
 }
 
