@@ -27,6 +27,11 @@ constexpr std::size_t kFieldCount = 6;
 // A record's line is at least this long (a time, a digest, short names), so
 // a file smaller than kMaximumRecords of them needs no counting.
 constexpr std::size_t kShortestLine = 90;
+// Trimming rewrites the journal whole and flushes it, so it waits until this
+// many records beyond the limit have gathered: one publish in a thousand
+// pays for it, not every one, and tools publishing at once do not queue
+// behind a rewrite each.
+constexpr std::size_t kRecordsBeforeTrimming = PublishJournal::kMaximumRecords / 10;
 // A journal is never read beyond this; one of kMaximumRecords long paths fits.
 constexpr std::size_t kMaximumJournalBytes = 64 * 1024 * 1024;
 
@@ -154,14 +159,15 @@ std::vector<std::string_view> Lines(std::string_view bytes)
     return lines;
 }
 
-// Keeps the newest kMaximumRecords lines, rewriting the file whole.
+// Keeps the newest kMaximumRecords lines, rewriting the file whole, once
+// enough more have gathered.
 int Trim(const fs::path& file)
 {
     const RegularFileRead read = ReadRegularFile(file, kMaximumJournalBytes);
     if (read.error)
         return read.error;
     const std::vector<std::string_view> lines = Lines(read.bytes);
-    if (lines.size() <= PublishJournal::kMaximumRecords)
+    if (lines.size() <= PublishJournal::kMaximumRecords + kRecordsBeforeTrimming)
         return 0;
     const std::size_t first = lines.size() - PublishJournal::kMaximumRecords;
     const std::string_view kept(
@@ -234,7 +240,7 @@ int PublishJournal::Append(const PublishRecord& record) const
     if (const int closed = journal.Close())
         return closed;
     const auto size = static_cast<std::size_t>(status.st_size) + line.size();
-    return size > kMaximumRecords * kShortestLine ? Trim(file_) : 0;
+    return size > (kMaximumRecords + kRecordsBeforeTrimming) * kShortestLine ? Trim(file_) : 0;
 }
 
 JournalReading PublishJournal::Read() const

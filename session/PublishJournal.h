@@ -11,8 +11,8 @@
 // bytes written, the profile's name, its file and the destination, named by
 // text (a local path, or a URL once remote servers take part). Several
 // Quavel processes may append at once: each takes the journal folder's lock,
-// appends its whole line with one write and, past kMaximumRecords, keeps only
-// the newest ones by rewriting the file whole. A line that is not a record is
+// appends its whole line with one write and, a tenth past kMaximumRecords,
+// keeps only the newest kMaximumRecords by rewriting the file whole. A line that is not a record is
 // skipped with a warning.
 
 #include <cstdint>
