@@ -119,7 +119,7 @@ std::optional<PublishDestination> FolderDestination(
         return std::nullopt;
     }
     return PublishDestination{
-        path, path.string(), path.parent_path().string(), std::nullopt, path.string()};
+        path, path.string(), path.parent_path().string(), std::nullopt, path.string(), {}};
 }
 
 // The destinations of the options, the installs' settings folders created;

@@ -24,7 +24,7 @@ using FoundInstalls = std::optional<InstallsFound>;
 DestinationHolding HoldingOf(const FoundInstall& install)
 {
     const std::filesystem::path& path = install.location.publishPath;
-    return LocalHolding({path, path.string(), {}, std::nullopt, path.string()});
+    return LocalHolding({path, path.string(), {}, std::nullopt, path.string(), {}});
 }
 
 // The named servers, each with its location, what it holds and, when

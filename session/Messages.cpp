@@ -153,7 +153,7 @@ std::string TrustHostKeyQuestion(const HostKey& key)
 {
     return Translated("The host key of ") + key.host + Translated(" is unknown:\n\n")
         + key.fingerprint + " (" + key.type + ")\n\n"
-        + Translated("Trust it only if it is the server's key. Trust it and publish again?");
+        + Translated("Trust it only if it is the server's key. Trust it?");
 }
 
 std::string HostKeyChanged(std::string_view host, const TransportResult& result)

@@ -47,9 +47,9 @@ PublishDestination WorkingFolderDestination()
     const std::filesystem::path folder = std::filesystem::current_path(error);
     if (error)
         return {{}, std::string(kPublishFileName), std::string(kWorkingFolderPlace), std::nullopt,
-            std::string(kPublishFileName)};
+            std::string(kPublishFileName), {}};
     const std::filesystem::path path = folder / kPublishFileName;
-    return {path, path.string(), std::string(kWorkingFolderPlace), std::nullopt, path.string()};
+    return {path, path.string(), std::string(kWorkingFolderPlace), std::nullopt, path.string(), {}};
 }
 
 PublishDestination PrepareInstallDestination(
@@ -61,8 +61,7 @@ PublishDestination PrepareInstallDestination(
         dialogs.ShowApplicationMessage(
             Messages::CouldNotCreateDirectory(location.SettingsFolderText()), MessageButtons::Ok);
     return {location.publishPath, location.publishPath.string(), std::string(kind.place),
-        std::nullopt,
-        std::string(kind.product == Product::Server ? kLocalInstallLabel : kind.caption)};
+        std::nullopt, std::string(kind.caption), {}};
 }
 
 ServerDestination DestinationOf(const ServerEntry& server)
@@ -85,9 +84,9 @@ PublishDestination LocationDestination(const Location& location)
 {
     if (!location.IsRemote()) {
         const std::filesystem::path path = std::filesystem::path(location.path) / kPublishFileName;
-        return {path, path.string(), location.text, std::nullopt, location.text};
+        return {path, path.string(), location.text, std::nullopt, location.text, {}};
     }
-    return {{}, location.text, location.text, location, location.text};
+    return {{}, location.text, location.text, location, location.text, {}};
 }
 
 std::vector<TransportResult> PublishToDestinations(ProfileStore& store, const Profile& profile,
@@ -135,8 +134,8 @@ std::vector<PublishDestination> PublishTargets::ChosenServers() const
         if (server.use != ServerUse::PublishedTo)
             continue;
         ServerDestination found = DestinationOf(server);
-        chosen.push_back(found.destination.value_or(
-            PublishDestination{{}, server.url, server.name, std::nullopt, server.name}));
+        chosen.push_back(found.destination.value_or(PublishDestination{
+            {}, server.url, server.name, std::nullopt, server.name, found.problem}));
     }
     return chosen;
 }

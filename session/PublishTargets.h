@@ -34,9 +34,12 @@ struct PublishDestination {
     std::string text;                // as messages show it
     std::string place;               // as questions name the folder: "the server's folder"
     std::optional<Location> remote;  // a server reached over the network
-    // As lists and progress rows name it: "local install", a server's name,
-    // else the text.
+    // As lists and progress rows name it: "Server", a server's name, else
+    // the text.
     std::string label;
+    // A named server whose URL or pin cannot be used: why; it cannot be
+    // published to, and its text is the URL as written.
+    std::string problem;
 };
 
 // The named server's destination, or why its URL or pin cannot be used.

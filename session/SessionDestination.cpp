@@ -41,6 +41,8 @@ SessionDestination::SessionDestination(
 TransportResult SessionDestination::Publish(
     std::string_view bytes, Backup backup, const TransferControl& control)
 {
+    if (!destination_.problem.empty())
+        return Failure(Outcome::Failed, destination_.problem);
     if (!destination_.remote && destination_.path.empty())
         return SystemFailure(Outcome::FolderMissing, "The working folder cannot be read.", ENOENT);
     if (destination_.remote)

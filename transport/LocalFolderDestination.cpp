@@ -31,10 +31,12 @@ std::string Described(const fs::path& path, std::string_view what, int error)
     return std::string(what) + " " + path.string() + ": " + SystemErrorText(error);
 }
 
-TransportResult MissingFolder(const fs::path& folder)
+// error: of looking at the folder; none when it is something other than a folder.
+TransportResult MissingFolder(const fs::path& folder, const std::error_code& error)
 {
     return SystemFailure(Outcome::FolderMissing,
-        "The folder " + folder.string() + " does not exist or is no folder.", ENOENT);
+        "The folder " + folder.string() + " does not exist or is no folder.",
+        error ? error.value() : ENOTDIR);
 }
 
 void Report(const TransferControl& control, std::uint64_t done, std::uint64_t total)
@@ -63,7 +65,7 @@ TransportResult LocalFolderDestination::FindSettingsFolder(
     const fs::path given = GivenFolder();
     std::error_code error;
     if (!fs::is_directory(given, error))
-        return MissingFolder(given);
+        return MissingFolder(given, error);
     if (role_ == FolderRole::SettingsFolder) {
         folder = given;
         return {};
@@ -131,5 +133,5 @@ TransportResult LocalFolderDestination::Check(const TransferControl&)
     // Below an install folder, the first publish creates the settings folder.
     const fs::path given = GivenFolder();
     std::error_code error;
-    return fs::is_directory(given, error) ? TransportResult{} : MissingFolder(given);
+    return fs::is_directory(given, error) ? TransportResult{} : MissingFolder(given, error);
 }
