@@ -23,25 +23,33 @@ void Publisher::Publish(std::optional<PublishTarget> target)
 {
     // The profile's own file first, told against that file when it fails: a
     // copy is made only of edits that were saved, in the same turn of the
-    // folder lock, and failures are told once the lock is let go.
-    const std::vector<PublishDestination> destinations
+    // folder lock, and failures are told once the lock is let go. A server
+    // whose host key the user then trusts is published to once more.
+    std::vector<PublishDestination> destinations
         = target ? AgreedDestinations(*target) : std::vector<PublishDestination>();
-    std::vector<std::string> failures;
-    std::vector<TransportResult> results;
-    profiles_.Save([&] { results = PublishTo(destinations, Backup::None); });
+    for (int round = 0; round < 2; ++round) {
+        std::vector<TransportResult> results;
+        profiles_.Save([&] { results = PublishTo(destinations, Backup::None); });
+        Tell(destinations, results);
+        destinations = Trusted(destinations, results);
+        if (destinations.empty())
+            break;
+    }
+    profiles_.FillProfileList(ProfileCommands::Selection::Current);
+}
+
+void Publisher::Tell(const std::vector<PublishDestination>& destinations,
+    const std::vector<TransportResult>& results)
+{
     for (std::size_t index = 0; index < results.size(); ++index) {
         const TransportResult& result = results[index];
         if (!result.IsDone() && result.outcome != Outcome::HostKeyUnknown)
-            failures.push_back(Messages::ErrorPublishingTo(destinations[index].text, result));
+            dialogs_.ShowApplicationMessage(
+                Messages::ErrorPublishingTo(destinations[index].text, result), MessageButtons::Ok);
         if (!result.warning.empty())
-            failures.push_back(destinations[index].text + ": " + result.warning);
+            dialogs_.ShowApplicationMessage(
+                destinations[index].text + ": " + result.warning, MessageButtons::Ok);
     }
-    for (const std::string& failure : failures)
-        dialogs_.ShowApplicationMessage(failure, MessageButtons::Ok);
-    if (const std::vector<PublishDestination> again = Trusted(destinations, results);
-        !again.empty())
-        profiles_.Save([&] { PublishTo(again, Backup::None); });
-    profiles_.FillProfileList(ProfileCommands::Selection::Current);
 }
 
 std::vector<PublishDestination> Publisher::Trusted(

@@ -33,6 +33,9 @@ public:
 private:
     // The target's destinations the user agrees to publish to, asked with no lock held.
     std::vector<PublishDestination> AgreedDestinations(PublishTarget target);
+    // Each failure and warning, one message each.
+    void Tell(const std::vector<PublishDestination>& destinations,
+        const std::vector<TransportResult>& results);
     // The destinations whose unknown host key the user trusted, to publish to again.
     std::vector<PublishDestination> Trusted(const std::vector<PublishDestination>& destinations,
         const std::vector<TransportResult>& results);

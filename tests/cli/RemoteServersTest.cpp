@@ -20,7 +20,7 @@ class RemoteServers : public CliTest {
 protected:
     RemoteServers()
     {
-        environment = {"QUAVEL_SSH_CONFIG=" + (ssh.path() / "ssh_config").string()};
+        toolEnvironment = {"QUAVEL_SSH_CONFIG=" + (ssh.path() / "ssh_config").string()};
         Write({{"Server.wst", kProfile}, {"~/.netrc", ftps.Read("netrc")}});
         world.Write(
             "wine/system.reg", InstallsRegistryText("C:\\Games\\BFV Server", "C:\\Games\\BFV"));
@@ -54,8 +54,9 @@ TEST_F(RemoteServers, AddServer_BadLocation_UsageErrorWithTheReason)
     const std::vector<Row> rows{
         {"UnknownScheme", {"eu1", "http://host/srv"}, "http://host/srv: "},
         {"NoHost", {"eu1", "sftp:///srv"}, "sftp:///srv: "},
-        {"BadName", {"eu 1", "sftp://bfv/~/srv"}, "A server's name may hold only"},
-        {"PinOnSftp", {"eu1", "sftp://bfv/~/srv", "sha256//AAAA"}, "Only an ftps:// server"},
+        {"BadName", {"eu 1", "sftp://bfv/~/srv"}, "sftp://bfv/~/srv: A server's name may hold"},
+        {"PinOnSftp", {"eu1", "sftp://bfv/~/srv", "sha256//AAAA"},
+            "sftp://bfv/~/srv: Only an ftps:// server"},
     };
     for (const Row& row : rows) {
         std::vector<std::string> arguments{"config", "add-server"};
