@@ -7,6 +7,7 @@
 // question that shows the key's fingerprint; a changed key is only warned of.
 
 #include "installs/ServerEntry.h"
+#include "transport/TransportResult.h"
 
 #include <QDialog>
 

@@ -4,6 +4,7 @@
 #include "session/Messages.h"
 #include "text/Translated.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
