@@ -85,12 +85,10 @@ std::optional<std::vector<PublishDestination>> PrepareInstallDestinations(
 {
     InstallChoices choices(SearchOfProcess(invocation.onlyPrefix));
     const InstallsFound& found = choices.Find();
-    const std::optional<std::vector<PublishDestination>> servers = ChosenServers(console);
-    if (!servers)
-        return std::nullopt;
+    const std::vector<PublishDestination> servers = ChosenServers();
     for (const InstallKind& install : target.installs) {
         const ProductInstalls& installs = found.Of(install.product);
-        const bool serversInstead = install.product == Product::Server && !servers->empty();
+        const bool serversInstead = install.product == Product::Server && !servers.empty();
         if (installs.InUse() == nullptr && !serversInstead) {
             console.Error(std::string(install.caption) + " install not found: "
                 + DescribeProblem(installs.problem, installs.problemDetail) + ".");
@@ -104,7 +102,7 @@ std::optional<std::vector<PublishDestination>> PrepareInstallDestinations(
             destinations.push_back(
                 PrepareInstallDestination(install, *inUse, FolderCreation::Create, dialogs));
         if (install.product == Product::Server)
-            destinations.insert(destinations.end(), servers->begin(), servers->end());
+            destinations.insert(destinations.end(), servers.begin(), servers.end());
     }
     return destinations;
 }

@@ -47,16 +47,7 @@ std::optional<PublishDestination> GivenLocation(std::string_view text, Console& 
     return LocationDestination(*parse.location);
 }
 
-std::optional<std::vector<PublishDestination>> ChosenServers(Console& console)
+std::vector<PublishDestination> ChosenServers()
 {
-    std::vector<PublishDestination> destinations;
-    for (const ServerEntry& server : ReadServers(SettingsPath())) {
-        if (server.use != ServerUse::PublishedTo)
-            continue;
-        std::optional<PublishDestination> destination = Usable(server, console);
-        if (!destination)
-            return std::nullopt;
-        destinations.push_back(std::move(*destination));
-    }
-    return destinations;
+    return ServersPublishedTo(ReadServers(SettingsPath()));
 }

@@ -16,6 +16,6 @@ inline constexpr std::string_view kServerPrefix = "server:";
 std::optional<PublishDestination> NamedServer(std::string_view name, Console& console);
 // The location's destination; none after a message that names the fault.
 std::optional<PublishDestination> GivenLocation(std::string_view text, Console& console);
-// Every server of the settings file that "Server" publishes to; none after a
-// message when one of them cannot be used.
-std::optional<std::vector<PublishDestination>> ChosenServers(Console& console);
+// Every server of the settings file that "Server" publishes to (see
+// ServersPublishedTo).
+std::vector<PublishDestination> ChosenServers();

@@ -127,10 +127,10 @@ PublishTargets PublishTargets::FromInstalls(
     return targets;
 }
 
-std::vector<PublishDestination> PublishTargets::ChosenServers() const
+std::vector<PublishDestination> ServersPublishedTo(const std::vector<ServerEntry>& servers)
 {
     std::vector<PublishDestination> chosen;
-    for (const ServerEntry& server : servers_) {
+    for (const ServerEntry& server : servers) {
         if (server.use != ServerUse::PublishedTo)
             continue;
         ServerDestination found = DestinationOf(server);
@@ -144,7 +144,7 @@ bool PublishTargets::IsAvailable(PublishTarget target) const
 {
     return std::ranges::all_of(EntryOf(target).installs, [this](const InstallKind& install) {
         return installs_[IndexOf(install)].destination.has_value()
-            || (install.product == Product::Server && !ChosenServers().empty());
+            || (install.product == Product::Server && !ServersPublishedTo(servers_).empty());
     });
 }
 
@@ -169,7 +169,7 @@ std::vector<PublishDestination> PublishTargets::Destinations(PublishTarget targe
             destinations.push_back(local.value_or(PublishDestination{}));
             continue;
         }
-        const std::vector<PublishDestination> servers = ChosenServers();
+        const std::vector<PublishDestination> servers = ServersPublishedTo(servers_);
         if (local || servers.empty())
             destinations.push_back(local.value_or(PublishDestination{}));
         destinations.insert(destinations.end(), servers.begin(), servers.end());
@@ -186,7 +186,7 @@ std::string PublishTargets::Description(PublishTarget target) const
     for (const InstallKind& install : entry.installs) {
         const InstallTarget& found = installs_[IndexOf(install)];
         const std::vector<PublishDestination> servers = install.product == Product::Server
-            ? ChosenServers()
+            ? ServersPublishedTo(servers_)
             : std::vector<PublishDestination>();
         if (found.destination || servers.empty())
             lines.push_back({std::string(servers.empty() ? install.caption : kLocalInstallLabel),

@@ -48,6 +48,9 @@ struct ServerDestination {
     std::string problem;
 };
 ServerDestination DestinationOf(const ServerEntry& server);
+// The destinations of the servers "Server" publishes to, in their order; one
+// whose URL or pin cannot be used is there with its problem.
+std::vector<PublishDestination> ServersPublishedTo(const std::vector<ServerEntry>& servers);
 // A location given once (publish --to-url), named by its text.
 PublishDestination LocationDestination(const Location& location);
 
@@ -94,9 +97,6 @@ private:
         std::optional<PublishDestination> destination;
         std::string reason;  // when there is none
     };
-
-    // The named servers "Server" publishes to, each with its line of Description.
-    std::vector<PublishDestination> ChosenServers() const;
 
     std::vector<ServerEntry> servers_;
     std::array<InstallTarget, installKinds.size()> installs_{
