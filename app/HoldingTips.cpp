@@ -20,12 +20,12 @@ QString HoldingTips::ToolTipOf(PublishTarget target) const
     const PublishTargets& targets = session_.publishTargets();
     std::string text = targets.Description(target);
     if (targets.IsAvailable(target)) {
-        const std::span<const InstallKind> installs = EntryOf(target).installs;
+        const std::vector<PublishDestination> destinations = targets.Destinations(target);
         const std::vector<DestinationHolding> holdings = session_.Holdings(target);
         for (std::size_t index = 0; index < holdings.size(); ++index) {
             text += '\n';
-            if (installs.size() > 1)
-                text += std::string(installs[index].caption) + ": ";
+            if (holdings.size() > 1)
+                text += destinations[index].label + ": ";
             text += holdings[index].Text();
         }
     }

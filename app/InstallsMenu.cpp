@@ -1,6 +1,9 @@
 #include "app/InstallsMenu.h"
 
+#include "app/AddServerDialog.h"
+#include "app/TextPrompt.h"
 #include "session/EditingSession.h"
+#include "text/Translated.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -81,6 +84,60 @@ void InstallsMenu::Fill(QMenu& menu)
     AddInstalls(menu);
     menu.addSeparator();
     AddFolderChoices(menu);
+    AddServers(menu);
+}
+
+void InstallsMenu::AddServers(QMenu& menu)
+{
+    menu.addSection(QString::fromUtf8(Translated("Servers")));
+    for (const ServerEntry& server : session_.publishTargets().servers()) {
+        QAction* chosen = menu.addAction(Text(server.name + " (" + server.url + ")"));
+        chosen->setCheckable(true);
+        chosen->setChecked(server.use == ServerUse::PublishedTo);
+        QObject::connect(chosen, &QAction::toggled, &menu, [this, name = server.name](bool on) {
+            session_.ChooseServer(name, on ? ServerUse::PublishedTo : ServerUse::LeftOut);
+        });
+        QObject::connect(menu.addAction(Text(Translated("Remove ") + server.name)),
+            &QAction::triggered, &menu,
+            [this, name = server.name] { session_.RemoveServer(name); });
+    }
+    QObject::connect(menu.addAction(QString::fromUtf8(Translated("Add Remote Server..."))),
+        &QAction::triggered, &menu, [this] { AddServer(); });
+    AddImports(menu);
+}
+
+void InstallsMenu::AddImports(QMenu& menu)
+{
+    QMenu* imports = menu.addMenu(QString::fromUtf8(Translated("Import From Server...")));
+    std::vector<PublishDestination> sources;
+    if (session_.publishTargets().IsAvailable(PublishTarget::Server))
+        sources = session_.publishTargets().Destinations(PublishTarget::Server);
+    for (const ServerEntry& server : session_.publishTargets().servers()) {
+        ServerDestination found = DestinationOf(server);
+        if (found.destination && server.use == ServerUse::LeftOut)
+            sources.push_back(std::move(*found.destination));
+    }
+    imports->setEnabled(!sources.empty());
+    for (const PublishDestination& source : sources)
+        QObject::connect(imports->addAction(Text(source.label + ": " + source.text)),
+            &QAction::triggered, &menu, [this, source] { Import(source); });
+}
+
+void InstallsMenu::AddServer()
+{
+    AddServerDialog dialog(&window_);
+    if (const std::optional<ServerEntry> server = dialog.Ask())
+        session_.AddServer(*server);
+}
+
+void InstallsMenu::Import(const PublishDestination& source)
+{
+    TextPrompt prompt;
+    if (prompt.Run(&window_, QString::fromUtf8(Translated("Import From Server")),
+            QString::fromUtf8(Translated("What would you like the imported profile to be called?")),
+            QString(), TextPrompt::Echo::Plain)
+        == TextPrompt::Ok)
+        session_.Import(source, QFile::encodeName(prompt.ResultText()).toStdString());
 }
 
 void InstallsMenu::AddInstalls(QMenu& menu)

@@ -6,12 +6,14 @@
 // prefix or chosen folder it came from and the one in use checked, the files
 // the search had to skip and why,
 // then "Choose Game Folder...", "Choose Server Folder..." and "Forget Chosen
-// Folders". Every choice goes to the session, which remembers it and offers
-// the publish targets again. Started with +bvrm, the window publishes into the
-// working folder alone: the menu then only says so, since no choice of folder
+// Folders"; then the named servers, checked when "Server" publishes to them
+// (a click changes that), each with "Remove", "Add Remote Server..." and
+// "Import From Server", a profile made of a server's CustomCombat.wst. Every choice goes to the
+// session, which remembers it and offers the publish targets again. Started with +bvrm, the window
+// publishes into the working folder alone: the menu then only says so, since no choice of folder
 // could change that.
 
-#include "session/PublishTarget.h"
+#include "session/PublishTargets.h"
 
 #include <QObject>
 
@@ -37,6 +39,10 @@ private:
     void AddInstalls(QMenu& menu);
     void AddFolderChoices(QMenu& menu);
     void AddHolding(QMenu& menu, PublishTarget target);
+    void AddServers(QMenu& menu);
+    void AddImports(QMenu& menu);
+    void AddServer();
+    void Import(const PublishDestination& source);
 
     QWidget& window_;
     EditingSession& session_;

@@ -1,5 +1,6 @@
 #include "app/QtDialogs.h"
 
+#include "app/PublishWatchDialog.h"
 #include "app/TextPrompt.h"
 
 #include <QApplication>
@@ -111,4 +112,11 @@ std::optional<std::string> QtDialogs::AskText(const std::string& caption, const 
         != TextPrompt::Ok)
         return std::nullopt;
     return Bytes(question.ResultText());
+}
+
+std::vector<TransportResult> QtDialogs::WatchPublish(
+    const std::vector<std::string>& labels, const WatchedPublish& publish)
+{
+    PublishWatchDialog dialog(Owner(), labels);
+    return dialog.Run(publish);
 }

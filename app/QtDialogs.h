@@ -23,7 +23,11 @@ public:
     std::optional<std::string> AskSaveFileName(const std::string& startFolder) override;
     std::optional<std::string> AskFolder(
         const std::string& caption, const std::string& startFolder) override;
-    std::optional<std::string> AskText(const std::string& caption, const std::string& prompt) override;
+    std::optional<std::string> AskText(
+        const std::string& caption, const std::string& prompt) override;
+    // See PublishWatchDialog.
+    std::vector<TransportResult> WatchPublish(
+        const std::vector<std::string>& labels, const WatchedPublish& publish) override;
 
 private:
     QWidget* Owner() const;

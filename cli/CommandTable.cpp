@@ -8,6 +8,7 @@
 #include "cli/LogCommand.h"
 #include "cli/ProfileCommands.h"
 #include "cli/PublishCommand.h"
+#include "cli/ServerCommands.h"
 #include "cli/ShowCommand.h"
 #include "cli/TargetsCommand.h"
 
@@ -24,9 +25,12 @@ constexpr std::array<OptionSpec, 2> kShowOptions{{
     {"--json", "", "the same as --format=json"},
 }};
 
-constexpr std::array<OptionSpec, 5> kPublishOptions{{
-    {"--to", "TARGET", "server, game, both (server, then game) or cwd"},
+constexpr std::array<OptionSpec, 6> kPublishOptions{{
+    {"--to", "TARGET",
+        "server (the local install and every chosen server), server:NAME (one server), game, "
+        "both (server, then game) or cwd"},
     {"--to-dir", "DIR", "publish into the folder DIR instead"},
+    {"--to-url", "URL", "publish to the server at URL (sftp://, ftps://, ftp://) instead"},
     {"--backup", "", "first keep the file being replaced as CustomCombat.wst.DATE-TIME.bak"},
     {"--cwd-only", "", "allow only --to cwd, and read no registry"},
     {"--force", "", "replace a CustomCombat.wst changed since it was published from here"},
@@ -48,8 +52,9 @@ constexpr std::array<OptionSpec, 1> kLogOptions{{
     {"--json", "", "print a JSON array: each record with its UTC time and whole SHA-256"},
 }};
 
-constexpr std::array<OptionSpec, 2> kTargetsOptions{{
+constexpr std::array<OptionSpec, 3> kTargetsOptions{{
     {"--cwd-only", "", "show the targets left when publishing is restricted to cwd"},
+    {"--check", "", "connect to every server at once and tell what was found"},
     {"--json", "", "print JSON for scripts instead of text"},
 }};
 
@@ -138,7 +143,11 @@ std::string TargetsDetails()
            "PlayOnLinux, Steam's Proton, Heroic and CrossOver. Then the path of cwd.\n"
            "Under each target, what it holds by the publish journal (see log): the\n"
            "profile published there and when, whether that profile was edited since,\n"
-           "or whether the file was changed there. Creates nothing.\n";
+           "or whether the file was changed there. Then the servers of the settings\n"
+           "file with their locations and what they hold (their files are fetched);\n"
+           "--check connects to each and tells: reachable, host key unknown (with its\n"
+           "fingerprint), login refused, folder missing, or what else failed.\n"
+           "Creates nothing.\n";
 }
 
 std::string ConfigDetails()
@@ -148,7 +157,30 @@ std::string ConfigDetails()
            "Keys: installs.prefix (a Wine prefix searched first after $WINEPREFIX),\n"
            "installs.game and installs.server (install folders chosen by hand, used\n"
            "without any registry). Folders are stored as absolute paths. \"get\" exits\n"
-           "with 1 when the key is not set.\n";
+           "with 1 when the key is not set.\n"
+           "add-server NAME URL [PIN] adds a server that publish --to server writes to\n"
+           "(URL: sftp://HOST/PATH, ftps://USER@HOST/PATH, ftp://..., or a folder; PIN:\n"
+           "sha256//BASE64, the key of an FTPS server's own certificate);\n"
+           "remove-server NAME removes it.\n";
+}
+
+std::string TrustHostDetails()
+{
+    return "Connects to the SSH host HOST (an ~/.ssh/config alias, a name or an\n"
+           "address, with :PORT or USER@ as ssh takes them), shows the SHA256 fingerprint\n"
+           "of its key and adds the key to known_hosts as ssh would. Compare the\n"
+           "fingerprint with the server's own (ssh-keygen -l on the server). A key that\n"
+           "changed is refused; remove the old one from known_hosts yourself.\n";
+}
+
+std::string ImportDetails()
+{
+    return "Fetches the CustomCombat.wst of SOURCE and saves it as the new profile\n"
+           "NEWNAME.wst of the current folder. SOURCE is server (the local install),\n"
+           "game, cwd, server:NAME (a server of the settings file), a URL or a folder.\n"
+           "The file is read as the editor reads a profile first: one that is refused,\n"
+           "or larger than 16 MiB, creates nothing. An existing profile is never\n"
+           "replaced.\n";
 }
 
 std::string CheckDetails()
@@ -158,7 +190,7 @@ std::string CheckDetails()
            "standard input. Exits with 1 when any is refused.\n";
 }
 
-constexpr std::array<CommandSpec, 10> kCommands{{
+constexpr std::array<CommandSpec, 12> kCommands{{
     {"list", "", "list the profiles", 0, 0, kListOptions, ListDetails, RunList},
     {"show", "NAME", "show a profile", 1, 1, kShowOptions, ShowDetails, RunShow},
     {"set", "NAME KEY=VALUE|-|@FILE...", "change settings of a profile", 2, kAnyNumber, {},
@@ -167,8 +199,12 @@ constexpr std::array<CommandSpec, 10> kCommands{{
     {"publish", "NAME", "publish a profile for the server or the game", 1, 1, kPublishOptions,
         PublishDetails, RunPublish},
     {"targets", "", "show where publish writes", 0, 0, kTargetsOptions, TargetsDetails, RunTargets},
-    {"config", "get|set|unset KEY [VALUE]", "read or change the settings file", 2, 3, {},
-        ConfigDetails, RunConfig},
+    {"config", "get|set|unset KEY [VALUE] | add-server NAME URL [PIN] | remove-server NAME",
+        "read or change the settings file", 2, 4, {}, ConfigDetails, RunConfig},
+    {"trust-host", "HOST", "trust the SSH key of a server after showing it", 1, 1, {},
+        TrustHostDetails, RunTrustHost},
+    {"import", "SOURCE NEWNAME", "fetch a server's CustomCombat.wst as a new profile", 2, 2, {},
+        ImportDetails, RunImport},
     {"diff", "A B", "show the settings in which two profiles differ", 2, 2, kDiffOptions,
         DiffDetails, RunDiff},
     {"log", "", "show the journal of publishing", 0, 0, kLogOptions, LogDetails, RunLog},

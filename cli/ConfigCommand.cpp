@@ -3,6 +3,7 @@
 #include "installs/SettingsFile.h"
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
+#include "session/ServerSettings.h"
 #include "session/Suggestion.h"
 
 #include <algorithm>
@@ -15,19 +16,28 @@
 
 namespace {
 
-enum class Change { Get, Set, Unset };
+enum class Change { Get, Set, Unset, AddServer, RemoveServer };
 
 struct ConfigAction {
     std::string_view name;
     Change change;
-    std::size_t argumentCount;  // the action's name included
+    std::size_t fewestArguments;  // the action's name included
+    std::size_t mostArguments;
+    std::string_view operands;  // as the usage message names them
 };
 
-constexpr std::array<ConfigAction, 3> kActions{{
-    {"get", Change::Get, 2},
-    {"set", Change::Set, 3},
-    {"unset", Change::Unset, 2},
+constexpr std::array<ConfigAction, 5> kActions{{
+    {"get", Change::Get, 2, 2, "KEY"},
+    {"set", Change::Set, 3, 3, "KEY VALUE"},
+    {"unset", Change::Unset, 2, 2, "KEY"},
+    {"add-server", Change::AddServer, 3, 4, "NAME URL [PIN]"},
+    {"remove-server", Change::RemoveServer, 2, 2, "NAME"},
 }};
+
+bool ChangesServers(const ConfigAction& action)
+{
+    return action.change == Change::AddServer || action.change == Change::RemoveServer;
+}
 
 // "get, set, unset" or the keys, as a message lists them.
 std::string Listed(std::span<const std::string_view> names)
@@ -54,9 +64,16 @@ std::optional<std::string> ArgumentProblem(const std::vector<std::string>& argum
         return "Unknown subcommand \"" + arguments.front() + "\" for config."
             + DidYouMean(arguments.front(), ActionNames()) + " Use " + Listed(ActionNames()) + ".";
     }
-    if (arguments.size() != action->argumentCount)
-        return "config " + std::string(action->name) + " takes "
-            + (action->change == Change::Set ? "KEY VALUE" : "KEY") + ".";
+    if (arguments.size() < action->fewestArguments || arguments.size() > action->mostArguments)
+        return "config " + std::string(action->name) + " takes " + std::string(action->operands)
+            + ".";
+    if (action->change == Change::AddServer) {
+        const std::string problem = ServerProblem({arguments[1], arguments[2],
+            ServerUse::PublishedTo, arguments.size() > 3 ? arguments[3] : std::string()});
+        return problem.empty() ? std::nullopt : std::optional(arguments[2] + ": " + problem);
+    }
+    if (ChangesServers(*action))
+        return std::nullopt;
     if (action->change == Change::Set && arguments[2].find_first_of("\r\n") != std::string::npos)
         return std::string("A value cannot hold a line break.");
     if (std::ranges::find(kSettingKeys, arguments[1]) == kSettingKeys.end())
@@ -79,6 +96,21 @@ ExitStatus Get(const std::filesystem::path& path, const std::string& key, Consol
     return ExitStatus::Success;
 }
 
+ExitStatus ChangeServers(
+    const std::filesystem::path& path, const std::vector<std::string>& arguments, Console& console)
+{
+    const std::optional<std::string> problem = arguments[0] == "remove-server"
+        ? RemoveServer(path, arguments[1])
+        : AddServer(path,
+            {arguments[1], arguments[2], ServerUse::PublishedTo,
+                arguments.size() > 3 ? arguments[3] : std::string()});
+    if (problem) {
+        console.Error(*problem);
+        return ExitStatus::Failed;
+    }
+    return ExitStatus::Success;
+}
+
 }  // namespace
 
 ExitStatus RunConfig(const Invocation& invocation, Console& console)
@@ -90,6 +122,8 @@ ExitStatus RunConfig(const Invocation& invocation, Console& console)
     }
     const ConfigAction* action = &*std::ranges::find(kActions, arguments[0], &ConfigAction::name);
     const std::filesystem::path path = SettingsFile::PathFor(UserEnvironment::FromProcess());
+    if (ChangesServers(*action))
+        return ChangeServers(path, arguments, console);
     const std::string& key = arguments[1];
     if (action->change == Change::Get)
         return Get(path, key, console);

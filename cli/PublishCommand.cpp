@@ -1,6 +1,7 @@
 #include "cli/PublishCommand.h"
 
 #include "cli/ProfileName.h"
+#include "cli/ServerOperand.h"
 #include "cli/TerminalSession.h"
 #include "installs/InstallFinder.h"
 #include "session/DestinationHolding.h"
@@ -8,33 +9,58 @@
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
 #include "session/Suggestion.h"
+#include "session/TransportEnvironment.h"
 
+#include <algorithm>
+#include <array>
 #include <system_error>
 #include <vector>
 
 namespace {
 
 struct PublishOptions {
-    const PublishTargetEntry* target = nullptr;   // none with --to-dir
+    const PublishTargetEntry* target = nullptr;   // none with --to-dir, --to-url or server:NAME
     std::optional<std::filesystem::path> folder;  // --to-dir
+    std::optional<PublishDestination> server;     // --to server:NAME or --to-url
     Backup backup = Backup::None;
 };
+
+constexpr std::array<std::string_view, 3> kWhereOptions = {"--to", "--to-dir", "--to-url"};
+
+// The server of --to server:NAME or --to-url, when given; false after a message.
+bool ReadServer(const Invocation& invocation, PublishOptions& options, Console& console)
+{
+    const std::optional<std::string> targetName = invocation.Value("--to");
+    if (targetName && targetName->starts_with(kServerPrefix)) {
+        options.server = NamedServer(targetName->substr(kServerPrefix.size()), console);
+        return options.server.has_value();
+    }
+    if (const std::optional<std::string> url = invocation.Value("--to-url")) {
+        options.server = GivenLocation(*url, console);
+        return options.server.has_value();
+    }
+    return true;
+}
 
 // The options, or none after a usage message.
 std::optional<PublishOptions> ReadOptions(const Invocation& invocation, Console& console)
 {
-    PublishOptions options{nullptr, invocation.Value("--to-dir"),
+    PublishOptions options{nullptr, invocation.Value("--to-dir"), std::nullopt,
         invocation.Has("--backup") ? Backup::KeepReplacedFile : Backup::None};
     const std::optional<std::string> targetName = invocation.Value("--to");
-    if (targetName && options.folder) {
-        console.Error("--to and --to-dir cannot be used together.");
+    const auto given = std::ranges::count_if(
+        kWhereOptions, [&](std::string_view option) { return invocation.Has(option); });
+    if (given > 1) {
+        console.Error("Only one of --to, --to-dir and --to-url can be used.");
         return std::nullopt;
     }
-    if (!targetName && !options.folder) {
-        console.Error("publish needs either --to TARGET or --to-dir DIR.");
+    if (given == 0) {
+        console.Error("publish needs either --to TARGET, --to-dir DIR or --to-url URL.");
         return std::nullopt;
     }
-    if (targetName) {
+    if (!ReadServer(invocation, options, console))
+        return std::nullopt;
+    if (targetName && !options.server) {
         options.target = FindPublishTarget(*targetName);
         if (options.target == nullptr) {
             console.Error("Unknown target \"" + *targetName + "\"."
@@ -59,9 +85,11 @@ std::optional<std::vector<PublishDestination>> PrepareInstallDestinations(
 {
     InstallChoices choices(SearchOfProcess(invocation.onlyPrefix));
     const InstallsFound& found = choices.Find();
+    const std::vector<PublishDestination> servers = ChosenServers();
     for (const InstallKind& install : target.installs) {
         const ProductInstalls& installs = found.Of(install.product);
-        if (installs.InUse() == nullptr) {
+        const bool serversInstead = install.product == Product::Server && !servers.empty();
+        if (installs.InUse() == nullptr && !serversInstead) {
             console.Error(std::string(install.caption) + " install not found: "
                 + DescribeProblem(installs.problem, installs.problemDetail) + ".");
             return std::nullopt;
@@ -69,9 +97,13 @@ std::optional<std::vector<PublishDestination>> PrepareInstallDestinations(
     }
     ConsoleDialogs dialogs(console);
     std::vector<PublishDestination> destinations;
-    for (const InstallKind& install : target.installs)
-        destinations.push_back(PrepareInstallDestination(
-            install, *found.Of(install.product).InUse(), FolderCreation::Create, dialogs));
+    for (const InstallKind& install : target.installs) {
+        if (const FoundInstall* inUse = found.Of(install.product).InUse())
+            destinations.push_back(
+                PrepareInstallDestination(install, *inUse, FolderCreation::Create, dialogs));
+        if (install.product == Product::Server)
+            destinations.insert(destinations.end(), servers.begin(), servers.end());
+    }
     return destinations;
 }
 
@@ -84,7 +116,8 @@ std::optional<PublishDestination> FolderDestination(
         console.Error("Cannot read the path of the current folder: " + error.message());
         return std::nullopt;
     }
-    return PublishDestination{path, path.string(), path.parent_path().string()};
+    return PublishDestination{
+        path, path.string(), path.parent_path().string(), std::nullopt, path.string(), {}};
 }
 
 // The destinations of the options, the installs' settings folders created;
@@ -92,6 +125,8 @@ std::optional<PublishDestination> FolderDestination(
 std::optional<std::vector<PublishDestination>> PrepareDestinations(
     const Invocation& invocation, const PublishOptions& options, Console& console)
 {
+    if (options.server)
+        return std::vector<PublishDestination>{*options.server};
     if (options.target && !options.target->installs.empty())
         return PrepareInstallDestinations(invocation, *options.target, console);
     std::optional<PublishDestination> destination
@@ -101,25 +136,22 @@ std::optional<std::vector<PublishDestination>> PrepareDestinations(
     return std::vector<PublishDestination>{std::move(*destination)};
 }
 
-bool PublishTo(
-    EditingSession& session, const PublishDestination& destination, Backup backup, Console& console)
+// One line for what happened at the destination; false when it failed.
+bool Report(const PublishDestination& destination, const TransportResult& result, Console& console)
 {
-    const PublishOutcome outcome = session.PublishTo(destination, backup);
-    if (outcome.backupError != 0) {
-        console.Error(Messages::BackupFailed(destination.text, outcome.backupError));
-        return false;
-    }
-    if (!outcome.backup.empty())
-        console.out << "Kept a copy: " << outcome.backup.string() << '\n';
-    if (outcome.error != 0) {
-        console.Error(Messages::PublishingFailed(destination.text, outcome.error));
+    if (!result.warning.empty())
+        console.Error(destination.text + ": " + result.warning);
+    if (!result.keptCopy.empty())
+        console.out << "Kept a copy: "
+                    << (destination.remote
+                               ? destination.text + "/" + result.keptCopy
+                               : (destination.path.parent_path() / result.keptCopy).string())
+                    << '\n';
+    if (!result.IsDone()) {
+        console.Error(Messages::PublishingFailed(destination.text, result));
         return false;
     }
     console.out << "Published to: " << destination.text << '\n';
-    if (outcome.journalError != 0)
-        console.err << "quavel-cli: could not record the publish in "
-                    << PublishJournal().file().string() << ": "
-                    << std::generic_category().message(outcome.journalError) << '\n';
     return true;
 }
 
@@ -133,10 +165,12 @@ bool MayReplace(const std::vector<PublishDestination>& destinations, bool force,
     for (const std::string& warning : PublishJournal().Read().warnings)
         console.err << "quavel-cli: " << warning << '\n';
     bool mayReplace = true;
-    for (const PublishDestination& destination : destinations) {
-        if (LocalHolding(destination).state != DestinationHolding::State::ChangedThere)
+    const std::vector<DestinationHolding> holdings
+        = Holdings(destinations, TransportOptionsOfProcess());
+    for (std::size_t index = 0; index < destinations.size(); ++index) {
+        if (holdings[index].state != DestinationHolding::State::ChangedThere)
             continue;
-        console.err << "quavel-cli: " << Messages::ChangedSincePublished(destination.place)
+        console.err << "quavel-cli: " << Messages::ChangedSincePublished(destinations[index].place)
                     << " --force replaces it.\n";
         mayReplace = false;
     }
@@ -160,10 +194,11 @@ ExitStatus RunPublish(const Invocation& invocation, Console& console)
     if (terminal.session.LockFolder() != 0 || !terminal.session.Open(name)
         || !terminal.session.Save())
         return ExitStatus::Failed;
-    // Like the window, a failure for one destination does not stop the next.
+    // Like the window, a failure for one destination does not stop the others.
+    const std::vector<TransportResult> results
+        = terminal.session.PublishTo(*destinations, options->backup);
     bool allPublished = true;
-    for (const PublishDestination& destination : *destinations)
-        allPublished
-            = PublishTo(terminal.session, destination, options->backup, console) && allPublished;
+    for (std::size_t index = 0; index < results.size(); ++index)
+        allPublished = Report((*destinations)[index], results[index], console) && allPublished;
     return allPublished ? ExitStatus::Success : ExitStatus::Failed;
 }

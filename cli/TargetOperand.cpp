@@ -1,5 +1,6 @@
 #include "cli/TargetOperand.h"
 
+#include "cli/ServerOperand.h"
 #include "cli/TerminalSession.h"
 #include "installs/InstallFinder.h"
 #include "session/InstallChoices.h"
@@ -7,7 +8,6 @@
 namespace {
 
 constexpr char kTargetMark = '@';
-constexpr char kRemoteMark = ':';
 
 std::optional<PublishDestination> InstallDestination(
     const InstallKind& kind, const Invocation& invocation, Console& console)
@@ -34,17 +34,12 @@ std::optional<PublishDestination> FindTargetDestination(
     std::string_view operand, const Invocation& invocation, Console& console)
 {
     const std::string_view name = operand.substr(1);
-    const std::size_t remote = name.find(kRemoteMark);
-    // The place where remote servers, once they can be reached, are looked up by name.
-    if (remote != std::string_view::npos) {
-        console.err << "quavel-cli: \"" << operand
-                    << "\" names a remote server, which this version cannot reach.\n";
-        return std::nullopt;
-    }
+    if (name.starts_with(kServerPrefix))
+        return NamedServer(name.substr(kServerPrefix.size()), console);
     const PublishTargetEntry* target = FindPublishTarget(name);
     if (target == nullptr || target->installs.size() > 1) {
         console.err << "quavel-cli: unknown target \"" << operand
-                    << "\". Valid targets: @server, @game, @cwd.\n";
+                    << "\". Valid targets: @server, @game, @cwd, @server:NAME.\n";
         return std::nullopt;
     }
     if (target->installs.empty())

@@ -1,8 +1,9 @@
 #pragma once
 
 // A publish target named as an operand: "@server", "@game" or "@cwd" stand
-// for the CustomCombat.wst that publishing to it writes. Remote servers will
-// be named "@server:NAME"; until they can be reached such a name is refused.
+// for the CustomCombat.wst that publishing to it writes (for the server, its
+// local install), "@server:NAME" for a server of the settings file, whose
+// file is fetched.
 
 #include "cli/CommandLine.h"
 #include "cli/Console.h"

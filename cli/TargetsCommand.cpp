@@ -1,15 +1,21 @@
 #include "cli/TargetsCommand.h"
 
 #include "cli/JsonWriter.h"
+#include "session/AtOnce.h"
 #include "session/DestinationHolding.h"
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
+#include "session/ServerSettings.h"
+#include "session/SessionDestination.h"
+#include "session/TransportEnvironment.h"
 
 #include <array>
 #include <optional>
 
 namespace {
+
+enum class ServerCheck { Connect, None };
 
 // The installs of both products, or none with --cwd-only.
 using FoundInstalls = std::optional<InstallsFound>;
@@ -18,11 +24,45 @@ using FoundInstalls = std::optional<InstallsFound>;
 DestinationHolding HoldingOf(const FoundInstall& install)
 {
     const std::filesystem::path& path = install.location.publishPath;
-    return LocalHolding({path, path.string(), {}});
+    return LocalHolding({path, path.string(), {}, std::nullopt, path.string(), {}});
+}
+
+// The named servers, each with its location, what it holds and, when
+// asked, what a check found; every server looked at all at once.
+void WriteServers(ServerCheck check, Console& console)
+{
+    const std::vector<ServerEntry> servers
+        = ReadServers(SettingsFile::PathFor(UserEnvironment::FromProcess()));
+    if (servers.empty())
+        return;
+    std::vector<PublishDestination> destinations;
+    for (const ServerEntry& server : servers)
+        destinations.push_back(DestinationOf(server).destination.value_or(PublishDestination{}));
+    const TransportOptions options = TransportOptionsOfProcess();
+    const std::vector<DestinationHolding> holdings = Holdings(destinations, options);
+    std::vector<TransportResult> checks(destinations.size());
+    if (check == ServerCheck::Connect)
+        RunAtOnce(destinations.size(), [&](std::size_t index) {
+            checks[index] = OpenDestination(destinations[index], options)->Check({});
+        });
+    console.out << "Servers:\n";
+    for (std::size_t index = 0; index < servers.size(); ++index) {
+        const ServerEntry& server = servers[index];
+        console.out << "  " << server.name << ": " << server.url
+                    << (server.use == ServerUse::PublishedTo ? "" : " (left out of server)")
+                    << '\n';
+        if (const std::string problem = DestinationOf(server).problem; !problem.empty()) {
+            console.out << "    " << problem << '\n';
+            continue;
+        }
+        console.out << "    holds: " << holdings[index].Text() << '\n';
+        if (check == ServerCheck::Connect)
+            console.out << "    check: " << Messages::CheckText(checks[index]) << '\n';
+    }
 }
 
 void WriteText(const FoundInstalls& found, const std::string& settingsPath,
-    const PublishDestination& workingFolder, Console& console)
+    const PublishDestination& workingFolder, ServerCheck check, Console& console)
 {
     console.out << "Settings file: " << settingsPath << '\n';
     for (const InstallKind& kind : installKinds) {
@@ -40,6 +80,8 @@ void WriteText(const FoundInstalls& found, const std::string& settingsPath,
             console.out << (&install == installs.InUse() ? "  * " : "    ")
                         << InstallEntryText(install) << '\n';
     }
+    if (found)
+        WriteServers(check, console);
     console.out << "CWD: " << workingFolder.text << '\n'
                 << "  holds: " << LocalHolding(workingFolder).Text() << '\n';
     if (found) {
@@ -153,6 +195,7 @@ ExitStatus RunTargets(const Invocation& invocation, Console& console)
     if (invocation.Has("--json"))
         WriteJson(found, settingsPath, workingFolder, console);
     else
-        WriteText(found, settingsPath, workingFolder, console);
+        WriteText(found, settingsPath, workingFolder,
+            invocation.Has("--check") ? ServerCheck::Connect : ServerCheck::None, console);
     return ExitStatus::Success;
 }

@@ -1,5 +1,10 @@
 #include "cli/TerminalSession.h"
 
+#include "cli/PublishProgress.h"
+#include "cli/TerminalPassword.h"
+
+#include <unistd.h>
+
 MessageAnswer ConsoleDialogs::ShowApplicationMessage(
     const std::string& text, MessageButtons buttons)
 {
@@ -18,4 +23,13 @@ MessageAnswer ConsoleDialogs::ShowApplicationMessage(
 void ConsoleDialogs::ShowWindowMessage(const std::string&, const std::string& text)
 {
     console_.Error(text);
+}
+
+std::vector<TransportResult> ConsoleDialogs::WatchPublish(
+    const std::vector<std::string>& labels, const WatchedPublish& publish)
+{
+    PublishProgress progress(console_, labels,
+        ::isatty(STDERR_FILENO) ? RowStyle::RewrittenInPlace : RowStyle::PlainLines);
+    return publish({[&progress](const DestinationUpdate& update) { progress.Show(update); },
+        AskOnTerminal, {}});
 }

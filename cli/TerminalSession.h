@@ -28,6 +28,10 @@ public:
     {
         return std::nullopt;
     }
+    // The rows of the destinations on the error stream (see PublishProgress);
+    // passwords asked on the terminal.
+    std::vector<TransportResult> WatchPublish(
+        const std::vector<std::string>& labels, const WatchedPublish& publish) override;
 
 private:
     Console& console_;

@@ -15,6 +15,13 @@ _quavel_cli_profiles()
     done
 }
 
+# The names of the servers in the settings file, as server:NAME.
+_quavel_cli_servers()
+{
+    sed -n 's/^[[:space:]]*\[server[[:space:]]*"\(.*\)"[[:space:]]*\][[:space:]]*$/server:\1/p' \
+        "${XDG_CONFIG_HOME:-$HOME/.config}/quavel/quavel.conf" 2>/dev/null
+}
+
 _quavel_cli_keys()
 {
     quavel-cli show Default --format=set 2>/dev/null | sed 's/=.*/=/'
@@ -40,8 +47,8 @@ _quavel_cli_options()
     '') printf '%s\n' -C --directory --prefix --version ;;
     list) echo --json ;;
     show) printf '%s\n' --format= --json ;;
-    publish) printf '%s\n' --to --to-dir --backup --cwd-only ;;
-    targets) printf '%s\n' --cwd-only --json ;;
+    publish) printf '%s\n' --to --to-dir --to-url --backup --cwd-only --force ;;
+    targets) printf '%s\n' --cwd-only --check --json ;;
     check | diff) echo --json ;;
     esac
     echo --help
@@ -51,12 +58,16 @@ _quavel_cli()
 {
     local cur prev words cword split
     # -s: "--format=js" is completed as "js" after "--format"; -n =: the
-    # word "red.team=U" stays whole.
-    _init_completion -s -n = || return
-    local IFS=$'\n' commands=$'list\nshow\nset\nnew\npublish\ntargets\nconfig\ndiff\ncheck\nhelp'
+    # word "red.team=U" stays whole, and -n : "server:eu" too.
+    _init_completion -s -n =: || return
+    local IFS=$'\n'
+    local commands=$'list\nshow\nset\nnew\npublish\ntargets\nconfig\ndiff\ncheck\ntrust-host\nimport\nhelp'
     case $prev in
     -C | --directory | --prefix | --to-dir) _filedir -d; return ;;
-    --to) COMPREPLY=($(compgen -W $'server\ngame\nboth\ncwd' -- "$cur")); return ;;
+    --to)
+        COMPREPLY=($(compgen -W $'server\ngame\nboth\ncwd\n'"$(_quavel_cli_servers)" -- "$cur"))
+        return
+        ;;
     --format) COMPREPLY=($(compgen -W $'table\njson\nset' -- "$cur")); return ;;
     esac
     $split && return
@@ -77,7 +88,7 @@ _quavel_cli()
     local arguments=0
     for ((index++; index < cword; index++)); do
         case ${words[index]} in
-        --to | --to-dir | --format) ((index++)) ;;
+        --to | --to-dir | --to-url | --format) ((index++)) ;;
         -?*) ;;
         *) ((arguments++)) ;;
         esac
@@ -96,10 +107,22 @@ _quavel_cli()
         ;;
     config)
         case $arguments in
-        0) COMPREPLY=($(compgen -W $'get\nset\nunset' -- "$cur")) ;;
-        1) COMPREPLY=($(compgen -W $'installs.prefix\ninstalls.game\ninstalls.server' -- "$cur")) ;;
-        2) _filedir -d ;;
+        0) COMPREPLY=($(compgen -W $'get\nset\nunset\nadd-server\nremove-server' -- "$cur")) ;;
+        1)
+            if [[ ${words[cword - 1]} == remove-server ]]; then
+                COMPREPLY=($(compgen -W "$(_quavel_cli_servers | sed 's/^server://')" -- "$cur"))
+            elif [[ ${words[cword - 1]} != add-server ]]; then
+                COMPREPLY=($(compgen -W $'installs.prefix\ninstalls.game\ninstalls.server' -- "$cur"))
+            fi
+            ;;
+        2) [[ ${words[cword - 2]} == set ]] && _filedir -d ;;
         esac
+        ;;
+    import)
+        if ((arguments == 0)); then
+            _filedir -d
+            COMPREPLY+=($(compgen -W $'server\ngame\ncwd\n'"$(_quavel_cli_servers)" -- "$cur"))
+        fi
         ;;
     set)
         if ((arguments == 0)); then

@@ -43,7 +43,16 @@ function __quavel_cli_commands
         set 'change settings of a profile' new 'create a profile from Default.wst' \
         publish 'publish a profile' targets 'show where publish writes' \
         config 'read or change the settings file' diff 'compare two profiles' \
-        check 'check that files load as profiles' help 'show the help of a command'
+        check 'check that files load as profiles' trust-host 'trust the SSH key of a server' \
+        import 'fetch a server\'s CustomCombat.wst as a new profile' help 'show the help of a command'
+end
+
+# The names of the servers in the settings file.
+function __quavel_cli_servers
+    set -l config $XDG_CONFIG_HOME
+    test -n "$config"; or set config $HOME/.config
+    test -r $config/quavel/quavel.conf; or return
+    string replace -r -f -- '^\s*\[server\s*"(.*)"\s*\]\s*$' '$1' <$config/quavel/quavel.conf
 end
 
 function __quavel_cli_profiles
@@ -90,14 +99,27 @@ function __quavel_cli_folders
 end
 
 function __quavel_cli_config_arguments
-    switch (count (__quavel_cli_given arguments))
+    set -l given (__quavel_cli_given arguments)
+    switch (count $given)
         case 0
-            printf '%s\n' get set unset
+            printf '%s\n' get set unset add-server remove-server
         case 1
-            printf '%s\n' installs.prefix installs.game installs.server
+            switch $given[1]
+                case remove-server
+                    __quavel_cli_servers
+                case get set unset
+                    printf '%s\n' installs.prefix installs.game installs.server
+            end
         case 2
-            __quavel_cli_folders
+            test $given[1] = set; and __quavel_cli_folders
     end
+end
+
+function __quavel_cli_import_arguments
+    test (count (__quavel_cli_given arguments)) -eq 0; or return
+    printf '%s\n' server game cwd
+    printf 'server:%s\n' (__quavel_cli_servers)
+    __quavel_cli_folders
 end
 
 complete -c quavel-cli -f
@@ -115,12 +137,15 @@ complete -c quavel-cli -n '__quavel_cli_command_is show publish diff' -a '(__qua
 complete -c quavel-cli -n '__quavel_cli_command_is set' -a '(__quavel_cli_set_arguments)'
 complete -c quavel-cli -n '__quavel_cli_command_is config' -a '(__quavel_cli_config_arguments)'
 complete -c quavel-cli -n '__quavel_cli_command_is check' -F -a - -d 'standard input'
+complete -c quavel-cli -n '__quavel_cli_command_is import' -a '(__quavel_cli_import_arguments)'
 complete -c quavel-cli -n '__quavel_cli_command_is list show targets check diff' -l json \
     -d 'print JSON'
 complete -c quavel-cli -n '__quavel_cli_command_is show' -l format -x -a 'table json set' \
     -d 'how to print the profile'
-complete -c quavel-cli -n '__quavel_cli_command_is publish' -l to -x -a 'server game both cwd' \
-    -d 'where to publish'
+complete -c quavel-cli -n '__quavel_cli_command_is publish' -l to -x \
+    -a 'server game both cwd (printf "server:%s\n" (__quavel_cli_servers))' -d 'where to publish'
+complete -c quavel-cli -n '__quavel_cli_command_is publish' -l to-url -x -d 'publish to a server by its URL'
+complete -c quavel-cli -n '__quavel_cli_command_is targets' -l check -d 'connect to every server'
 complete -c quavel-cli -n '__quavel_cli_command_is publish' -l to-dir -x \
     -a '(__quavel_cli_folders)' -d 'publish into a folder'
 complete -c quavel-cli -n '__quavel_cli_command_is publish' -l backup -d 'keep the replaced file'

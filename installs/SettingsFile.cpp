@@ -100,29 +100,45 @@ SettingsFileRead SettingsFile::Load(const std::filesystem::path& path)
 std::optional<std::string> SettingsFile::Get(std::string_view key) const
 {
     const std::optional<KeyName> name = SplitKey(key);
-    if (!name)
-        return std::nullopt;
-    for (const SectionLines& section : SectionsNamed(lines_, name->section) | std::views::reverse) {
+    return name ? Value(name->section, name->name) : std::nullopt;
+}
+
+bool SettingsFile::Set(std::string_view key, std::string_view value)
+{
+    const std::optional<KeyName> name = SplitKey(key);
+    return name && SetValue(name->section, name->name, value);
+}
+
+bool SettingsFile::Unset(std::string_view key)
+{
+    const std::optional<KeyName> name = SplitKey(key);
+    return name && UnsetValue(name->section, name->name);
+}
+
+std::optional<std::string> SettingsFile::Value(
+    std::string_view sectionName, std::string_view name) const
+{
+    for (const SectionLines& section : SectionsNamed(lines_, sectionName) | std::views::reverse) {
         for (std::size_t index = section.end; index > section.header + 1; --index) {
-            if (const std::optional<std::string_view> value
-                = ValueOf(lines_[index - 1], name->name))
+            if (const std::optional<std::string_view> value = ValueOf(lines_[index - 1], name))
                 return std::string(*value);
         }
     }
     return std::nullopt;
 }
 
-bool SettingsFile::Set(std::string_view key, std::string_view value)
+bool SettingsFile::SetValue(
+    std::string_view sectionName, std::string_view name, std::string_view value)
 {
-    const std::optional<KeyName> name = SplitKey(key);
-    if (!name || value.find_first_of(kRefusedInValues) != std::string_view::npos)
+    if (sectionName.empty() || name.empty()
+        || value.find_first_of(kRefusedInValues) != std::string_view::npos)
         return false;
-    Unset(key);
-    std::vector<SectionLines> sections = SectionsNamed(lines_, name->section);
+    UnsetValue(sectionName, name);
+    std::vector<SectionLines> sections = SectionsNamed(lines_, sectionName);
     if (sections.empty()) {
         if (!lines_.empty() && !Trimmed(lines_.back()).empty())
             lines_.push_back(NewLine(""));
-        lines_.push_back(NewLine('[' + std::string(name->section) + ']'));
+        lines_.push_back(NewLine('[' + std::string(sectionName) + ']'));
         sections.push_back({lines_.size() - 1, lines_.size()});
     }
     // After the last section's last line that is not blank.
@@ -131,26 +147,43 @@ bool SettingsFile::Set(std::string_view key, std::string_view value)
     while (position > section.header + 1 && Trimmed(lines_[position - 1]).empty())
         --position;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position),
-        NewLine(std::string(name->name) + '=' + std::string(value)));
+        NewLine(std::string(name) + '=' + std::string(value)));
     return true;
 }
 
-bool SettingsFile::Unset(std::string_view key)
+bool SettingsFile::UnsetValue(std::string_view sectionName, std::string_view name)
 {
-    const std::optional<KeyName> name = SplitKey(key);
-    if (!name)
-        return false;
     bool removed = false;
     // From the last section back, so that removing lines moves no section still to visit.
-    for (const SectionLines& section : SectionsNamed(lines_, name->section) | std::views::reverse) {
+    for (const SectionLines& section : SectionsNamed(lines_, sectionName) | std::views::reverse) {
         const auto begin = lines_.begin() + static_cast<std::ptrdiff_t>(section.header + 1);
         const auto end = lines_.begin() + static_cast<std::ptrdiff_t>(section.end);
         const auto kept = std::remove_if(begin, end,
-            [&name](const std::string& line) { return ValueOf(line, name->name).has_value(); });
+            [name](const std::string& line) { return ValueOf(line, name).has_value(); });
         removed = removed || kept != end;
         lines_.erase(kept, end);
     }
     return removed;
+}
+
+std::vector<std::string> SettingsFile::SectionNames() const
+{
+    std::vector<std::string> names;
+    for (const std::string& line : lines_) {
+        const std::optional<std::string_view> section = SectionOf(line);
+        if (section && std::ranges::find(names, *section) == names.end())
+            names.emplace_back(*section);
+    }
+    return names;
+}
+
+bool SettingsFile::RemoveSection(std::string_view sectionName)
+{
+    const std::vector<SectionLines> sections = SectionsNamed(lines_, sectionName);
+    for (const SectionLines& section : sections | std::views::reverse)
+        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(section.header),
+            lines_.begin() + static_cast<std::ptrdiff_t>(section.end));
+    return !sections.empty();
 }
 
 int SettingsFile::Save() const

@@ -46,6 +46,15 @@ public:
     bool Set(std::string_view key, std::string_view value);
     // Removes the key from every section of its name; false when it was not set.
     bool Unset(std::string_view key);
+    // The same by section and name, for sections such as [server "eu1"]
+    // whose names hold a dot or a space.
+    std::optional<std::string> Value(std::string_view section, std::string_view name) const;
+    bool SetValue(std::string_view section, std::string_view name, std::string_view value);
+    bool UnsetValue(std::string_view section, std::string_view name);
+    // The names of the sections, each once, in the order they first appear.
+    std::vector<std::string> SectionNames() const;
+    // Removes every section of that name with its lines; false when there was none.
+    bool RemoveSection(std::string_view section);
     // Writes the file, creating its folder; 0 or the errno of the failed step.
     int Save() const;
 

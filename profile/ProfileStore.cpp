@@ -298,15 +298,19 @@ int ProfileStore::NewProfileFile(const std::string& name) const
 
 int ProfileStore::ExportProfile(const Profile& profile, const std::filesystem::path& destination)
 {
+    std::string bytes;
+    if (int error = SavedBytes(profile, bytes))
+        return error;
+    if (IsSameFile(TargetOf(profile), destination))
+        return 0;
+    return WriteFileAtomically(destination, bytes);
+}
+
+int ProfileStore::SavedBytes(const Profile& profile, std::string& bytes)
+{
     if (int error = SaveProfileFile(profile))
         return error;
-    const std::filesystem::path source = TargetOf(profile);
-    if (IsSameFile(source, destination))
-        return 0;
-    std::string bytes;
-    if (int error = ReadFileBytes(source, bytes))
-        return error;
-    return WriteFileAtomically(destination, bytes);
+    return ReadFileBytes(TargetOf(profile), bytes);
 }
 
 bool IsSafeProfileName(const std::string& name)

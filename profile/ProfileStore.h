@@ -77,6 +77,9 @@ public:
     // unless destination is that very file on disk. 0 or the errno of the
     // failure; a failed save copies nothing and gives its own errno.
     int ExportProfile(const Profile& profile, const std::filesystem::path& destination);
+    // Saves the profile as its own file and reads back the bytes written
+    // there, which publishing copies; 0 or the errno.
+    int SavedBytes(const Profile& profile, std::string& bytes);
     // Whether saving the profile would replace what the store has not seen:
     // its file differs from what was last loaded or saved (or is gone), or a
     // file of another name exists already.

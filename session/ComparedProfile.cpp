@@ -1,5 +1,9 @@
 #include "session/ComparedProfile.h"
 
+#include "profile/RegularFile.h"
+#include "session/SessionDestination.h"
+#include "session/TransportEnvironment.h"
+
 #include "installs/InstallFinder.h"
 #include "profile/AtomicFile.h"
 #include "profile/ProfileStore.h"
@@ -25,7 +29,18 @@ std::optional<Profile> ReadPublishedProfile(
     const PublishDestination& destination, std::string& problem)
 {
     std::string bytes;
-    const int error = destination.path.empty() ? ENOENT : ReadFileBytes(destination.path, bytes);
+    if (destination.remote) {
+        FetchResult fetched = OpenDestination(destination, TransportOptionsOfProcess())
+                                  ->Fetch(kMaximumProfileBytes, {});
+        if (!fetched.result.IsDone()) {
+            problem = destination.text + ": " + fetched.result.reason;
+            return std::nullopt;
+        }
+        bytes = std::move(fetched.bytes);
+    }
+    const int error = destination.remote ? 0
+        : destination.path.empty()       ? ENOENT
+                                         : ReadFileBytes(destination.path, bytes);
     if (error != 0) {
         problem = error == ENOENT
             ? "There is no " + std::string(kPublishFileName) + " in " + destination.place + ": "

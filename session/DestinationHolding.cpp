@@ -2,7 +2,10 @@
 
 #include "profile/AtomicFile.h"
 #include "profile/FolderLock.h"
+#include "profile/RegularFile.h"
+#include "session/AtOnce.h"
 #include "session/PublishTargets.h"
+#include "session/SessionDestination.h"
 #include "session/Sha256.h"
 
 #include <algorithm>
@@ -94,4 +97,23 @@ DestinationHolding LocalHolding(const PublishDestination& destination)
     const bool present = !destination.path.empty() && ReadFileBytes(destination.path, bytes) == 0;
     return JudgeHolding(
         journal.records, destination.text, present ? std::optional(bytes) : std::nullopt);
+}
+
+std::vector<DestinationHolding> Holdings(
+    const std::vector<PublishDestination>& destinations, const TransportOptions& options)
+{
+    std::vector<DestinationHolding> holdings(destinations.size());
+    const JournalReading journal = PublishJournal().Read();
+    RunAtOnce(destinations.size(), [&](std::size_t index) {
+        const PublishDestination& destination = destinations[index];
+        if (!destination.remote) {
+            holdings[index] = LocalHolding(destination);
+            return;
+        }
+        const FetchResult fetched
+            = OpenDestination(destination, options)->Fetch(kMaximumProfileBytes, {});
+        holdings[index] = JudgeHolding(journal.records, destination.text,
+            fetched.result.IsDone() ? std::optional(fetched.bytes) : std::nullopt);
+    });
+    return holdings;
 }

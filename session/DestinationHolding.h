@@ -7,6 +7,7 @@
 // are given, so that a remote destination is judged like a local one.
 
 #include "session/PublishJournal.h"
+#include "transport/Transfer.h"
 
 #include <ctime>
 #include <optional>
@@ -45,3 +46,9 @@ DestinationHolding JudgeHolding(const std::vector<PublishRecord>& records,
 // the file until its record is in the journal, so a look sees both or
 // neither, and never takes a publish at work for a change made by hand.
 DestinationHolding LocalHolding(const PublishDestination& destination);
+
+// What each destination holds, looked at all at once: a local one as
+// LocalHolding does, a remote server by fetching its file (one that cannot
+// be fetched holds no file, as far as can be told).
+std::vector<DestinationHolding> Holdings(
+    const std::vector<PublishDestination>& destinations, const TransportOptions& options);

@@ -5,8 +5,11 @@
 // command-line tool prints, and tests answer from a script. Texts and file
 // names are bytes as the file system spells them.
 
+#include "session/PublishWatch.h"
+
 #include <optional>
 #include <string>
+#include <vector>
 
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
@@ -33,4 +36,14 @@ public:
     virtual std::optional<std::string> AskText(
         const std::string& caption, const std::string& prompt)
         = 0;
+    // Runs a publish to the destinations of those labels. The window keeps
+    // its events going meanwhile and, when it takes longer than half a
+    // second, shows a row per destination with a Cancel button; a terminal
+    // prints the rows. Without a front-end of its own it just runs.
+    virtual std::vector<TransportResult> WatchPublish(
+        const std::vector<std::string>& labels, const WatchedPublish& publish)
+    {
+        (void)labels;
+        return publish({});
+    }
 };

@@ -4,7 +4,10 @@
 #include "profile/TemporaryFile.h"
 #include "session/Dialogs.h"
 #include "session/Messages.h"
+#include "session/ServerImport.h"
+#include "session/ServerSettings.h"
 #include "session/SessionView.h"
+#include "session/TransportEnvironment.h"
 
 #include <memory>
 #include <system_error>
@@ -77,10 +80,45 @@ void EditingSession::OfferInstalls(const std::optional<std::string>& problem)
 {
     if (problem)
         dialogs_.ShowApplicationMessage(*problem, MessageButtons::Ok);
-    state_.publishTargets = scope_ == PublishScope::Installs
-        ? PublishTargets::FromInstalls(installs_.found(), dialogs_)
-        : PublishTargets();
+    state_.publishTargets = scope_ == PublishScope::Installs ? PublishTargets::FromInstalls(
+                                installs_.found(), ReadServers(installs_.SettingsPath()), dialogs_)
+                                                             : PublishTargets();
     state_.view.ShowPublishTargets(state_.publishTargets);
+}
+
+void EditingSession::AddServer(const ServerEntry& server)
+{
+    OfferInstalls(::AddServer(installs_.SettingsPath(), server));
+}
+
+void EditingSession::RemoveServer(const std::string& name)
+{
+    OfferInstalls(::RemoveServer(installs_.SettingsPath(), name));
+}
+
+void EditingSession::ChooseServer(const std::string& name, ServerUse use)
+{
+    OfferInstalls(::ChooseServer(installs_.SettingsPath(), name, use));
+}
+
+bool EditingSession::Import(const PublishDestination& source, const std::string& name)
+{
+    if (!state_.profileStore)
+        state_.profileStore = std::make_unique<ProfileStore>();
+    ProfileStore store(state_.profileStore->workingFolder());
+    std::optional<std::string> problem;
+    const WatchedPublish fetch = [&](const PublishWatch& watch) {
+        problem = ImportProfile(
+            store, source, name, TransportOptionsOfProcess(), {watch.stop, {}, watch.credentials});
+        return std::vector<TransportResult>(1);
+    };
+    source.remote ? dialogs_.WatchPublish({source.label}, fetch) : fetch({});
+    if (problem) {
+        dialogs_.ShowApplicationMessage(*problem, MessageButtons::Ok);
+        return false;
+    }
+    commands_.FillProfileList(ProfileCommands::Selection::Current);
+    return Open(name);
 }
 
 bool EditingSession::Open(const std::string& name)
@@ -120,8 +158,5 @@ std::filesystem::path EditingSession::CurrentFile() const
 
 std::vector<DestinationHolding> EditingSession::Holdings(PublishTarget target) const
 {
-    std::vector<DestinationHolding> holdings;
-    for (const PublishDestination& destination : state_.publishTargets.Destinations(target))
-        holdings.push_back(LocalHolding(destination));
-    return holdings;
+    return ::Holdings(state_.publishTargets.Destinations(target), TransportOptionsOfProcess());
 }

@@ -61,10 +61,19 @@ public:
     void Revert() { commands_.Revert(); }
     void SaveAs() { commands_.SaveAs(); }
     void Publish(std::optional<PublishTarget> target) { publisher_.Publish(target); }
-    PublishOutcome PublishTo(const PublishDestination& destination, Backup backup)
+    std::vector<TransportResult> PublishTo(
+        const std::vector<PublishDestination>& destinations, Backup backup)
     {
-        return publisher_.PublishTo(destination, backup);
+        return publisher_.PublishTo(destinations, backup);
     }
+    // The named servers of the settings file, changed and shown in the
+    // publish targets at once; a change refused is told to the user.
+    void AddServer(const ServerEntry& server);
+    void RemoveServer(const std::string& name);
+    void ChooseServer(const std::string& name, ServerUse use);
+    // Imports the CustomCombat.wst of source as the new profile name and
+    // shows it; false after telling the user why nothing was created.
+    bool Import(const PublishDestination& source, const std::string& name);
     // NAME.wst as a copy of Default.wst; the reason it was refused, or none.
     std::optional<ProfileRefusal> CreateProfile(const std::string& name);
     // The working folder's lock, held until the session ends, so that a

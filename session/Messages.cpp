@@ -1,5 +1,7 @@
 #include "session/Messages.h"
 
+#include "text/Translated.h"
+
 #include <cerrno>
 #include <system_error>
 
@@ -96,6 +98,88 @@ std::string PublishingFailed(std::string_view path, int error)
 std::string BackupFailed(std::string_view path, int error)
 {
     return "Could not keep a copy of " + std::string(path) + '\n' + Reason(error);
+}
+
+std::string ErrorPublishingTo(std::string_view path, const TransportResult& result)
+{
+    if (result.systemError != 0)
+        return ErrorPublishingTo(path, result.systemError);
+    return Translated("Error Publishing to:") + ("\n" + std::string(path) + '\n') + result.reason;
+}
+
+std::string PublishingFailed(std::string_view path, const TransportResult& result)
+{
+    if (result.outcome == Outcome::BackupFailed)
+        return BackupFailed(path, result.systemError);
+    if (result.systemError != 0)
+        return PublishingFailed(path, result.systemError);
+    if (result.outcome == Outcome::HostKeyUnknown && result.hostKey)
+        return HostKeyUnknown(*result.hostKey);
+    if (result.outcome == Outcome::HostKeyChanged)
+        return HostKeyChanged(path, result);
+    return Translated("Error Publishing to: ") + std::string(path) + '\n' + result.reason;
+}
+
+std::string DestinationStateText(const DestinationUpdate& update)
+{
+    switch (update.state) {
+    case DestinationState::Waiting:
+        return Translated("waiting");
+    case DestinationState::Connecting:
+        return Translated("connecting");
+    case DestinationState::Uploading:
+        return update.total == 0 ? std::string(Translated("uploading"))
+                                 : Translated("uploading")
+                + (" " + std::to_string(update.done * 100 / update.total)) + '%';
+    case DestinationState::Done:
+        return Translated("done");
+    case DestinationState::Failed:
+        return Translated("failed: ") + update.reason;
+    case DestinationState::Cancelled:
+        return Translated("cancelled");
+    }
+    return {};
+}
+
+std::string HostKeyUnknown(const HostKey& key)
+{
+    return Translated("The host key of ") + key.host + Translated(" is unknown: ") + key.fingerprint
+        + " (" + key.type + ").\n"
+        + Translated("If that is the server's key, trust it with: quavel-cli trust-host ")
+        + key.host;
+}
+
+std::string TrustHostKeyQuestion(const HostKey& key)
+{
+    return Translated("The host key of ") + key.host + Translated(" is unknown:\n\n")
+        + key.fingerprint + " (" + key.type + ")\n\n"
+        + Translated("Trust it only if it is the server's key. Trust it?");
+}
+
+std::string HostKeyChanged(std::string_view host, const TransportResult& result)
+{
+    return Translated("WARNING: the host key of ") + std::string(host)
+        + Translated(" has changed since it was trusted")
+        + (result.hostKey ? " (" + result.hostKey->fingerprint + ")" : std::string())
+        + Translated(". Someone may be listening in. Nothing was sent; if the server's key was "
+                     "changed on purpose, remove its old key from known_hosts.");
+}
+
+std::string CheckText(const TransportResult& result)
+{
+    switch (result.outcome) {
+    case Outcome::Done:
+        return Translated("reachable");
+    case Outcome::HostKeyUnknown:
+        return Translated("host key unknown: ")
+            + (result.hostKey ? HostKeyUnknown(*result.hostKey) : result.reason);
+    case Outcome::LoginRefused:
+        return Translated("login refused: ") + result.reason;
+    case Outcome::FolderMissing:
+        return Translated("folder missing: ") + result.reason;
+    default:
+        return result.reason;
+    }
 }
 
 std::string ErrorSavingAs(std::string_view path, int error)

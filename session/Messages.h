@@ -3,6 +3,9 @@
 // Every text the window and quavel-cli show for the same situation, defined
 // once so that a message reads the same whichever front-end reports it.
 
+#include "transport/ParallelPublish.h"
+#include "transport/TransportResult.h"
+
 #include <string>
 #include <string_view>
 
@@ -68,6 +71,23 @@ std::string ErrorPublishingTo(std::string_view path, int error);
 // The same for a terminal: the reason in words on a line of its own.
 std::string PublishingFailed(std::string_view path, int error);
 std::string BackupFailed(std::string_view path, int error);
+// The same for any destination: a local folder's errno as above, else the
+// transport's reason in words.
+std::string ErrorPublishingTo(std::string_view path, const TransportResult& result);
+std::string PublishingFailed(std::string_view path, const TransportResult& result);
+// A step of one destination of a publish, as a progress row shows it:
+// "connecting", "uploading 40%", "done", "failed: reason", "cancelled".
+std::string DestinationStateText(const DestinationUpdate& update);
+// An SSH host whose key is unknown: its fingerprint and how to accept it.
+std::string HostKeyUnknown(const HostKey& key);
+// The window's question for it.
+std::string TrustHostKeyQuestion(const HostKey& key);
+// A known host that shows another key: never offered for trust.
+std::string HostKeyChanged(std::string_view host, const TransportResult& result);
+// What a check of a server found, in a few words (targets --check).
+std::string CheckText(const TransportResult& result);
+inline constexpr std::string_view kAddServerCaption = "Add Remote Server";
+inline constexpr std::string_view kImportCaption = "Import From Server";
 // What an errno means, in words ("Permission denied"); never empty.
 std::string Reason(int error);
 std::string ErrorSavingAs(std::string_view path, int error);

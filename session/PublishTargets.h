@@ -1,11 +1,19 @@
 #pragma once
 
 // Where each publish target writes, or why it cannot: settled from the
-// installs in use when the session starts and again after each choice of
-// folder. The working folder is read afresh at every publish, at any length.
+// installs in use and the named servers of the settings file when the
+// session starts and again after each choice. The working folder is read
+// afresh at every publish, at any length. "Server" publishes to the server
+// install found on this machine (the "local install") and to every named
+// server not left out, in that order.
 
+#include "installs/ServerEntry.h"
 #include "session/Messages.h"
 #include "session/PublishTarget.h"
+#include "session/PublishWatch.h"
+#include "transport/Location.h"
+#include "transport/Transfer.h"
+#include "transport/TransportResult.h"
 
 #include <array>
 #include <filesystem>
@@ -17,14 +25,37 @@ class Dialogs;
 class ProfileStore;
 struct Profile;
 
-// A destination is known by its text: the journal records it, and a remote
-// one will have a URL there and no host path.
+// A destination is known by its text: the journal records it, a path on
+// this machine or a remote server's URL.
 struct PublishDestination {
-    // Empty when the working folder cannot be read.
+    // CustomCombat.wst on this machine; empty for a remote server, and when
+    // the working folder cannot be read.
     std::filesystem::path path;
-    std::string text;   // as messages show it
-    std::string place;  // as questions name the folder: "the server's folder"
+    std::string text;                // as messages show it
+    std::string place;               // as questions name the folder: "the server's folder"
+    std::optional<Location> remote;  // a server reached over the network
+    // As lists and progress rows name it: "Server", a server's name, else
+    // the text.
+    std::string label;
+    // A named server whose URL or pin cannot be used: why; it cannot be
+    // published to, and its text is the URL as written.
+    std::string problem;
 };
+
+// The named server's destination, or why its URL or pin cannot be used.
+struct ServerDestination {
+    std::optional<PublishDestination> destination;
+    std::string problem;
+};
+ServerDestination DestinationOf(const ServerEntry& server);
+// The destinations of the servers "Server" publishes to, in their order; one
+// whose URL or pin cannot be used is there with its problem.
+std::vector<PublishDestination> ServersPublishedTo(const std::vector<ServerEntry>& servers);
+// A location given once (publish --to-url), named by its text.
+PublishDestination LocationDestination(const Location& location);
+
+// The label of the server install found on this machine among the servers.
+inline constexpr std::string_view kLocalInstallLabel = "local install";
 
 // CustomCombat.wst in the working folder as it is now.
 PublishDestination WorkingFolderDestination();
@@ -35,31 +66,22 @@ PublishDestination WorkingFolderDestination();
 PublishDestination PrepareInstallDestination(const InstallKind& kind, const FoundInstall& install,
     FolderCreation creation, Dialogs& dialogs);
 
-enum class Backup { None, KeepReplacedFile };
-
-struct PublishOutcome {
-    int backupError = 0;           // nothing was published when not 0
-    std::filesystem::path backup;  // the copy kept of the replaced file; empty when none
-    int error = 0;                 // of taking the destination's turn, the save or the copy
-    int journalError = 0;          // of recording what was written (see PublishJournal)
-};
-
-// Keeps a backup of the destination's file when asked (see BackUpFile), saves
-// the profile as its own file and copies it to the destination. The
-// destination's folder is locked meanwhile (see FolderLock), unless it is the
-// working folder, whose lock is the caller's: two working folders publishing
-// to one destination take turns, so that every replaced version has its
-// backup. What was written is then read back from the destination and
-// recorded in the journal. ENOENT where the destination has no host path.
-PublishOutcome PublishToDestination(ProfileStore& store, const Profile& profile,
-    const PublishDestination& destination, Backup backup);
+// Saves the profile as its own file, then publishes its bytes to every
+// destination at once (see SessionDestination: a backup of the replaced file
+// when asked, the folder locked on this machine, each publish journaled):
+// one result per destination, in their order. A failed save publishes
+// nothing and gives every destination its error.
+std::vector<TransportResult> PublishToDestinations(ProfileStore& store, const Profile& profile,
+    const std::vector<PublishDestination>& destinations, Backup backup,
+    const TransportOptions& options, const PublishWatch& watch = {});
 
 class PublishTargets {
 public:
     // Nothing looked up: only the working folder can be published to.
     PublishTargets() = default;
-    // The installs in use, their settings folders created.
-    static PublishTargets FromInstalls(const InstallsFound& installs, Dialogs& dialogs);
+    // The installs in use, their settings folders created, and the servers.
+    static PublishTargets FromInstalls(
+        const InstallsFound& installs, const std::vector<ServerEntry>& servers, Dialogs& dialogs);
 
     bool IsAvailable(PublishTarget target) const;
     // The server when its install was found, else the game, else the working folder.
@@ -67,6 +89,8 @@ public:
     std::vector<PublishDestination> Destinations(PublishTarget target) const;
     // The files the target writes, one a line, or why it cannot be chosen.
     std::string Description(PublishTarget target) const;
+    // The named servers, published to or not, and why one cannot be used.
+    const std::vector<ServerEntry>& servers() const { return servers_; }
 
 private:
     struct InstallTarget {
@@ -74,6 +98,7 @@ private:
         std::string reason;  // when there is none
     };
 
+    std::vector<ServerEntry> servers_;
     std::array<InstallTarget, installKinds.size()> installs_{
         {{std::nullopt, std::string(Messages::kWorkingFolderOnly)},
             {std::nullopt, std::string(Messages::kWorkingFolderOnly)}}};

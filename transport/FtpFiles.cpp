@@ -128,6 +128,13 @@ std::size_t KeepResponse(char* data, std::size_t size, std::size_t count, void* 
     return size * count;
 }
 
+// What a request without a body is given: libcurl writes the size and date
+// it learnt as "Content-Length:" lines, by default to standard output.
+std::size_t Discard(char*, std::size_t size, std::size_t count, void*)
+{
+    return size * count;
+}
+
 std::size_t Receive(char* data, std::size_t size, std::size_t count, void* user)
 {
     auto* transfer = static_cast<FtpFiles::Transfer*>(user);
@@ -215,6 +222,7 @@ void FtpFiles::Prepare(const std::string& url)
             Curl().easySetopt(curl, CURLOPT_PINNEDPUBLICKEY, location_.pin.c_str());
         }
     }
+    Curl().easySetopt(curl, CURLOPT_WRITEFUNCTION, Discard);
     Curl().easySetopt(curl, CURLOPT_HEADERFUNCTION, KeepResponse);
     Curl().easySetopt(curl, CURLOPT_HEADERDATA, &transfer_);
     Curl().easySetopt(curl, CURLOPT_NOPROGRESS, 0L);

@@ -31,10 +31,12 @@ std::string Described(const fs::path& path, std::string_view what, int error)
     return std::string(what) + " " + path.string() + ": " + SystemErrorText(error);
 }
 
-TransportResult MissingFolder(const fs::path& folder)
+// error: of looking at the folder; none when it is something other than a folder.
+TransportResult MissingFolder(const fs::path& folder, const std::error_code& error)
 {
-    return Failure(Outcome::FolderMissing,
-        "The folder " + folder.string() + " does not exist or is no folder.");
+    return SystemFailure(Outcome::FolderMissing,
+        "The folder " + folder.string() + " does not exist or is no folder.",
+        error ? error.value() : ENOTDIR);
 }
 
 void Report(const TransferControl& control, std::uint64_t done, std::uint64_t total)
@@ -45,8 +47,9 @@ void Report(const TransferControl& control, std::uint64_t done, std::uint64_t to
 
 }  // namespace
 
-LocalFolderDestination::LocalFolderDestination(Location location)
+LocalFolderDestination::LocalFolderDestination(Location location, FolderRole role)
     : location_(std::move(location))
+    , role_(role)
 {
 }
 
@@ -62,8 +65,8 @@ TransportResult LocalFolderDestination::FindSettingsFolder(
     const fs::path given = GivenFolder();
     std::error_code error;
     if (!fs::is_directory(given, error))
-        return MissingFolder(given);
-    if (location_.Role() == FolderRole::SettingsFolder) {
+        return MissingFolder(given, error);
+    if (role_ == FolderRole::SettingsFolder) {
         folder = given;
         return {};
     }
@@ -78,8 +81,8 @@ TransportResult LocalFolderDestination::FindSettingsFolder(
             "The install folder " + given.string() + " has no settings folder " + below + " yet.");
     fs::create_directories(folder, error);
     if (error)
-        return Failure(Outcome::FolderMissing,
-            Described(folder, "Could not create the folder", error.value()));
+        return SystemFailure(Outcome::FolderMissing,
+            Described(folder, "Could not create the folder", error.value()), error.value());
     return {};
 }
 
@@ -96,13 +99,15 @@ TransportResult LocalFolderDestination::Publish(
     if (backup == Backup::KeepReplacedFile) {
         fs::path kept;
         if (const int error = BackUpFile(target, kept))
-            return Failure(Outcome::Failed, Described(target, "Could not keep a copy of", error));
+            return SystemFailure(
+                Outcome::BackupFailed, Described(target, "Could not keep a copy of", error), error);
         result.keptCopy = kept.filename().string();
     }
     Report(control, 0, bytes.size());
     if (const int error = WriteFileAtomically(target, bytes))
-        return Failure(error == EISDIR || error == EINVAL ? Outcome::Refused : Outcome::Failed,
-            Described(target, "Could not write", error));
+        return SystemFailure(
+            error == EISDIR || error == EINVAL ? Outcome::Refused : Outcome::Failed,
+            Described(target, "Could not write", error), error);
     Report(control, bytes.size(), bytes.size());
     return result;
 }
@@ -119,7 +124,8 @@ FetchResult LocalFolderDestination::Fetch(std::size_t maxBytes, const TransferCo
     const Outcome outcome = read.error == ENOENT ? Outcome::FileMissing
         : read.error == EFBIG                    ? Outcome::TooLarge
                                                  : Outcome::Failed;
-    return {Failure(outcome, Described(target, "Could not read", read.error)), {}};
+    return {
+        SystemFailure(outcome, Described(target, "Could not read", read.error), read.error), {}};
 }
 
 TransportResult LocalFolderDestination::Check(const TransferControl&)
@@ -127,5 +133,5 @@ TransportResult LocalFolderDestination::Check(const TransferControl&)
     // Below an install folder, the first publish creates the settings folder.
     const fs::path given = GivenFolder();
     std::error_code error;
-    return fs::is_directory(given, error) ? TransportResult{} : MissingFolder(given);
+    return fs::is_directory(given, error) ? TransportResult{} : MissingFolder(given, error);
 }

@@ -3,7 +3,9 @@
 // A settings folder on this machine (a native server's, or one reached
 // through a mounted file system): the atomic file writer of the profile
 // folder does the writing, so a replaced file keeps its owner, mode and
-// extended attributes and a symbolic link stays a link.
+// extended attributes and a symbolic link stays a link. The session
+// publishes to the working folder and to a folder given on the command line
+// through it as well, taking those for settings folders whatever their path.
 
 #include "transport/Destination.h"
 
@@ -11,7 +13,7 @@
 
 class LocalFolderDestination : public Destination {
 public:
-    explicit LocalFolderDestination(Location location);
+    LocalFolderDestination(Location location, FolderRole role);
 
     TransportResult Publish(
         std::string_view bytes, Backup backup, const TransferControl& control) override;
@@ -26,4 +28,5 @@ private:
     TransportResult FindSettingsFolder(Creation creation, std::filesystem::path& folder) const;
 
     Location location_;
+    FolderRole role_;
 };

@@ -51,5 +51,6 @@ std::unique_ptr<Destination> MakeDestination(Location location, const TransportO
 {
     if (location.IsRemote())
         return std::make_unique<RemoteDestination>(std::move(location), options);
-    return std::make_unique<LocalFolderDestination>(std::move(location));
+    const FolderRole role = location.Role();
+    return std::make_unique<LocalFolderDestination>(std::move(location), role);
 }

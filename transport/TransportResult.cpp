@@ -10,6 +10,13 @@ TransportResult Failure(Outcome outcome, std::string reason)
     return result;
 }
 
+TransportResult SystemFailure(Outcome outcome, std::string reason, int error)
+{
+    TransportResult result = Failure(outcome, std::move(reason));
+    result.systemError = error;
+    return result;
+}
+
 std::string SystemErrorText(int error)
 {
     return std::generic_category().message(error) + " (error " + std::to_string(error) + ")";

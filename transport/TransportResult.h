@@ -19,6 +19,7 @@ enum class Outcome {
     FolderMissing,         // the install or settings folder is not there (and not creatable)
     FileMissing,           // fetch: the folder holds no CustomCombat.wst
     Refused,               // CustomCombat.wst is a folder or a link: nothing was changed
+    BackupFailed,          // the replaced file could not be kept: nothing was written
     TooLarge,              // fetch: the file is larger than the size cap
     Failed,                // anything else; the reason says what
 };
@@ -40,6 +41,8 @@ struct TransportResult {
     std::string warning;   // one line even when done (plain FTP)
     std::string keptCopy;  // publish with a backup: the kept file's name, when there was a file
     std::optional<HostKey> hostKey;  // HostKeyUnknown; HostKeyChanged with the new fingerprint
+    // A local folder's failure: the errno, for the messages that give its number.
+    int systemError = 0;
 
     bool IsDone() const { return outcome == Outcome::Done; }
 };
@@ -51,6 +54,7 @@ struct FetchResult {
 
 // The result of a failure, for the transports' own use.
 TransportResult Failure(Outcome outcome, std::string reason);
+TransportResult SystemFailure(Outcome outcome, std::string reason, int error);
 
 // "Permission denied (error 13)": the system's words for an errno, the number as a detail.
 std::string SystemErrorText(int error);

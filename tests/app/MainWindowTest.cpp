@@ -495,7 +495,8 @@ TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)
         "Server|Holds: no CustomCombat.wst|C:\\Server ($WINEPREFIX: " + prefix.path().string()
             + ")|Game|no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA "
               "GAMES\\Battlefield Vietnam|CWD|Holds: not published from here||Choose Game "
-              "Folder...|Choose Server Folder...|Forget Chosen Folders");
+              "Folder...|Choose Server Folder...|Forget Chosen Folders|Servers|Add Remote "
+              "Server...|Import From Server...");
     EXPECT_EQ(toolTips(),
         (std::vector<std::string>{server + empty, game + empty,
             "Server: " + server + "\nGame: " + game

@@ -105,6 +105,8 @@ protected:
 
     TestFolder world;
     const std::filesystem::path& root = world.path();
+    // NAME=value entries every run of the tool adds to its environment.
+    std::vector<std::string> toolEnvironment;
 
 private:
     // Runs the shell command with its output in files, so that nothing can block.

@@ -37,8 +37,8 @@ std::vector<Tool> CommandLineRuns()
             2, "quavel-cli: Unknown command \"frobnicate\".\nRun \"quavel-cli help\" for help.\n"),
         Tool{"MissingTargetValue_NamesTheCommandsUsage", {"publish", "a", "--to"}}.Fails(2,
             "quavel-cli: --to needs a value TARGET.\n"
-            "Usage: quavel-cli publish NAME [--to TARGET] [--to-dir DIR] [--backup] [--cwd-only]"
-            " [--force]\n"
+            "Usage: quavel-cli publish NAME [--to TARGET] [--to-dir DIR] [--to-url URL] [--backup]"
+            " [--cwd-only] [--force]\n"
             "Run \"quavel-cli help publish\" for help.\n"),
         Tool{"Help_ListsTheCommands", {"--help"}}.Prints(
             AllOf(StartsWith("Usage: quavel-cli [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n"),

@@ -121,11 +121,11 @@ std::vector<Tool> ProfileCommandRuns()
         Tool{"Diff_GameNotFound_TroubleAndNoFolderCreated", {"diff", "Edited", "@game"}, edited}
             .WithRegistry(InstallsRegistryText("C:\\Games\\BFV Server", std::nullopt))
             .Fails(2, HasSubstr("quavel-cli: Game install not found: no registry key")),
-        Tool{"Diff_RemoteServer_NotReachableYet", {"diff", "Edited", "@server:eu1"}, edited}.Fails(
-            2, HasSubstr("quavel-cli: \"@server:eu1\" names a remote server")),
+        Tool{"Diff_UnknownServer_Trouble", {"diff", "Edited", "@server:eu1"}, edited}.Fails(
+            2, HasSubstr("quavel-cli: No server is named \"eu1\".")),
         Tool{"Diff_BothIsNoSingleFile_UnknownTarget", {"diff", "Edited", "@both"}, edited}.Fails(2,
-            HasSubstr(
-                "quavel-cli: unknown target \"@both\". Valid targets: @server, @game, @cwd.\n")),
+            HasSubstr("quavel-cli: unknown target \"@both\". Valid targets: @server, @game, @cwd, "
+                      "@server:NAME.\n")),
         Tool{"Diff_MissingProfileIsTrouble", {"diff", "Edited", "Nothing"}, edited}.Fails(
             2, HasSubstr("quavel-cli: Unable to load WST file!\n")),
         // A name mistyped, or spelt in another case, gets the nearest profile's.

@@ -146,8 +146,8 @@ TEST_F(CliTest, Set_ShowOfAnotherProfilePiped_CopiesEverySetting)
 TEST_F(CliTest, Set_FlushFails_ToldWhy)
 {
     Write(kServer);
-    const std::string command
-        = "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:error=EIO sh -c "
+    const std::string command = "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o /dev/null -e "
+                                "trace=fsync -e inject=fsync:error=EIO sh -c "
         + ShellQuoted(Command({"set", "Server", "red.weapon.1=off"})) + " 2>"
         + ShellQuoted((root / "err").string());
     EXPECT_NE(std::system(command.c_str()), 0);

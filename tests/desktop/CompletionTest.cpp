@@ -27,7 +27,8 @@ struct Row {
 };
 
 constexpr const char* kAll = "bash zsh fish";
-constexpr const char* kCommands = "check config diff help list new publish set show targets";
+constexpr const char* kCommands
+    = "check config diff help import list new publish set show targets trust-host";
 
 constexpr Row kRows[] = {
     {"CommandsFirst", kAll, "quavel-cli ", kCommands},
@@ -43,8 +44,11 @@ constexpr Row kRows[] = {
     {"FoldersForPrefix", kAll, "quavel-cli --prefix=", "sub"},
     {"FoldersForToDir", kAll, "quavel-cli publish A --to-dir ", "sub"},
     {"Formats", kAll, "quavel-cli show A --format=", "json set table"},
-    {"Targets", kAll, "quavel-cli publish A --to ", "both cwd game server"},
-    {"ConfigActions", kAll, "quavel-cli config ", "get set unset"},
+    {"Targets", kAll, "quavel-cli publish A --to ", "both cwd game server server:eu1 server:us-2"},
+    {"OneServer", kAll, "quavel-cli publish A --to server:e", "server:eu1"},
+    {"ConfigActions", kAll, "quavel-cli config ", "add-server get remove-server set unset"},
+    {"ServersToRemove", kAll, "quavel-cli config remove-server ", "eu1 us-2"},
+    {"ImportSources", kAll, "quavel-cli import ", "cwd game server server:eu1 server:us-2 sub"},
     {"ConfigKeys", kAll, "quavel-cli config unset ",
         "installs.game installs.prefix installs.server"},
     {"CheckFilesAndStandardInput", kAll, "quavel-cli check ", "- A.wst Default.wst notes.txt sub"},
@@ -108,6 +112,12 @@ protected:
             ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
         }
         ASSERT_TRUE(QDir().mkpath(world_.filePath("work/sub")));
+        // Servers as a person writes them: blanks around the header, a CRLF.
+        QFile settings(world_.filePath("home/.config/quavel/quavel.conf"));
+        ASSERT_TRUE(QDir().mkpath(world_.filePath("home/.config/quavel")));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write("[server \"eu1\"]\nurl = sftp://eu1/srv\n  [server  \"us-2\"] \r\n"
+                       "url=ftps://us2/srv\r\n");
         const ChildResult installed = RunChild(QStringLiteral(QUAVEL_CMAKE),
             {"--install", QUAVEL_BUILD_DIR, "--component", "cli", "--prefix", Prefix()});
         ASSERT_EQ(installed.exitCode, 0) << installed.err.toStdString();

@@ -1,0 +1,192 @@
+#include "CliTest.h"
+
+#include "tests/support/FtpWorld.h"
+#include "tests/support/SshWorld.h"
+
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProfile = WithTeams("3/4");
+const fs::path kSettingsBelow = "srv/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
+
+// quavel-cli with real servers: SSH (its configuration as the user's own,
+// through $QUAVEL_SSH_CONFIG) and FTPS with a certificate of its own, its
+// login in ~/.netrc. The server install in the Wine prefix is the third
+// destination of "server".
+class RemoteServers : public CliTest {
+protected:
+    RemoteServers()
+    {
+        toolEnvironment = {"QUAVEL_SSH_CONFIG=" + (ssh.path() / "ssh_config").string()};
+        Write({{"Server.wst", kProfile}, {"~/.netrc", ftps.Read("netrc")}});
+        world.Write(
+            "wine/system.reg", InstallsRegistryText("C:\\Games\\BFV Server", "C:\\Games\\BFV"));
+        fs::create_directories(ssh.home() / "srv");
+        fs::create_directories(ftps.home() / "srv");
+    }
+
+    std::string FtpsUrl() const { return ftps.Url("ftps") + "/srv"; }
+    ToolResult AddServer(
+        const std::string& name, const std::string& url, const std::string& pin = {})
+    {
+        std::vector<std::string> arguments{"config", "add-server", name, url};
+        if (!pin.empty())
+            arguments.push_back(pin);
+        return Run(arguments);
+    }
+
+    SshWorld ssh;
+    FtpWorld ftps{FtpSecurity::Tls};
+};
+
+}  // namespace
+
+TEST_F(RemoteServers, AddServer_BadLocation_UsageErrorWithTheReason)
+{
+    struct Row {
+        std::string name;
+        std::vector<std::string> arguments;
+        std::string reason;
+    };
+    const std::vector<Row> rows{
+        {"UnknownScheme", {"eu1", "http://host/srv"}, "http://host/srv: "},
+        {"NoHost", {"eu1", "sftp:///srv"}, "sftp:///srv: "},
+        {"BadName", {"eu 1", "sftp://bfv/~/srv"}, "sftp://bfv/~/srv: A server's name may hold"},
+        {"PinOnSftp", {"eu1", "sftp://bfv/~/srv", "sha256//AAAA"},
+            "sftp://bfv/~/srv: Only an ftps:// server"},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> arguments{"config", "add-server"};
+        arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+        const ToolResult result = Run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << row.name;
+        EXPECT_THAT(result.err, ::testing::HasSubstr("quavel-cli: " + row.reason)) << row.name;
+    }
+    EXPECT_FALSE(fs::exists(root / "home/.config/quavel/quavel.conf"));
+}
+
+// The "done when": one publish reaches an SFTP server through an
+// ssh alias, an FTPS server with a pinned key and the local install.
+TEST_F(RemoteServers, PublishToServer_EveryServerOfTheSettingsAndTheLocalInstall)
+{
+    ASSERT_EQ(AddServer("eu1", "sftp://bfv/~/srv").exitCode, 0);
+    ASSERT_EQ(AddServer("us1", FtpsUrl(), ftps.Pin()).exitCode, 0);
+    ASSERT_EQ(AddServer("gone", "sftp://bfv/~/srv").exitCode, 0);
+    ASSERT_EQ(Run({"config", "remove-server", "gone"}).exitCode, 0);
+    EXPECT_EQ(Run({"config", "remove-server", "gone"}).exitCode, 1);
+
+    const ToolResult result = Run({"publish", "Server", "--to", "server"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out,
+        "Published to: " + HostPath(PublishedFile("BFV Server"))
+            + "\nPublished to: sftp://bfv/~/srv\nPublished to: " + FtpsUrl() + "\n");
+    EXPECT_EQ(FileBytes(ssh.home() / kSettingsBelow), kProfile);
+    EXPECT_EQ(FileBytes(ftps.home() / kSettingsBelow), kProfile);
+    // Off a terminal each step is a line of its own.
+    EXPECT_THAT(result.err, ::testing::HasSubstr("eu1: connecting\n"));
+    EXPECT_THAT(result.err, ::testing::HasSubstr("us1: done\n"));
+    EXPECT_THAT(result.err, ::testing::Not(::testing::HasSubstr("gone")));
+
+    const ToolResult targets = Run({"targets"});
+    EXPECT_THAT(targets.out,
+        ::testing::HasSubstr("Servers:\n  eu1: sftp://bfv/~/srv\n    holds: Server, published "));
+}
+
+TEST_F(RemoteServers, PublishToOneServer_OnlyThatOneAndLeftOutServersStayOut)
+{
+    ASSERT_EQ(AddServer("eu1", "sftp://bfv/~/srv").exitCode, 0);
+    ASSERT_EQ(AddServer("us1", FtpsUrl(), ftps.Pin()).exitCode, 0);
+    std::ofstream(root / "home/.config/quavel/quavel.conf", std::ios::app)
+        << "[server \"us1\"]\npublish = no\n";
+
+    const ToolResult one = Run({"publish", "Server", "--to", "server:us1"});
+    ASSERT_EQ(one.exitCode, 0) << one.err;
+    EXPECT_EQ(one.out, "Published to: " + FtpsUrl() + "\n");
+    EXPECT_FALSE(fs::exists(ssh.home() / kSettingsBelow));
+
+    const ToolResult all = Run({"publish", "Server", "--to", "server"});
+    ASSERT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_THAT(all.out, ::testing::Not(::testing::HasSubstr(FtpsUrl())));
+    EXPECT_TRUE(fs::exists(ssh.home() / kSettingsBelow));
+
+    const ToolResult url = Run({"publish", "Server", "--to-url", "sftp://bfv/~/srv/Other"});
+    EXPECT_EQ(url.exitCode, 1);  // an install folder that does not exist grows no tree
+    EXPECT_EQ(Run({"publish", "Server", "--to", "server:nope"}).exitCode, 2);
+}
+
+TEST_F(RemoteServers, PublishToServer_OneFails_ExitOneAndTheOthersPublished)
+{
+    ASSERT_EQ(AddServer("eu1", "sftp://bfv/~/srv").exitCode, 0);
+    ASSERT_EQ(AddServer("refused", "sftp://stranger/~/srv").exitCode, 0);
+    const ToolResult result = Run({"publish", "Server", "--to", "server"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(result.out, ::testing::HasSubstr("Published to: sftp://bfv/~/srv\n"));
+    EXPECT_THAT(result.err,
+        ::testing::HasSubstr("quavel-cli: Error Publishing to: sftp://stranger/~/srv\n"));
+    EXPECT_EQ(FileBytes(ssh.home() / kSettingsBelow), kProfile);
+}
+
+TEST_F(RemoteServers, Import_GoodFileBecomesAProfile_RefusedFileCreatesNothing)
+{
+    ASSERT_EQ(AddServer("eu1", "sftp://bfv/~/srv").exitCode, 0);
+    fs::create_directories((ssh.home() / kSettingsBelow).parent_path());
+    ssh.Write(ssh.home() / kSettingsBelow, kProfile);
+
+    const ToolResult good = Run({"import", "server:eu1", "Copy"});
+    ASSERT_EQ(good.exitCode, 0) << good.err;
+    EXPECT_EQ(FileBytes(root / "work/Copy.wst"), kProfile);
+    EXPECT_EQ(Run({"diff", "Copy", "@server:eu1"}).exitCode, 0);
+
+    ssh.Write(ssh.home() / kSettingsBelow, "<gameMode>");
+    const ToolResult bad = Run({"import", "server:eu1", "Bad"});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_THAT(bad.err, ::testing::HasSubstr("is refused"));
+    EXPECT_FALSE(fs::exists(root / "work/Bad.wst"));
+}
+
+TEST_F(RemoteServers, TargetsCheck_TellsEachServersStateAndTrustHostAcceptsAnUnknownKey)
+{
+    ASSERT_EQ(AddServer("good", "sftp://bfv/~/srv").exitCode, 0);
+    ASSERT_EQ(AddServer("refused", "sftp://stranger/~/srv").exitCode, 0);
+    ASSERT_EQ(AddServer("missing", "sftp://bfv/~/nowhere").exitCode, 0);
+    const ToolResult known = Run({"targets", "--check"});
+    EXPECT_THAT(known.out,
+        ::testing::HasSubstr("  good: sftp://bfv/~/srv\n    holds: no "
+                             "CustomCombat.wst\n    check: reachable\n"));
+    EXPECT_THAT(known.out, ::testing::HasSubstr("    check: login refused: "));
+    EXPECT_THAT(known.out, ::testing::HasSubstr("    check: folder missing: "));
+
+    ssh.ForgetHostKey(0);
+    const ToolResult unknown = Run({"targets", "--check"});
+    EXPECT_THAT(unknown.out,
+        ::testing::HasSubstr("check: host key unknown: The host key of bfv is "
+                             "unknown: "
+            + ssh.Fingerprint(0)));
+    EXPECT_THAT(unknown.out, ::testing::HasSubstr("quavel-cli trust-host bfv"));
+
+    const ToolResult trusted = Run({"trust-host", "bfv"});
+    ASSERT_EQ(trusted.exitCode, 0) << trusted.err;
+    EXPECT_THAT(trusted.out, ::testing::HasSubstr(ssh.Fingerprint(0)));
+    EXPECT_THAT(Run({"targets", "--check"}).out,
+        ::testing::HasSubstr("  good: sftp://bfv/~/srv\n    holds: no CustomCombat.wst\n    "
+                             "check: reachable\n"));
+}
+
+TEST_F(RemoteServers, TrustHost_ChangedKey_RefusedAndKnownHostsKept)
+{
+    ssh.ReplaceHostKey();
+    const std::string before = ssh.Read("known_hosts");
+    const ToolResult result = Run({"trust-host", "bfv"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(
+        result.err, ::testing::HasSubstr("quavel-cli: WARNING: the host key of bfv has changed"));
+    EXPECT_EQ(ssh.Read("known_hosts"), before);
+    ASSERT_EQ(AddServer("eu1", "sftp://bfv/~/srv").exitCode, 0);
+    const ToolResult publish = Run({"publish", "Server", "--to", "server:eu1"});
+    EXPECT_EQ(publish.exitCode, 1);
+    EXPECT_THAT(publish.err, ::testing::HasSubstr("WARNING: the host key"));
+    EXPECT_FALSE(fs::exists(ssh.home() / kSettingsBelow));
+}
