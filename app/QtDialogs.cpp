@@ -1,6 +1,7 @@
 #include "app/QtDialogs.h"
 
 #include "app/TextPrompt.h"
+#include "app/TranslatedString.h"
 
 #include <QApplication>
 #include <QFile>
@@ -81,7 +82,7 @@ void QtDialogs::ShowWindowMessage(const std::string& title, const std::string& t
 // and leaves the process's current folder alone.
 std::optional<std::string> QtDialogs::AskSaveFileName(const std::string& startFolder)
 {
-    QFileDialog dialog(Owner(), QString(), Text(startFolder), QStringLiteral("WST Files (*.wst)"));
+    QFileDialog dialog(Owner(), QString(), Text(startFolder), TranslatedString("WST Files (*.wst)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The name field starts empty: Qt would take a wildcard name such as "*.wst"

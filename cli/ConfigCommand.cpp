@@ -4,6 +4,8 @@
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/Suggestion.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 #include <array>
@@ -51,17 +53,19 @@ std::optional<std::string> ArgumentProblem(const std::vector<std::string>& argum
 {
     const auto action = std::ranges::find(kActions, arguments.front(), &ConfigAction::name);
     if (action == kActions.end()) {
-        return "Unknown subcommand \"" + arguments.front() + "\" for config."
-            + DidYouMean(arguments.front(), ActionNames()) + " Use " + Listed(ActionNames()) + ".";
+        return Formatted(Translated("Unknown subcommand \"%s\" for config."), {arguments.front()})
+            + DidYouMean(arguments.front(), ActionNames())
+            + Formatted(Translated(" Use %s."), {Listed(ActionNames())});
     }
     if (arguments.size() != action->argumentCount)
-        return "config " + std::string(action->name) + " takes "
-            + (action->change == Change::Set ? "KEY VALUE" : "KEY") + ".";
+        return Formatted(Translated("config %s takes %s."),
+            {action->name, action->change == Change::Set ? "KEY VALUE" : "KEY"});
     if (action->change == Change::Set && arguments[2].find_first_of("\r\n") != std::string::npos)
-        return std::string("A value cannot hold a line break.");
+        return std::string(Translated("A value cannot hold a line break."));
     if (std::ranges::find(kSettingKeys, arguments[1]) == kSettingKeys.end())
-        return "Unknown key \"" + arguments[1] + "\"." + DidYouMean(arguments[1], kSettingKeys)
-            + " Keys: " + Listed(kSettingKeys) + ".";
+        return Formatted(Translated("Unknown key \"%s\"."), {arguments[1]})
+            + DidYouMean(arguments[1], kSettingKeys)
+            + Formatted(Translated(" Keys: %s."), {Listed(kSettingKeys)});
     return std::nullopt;
 }
 

@@ -8,6 +8,8 @@
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
 #include "session/Suggestion.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <system_error>
 #include <vector>
@@ -27,24 +29,24 @@ std::optional<PublishOptions> ReadOptions(const Invocation& invocation, Console&
         invocation.Has("--backup") ? Backup::KeepReplacedFile : Backup::None};
     const std::optional<std::string> targetName = invocation.Value("--to");
     if (targetName && options.folder) {
-        console.Error("--to and --to-dir cannot be used together.");
+        console.Error(Translated("--to and --to-dir cannot be used together."));
         return std::nullopt;
     }
     if (!targetName && !options.folder) {
-        console.Error("publish needs either --to TARGET or --to-dir DIR.");
+        console.Error(Translated("publish needs either --to TARGET or --to-dir DIR."));
         return std::nullopt;
     }
     if (targetName) {
         options.target = FindPublishTarget(*targetName);
         if (options.target == nullptr) {
-            console.Error("Unknown target \"" + *targetName + "\"."
+            console.Error(Formatted(Translated("Unknown target \"%s\"."), {*targetName})
                 + DidYouMean(*targetName, PublishTargetNameList())
-                + " Valid targets: " + PublishTargetNames() + ".");
+                + Formatted(Translated(" Valid targets: %s."), {PublishTargetNames()}));
             return std::nullopt;
         }
     }
     if (invocation.Has("--cwd-only") && (!options.target || !options.target->installs.empty())) {
-        console.Error("With --cwd-only the only target is cwd.");
+        console.Error(Translated("With --cwd-only the only target is cwd."));
         return std::nullopt;
     }
     return options;
@@ -62,8 +64,8 @@ std::optional<std::vector<PublishDestination>> PrepareInstallDestinations(
     for (const InstallKind& install : target.installs) {
         const ProductInstalls& installs = found.Of(install.product);
         if (installs.InUse() == nullptr) {
-            console.Error(std::string(install.caption) + " install not found: "
-                + DescribeProblem(installs.problem, installs.problemDetail) + ".");
+            console.Error(Formatted(Translated("%s install not found: %s."),
+                {install.caption, DescribeProblem(installs.problem, installs.problemDetail)}));
             return std::nullopt;
         }
     }
@@ -81,7 +83,7 @@ std::optional<PublishDestination> FolderDestination(
     std::error_code error;
     const std::filesystem::path path = std::filesystem::absolute(folder / kPublishFileName, error);
     if (error) {
-        console.Error("Cannot read the path of the current folder: " + error.message());
+        console.Error(Translated("Cannot read the path of the current folder: ") + error.message());
         return std::nullopt;
     }
     return PublishDestination{path, path.string(), path.parent_path().string()};
@@ -110,12 +112,12 @@ bool PublishTo(
         return false;
     }
     if (!outcome.backup.empty())
-        console.out << "Kept a copy: " << outcome.backup.string() << '\n';
+        console.out << Translated("Kept a copy: ") << outcome.backup.string() << '\n';
     if (outcome.error != 0) {
         console.Error(Messages::PublishingFailed(destination.text, outcome.error));
         return false;
     }
-    console.out << "Published to: " << destination.text << '\n';
+    console.out << Translated("Published to: ") << destination.text << '\n';
     if (outcome.journalError != 0)
         console.err << "quavel-cli: could not record the publish in "
                     << PublishJournal().file().string() << ": "
@@ -137,7 +139,7 @@ bool MayReplace(const std::vector<PublishDestination>& destinations, bool force,
         if (LocalHolding(destination).state != DestinationHolding::State::ChangedThere)
             continue;
         console.err << "quavel-cli: " << Messages::ChangedSincePublished(destination.place)
-                    << " --force replaces it.\n";
+                    << Translated(" --force replaces it.") << '\n';
         mayReplace = false;
     }
     return mayReplace;

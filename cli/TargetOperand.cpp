@@ -3,6 +3,8 @@
 #include "cli/TerminalSession.h"
 #include "installs/InstallFinder.h"
 #include "session/InstallChoices.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 namespace {
 
@@ -15,8 +17,8 @@ std::optional<PublishDestination> InstallDestination(
     InstallChoices choices(SearchOfProcess(invocation.onlyPrefix));
     const ProductInstalls& installs = choices.Find().Of(kind.product);
     if (installs.InUse() == nullptr) {
-        console.err << "quavel-cli: " << kind.caption << " install not found: "
-                    << DescribeProblem(installs.problem, installs.problemDetail) << ".\n";
+        console.Error(Formatted(Translated("%s install not found: %s."),
+            {kind.caption, DescribeProblem(installs.problem, installs.problemDetail)}));
         return std::nullopt;
     }
     ConsoleDialogs dialogs(console);
@@ -37,14 +39,14 @@ std::optional<PublishDestination> FindTargetDestination(
     const std::size_t remote = name.find(kRemoteMark);
     // The place where remote servers, once they can be reached, are looked up by name.
     if (remote != std::string_view::npos) {
-        console.err << "quavel-cli: \"" << operand
-                    << "\" names a remote server, which this version cannot reach.\n";
+        console.Error(Formatted(
+            Translated("\"%s\" names a remote server, which this version cannot reach."), {operand}));
         return std::nullopt;
     }
     const PublishTargetEntry* target = FindPublishTarget(name);
     if (target == nullptr || target->installs.size() > 1) {
-        console.err << "quavel-cli: unknown target \"" << operand
-                    << "\". Valid targets: @server, @game, @cwd.\n";
+        console.Error(Formatted(
+            Translated("unknown target \"%s\". Valid targets: @server, @game, @cwd."), {operand}));
         return std::nullopt;
     }
     if (target->installs.empty())

@@ -5,6 +5,7 @@
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
+#include "text/Translated.h"
 
 #include <array>
 #include <optional>
@@ -24,7 +25,7 @@ DestinationHolding HoldingOf(const FoundInstall& install)
 void WriteText(const FoundInstalls& found, const std::string& settingsPath,
     const PublishDestination& workingFolder, Console& console)
 {
-    console.out << "Settings file: " << settingsPath << '\n';
+    console.out << Translated("Settings file: ") << settingsPath << '\n';
     for (const InstallKind& kind : installKinds) {
         console.out << kind.caption << ": ";
         if (!found) {
@@ -32,19 +33,19 @@ void WriteText(const FoundInstalls& found, const std::string& settingsPath,
             continue;
         }
         const ProductInstalls& installs = found->Of(kind.product);
-        console.out << (installs.InUse() ? "" : "not found: ") << installs.PublishPathOrReason()
+        console.out << (installs.InUse() ? "" : Translated("not found: ")) << installs.PublishPathOrReason()
                     << '\n';
         if (installs.InUse())
-            console.out << "  holds: " << HoldingOf(*installs.InUse()).Text() << '\n';
+            console.out << Translated("  holds: ") << HoldingOf(*installs.InUse()).Text() << '\n';
         for (const FoundInstall& install : installs.found)
             console.out << (&install == installs.InUse() ? "  * " : "    ")
                         << InstallEntryText(install) << '\n';
     }
     console.out << "CWD: " << workingFolder.text << '\n'
-                << "  holds: " << LocalHolding(workingFolder).Text() << '\n';
+                << Translated("  holds: ") << LocalHolding(workingFolder).Text() << '\n';
     if (found) {
         for (const SkippedFile& skipped : found->skippedFiles)
-            console.out << "Skipped: " << skipped.Text() << '\n';
+            console.out << Translated("Skipped: ") << skipped.Text() << '\n';
     }
 }
 
@@ -144,7 +145,7 @@ ExitStatus RunTargets(const Invocation& invocation, Console& console)
     if (workingFolder.path.empty()) {
         std::error_code error;
         const std::filesystem::path unread = std::filesystem::current_path(error);
-        console.Error("Cannot read the path of the current folder: " + error.message());
+        console.Error(Translated("Cannot read the path of the current folder: ") + error.message());
         return ExitStatus::Failed;
     }
     const std::string settingsPath = choices.SettingsPath().string();

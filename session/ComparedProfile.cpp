@@ -4,6 +4,7 @@
 #include "profile/AtomicFile.h"
 #include "profile/ProfileStore.h"
 #include "session/Messages.h"
+#include "text/Formatted.h"
 #include "session/PublishTargets.h"
 
 #include <cerrno>
@@ -28,8 +29,8 @@ std::optional<Profile> ReadPublishedProfile(
     const int error = destination.path.empty() ? ENOENT : ReadFileBytes(destination.path, bytes);
     if (error != 0) {
         problem = error == ENOENT
-            ? "There is no " + std::string(kPublishFileName) + " in " + destination.place + ": "
-                + destination.text
+            ? Formatted(Translated("There is no %s in %s: %s"),
+                {kPublishFileName, destination.place, destination.text})
             : destination.text + ": " + std::generic_category().message(error);
         return std::nullopt;
     }
