@@ -42,13 +42,17 @@ QStringList Contents(const QString& folder, QDir::Filters filters)
 constexpr const char* kDesktopEntry = "share/applications/" QUAVEL_APPLICATION_ID ".desktop";
 
 // The files of quavel-cli's package, relative to the prefix; zshFolder is where
-// zsh reads packages' completions under that prefix.
+// zsh reads packages' completions under that prefix. The package holds the
+// catalogue of each language, which the window's package shares.
 QStringList ToolFiles(const QString& zshFolder)
 {
-    return {"bin/quavel-cli", "libexec/quavel/quavel-askpass", "share/man/man1/quavel-cli.1.gz",
-        "share/doc/quavel-cli/copyright", "share/doc/quavel-cli/changelog.gz",
-        "share/bash-completion/completions/quavel-cli",
+    QStringList files{"bin/quavel-cli", "libexec/quavel/quavel-askpass",
+        "share/man/man1/quavel-cli.1.gz", "share/doc/quavel-cli/copyright",
+        "share/doc/quavel-cli/changelog.gz", "share/bash-completion/completions/quavel-cli",
         "share/fish/vendor_completions.d/quavel-cli.fish", zshFolder + "/_quavel-cli"};
+    for (const QString& language : QStringLiteral(QUAVEL_LANGUAGES).split(' '))
+        files.append("share/locale/" + language + "/LC_MESSAGES/quavel.mo");
+    return files;
 }
 
 // The files of quavel's package, the window's.
