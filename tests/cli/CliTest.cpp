@@ -89,7 +89,8 @@ std::string CliTest::Command(const std::vector<std::string>& arguments, Account 
     const bool dropRoot = account == Account::Unprivileged && ::geteuid() == 0;
     std::string command = "(export WINEPREFIX=" + ShellQuoted(Expand("{wine}")) + " HOME="
         + ShellQuoted(Expand("{home}")) + " XDG_STATE_HOME=" + ShellQuoted(Expand("{state}"))
-        + "; unset XDG_CONFIG_HOME; cd " + ShellQuoted(Expand("{cwd}")) + " && exec "
+        + "; unset XDG_CONFIG_HOME LC_ALL LC_MESSAGES LANGUAGE; export " + locale + "; cd "
+        + ShellQuoted(Expand("{cwd}")) + " && exec "
         + (dropRoot ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "")
         + ShellQuoted(QUAVEL_CLI_PATH);
     for (const std::string& argument : arguments)

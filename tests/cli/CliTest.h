@@ -105,6 +105,10 @@ protected:
 
     TestFolder world;
     const std::filesystem::path& root = world.path();
+    // The locale's variables the tool runs with, as NAME=VALUE words; LC_ALL,
+    // LC_MESSAGES and LANGUAGE are unset first. By default the English texts,
+    // whatever language the person running the tests reads.
+    std::string locale = "LC_MESSAGES=C";
 
 private:
     // Runs the shell command with its output in files, so that nothing can block.
