@@ -40,6 +40,7 @@ QStringList Contents(const QString& folder, QDir::Filters filters)
 }
 
 constexpr const char* kDesktopEntry = "share/applications/" QUAVEL_APPLICATION_ID ".desktop";
+constexpr const char* kMetainfo = "share/metainfo/" QUAVEL_APPLICATION_ID ".metainfo.xml";
 
 // The files of quavel-cli's package, relative to the prefix; zshFolder is where
 // zsh reads packages' completions under that prefix. The package holds the
@@ -58,8 +59,7 @@ QStringList ToolFiles(const QString& zshFolder)
 // The files of quavel's package, the window's.
 QStringList WindowFiles()
 {
-    QStringList files{"bin/quavel", kDesktopEntry,
-        "share/metainfo/" QUAVEL_APPLICATION_ID ".metainfo.xml",
+    QStringList files{"bin/quavel", kDesktopEntry, kMetainfo,
         "share/icons/hicolor/scalable/apps/" QUAVEL_APPLICATION_ID ".svg",
         "share/mime/packages/" QUAVEL_APPLICATION_ID ".xml", "share/man/man1/quavel.1.gz",
         "share/doc/quavel/copyright", "share/doc/quavel/changelog.gz"};
@@ -121,11 +121,16 @@ TEST_F(InstallTest, ValidatorsAndFileTypeAcceptTheInstall)
     };
     const Check checks[] = {
         {"desktop-file-validate", {Installed(kDesktopEntry)}, ""},
+        {"appstreamcli", {"validate", "--no-net", Installed(kMetainfo)},
+            "\u2714 Validation was successful.\n"},
         {"update-mime-database", {Installed("share/mime")}, ""},
     };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // Else update-mime-database notes that the prefix is not where programs look.
     environment.insert("XDG_DATA_DIRS", Installed("share"));
+    // The validators' words in English, with appstreamcli's check mark in UTF-8.
+    environment.insert("LC_ALL", "C.UTF-8");
+    environment.remove("LANGUAGE");
     for (const Check& check : checks) {
         const ChildResult result = RunChild(check.program, check.arguments, environment);
         const std::string name = (check.program + ' ' + check.arguments.join(' ')).toStdString();
