@@ -11,7 +11,8 @@ namespace {
 
 std::string TooLarge(std::size_t limit)
 {
-    return Formatted(Translated("more than %s bytes"), {std::to_string(limit)});
+    return Formatted(
+        TranslatedCount("more than %s byte", "more than %s bytes", limit), {std::to_string(limit)});
 }
 
 }  // namespace

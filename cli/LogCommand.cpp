@@ -17,9 +17,10 @@ void WriteText(const std::vector<PublishRecord>& records, std::ostream& out)
 {
     TextTable table;
     for (const PublishRecord& record : records)
-        table.AddRow(
-            {LocalTimeText(record.time), record.profile, Formatted(TranslatedCount("%s bytes", "%s bytes", record.size), {std::to_string(record.size)}),
-                record.sha256.substr(0, kShortDigest), record.destination});
+        table.AddRow({LocalTimeText(record.time), record.profile,
+            Formatted(TranslatedCount("%s bytes", "%s bytes", record.size),
+                {std::to_string(record.size)}),
+            record.sha256.substr(0, kShortDigest), record.destination});
     table.Write(out);
 }
 
