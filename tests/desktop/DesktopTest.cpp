@@ -103,10 +103,20 @@ TEST_F(InstallTest, PutsDownTheProgramsAndTheirFilesAndNothingElse)
         EXPECT_EQ(result.out,
             program.toUtf8() + " " QUAVEL_VERSION "\n" QUAVEL_COPYRIGHT "\n" QUAVEL_LICENSE "\n");
     }
-    // The validator checks the form; the build fills in the icon's name.
-    QFile entry(Installed(kDesktopEntry));
-    EXPECT_TRUE(entry.open(QIODevice::ReadOnly)
-        && entry.readAll().contains("\nIcon=" QUAVEL_APPLICATION_ID "\n"));
+    // The validator checks the form; the build fills in the icon's name and
+    // merges in each language's texts.
+    const std::pair<QString, QString> translatedStarts[]
+        = {{kDesktopEntry, "\nComment[%1]="}, {kMetainfo, "<summary xml:lang=\"%1\">"}};
+    for (const auto& [file, start] : translatedStarts) {
+        QFile merged(Installed(file));
+        ASSERT_TRUE(merged.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(merged.readAll());
+        if (file == kDesktopEntry) {
+            EXPECT_TRUE(text.contains("\nIcon=" QUAVEL_APPLICATION_ID "\n"));
+        }
+        for (const QString& language : QStringLiteral(QUAVEL_LANGUAGES).split(' '))
+            EXPECT_TRUE(text.contains(start.arg(language))) << start.toStdString();
+    }
 }
 
 // The desktop's validators accept what was installed: silent on errors, and
