@@ -25,7 +25,8 @@ struct AboutItem {
 };
 
 constexpr AboutItem aboutItems[] = {
-    {ItemKind::Picture, {28, 36, 21, 20}, nullptr, [](qreal ratio) { return IconImage(32, ratio); }, nullptr},
+    {ItemKind::Picture, {28, 36, 21, 20}, nullptr, [](qreal ratio) { return IconImage(32, ratio); },
+        nullptr},
     {ItemKind::Picture, {28, 8, 233, 25}, nullptr, BannerImage, nullptr},
     {ItemKind::Title, {52, 36, 220, 8}, "Battlefield Vietnam Quavel v1.0 beta 1a", nullptr,
         nullptr},
@@ -36,9 +37,10 @@ constexpr AboutItem aboutItems[] = {
     {ItemKind::Text, {28, 68, 28, 8}, TranslatedLater("Website:"), nullptr, nullptr},
     {ItemKind::WebLink, {60, 68, 100, 8}, "http://quavel.example.org/", nullptr, nullptr},
     {ItemKind::Notice, {28, 132, 240, 24},
-        TranslatedLater("Quavel is neither endorsed nor supported by Digital Illusions or Electronic "
-                        "Arts. Please do not contact Digital Illusions or Electronic Arts about "
-                        "problems with this editor."),
+        TranslatedLater(
+            "Quavel is neither endorsed nor supported by Digital Illusions or Electronic "
+            "Arts. Please do not contact Digital Illusions or Electronic Arts about "
+            "problems with this editor."),
         nullptr, nullptr},
     {ItemKind::Text, {28, 76, 28, 8}, TranslatedLater("IRC:"), nullptr, nullptr},
     {ItemKind::Text, {60, 76, 100, 8}, "#quavel @ irc.example.org", nullptr, nullptr},

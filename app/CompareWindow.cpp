@@ -1,9 +1,9 @@
 #include "app/CompareWindow.h"
 
+#include "app/TranslatedString.h"
 #include "session/ComparedProfile.h"
 #include "session/EditingSession.h"
 #include "session/ProfileComparison.h"
-#include "app/TranslatedString.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -2,12 +2,12 @@
 
 #include "app/AccessibleNames.h"
 #include "app/DialogUnits.h"
+#include "app/TranslatedString.h"
 #include "controls/SingleChoiceList.h"
 #include "controls/StyledButton.h"
 #include "controls/StyledComboBox.h"
 #include "controls/StyledLabel.h"
 #include "panels/WindowControls.h"
-#include "app/TranslatedString.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "app/InstallsMenu.h"
 
-#include "session/EditingSession.h"
 #include "app/TranslatedString.h"
+#include "session/EditingSession.h"
 
 #include <QContextMenuEvent>
 #include <QFile>

@@ -115,10 +115,12 @@ std::variant<Assignment, std::string> ParseAssignment(std::string_view text)
     const Setting* setting = FindSetting(key);
     if (setting == nullptr)
         return Formatted(Translated("Unknown key %s."), {Quoted(key)})
-            + DidYouMean(key, KeyNames(), FoldName) + Translated(" Valid keys:\n") + AssignmentHelp();
+            + DidYouMean(key, KeyNames(), FoldName) + Translated(" Valid keys:\n")
+            + AssignmentHelp();
     const std::optional<int> parsed = ParseValue(setting->kind, value);
     if (!parsed)
-        return Formatted(Translated("Invalid value %s for %s."), {Quoted(value), setting->keys.front()})
+        return Formatted(
+                   Translated("Invalid value %s for %s."), {Quoted(value), setting->keys.front()})
             + DidYouMean(value, ValueNames(setting->kind), FoldName) + " "
             + ValidValues(setting->kind);
     return Assignment{setting, *parsed};
@@ -161,8 +163,7 @@ std::string AssignmentHelp()
         + "\n  vehicle.VEHICLE=VEHICLE    "
         + Translated("the vehicle that stands in for the first one")
         + "\n  vehicles=default           " + Translated("every vehicle stands in for itself")
-        + "\nSIDE: "
-        + JoinNames(sides, [](const SideEntry& side) { return side.key; })
+        + "\nSIDE: " + JoinNames(sides, [](const SideEntry& side) { return side.key; })
         + "\nCLASS: " + JoinNames(GameCatalog::kitClasses, ClassKey) + "\nTEAM: " + TeamNameList()
         + "\nVEHICLE: " + VehicleNameList() + "\n";
 }

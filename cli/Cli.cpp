@@ -50,12 +50,13 @@ void WriteToolHelp(std::ostream& out)
                       "Vietnam in the current folder, with the same rules as the Quavel window.\n\n"
                       "Commands:\n");
     for (const CommandSpec& command : Commands())
-        out << "  " << command.name << std::string(10 - command.name.size(), ' ') << Translated(command.summary.data())
-            << '\n';
+        out << "  " << command.name << std::string(10 - command.name.size(), ' ')
+            << Translated(command.summary.data()) << '\n';
     out << '\n'
-        << Formatted(Translated("Run \"%s help COMMAND\" or \"%s COMMAND --help\" for a command's help.\n"
-                                "Options: --help, --version.\n"
-                                "Options before the command:\n"),
+        << Formatted(
+               Translated("Run \"%s help COMMAND\" or \"%s COMMAND --help\" for a command's help.\n"
+                          "Options: --help, --version.\n"
+                          "Options before the command:\n"),
                {kProgramName, kProgramName});
     TextTable options;
     for (std::vector<std::string>& row : GlobalOptions::HelpRows())
@@ -66,7 +67,8 @@ void WriteToolHelp(std::ostream& out)
 
 void WriteCommandHelp(const CommandSpec& command, std::ostream& out, std::size_t width)
 {
-    out << Translated("Usage: ") << UsageLine(command) << "\n\n" << WrapLines(command.details(), width);
+    out << Translated("Usage: ") << UsageLine(command) << "\n\n"
+        << WrapLines(command.details(), width);
     if (command.options.empty())
         return;
     out << Translated("Options:\n");

@@ -88,7 +88,8 @@ std::optional<std::string> ReadOption(
     const std::string name = argument.substr(0, equals);
     const OptionSpec* option = FindOption(name, *invocation.command);
     if (option == nullptr)
-        return Formatted(Translated("Unknown option \"%s\" for %s."), {name, invocation.command->name})
+        return Formatted(
+                   Translated("Unknown option \"%s\" for %s."), {name, invocation.command->name})
             + DidYouMean(name, NamesOf(invocation.command->options));
     if (option->valueName.empty()) {
         if (equals != std::string::npos)
@@ -116,8 +117,8 @@ std::optional<std::string> CheckCompleteness(const Invocation& invocation)
         return Formatted(Translated("Too many arguments for %s."), {command.name});
     for (const OptionSpec& option : command.options) {
         if (option.use == OptionUse::Required && !invocation.Has(option.name)) {
-            return Formatted(Translated("%s needs %s %s."),
-                {command.name, option.name, option.valueName});
+            return Formatted(
+                Translated("%s needs %s %s."), {command.name, option.name, option.valueName});
         }
     }
     return std::nullopt;

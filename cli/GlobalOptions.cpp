@@ -21,7 +21,8 @@ struct GlobalOption {
 constexpr std::array<GlobalOption, 2> kGlobalOptions{{
     {"--directory", "-C", "DIR", TranslatedLater("work in DIR instead of the current folder"),
         &GlobalOptions::directory},
-    {"--prefix", "", "PATH", TranslatedLater("look for the game and the server in this Wine prefix only"),
+    {"--prefix", "", "PATH",
+        TranslatedLater("look for the game and the server in this Wine prefix only"),
         &GlobalOptions::prefix},
 }};
 
@@ -70,7 +71,8 @@ std::optional<std::string> GlobalOptions::EnterDirectory() const
     std::error_code error;
     std::filesystem::current_path(*directory, error);
     if (error)
-        return Formatted(Translated("Cannot work in %s: %s"), {directory->string(), error.message()});
+        return Formatted(
+            Translated("Cannot work in %s: %s"), {directory->string(), error.message()});
     return std::nullopt;
 }
 

@@ -87,12 +87,12 @@ void AddTeamRows(const Profile& profile, TextTable& table)
     table.AddRow(std::move(heading));
     table.AddRow(SideRow(profile, "  " + std::string(Translated("Team")),
         [](const TeamSettings& settings) { return std::string(TeamName(settings.team)); }));
-    table.AddRow(
-        SideRow(profile, Translated("Kits"),
-            [](const TeamSettings&) { return PairCell(Translated("Pri."), Translated("Sec.")); }));
+    table.AddRow(SideRow(profile, Translated("Kits"),
+        [](const TeamSettings&) { return PairCell(Translated("Pri."), Translated("Sec.")); }));
     for (const GameCatalog::KitClass& kitClass : GameCatalog::kitClasses) {
-        table.AddRow(SideRow(
-            profile, "  " + std::string(Translated(std::string(kitClass.caption).c_str())), [&](const TeamSettings& settings) {
+        table.AddRow(SideRow(profile,
+            "  " + std::string(Translated(std::string(kitClass.caption).c_str())),
+            [&](const TeamSettings& settings) {
                 return PairCell(FlagText(IsKitEnabled(settings, kitClass.primarySlot)),
                     FlagText(IsKitEnabled(settings, kitClass.secondarySlot)));
             }));

@@ -39,8 +39,9 @@ std::optional<PublishDestination> FindTargetDestination(
     const std::size_t remote = name.find(kRemoteMark);
     // The place where remote servers, once they can be reached, are looked up by name.
     if (remote != std::string_view::npos) {
-        console.Error(Formatted(
-            Translated("\"%s\" names a remote server, which this version cannot reach."), {operand}));
+        console.Error(
+            Formatted(Translated("\"%s\" names a remote server, which this version cannot reach."),
+                {operand}));
         return std::nullopt;
     }
     const PublishTargetEntry* target = FindPublishTarget(name);

@@ -33,8 +33,8 @@ void WriteText(const FoundInstalls& found, const std::string& settingsPath,
             continue;
         }
         const ProductInstalls& installs = found->Of(kind.product);
-        console.out << (installs.InUse() ? "" : Translated("not found: ")) << installs.PublishPathOrReason()
-                    << '\n';
+        console.out << (installs.InUse() ? "" : Translated("not found: "))
+                    << installs.PublishPathOrReason() << '\n';
         if (installs.InUse())
             console.out << Translated("  holds: ") << HoldingOf(*installs.InUse()).Text() << '\n';
         for (const FoundInstall& install : installs.found)

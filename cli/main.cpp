@@ -1,8 +1,8 @@
 #include "cli/Cli.h"
 #include "cli/TextWrap.h"
 #include "session/Messages.h"
-#include "text/UserLanguage.h"
 #include "text/Translated.h"
+#include "text/UserLanguage.h"
 
 #include <cerrno>
 #include <csignal>
@@ -22,7 +22,8 @@ int main(int argc, char* argv[])
         const ExitStatus status = RunCli(arguments, console);
         // Output that did not arrive (a full disk, say) is a failure too.
         if (!std::cout.flush()) {
-            std::cerr << "quavel-cli: " << Translated("could not write the output: ") << std::strerror(errno) << '\n';
+            std::cerr << "quavel-cli: " << Translated("could not write the output: ")
+                      << std::strerror(errno) << '\n';
             return static_cast<int>(ExitStatus::Failed);
         }
         return static_cast<int>(status);

@@ -4,8 +4,8 @@
 #include "profile/AtomicFile.h"
 #include "profile/ProfileStore.h"
 #include "session/Messages.h"
-#include "text/Formatted.h"
 #include "session/PublishTargets.h"
+#include "text/Formatted.h"
 
 #include <cerrno>
 #include <system_error>

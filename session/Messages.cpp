@@ -90,7 +90,8 @@ std::string ChangedSincePublished(std::string_view place)
 
 std::string ErrorPublishingTo(std::string_view path, int error)
 {
-    return Formatted(Translated("Error Publishing to:\n%s\nError: %s"), {path, std::to_string(error)});
+    return Formatted(
+        Translated("Error Publishing to:\n%s\nError: %s"), {path, std::to_string(error)});
 }
 
 std::string PublishingFailed(std::string_view path, int error)

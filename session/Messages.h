@@ -11,26 +11,29 @@
 namespace Messages {
 
 inline constexpr TranslatedText kTeamsMustDiffer = TranslatedText("The teams must be different!");
-inline constexpr TranslatedText kCannotSaveOverDefault = TranslatedText("Cannot save over default profile!");
-inline constexpr TranslatedText kCouldNotCreateProfile = TranslatedText("Could not create profile!");
+inline constexpr TranslatedText kCannotSaveOverDefault
+    = TranslatedText("Cannot save over default profile!");
+inline constexpr TranslatedText kCouldNotCreateProfile
+    = TranslatedText("Could not create profile!");
 // The window asks again after a refused name; quavel-cli just fails.
 inline constexpr TranslatedText kTryAgain = TranslatedText(" Try again?");
 inline constexpr TranslatedText kNewProfileCaption = TranslatedText("New Profile");
 inline constexpr TranslatedText kNewProfilePrompt
     = TranslatedText("What would you like your profile to be called?");
-inline constexpr TranslatedText kSaveChanges = TranslatedText("Your profile has been modified. Save changes?");
+inline constexpr TranslatedText kSaveChanges
+    = TranslatedText("Your profile has been modified. Save changes?");
 
 inline constexpr TranslatedText kErrorLoadingTitle = TranslatedText("Error Loading!");
 inline constexpr TranslatedText kUnableToLoad = TranslatedText("Unable to load WST file!");
 inline constexpr TranslatedText kErrorSavingTitle = TranslatedText("Error Saving!");
-inline constexpr TranslatedText kUnableToSave
-    = TranslatedText("Unable to save WST file! Do you have write permissions to the QUAVEL folder?");
+inline constexpr TranslatedText kUnableToSave = TranslatedText(
+    "Unable to save WST file! Do you have write permissions to the QUAVEL folder?");
 inline constexpr TranslatedText kCriticalErrorTitle = TranslatedText("Critical Error");
-inline constexpr TranslatedText kCriticalError
-    = TranslatedText("QUAVEL has enountered a critical error and cannot continue. Verify QUAVEL has "
-      "permission to create files in its working directory and try again.");
-inline constexpr TranslatedText kNoWriteAccess
-    = TranslatedText("You do not have write access to the QUAVEL folder. This is required for QUAVEL to work!");
+inline constexpr TranslatedText kCriticalError = TranslatedText(
+    "QUAVEL has enountered a critical error and cannot continue. Verify QUAVEL has "
+    "permission to create files in its working directory and try again.");
+inline constexpr TranslatedText kNoWriteAccess = TranslatedText(
+    "You do not have write access to the QUAVEL folder. This is required for QUAVEL to work!");
 
 // A comparison of two profiles that hold the same settings.
 inline constexpr TranslatedText kNoDifferences = TranslatedText("No differences");
@@ -59,7 +62,8 @@ std::string CouldNotLockFolder(int error);
 std::string RestoredFromCopy(std::string_view file);
 
 // The reason a publish target's button gives under +bvrm (quavel-cli: --cwd-only).
-inline constexpr TranslatedText kWorkingFolderOnly = TranslatedText("publishing only into the working folder");
+inline constexpr TranslatedText kWorkingFolderOnly
+    = TranslatedText("publishing only into the working folder");
 
 std::string CouldNotCreateDirectory(std::string_view folder);
 // "CustomCombat.wst in the server's folder was changed since it was last

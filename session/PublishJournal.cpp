@@ -259,8 +259,9 @@ JournalReading PublishJournal::Read() const
         if (std::optional<PublishRecord> record = ParseRecord(lines[index]))
             reading.records.push_back(std::move(*record));
         else
-            reading.warnings.push_back(Formatted(Translated("skipped line %s of %s: not a publish record"),
-                {std::to_string(index + 1), file_.string()}));
+            reading.warnings.push_back(
+                Formatted(Translated("skipped line %s of %s: not a publish record"),
+                    {std::to_string(index + 1), file_.string()}));
     }
     return reading;
 }

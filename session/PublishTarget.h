@@ -16,9 +16,9 @@ enum class PublishTarget { WorkingFolder, Server, Game, Both };
 
 struct InstallKind {
     Product product;
-    TranslatedText caption;  // as the window's "Publish To" buttons name it
+    TranslatedText caption;    // as the window's "Publish To" buttons name it
     std::string_view name;     // as --to and quavel-cli's JSON spell it
-    TranslatedText place;    // as questions name its settings folder
+    TranslatedText place;      // as questions name its settings folder
 };
 
 // In the order the window publishes to them.

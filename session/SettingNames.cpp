@@ -20,7 +20,8 @@ std::string ClassName(Side side, int kitClass)
 std::string KitName(Side side, int kitClass, KitColumn column)
 {
     return ClassName(side, kitClass)
-        + (column == KitColumn::Primary ? Translated(" kit, primary") : Translated(" kit, secondary"));
+        + (column == KitColumn::Primary ? Translated(" kit, primary")
+                                        : Translated(" kit, secondary"));
 }
 
 std::string WeaponSlotName(Side side, int slot)
