@@ -2,6 +2,7 @@
 
 #include "app/DialogUnits.h"
 #include "app/Pictures.h"
+#include "app/TranslatedString.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -24,21 +25,24 @@ struct AboutItem {
 };
 
 constexpr AboutItem aboutItems[] = {
-    {ItemKind::Picture, {28, 36, 21, 20}, nullptr, [](qreal ratio) { return IconImage(32, ratio); }, nullptr},
+    {ItemKind::Picture, {28, 36, 21, 20}, nullptr, [](qreal ratio) { return IconImage(32, ratio); },
+        nullptr},
     {ItemKind::Picture, {28, 8, 233, 25}, nullptr, BannerImage, nullptr},
     {ItemKind::Title, {52, 36, 220, 8}, "Battlefield Vietnam Quavel v1.0 beta 1a", nullptr,
         nullptr},
     {ItemKind::Picture, {224, 64, 41, 19}, nullptr, DonateButtonImage,
         "http://quavel.example.org/donate"},
-    {ItemKind::Text, {28, 60, 20, 8}, "Email:", nullptr, nullptr},
+    {ItemKind::Text, {28, 60, 20, 8}, TranslatedLater("Email:"), nullptr, nullptr},
     {ItemKind::MailLink, {60, 60, 84, 8}, "qv.editor@example.org", nullptr, nullptr},
-    {ItemKind::Text, {28, 68, 28, 8}, "Website:", nullptr, nullptr},
+    {ItemKind::Text, {28, 68, 28, 8}, TranslatedLater("Website:"), nullptr, nullptr},
     {ItemKind::WebLink, {60, 68, 100, 8}, "http://quavel.example.org/", nullptr, nullptr},
     {ItemKind::Notice, {28, 132, 240, 24},
-        "Quavel is neither endorsed nor supported by Digital Illusions or Electronic Arts. Please "
-        "do not contact Digital Illusions or Electronic Arts about problems with this editor.",
+        TranslatedLater(
+            "Quavel is neither endorsed nor supported by Digital Illusions or Electronic "
+            "Arts. Please do not contact Digital Illusions or Electronic Arts about "
+            "problems with this editor."),
         nullptr, nullptr},
-    {ItemKind::Text, {28, 76, 28, 8}, "IRC:", nullptr, nullptr},
+    {ItemKind::Text, {28, 76, 28, 8}, TranslatedLater("IRC:"), nullptr, nullptr},
     {ItemKind::Text, {60, 76, 100, 8}, "#quavel @ irc.example.org", nullptr, nullptr},
 };
 
@@ -80,7 +84,9 @@ QLabel* CreateLabel(const AboutItem& item, QWidget* box)
         label->setGeometry(QRect(area.topLeft(), picture.deviceIndependentSize().toSize()));
         return label;
     }
-    label->setText(QString::fromUtf8(item.text));
+    label->setText(item.kind == ItemKind::Text || item.kind == ItemKind::Notice
+            ? TranslatedString(item.text)
+            : QString::fromUtf8(item.text));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(item.kind == ItemKind::Notice);
@@ -109,7 +115,7 @@ AboutBox::AboutBox(QWidget* parent)
     setAutoFillBackground(true);
     setFixedSize(DialogUnitsToPixels(boxUnits, font()).size());
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(TranslatedString("OK"), this);
     ok->setGeometry(DialogUnitsToPixels(okUnits, font()));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

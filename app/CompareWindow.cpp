@@ -1,5 +1,6 @@
 #include "app/CompareWindow.h"
 
+#include "app/TranslatedString.h"
 #include "session/ComparedProfile.h"
 #include "session/EditingSession.h"
 #include "session/ProfileComparison.h"
@@ -37,10 +38,10 @@ CompareWindow::CompareWindow(const EditingSession& session, QWidget* parent)
     , others_(new QComboBox(this))
     , lines_(new QListWidget(this))
 {
-    setWindowTitle(QString::fromUtf8(kTitle));
-    auto* label = new QLabel(QStringLiteral("Compare the current profile with:"), this);
+    setWindowTitle(TranslatedString(kTitle));
+    auto* label = new QLabel(TranslatedString("Compare the current profile with:"), this);
     label->setBuddy(others_);
-    lines_->setAccessibleName(QStringLiteral("Differences"));
+    lines_->setAccessibleName(TranslatedString("Differences"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -27,7 +27,7 @@ public:
     void ChooseEntry(int entry);
     void ChooseTarget(PublishTarget target);
 
-    static constexpr const char* kTitle = "Compare With";
+    static constexpr const char* kTitle = TranslatedLater("Compare With");
 
 private:
     struct Choice {

@@ -2,6 +2,7 @@
 
 #include "app/AccessibleNames.h"
 #include "app/DialogUnits.h"
+#include "app/TranslatedString.h"
 #include "controls/SingleChoiceList.h"
 #include "controls/StyledButton.h"
 #include "controls/StyledComboBox.h"
@@ -101,7 +102,9 @@ void ControlBuilder::Build(std::span<const ControlSpec> table, WindowControls& c
 
 QWidget& ControlBuilder::Create(const ControlSpec& entry)
 {
-    const QString caption = QString::fromUtf8(entry.caption);
+    // An empty id would fetch the catalogue's header.
+    const QString caption
+        = entry.caption.empty() ? QString() : TranslatedString(entry.caption.data());
     switch (entry.kind) {
     case ControlKind::GroupBox:
         return *new QGroupBox(caption, &window_);

@@ -4,6 +4,9 @@
 #include "app/QtDialogs.h"
 #include "controls/WindowStyle.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+
 #include <string>
 
 EditorApp::EditorApp(int& argc, char** argv, std::optional<std::filesystem::path> onlyPrefix,
@@ -14,6 +17,10 @@ EditorApp::EditorApp(int& argc, char** argv, std::optional<std::filesystem::path
     , application_(argc, argv)
 {
     WindowStyle::Install();
+    // Qt's own buttons (Yes, No, Cancel) in the language of the window's texts.
+    if (qtTexts_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts_);
 }
 
 PublishScope EditorApp::PublishScopeOf(int argc, const char* const* argv)

@@ -6,6 +6,7 @@
 #include "session/EditingSession.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <filesystem>
 #include <optional>
@@ -31,4 +32,5 @@ private:
     std::optional<std::filesystem::path> onlyPrefix_;
     std::string profileToOpen_;
     QApplication application_;
+    QTranslator qtTexts_;
 };

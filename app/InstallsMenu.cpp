@@ -2,6 +2,7 @@
 
 #include "app/AddServerDialog.h"
 #include "app/TextPrompt.h"
+#include "app/TranslatedString.h"
 #include "session/EditingSession.h"
 #include "text/Translated.h"
 
@@ -23,11 +24,11 @@ struct FolderChoice {
 };
 
 constexpr const char* kWorkingFolderOnly
-    = "Started with +bvrm: publishing only into the working folder";
+    = TranslatedLater("Started with +bvrm: publishing only into the working folder");
 
 constexpr FolderChoice kFolderChoices[] = {
-    {"Choose Game Folder...", Product::Game},
-    {"Choose Server Folder...", Product::Server},
+    {TranslatedLater("Choose Game Folder..."), Product::Game},
+    {TranslatedLater("Choose Server Folder..."), Product::Server},
 };
 
 // The group box around anchor and the controls inside it: the box and its
@@ -71,14 +72,14 @@ bool InstallsMenu::eventFilter(QObject*, QEvent* event)
 void InstallsMenu::AddHolding(QMenu& menu, PublishTarget target)
 {
     if (session_.publishTargets().IsAvailable(target))
-        menu.addAction(Text("Holds: " + session_.Holdings(target).front().Text()))
+        menu.addAction(Text(Translated("Holds: ") + session_.Holdings(target).front().Text()))
             ->setEnabled(false);
 }
 
 void InstallsMenu::Fill(QMenu& menu)
 {
     if (scope_ == PublishScope::WorkingFolderOnly) {
-        menu.addAction(QString::fromUtf8(kWorkingFolderOnly))->setEnabled(false);
+        menu.addAction(TranslatedString(kWorkingFolderOnly))->setEnabled(false);
         return;
     }
     AddInstalls(menu);
@@ -143,7 +144,7 @@ void InstallsMenu::Import(const PublishDestination& source)
 void InstallsMenu::AddInstalls(QMenu& menu)
 {
     for (const InstallKind& kind : installKinds) {
-        menu.addSection(QString::fromUtf8(kind.caption.data(), kind.caption.size()));
+        menu.addSection(QString::fromUtf8(std::string_view(kind.caption)));
         AddHolding(menu, TargetOf(kind.product));
         const ProductInstalls& installs = session_.installs().Of(kind.product);
         if (installs.found.empty() && installs.problem != InstallProblem::None)
@@ -164,7 +165,7 @@ void InstallsMenu::AddInstalls(QMenu& menu)
     AddHolding(menu, PublishTarget::WorkingFolder);
     const std::vector<SkippedFile>& skippedFiles = session_.installs().skippedFiles;
     if (!skippedFiles.empty())
-        menu.addSection(QStringLiteral("Skipped Files"));
+        menu.addSection(TranslatedString("Skipped Files"));
     for (const SkippedFile& skipped : skippedFiles)
         menu.addAction(Text(skipped.Text()))->setEnabled(false);
 }
@@ -172,9 +173,9 @@ void InstallsMenu::AddInstalls(QMenu& menu)
 void InstallsMenu::AddFolderChoices(QMenu& menu)
 {
     for (const FolderChoice& choice : kFolderChoices) {
-        QObject::connect(menu.addAction(QString::fromUtf8(choice.caption)), &QAction::triggered,
+        QObject::connect(menu.addAction(TranslatedString(choice.caption)), &QAction::triggered,
             &menu, [this, product = choice.product] { session_.AskInstallFolder(product); });
     }
-    QObject::connect(menu.addAction(QStringLiteral("Forget Chosen Folders")), &QAction::triggered,
+    QObject::connect(menu.addAction(TranslatedString("Forget Chosen Folders")), &QAction::triggered,
         &menu, [this] { session_.ForgetChosenFolders(); });
 }

@@ -1,4 +1,5 @@
 #include "app/ProfileListMenu.h"
+#include "app/TranslatedString.h"
 
 #include <QContextMenuEvent>
 #include <QListWidget>
@@ -33,8 +34,8 @@ bool ProfileListMenu::eventFilter(QObject* watched, QEvent* event)
     const int entry = list_.row(list_.itemAt(position));
     bool chosen = false;
     QMenu menu(&list_);
-    QObject::connect(menu.addAction(QStringLiteral("Compare With...")), &QAction::triggered, &menu,
-        [&chosen] { chosen = true; });
+    QObject::connect(menu.addAction(TranslatedString("Compare With...")), &QAction::triggered,
+        &menu, [&chosen] { chosen = true; });
     menu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
     // Opened once the menu has closed, so that the window is not the menu's child.
     if (chosen)

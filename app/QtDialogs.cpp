@@ -2,6 +2,7 @@
 
 #include "app/PublishWatchDialog.h"
 #include "app/TextPrompt.h"
+#include "app/TranslatedString.h"
 
 #include <QApplication>
 #include <QFile>
@@ -82,7 +83,8 @@ void QtDialogs::ShowWindowMessage(const std::string& title, const std::string& t
 // and leaves the process's current folder alone.
 std::optional<std::string> QtDialogs::AskSaveFileName(const std::string& startFolder)
 {
-    QFileDialog dialog(Owner(), QString(), Text(startFolder), QStringLiteral("WST Files (*.wst)"));
+    QFileDialog dialog(
+        Owner(), QString(), Text(startFolder), TranslatedString("WST Files (*.wst)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The name field starts empty: Qt would take a wildcard name such as "*.wst"

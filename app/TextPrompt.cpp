@@ -1,4 +1,5 @@
 #include "app/TextPrompt.h"
+#include "app/TranslatedString.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -44,9 +45,9 @@ int TextPrompt::Run(QWidget* parent, const QString& caption, const QString& prom
     label->setTextFormat(Qt::PlainText);  // shows "&" and "<" as typed
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    auto* ok = Place(new QPushButton(QStringLiteral("OK"), &window), okArea);
+    auto* ok = Place(new QPushButton(TranslatedString("OK"), &window), okArea);
     ok->setDefault(true);
-    auto* cancel = Place(new QPushButton(QStringLiteral("Cancel"), &window), cancelArea);
+    auto* cancel = Place(new QPushButton(TranslatedString("Cancel"), &window), cancelArea);
     auto* field = Place(new QLineEdit(initialText, &window), fieldArea);
     field->setEchoMode(echo == Echo::Masked ? QLineEdit::Password : QLineEdit::Normal);
 

@@ -4,6 +4,7 @@
 #include "app/ToolkitStartGuard.h"
 #include "app/UserDataFolder.h"
 #include "session/Messages.h"
+#include "text/UserLanguage.h"
 
 #include <QGuiApplication>
 
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
     const std::string program = ProgramName(argc, argv);
     // A file-size limit then fails the write that reaches it, which is reported.
     std::signal(SIGXFSZ, SIG_IGN);
+    UserLanguage::Start(TextEncoding::Utf8);
     const LaunchOptions options = LaunchOptions::FromArguments(argc, argv);
     for (const std::string& warning : options.warnings)
         Say(program, warning);

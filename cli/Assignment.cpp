@@ -5,6 +5,8 @@
 #include "session/ProfileSettings.h"
 #include "session/SideEntry.h"
 #include "session/Suggestion.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 #include <array>
@@ -84,14 +86,14 @@ std::string ValidValues(SettingKind kind)
 {
     switch (kind) {
     case SettingKind::Team:
-        return "Valid teams: " + TeamNameList() + ".";
+        return Formatted(Translated("Valid teams: %s."), {TeamNameList()});
     case SettingKind::Kits:
     case SettingKind::Weapon:
-        return "Valid values: on, off (or true, false, 1, 0).";
+        return Translated("Valid values: on, off (or true, false, 1, 0).");
     case SettingKind::Vehicle:
-        return "Valid vehicles: " + VehicleNameList() + ".";
+        return Formatted(Translated("Valid vehicles: %s."), {VehicleNameList()});
     case SettingKind::AllVehicles:
-        return "The only valid value is " + std::string(kResetWord) + ".";
+        return Formatted(Translated("The only valid value is %s."), {kResetWord});
     }
     return {};
 }
@@ -107,16 +109,18 @@ std::variant<Assignment, std::string> ParseAssignment(std::string_view text)
 {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos || equals == 0)
-        return Quoted(text) + " is not an assignment KEY=VALUE.";
+        return Formatted(Translated("%s is not an assignment KEY=VALUE."), {Quoted(text)});
     const std::string_view key = text.substr(0, equals);
     const std::string_view value = text.substr(equals + 1);
     const Setting* setting = FindSetting(key);
     if (setting == nullptr)
-        return "Unknown key " + Quoted(key) + "." + DidYouMean(key, KeyNames(), FoldName)
-            + " Valid keys:\n" + AssignmentHelp();
+        return Formatted(Translated("Unknown key %s."), {Quoted(key)})
+            + DidYouMean(key, KeyNames(), FoldName) + Translated(" Valid keys:\n")
+            + AssignmentHelp();
     const std::optional<int> parsed = ParseValue(setting->kind, value);
     if (!parsed)
-        return "Invalid value " + Quoted(value) + " for " + setting->keys.front() + "."
+        return Formatted(
+                   Translated("Invalid value %s for %s."), {Quoted(value), setting->keys.front()})
             + DidYouMean(value, ValueNames(setting->kind), FoldName) + " "
             + ValidValues(setting->kind);
     return Assignment{setting, *parsed};
@@ -151,17 +155,15 @@ void ApplyAssignment(const Assignment& assignment, Profile& profile)
 std::string AssignmentHelp()
 {
     const std::string lastSlot = std::to_string(GameCatalog::kWeaponSlots);
-    return "  SIDE.team=TEAM             the team that plays the side\n"
-           "  SIDE.kit.CLASS=on|off      both kits of a class\n"
-           "  SIDE.kit.CLASS.pri=on|off  the class's primary kit (Pri.)\n"
-           "  SIDE.kit.CLASS.sec=on|off  the class's alternative kit (Sec.)\n"
-           "  SIDE.weapon.N=on|off       weapon slot #N, N from 1 to "
-        + lastSlot
-        + "\n"
-          "  vehicle.VEHICLE=VEHICLE    the vehicle that stands in for the first one\n"
-          "  vehicles=default           every vehicle stands in for itself\n"
-          "SIDE: "
-        + JoinNames(sides, [](const SideEntry& side) { return side.key; })
+    return "  SIDE.team=TEAM             " + std::string(Translated("the team that plays the side"))
+        + "\n  SIDE.kit.CLASS=on|off      " + Translated("both kits of a class")
+        + "\n  SIDE.kit.CLASS.pri=on|off  " + Translated("the class's primary kit (Pri.)")
+        + "\n  SIDE.kit.CLASS.sec=on|off  " + Translated("the class's alternative kit (Sec.)")
+        + "\n  SIDE.weapon.N=on|off       " + Translated("weapon slot #N, N from 1 to ") + lastSlot
+        + "\n  vehicle.VEHICLE=VEHICLE    "
+        + Translated("the vehicle that stands in for the first one")
+        + "\n  vehicles=default           " + Translated("every vehicle stands in for itself")
+        + "\nSIDE: " + JoinNames(sides, [](const SideEntry& side) { return side.key; })
         + "\nCLASS: " + JoinNames(GameCatalog::kitClasses, ClassKey) + "\nTEAM: " + TeamNameList()
         + "\nVEHICLE: " + VehicleNameList() + "\n";
 }

@@ -1,6 +1,7 @@
 #include "cli/AssignmentSource.h"
 
 #include "cli/InputText.h"
+#include "text/Translated.h"
 
 #include <string_view>
 #include <utility>
@@ -45,7 +46,7 @@ std::variant<std::vector<AssignmentText>, std::string> GatherAssignments(
             continue;
         }
         if (fromInput && std::exchange(standardInputRead, true))
-            return std::string("\"-\" can be given once: standard input is read once.");
+            return std::string(Translated("\"-\" can be given once: standard input is read once."));
         const InputText input = ReadInputText(
             fromInput ? argument : argument.substr(1), standardInput, kMaximumInputBytes);
         if (!input.error.empty())

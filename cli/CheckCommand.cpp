@@ -4,6 +4,7 @@
 #include "cli/JsonWriter.h"
 #include "profile/RegularFile.h"
 #include "session/ProfileCheck.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 #include <optional>
@@ -32,7 +33,7 @@ CheckedFile Check(const std::string& operand, Console& console)
 void WriteText(const CheckedFile& file, Console& console)
 {
     if (!file.problem) {
-        console.out << file.name << ": OK\n";
+        console.out << file.name << Translated(": OK") << '\n';
         return;
     }
     // Each line of the reason on its own, so that grep finds them all.

@@ -7,7 +7,11 @@
 #include "cli/TextWrap.h"
 #include "profile/InterruptedWrites.h"
 #include "session/Messages.h"
+#include "text/EnglishTexts.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -35,56 +39,66 @@ std::string UsageLine(const CommandSpec& command)
 
 std::string ToolUsage()
 {
-    return "Usage: " + std::string(kProgramName)
+    return Translated("Usage: ") + std::string(kProgramName)
         + " [-C DIR] [--prefix PATH] COMMAND [ARGUMENTS]\n";
 }
 
 void WriteToolHelp(std::ostream& out)
 {
     out << ToolUsage() << '\n'
-        << "Edits and publishes the Custom Combat profiles (.wst files) of Battlefield\n"
-           "Vietnam in the current folder, with the same rules as the Quavel window.\n\n"
-           "Commands:\n";
+        << Translated("Edits and publishes the Custom Combat profiles (.wst files) of Battlefield\n"
+                      "Vietnam in the current folder, with the same rules as the Quavel window.\n\n"
+                      "Commands:\n");
     for (const CommandSpec& command : Commands())
-        out << "  " << command.name << std::string(10 - command.name.size(), ' ') << command.summary
-            << '\n';
-    out << "\nRun \"" << kProgramName << " help COMMAND\" or \"" << kProgramName
-        << " COMMAND --help\" for a command's help.\n"
-        << "Options: --help, --version.\n"
-        << "Options before the command:\n";
+        out << "  " << command.name << std::string(10 - command.name.size(), ' ')
+            << Translated(command.summary.data()) << '\n';
+    out << '\n'
+        << Formatted(
+               Translated("Run \"%s help COMMAND\" or \"%s COMMAND --help\" for a command's help.\n"
+                          "Options: --help, --version.\n"
+                          "Options before the command:\n"),
+               {kProgramName, kProgramName});
     TextTable options;
     for (std::vector<std::string>& row : GlobalOptions::HelpRows())
         options.AddRow(std::move(row));
     options.Write(out);
-    out << "Exit status: 0 done, 1 failed, 2 wrong command line.\n";
+    out << Translated("Exit status: 0 done, 1 failed, 2 wrong command line.\n");
 }
 
 void WriteCommandHelp(const CommandSpec& command, std::ostream& out, std::size_t width)
 {
-    out << "Usage: " << UsageLine(command) << "\n\n" << WrapLines(command.details(), width);
+    out << Translated("Usage: ") << UsageLine(command) << "\n\n"
+        << WrapLines(command.details(), width);
     if (command.options.empty())
         return;
-    out << "Options:\n";
+    out << Translated("Options:\n");
     TextTable options;
     for (const OptionSpec& option : command.options)
-        options.AddRow({"  " + OptionText(option), std::string(option.help)});
+        options.AddRow({"  " + OptionText(option), Translated(option.help.data())});
     options.Write(out);
 }
 
 void WriteHelpHint(const CommandSpec* command, std::ostream& err)
 {
-    err << "Run \"" << kProgramName << " help";
-    if (command != nullptr)
-        err << ' ' << command->name;
-    err << "\" for help.\n";
+    const std::string help = std::string(kProgramName) + " help"
+        + (command != nullptr ? ' ' + std::string(command->name) : std::string());
+    err << Formatted(Translated("Run \"%s\" for help.\n"), {help});
 }
 
 void WriteUsageError(const ParsedCommandLine& parsed, const Console& console)
 {
     console.Error(parsed.error);
     if (parsed.invocation.command != nullptr)
-        console.err << "Usage: " << UsageLine(*parsed.invocation.command) << '\n';
+        console.err << Translated("Usage: ") << UsageLine(*parsed.invocation.command) << '\n';
     WriteHelpHint(parsed.invocation.command, console.err);
+}
+
+// JSON and KEY=VALUE lines, which scripts read: their words, and the messages
+// beside them, stay English in every language.
+bool ForScripts(const Invocation& invocation)
+{
+    const std::optional<std::string> format = invocation.Value("--format");
+    return invocation.Has("--json") || (format && *format != "table" && *format != "text");
 }
 
 // A command that finds its arguments wrong has said why; the hint follows.
@@ -92,6 +106,9 @@ void WriteUsageError(const ParsedCommandLine& parsed, const Console& console)
 // restored are told once.
 ExitStatus RunCommand(const Invocation& invocation, Console& console)
 {
+    std::optional<EnglishTexts> english;
+    if (ForScripts(invocation))
+        english.emplace();
     const ExitStatus status = invocation.command->run(invocation, console);
     for (const std::filesystem::path& file : TakeRestoredFiles())
         console.Error(Messages::RestoredFromCopy(file.string()));

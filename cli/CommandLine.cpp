@@ -2,6 +2,8 @@
 
 #include "cli/GlobalOptions.h"
 #include "session/Suggestion.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 #include <vector>
@@ -47,7 +49,7 @@ std::string UnknownCommand(std::string_view name, std::span<const CommandSpec> c
 {
     std::vector<std::string_view> names = NamesOf(commands);
     names.push_back("help");
-    return "Unknown command \"" + std::string(name) + "\"." + DidYouMean(name, names);
+    return Formatted(Translated("Unknown command \"%s\"."), {name}) + DidYouMean(name, names);
 }
 
 std::string UnknownToolOption(std::string_view argument)
@@ -55,7 +57,7 @@ std::string UnknownToolOption(std::string_view argument)
     const std::string_view name = argument.substr(0, argument.find('='));
     std::vector<std::string_view> names = GlobalOptions::Names();
     names.insert(names.end(), {"--help", "--version"});
-    return "Unknown option \"" + std::string(name) + "\"." + DidYouMean(name, names);
+    return Formatted(Translated("Unknown option \"%s\"."), {name}) + DidYouMean(name, names);
 }
 
 ParsedCommandLine Failure(Invocation invocation, std::string error)
@@ -70,7 +72,7 @@ ParsedCommandLine ParseHelpCommand(
     if (arguments.empty())
         return {Request::ToolHelp, {}, {}};
     if (arguments.size() > 1)
-        return Failure({}, "help takes one command name.");
+        return Failure({}, Translated("help takes one command name."));
     const CommandSpec* command = FindCommand(arguments.front(), commands);
     if (command == nullptr)
         return Failure({}, UnknownCommand(arguments.front(), commands));
@@ -86,11 +88,12 @@ std::optional<std::string> ReadOption(
     const std::string name = argument.substr(0, equals);
     const OptionSpec* option = FindOption(name, *invocation.command);
     if (option == nullptr)
-        return "Unknown option \"" + name + "\" for " + std::string(invocation.command->name) + "."
+        return Formatted(
+                   Translated("Unknown option \"%s\" for %s."), {name, invocation.command->name})
             + DidYouMean(name, NamesOf(invocation.command->options));
     if (option->valueName.empty()) {
         if (equals != std::string::npos)
-            return name + " takes no value.";
+            return Formatted(Translated("%s takes no value."), {name});
         invocation.options[name] = "";
         return std::nullopt;
     }
@@ -99,7 +102,7 @@ std::optional<std::string> ReadOption(
     } else if (index + 1 < arguments.size()) {
         invocation.options[name] = arguments[++index];
     } else {
-        return name + " needs a value " + std::string(option->valueName) + ".";
+        return Formatted(Translated("%s needs a value %s."), {name, option->valueName});
     }
     return std::nullopt;
 }
@@ -109,13 +112,13 @@ std::optional<std::string> CheckCompleteness(const Invocation& invocation)
     const CommandSpec& command = *invocation.command;
     const std::size_t count = invocation.arguments.size();
     if (count < command.minimumArguments)
-        return "Too few arguments for " + std::string(command.name) + ".";
+        return Formatted(Translated("Too few arguments for %s."), {command.name});
     if (count > command.maximumArguments)
-        return "Too many arguments for " + std::string(command.name) + ".";
+        return Formatted(Translated("Too many arguments for %s."), {command.name});
     for (const OptionSpec& option : command.options) {
         if (option.use == OptionUse::Required && !invocation.Has(option.name)) {
-            return std::string(command.name) + " needs " + std::string(option.name) + ' '
-                + std::string(option.valueName) + ".";
+            return Formatted(
+                Translated("%s needs %s %s."), {command.name, option.name, option.valueName});
         }
     }
     return std::nullopt;

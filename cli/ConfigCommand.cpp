@@ -5,6 +5,8 @@
 #include "session/Messages.h"
 #include "session/ServerSettings.h"
 #include "session/Suggestion.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 #include <array>
@@ -61,12 +63,12 @@ std::optional<std::string> ArgumentProblem(const std::vector<std::string>& argum
 {
     const auto action = std::ranges::find(kActions, arguments.front(), &ConfigAction::name);
     if (action == kActions.end()) {
-        return "Unknown subcommand \"" + arguments.front() + "\" for config."
-            + DidYouMean(arguments.front(), ActionNames()) + " Use " + Listed(ActionNames()) + ".";
+        return Formatted(Translated("Unknown subcommand \"%s\" for config."), {arguments.front()})
+            + DidYouMean(arguments.front(), ActionNames())
+            + Formatted(Translated(" Use %s."), {Listed(ActionNames())});
     }
     if (arguments.size() < action->fewestArguments || arguments.size() > action->mostArguments)
-        return "config " + std::string(action->name) + " takes " + std::string(action->operands)
-            + ".";
+        return Formatted(Translated("config %s takes %s."), {action->name, action->operands});
     if (action->change == Change::AddServer) {
         const std::string problem = ServerProblem({arguments[1], arguments[2],
             ServerUse::PublishedTo, arguments.size() > 3 ? arguments[3] : std::string()});
@@ -75,10 +77,11 @@ std::optional<std::string> ArgumentProblem(const std::vector<std::string>& argum
     if (ChangesServers(*action))
         return std::nullopt;
     if (action->change == Change::Set && arguments[2].find_first_of("\r\n") != std::string::npos)
-        return std::string("A value cannot hold a line break.");
+        return std::string(Translated("A value cannot hold a line break."));
     if (std::ranges::find(kSettingKeys, arguments[1]) == kSettingKeys.end())
-        return "Unknown key \"" + arguments[1] + "\"." + DidYouMean(arguments[1], kSettingKeys)
-            + " Keys: " + Listed(kSettingKeys) + ".";
+        return Formatted(Translated("Unknown key \"%s\"."), {arguments[1]})
+            + DidYouMean(arguments[1], kSettingKeys)
+            + Formatted(Translated(" Keys: %s."), {Listed(kSettingKeys)});
     return std::nullopt;
 }
 

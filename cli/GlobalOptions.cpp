@@ -1,4 +1,6 @@
 #include "cli/GlobalOptions.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <array>
 #include <string_view>
@@ -17,9 +19,10 @@ struct GlobalOption {
 };
 
 constexpr std::array<GlobalOption, 2> kGlobalOptions{{
-    {"--directory", "-C", "DIR", "work in DIR instead of the current folder",
+    {"--directory", "-C", "DIR", TranslatedLater("work in DIR instead of the current folder"),
         &GlobalOptions::directory},
-    {"--prefix", "", "PATH", "look for the game and the server in this Wine prefix only",
+    {"--prefix", "", "PATH",
+        TranslatedLater("look for the game and the server in this Wine prefix only"),
         &GlobalOptions::prefix},
 }};
 
@@ -51,8 +54,8 @@ std::variant<GlobalOptions, std::string> GlobalOptions::Read(std::span<const std
             value = arguments[++index];
         // Named as typed: "-C" when the user wrote -C.
         if (!value || value->empty())
-            return std::string(argument.substr(0, equals)) + " needs a value "
-                + std::string(option->valueName) + ".";
+            return Formatted(Translated("%s needs a value %s."),
+                {argument.substr(0, equals), option->valueName});
         // Relative to the folder the tool was started in, also after -C.
         std::error_code ignored;
         options.*option->field = std::filesystem::absolute(*value, ignored);
@@ -68,7 +71,8 @@ std::optional<std::string> GlobalOptions::EnterDirectory() const
     std::error_code error;
     std::filesystem::current_path(*directory, error);
     if (error)
-        return "Cannot work in " + directory->string() + ": " + error.message();
+        return Formatted(
+            Translated("Cannot work in %s: %s"), {directory->string(), error.message()});
     return std::nullopt;
 }
 
@@ -91,7 +95,7 @@ std::vector<std::vector<std::string>> GlobalOptions::HelpRows()
         std::string names = std::string(option.name) + value;
         if (!option.shortName.empty())
             names = std::string(option.shortName) + value + ", " + names;
-        rows.push_back({"  " + names, std::string(option.help)});
+        rows.push_back({"  " + names, Translated(std::string(option.help).c_str())});
     }
     return rows;
 }

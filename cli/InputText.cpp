@@ -1,6 +1,8 @@
 #include "cli/InputText.h"
 
 #include "profile/RegularFile.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <cerrno>
 #include <system_error>
@@ -9,7 +11,8 @@ namespace {
 
 std::string TooLarge(std::size_t limit)
 {
-    return "more than " + std::to_string(limit) + " bytes";
+    return Formatted(
+        TranslatedCount("more than %s byte", "more than %s bytes", limit), {std::to_string(limit)});
 }
 
 }  // namespace
@@ -22,12 +25,12 @@ InputText ReadInputText(const std::string& operand, std::istream& standardInput,
         if (file.error == EFBIG)
             error = TooLarge(limit);
         else if (file.error == EINVAL)
-            error = "Not a regular file";
+            error = Translated("Not a regular file");
         else if (file.error != 0)
             error = std::generic_category().message(file.error);
         return {std::move(file.bytes), operand, std::move(error)};
     }
-    InputText input{{}, "(standard input)", {}};
+    InputText input{{}, Translated("(standard input)"), {}};
     char buffer[65536];
     while (standardInput.read(buffer, sizeof buffer) || standardInput.gcount() > 0) {
         input.bytes.append(buffer, static_cast<std::size_t>(standardInput.gcount()));
@@ -38,6 +41,6 @@ InputText ReadInputText(const std::string& operand, std::istream& standardInput,
         }
     }
     if (standardInput.bad())
-        input.error = "cannot read standard input";
+        input.error = Translated("cannot read standard input");
     return input;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/JsonWriter.h"
 #include "profile/ProfileStore.h"
+#include "text/Translated.h"
 
 #include <filesystem>
 #include <system_error>
@@ -41,7 +42,8 @@ ExitStatus RunList(const Invocation& invocation, Console& console)
     if (count < 0) {
         std::error_code error;
         std::filesystem::directory_iterator(".", error);
-        console.Error("Cannot list the profiles of the current folder: " + error.message());
+        console.Error(
+            Translated("Cannot list the profiles of the current folder: ") + error.message());
         return ExitStatus::Failed;
     }
     return ExitStatus::Success;

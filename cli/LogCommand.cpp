@@ -3,6 +3,8 @@
 #include "cli/JsonWriter.h"
 #include "cli/TextTable.h"
 #include "session/PublishJournal.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <system_error>
 
@@ -15,9 +17,10 @@ void WriteText(const std::vector<PublishRecord>& records, std::ostream& out)
 {
     TextTable table;
     for (const PublishRecord& record : records)
-        table.AddRow(
-            {LocalTimeText(record.time), record.profile, std::to_string(record.size) + " bytes",
-                record.sha256.substr(0, kShortDigest), record.destination});
+        table.AddRow({LocalTimeText(record.time), record.profile,
+            Formatted(TranslatedCount("%s bytes", "%s bytes", record.size),
+                {std::to_string(record.size)}),
+            record.sha256.substr(0, kShortDigest), record.destination});
     table.Write(out);
 }
 
@@ -53,8 +56,8 @@ ExitStatus RunLog(const Invocation& invocation, Console& console)
     for (const std::string& warning : reading.warnings)
         console.err << "quavel-cli: " << warning << '\n';
     if (reading.error != 0) {
-        console.err << "quavel-cli: cannot read the publish journal " << journal.file().string()
-                    << ": " << std::generic_category().message(reading.error) << '\n';
+        console.Error(Formatted(Translated("cannot read the publish journal %s: %s"),
+            {journal.file().string(), std::generic_category().message(reading.error)}));
         return ExitStatus::Failed;
     }
     if (invocation.Has("--json"))

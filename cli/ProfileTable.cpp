@@ -5,6 +5,7 @@
 #include "cli/JsonWriter.h"
 #include "cli/TextTable.h"
 #include "session/SideEntry.h"
+#include "text/Translated.h"
 
 #include <array>
 #include <string>
@@ -22,9 +23,9 @@ struct VehicleGroup {
 
 // In the window's order, top to bottom.
 constexpr std::array<VehicleGroup, 3> kVehicleGroups{{
-    {VehicleCategory::Land, "Land"},
-    {VehicleCategory::Sea, "Sea"},
-    {VehicleCategory::Air, "Air"},
+    {VehicleCategory::Land, TranslatedLater("Land")},
+    {VehicleCategory::Sea, TranslatedLater("Sea")},
+    {VehicleCategory::Air, TranslatedLater("Air")},
 }};
 
 constexpr std::string_view kUnknownVehicle = "unknown";
@@ -80,22 +81,23 @@ std::vector<std::string> SideRow(const Profile& profile, std::string caption, Ce
 
 void AddTeamRows(const Profile& profile, TextTable& table)
 {
-    std::vector<std::string> heading{"Teams"};
+    std::vector<std::string> heading{Translated("Teams")};
     for (const SideEntry& side : sides)
         heading.emplace_back(side.caption);
     table.AddRow(std::move(heading));
-    table.AddRow(SideRow(profile, "  Team",
+    table.AddRow(SideRow(profile, "  " + std::string(Translated("Team")),
         [](const TeamSettings& settings) { return std::string(TeamName(settings.team)); }));
-    table.AddRow(
-        SideRow(profile, "Kits", [](const TeamSettings&) { return PairCell("Pri.", "Sec."); }));
+    table.AddRow(SideRow(profile, Translated("Kits"),
+        [](const TeamSettings&) { return PairCell(Translated("Pri."), Translated("Sec.")); }));
     for (const GameCatalog::KitClass& kitClass : GameCatalog::kitClasses) {
-        table.AddRow(SideRow(
-            profile, "  " + std::string(kitClass.caption), [&](const TeamSettings& settings) {
+        table.AddRow(SideRow(profile,
+            "  " + std::string(Translated(std::string(kitClass.caption).c_str())),
+            [&](const TeamSettings& settings) {
                 return PairCell(FlagText(IsKitEnabled(settings, kitClass.primarySlot)),
                     FlagText(IsKitEnabled(settings, kitClass.secondarySlot)));
             }));
     }
-    table.AddHeading("Weapons");
+    table.AddHeading(Translated("Weapons"));
     for (std::size_t slot = 0; slot < GameCatalog::kWeaponSlots; ++slot) {
         table.AddRow(SideRow(profile, "  #" + std::to_string(slot + 1),
             [&](const TeamSettings& settings) { return FlagText(settings.weapons[slot]); }));
@@ -110,9 +112,9 @@ std::string SubstituteName(const VehicleChoice& choice)
 
 void AddVehicleRows(const Profile& profile, TextTable& table)
 {
-    table.AddRow({"Vehicles", "Substitute"});
+    table.AddRow({Translated("Vehicles"), Translated("Substitute")});
     for (const VehicleGroup& group : kVehicleGroups) {
-        table.AddHeading(" " + std::string(group.caption));
+        table.AddHeading(" " + std::string(Translated(group.caption.data())));
         for (const int index : GameCatalog::vehicleOfPanelRow) {
             const GameCatalog::VehicleEntry& vehicle = *VehicleAt(index);
             if (vehicle.category == group.category) {
@@ -127,7 +129,7 @@ void AddVehicleRows(const Profile& profile, TextTable& table)
 
 void WriteProfileTable(const Profile& profile, std::ostream& out)
 {
-    out << "Profile: " << profile.name << "\n\n";
+    out << Translated("Profile: ") << profile.name << "\n\n";
     TextTable table;
     AddTeamRows(profile, table);
     table.AddRow({});

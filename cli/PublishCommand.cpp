@@ -10,6 +10,8 @@
 #include "session/PublishTargets.h"
 #include "session/Suggestion.h"
 #include "session/TransportEnvironment.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 #include <array>
@@ -51,11 +53,11 @@ std::optional<PublishOptions> ReadOptions(const Invocation& invocation, Console&
     const auto given = std::ranges::count_if(
         kWhereOptions, [&](std::string_view option) { return invocation.Has(option); });
     if (given > 1) {
-        console.Error("Only one of --to, --to-dir and --to-url can be used.");
+        console.Error(Translated("Only one of --to, --to-dir and --to-url can be used."));
         return std::nullopt;
     }
     if (given == 0) {
-        console.Error("publish needs either --to TARGET, --to-dir DIR or --to-url URL.");
+        console.Error(Translated("publish needs either --to TARGET, --to-dir DIR or --to-url URL."));
         return std::nullopt;
     }
     if (!ReadServer(invocation, options, console))
@@ -63,14 +65,14 @@ std::optional<PublishOptions> ReadOptions(const Invocation& invocation, Console&
     if (targetName && !options.server) {
         options.target = FindPublishTarget(*targetName);
         if (options.target == nullptr) {
-            console.Error("Unknown target \"" + *targetName + "\"."
+            console.Error(Formatted(Translated("Unknown target \"%s\"."), {*targetName})
                 + DidYouMean(*targetName, PublishTargetNameList())
-                + " Valid targets: " + PublishTargetNames() + ".");
+                + Formatted(Translated(" Valid targets: %s."), {PublishTargetNames()}));
             return std::nullopt;
         }
     }
     if (invocation.Has("--cwd-only") && (!options.target || !options.target->installs.empty())) {
-        console.Error("With --cwd-only the only target is cwd.");
+        console.Error(Translated("With --cwd-only the only target is cwd."));
         return std::nullopt;
     }
     return options;
@@ -90,8 +92,8 @@ std::optional<std::vector<PublishDestination>> PrepareInstallDestinations(
         const ProductInstalls& installs = found.Of(install.product);
         const bool serversInstead = install.product == Product::Server && !servers.empty();
         if (installs.InUse() == nullptr && !serversInstead) {
-            console.Error(std::string(install.caption) + " install not found: "
-                + DescribeProblem(installs.problem, installs.problemDetail) + ".");
+            console.Error(Formatted(Translated("%s install not found: %s."),
+                {install.caption, DescribeProblem(installs.problem, installs.problemDetail)}));
             return std::nullopt;
         }
     }
@@ -113,7 +115,7 @@ std::optional<PublishDestination> FolderDestination(
     std::error_code error;
     const std::filesystem::path path = std::filesystem::absolute(folder / kPublishFileName, error);
     if (error) {
-        console.Error("Cannot read the path of the current folder: " + error.message());
+        console.Error(Translated("Cannot read the path of the current folder: ") + error.message());
         return std::nullopt;
     }
     return PublishDestination{
@@ -142,7 +144,7 @@ bool Report(const PublishDestination& destination, const TransportResult& result
     if (!result.warning.empty())
         console.Error(destination.text + ": " + result.warning);
     if (!result.keptCopy.empty())
-        console.out << "Kept a copy: "
+        console.out << Translated("Kept a copy: ")
                     << (destination.remote
                                ? destination.text + "/" + result.keptCopy
                                : (destination.path.parent_path() / result.keptCopy).string())
@@ -151,7 +153,7 @@ bool Report(const PublishDestination& destination, const TransportResult& result
         console.Error(Messages::PublishingFailed(destination.text, result));
         return false;
     }
-    console.out << "Published to: " << destination.text << '\n';
+    console.out << Translated("Published to: ") << destination.text << '\n';
     return true;
 }
 
@@ -171,7 +173,7 @@ bool MayReplace(const std::vector<PublishDestination>& destinations, bool force,
         if (holdings[index].state != DestinationHolding::State::ChangedThere)
             continue;
         console.err << "quavel-cli: " << Messages::ChangedSincePublished(destinations[index].place)
-                    << " --force replaces it.\n";
+                    << Translated(" --force replaces it.") << '\n';
         mayReplace = false;
     }
     return mayReplace;

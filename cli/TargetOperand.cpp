@@ -4,6 +4,8 @@
 #include "cli/TerminalSession.h"
 #include "installs/InstallFinder.h"
 #include "session/InstallChoices.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 namespace {
 
@@ -15,8 +17,8 @@ std::optional<PublishDestination> InstallDestination(
     InstallChoices choices(SearchOfProcess(invocation.onlyPrefix));
     const ProductInstalls& installs = choices.Find().Of(kind.product);
     if (installs.InUse() == nullptr) {
-        console.err << "quavel-cli: " << kind.caption << " install not found: "
-                    << DescribeProblem(installs.problem, installs.problemDetail) << ".\n";
+        console.Error(Formatted(Translated("%s install not found: %s."),
+            {kind.caption, DescribeProblem(installs.problem, installs.problemDetail)}));
         return std::nullopt;
     }
     ConsoleDialogs dialogs(console);
@@ -38,8 +40,9 @@ std::optional<PublishDestination> FindTargetDestination(
         return NamedServer(name.substr(kServerPrefix.size()), console);
     const PublishTargetEntry* target = FindPublishTarget(name);
     if (target == nullptr || target->installs.size() > 1) {
-        console.err << "quavel-cli: unknown target \"" << operand
-                    << "\". Valid targets: @server, @game, @cwd, @server:NAME.\n";
+        console.Error(Formatted(
+            Translated("unknown target \"%s\". Valid targets: @server, @game, @cwd, @server:NAME."),
+            {operand}));
         return std::nullopt;
     }
     if (target->installs.empty())

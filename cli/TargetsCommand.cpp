@@ -9,6 +9,7 @@
 #include "session/ServerSettings.h"
 #include "session/SessionDestination.h"
 #include "session/TransportEnvironment.h"
+#include "text/Translated.h"
 
 #include <array>
 #include <optional>
@@ -64,7 +65,7 @@ void WriteServers(ServerCheck check, Console& console)
 void WriteText(const FoundInstalls& found, const std::string& settingsPath,
     const PublishDestination& workingFolder, ServerCheck check, Console& console)
 {
-    console.out << "Settings file: " << settingsPath << '\n';
+    console.out << Translated("Settings file: ") << settingsPath << '\n';
     for (const InstallKind& kind : installKinds) {
         console.out << kind.caption << ": ";
         if (!found) {
@@ -72,10 +73,10 @@ void WriteText(const FoundInstalls& found, const std::string& settingsPath,
             continue;
         }
         const ProductInstalls& installs = found->Of(kind.product);
-        console.out << (installs.InUse() ? "" : "not found: ") << installs.PublishPathOrReason()
-                    << '\n';
+        console.out << (installs.InUse() ? "" : Translated("not found: "))
+                    << installs.PublishPathOrReason() << '\n';
         if (installs.InUse())
-            console.out << "  holds: " << HoldingOf(*installs.InUse()).Text() << '\n';
+            console.out << Translated("  holds: ") << HoldingOf(*installs.InUse()).Text() << '\n';
         for (const FoundInstall& install : installs.found)
             console.out << (&install == installs.InUse() ? "  * " : "    ")
                         << InstallEntryText(install) << '\n';
@@ -83,10 +84,10 @@ void WriteText(const FoundInstalls& found, const std::string& settingsPath,
     if (found)
         WriteServers(check, console);
     console.out << "CWD: " << workingFolder.text << '\n'
-                << "  holds: " << LocalHolding(workingFolder).Text() << '\n';
+                << Translated("  holds: ") << LocalHolding(workingFolder).Text() << '\n';
     if (found) {
         for (const SkippedFile& skipped : found->skippedFiles)
-            console.out << "Skipped: " << skipped.Text() << '\n';
+            console.out << Translated("Skipped: ") << skipped.Text() << '\n';
     }
 }
 
@@ -186,7 +187,7 @@ ExitStatus RunTargets(const Invocation& invocation, Console& console)
     if (workingFolder.path.empty()) {
         std::error_code error;
         const std::filesystem::path unread = std::filesystem::current_path(error);
-        console.Error("Cannot read the path of the current folder: " + error.message());
+        console.Error(Translated("Cannot read the path of the current folder: ") + error.message());
         return ExitStatus::Failed;
     }
     const std::string settingsPath = choices.SettingsPath().string();

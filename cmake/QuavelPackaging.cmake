@@ -62,7 +62,7 @@ set(CPACK_DEBIAN_CLI_PACKAGE_DEPENDS "libcurl4")
 set(CPACK_DEBIAN_CLI_PACKAGE_RECOMMENDS "openssh-client")
 # The toolkit loads its window-system plugins at run time, and the window's
 # font by name; dpkg-shlibdeps sees neither.
-set(CPACK_DEBIAN_EDITOR_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_EDITOR_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
 include(CPack)
 cpack_add_component(cli)
 if(TARGET quavel)

@@ -9,6 +9,7 @@
 #include "profile/ProfileStore.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
+#include "text/Formatted.h"
 
 #include <cerrno>
 #include <system_error>
@@ -43,8 +44,8 @@ std::optional<Profile> ReadPublishedProfile(
                                          : ReadFileBytes(destination.path, bytes);
     if (error != 0) {
         problem = error == ENOENT
-            ? "There is no " + std::string(kPublishFileName) + " in " + destination.place + ": "
-                + destination.text
+            ? Formatted(Translated("There is no %s in %s: %s"),
+                {kPublishFileName, destination.place, destination.text})
             : destination.text + ": " + std::generic_category().message(error);
         return std::nullopt;
     }

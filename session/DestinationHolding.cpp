@@ -7,6 +7,7 @@
 #include "session/PublishTargets.h"
 #include "session/SessionDestination.h"
 #include "session/Sha256.h"
+#include "text/Formatted.h"
 
 #include <algorithm>
 #include <array>
@@ -46,18 +47,18 @@ std::string DestinationHolding::Text() const
 {
     switch (state) {
     case State::Published:
-        return profile + ", published " + LocalTimeText(time);
+        return Formatted(Translated("%s, published %s"), {profile, LocalTimeText(time)});
     case State::EditedSince:
-        return profile + " as published " + LocalTimeText(time)
-            + "; the profile has been edited since";
+        return Formatted(Translated("%s as published %s; the profile has been edited since"),
+            {profile, LocalTimeText(time)});
     case State::ChangedThere:
-        return "changed since it was published from here on " + LocalTimeText(time);
+        return Translated("changed since it was published from here on ") + LocalTimeText(time);
     case State::NotPublishedHere:
-        return "not published from here";
+        return Translated("not published from here");
     case State::NoFile:
         break;
     }
-    return "no CustomCombat.wst";
+    return Translated("no CustomCombat.wst");
 }
 
 std::string_view DestinationHolding::StateName() const

@@ -8,6 +8,7 @@
 #include "session/ServerSettings.h"
 #include "session/SessionView.h"
 #include "session/TransportEnvironment.h"
+#include "text/Formatted.h"
 
 #include <memory>
 #include <system_error>
@@ -62,7 +63,8 @@ void EditingSession::ChooseInstallFolder(Product product, const std::filesystem:
 
 void EditingSession::AskInstallFolder(Product product)
 {
-    const std::string caption = "Choose " + std::string(KindOf(product).caption) + " Folder";
+    const std::string caption
+        = Formatted(Translated("Choose %s Folder"), {std::string(KindOf(product).caption)});
     const FoundInstall* inUse = installs().Of(product).InUse();
     std::error_code ignored;  // an unreadable working folder leaves the dialog to choose
     const std::filesystem::path start

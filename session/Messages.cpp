@@ -1,5 +1,6 @@
 #include "session/Messages.h"
 
+#include "text/Formatted.h"
 #include "text/Translated.h"
 
 #include <cerrno>
@@ -7,13 +8,14 @@
 
 namespace Messages {
 
-// strerror's text, without its buffer shared between threads.
+// strerror's text, without its buffer shared between threads, in the
+// language of the C library's own catalogue.
 std::string Reason(int error)
 {
     if (error == EWOULDBLOCK)
-        return "another program holds the folder's lock";
+        return Translated("another program holds the folder's lock");
     if (error == EBUSY)
-        return "another program is saving this file";
+        return Translated("another program is saving this file");
     return std::generic_category().message(error);
 }
 
@@ -30,7 +32,7 @@ std::string UnableToLoad(
 {
     const std::string text = std::string(kUnableToLoad) + '\n';
     if (error == ENOENT)
-        return text + "There is no profile \"" + std::string(name) + "\" in this folder.";
+        return text + Formatted(Translated("There is no profile \"%s\" in this folder."), {name});
     return text + LoadFailure(reason, parserReason);
 }
 
@@ -43,15 +45,15 @@ std::string UnableToSave(int error, std::string_view documentProblem)
 
 std::string NotAProfileName(std::string_view name)
 {
-    return '"' + std::string(name)
-        + "\" is not a profile name: a name is not empty, not \".\" or \"..\", and holds no "
-          "slash, backslash or control character.";
+    return Formatted(Translated("\"%s\" is not a profile name: a name is not empty, not \".\" or "
+                                "\"..\", and holds no slash, backslash or control character."),
+        {name});
 }
 
 std::string NotCreatedBecause(std::string_view name, int error)
 {
     if (error == EEXIST)
-        return "a profile named " + std::string(name) + " already exists";
+        return Formatted(Translated("a profile named %s already exists"), {name});
     if (error == EINVAL)
         return NotAProfileName(name);
     return Reason(error);
@@ -59,45 +61,48 @@ std::string NotCreatedBecause(std::string_view name, int error)
 
 std::string ChangedByAnotherProgram(std::string_view fileName)
 {
-    return std::string(fileName)
-        + " has been changed by another program since it was opened. Overwrite it with your "
-          "edits?";
+    return Formatted(Translated("%s has been changed by another program since it was opened. "
+                                "Overwrite it with your edits?"),
+        {fileName});
 }
 
 std::string RestoredFromCopy(std::string_view file)
 {
-    return std::string(file) + " was restored from the copy kept before an interrupted save.";
+    return Formatted(
+        Translated("%s was restored from the copy kept before an interrupted save."), {file});
 }
 
 std::string CouldNotLockFolder(int error)
 {
-    return "Could not lock the working folder: " + Reason(error);
+    return Translated("Could not lock the working folder: ") + Reason(error);
 }
 
 std::string CouldNotCreateDirectory(std::string_view folder)
 {
-    return "Could not create directory:\n" + std::string(folder);
+    return Translated("Could not create directory:\n") + std::string(folder);
 }
 
 std::string ChangedSincePublished(std::string_view place)
 {
-    return "CustomCombat.wst in " + std::string(place)
-        + " was changed since it was last published from here.";
+    return Formatted(
+        Translated("CustomCombat.wst in %s was changed since it was last published from here."),
+        {place});
 }
 
 std::string ErrorPublishingTo(std::string_view path, int error)
 {
-    return "Error Publishing to:\n" + std::string(path) + "\nError: " + std::to_string(error);
+    return Formatted(
+        Translated("Error Publishing to:\n%s\nError: %s"), {path, std::to_string(error)});
 }
 
 std::string PublishingFailed(std::string_view path, int error)
 {
-    return "Error Publishing to: " + std::string(path) + '\n' + Reason(error);
+    return Translated("Error Publishing to: ") + std::string(path) + '\n' + Reason(error);
 }
 
 std::string BackupFailed(std::string_view path, int error)
 {
-    return "Could not keep a copy of " + std::string(path) + '\n' + Reason(error);
+    return Translated("Could not keep a copy of ") + std::string(path) + '\n' + Reason(error);
 }
 
 std::string ErrorPublishingTo(std::string_view path, const TransportResult& result)
@@ -184,30 +189,31 @@ std::string CheckText(const TransportResult& result)
 
 std::string ErrorSavingAs(std::string_view path, int error)
 {
-    return "Error Saving As:\n" + std::string(path) + "\nError: " + std::to_string(error);
+    return Formatted(Translated("Error Saving As:\n%s\nError: %s"), {path, std::to_string(error)});
 }
 
 std::string SavedAs(std::string_view path)
 {
-    return "Saved As:\n" + std::string(path);
+    return Translated("Saved As:\n") + std::string(path);
 }
 
 std::string SettingsNotReadable(std::string_view path, std::string_view reason)
 {
-    return "Cannot read the settings file:\n" + std::string(path) + '\n' + std::string(reason);
+    return Translated("Cannot read the settings file:\n") + std::string(path) + '\n'
+        + std::string(reason);
 }
 
 std::string SettingsNotLocked(std::string_view path, int error)
 {
-    const std::string reason = error == EWOULDBLOCK ? "another program holds its lock"
+    const std::string reason = error == EWOULDBLOCK ? Translated("another program holds its lock")
                                                     : std::generic_category().message(error);
-    return "Could not lock the settings file:\n" + std::string(path) + '\n' + reason;
+    return Translated("Could not lock the settings file:\n") + std::string(path) + '\n' + reason;
 }
 
 std::string SettingsNotSaved(std::string_view path, int error)
 {
-    return "Error Saving the settings file:\n" + std::string(path)
-        + "\nError: " + std::to_string(error);
+    return Formatted(Translated("Error Saving the settings file:\n%s\nError: %s"),
+        {path, std::to_string(error)});
 }
 
 }  // namespace Messages

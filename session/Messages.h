@@ -3,6 +3,7 @@
 // Every text the window and quavel-cli show for the same situation, defined
 // once so that a message reads the same whichever front-end reports it.
 
+#include "text/TranslatedText.h"
 #include "transport/ParallelPublish.h"
 #include "transport/TransportResult.h"
 
@@ -11,33 +12,36 @@
 
 namespace Messages {
 
-inline constexpr std::string_view kTeamsMustDiffer = "The teams must be different!";
-inline constexpr std::string_view kCannotSaveOverDefault = "Cannot save over default profile!";
-inline constexpr std::string_view kCouldNotCreateProfile = "Could not create profile!";
+inline constexpr TranslatedText kTeamsMustDiffer = TranslatedText("The teams must be different!");
+inline constexpr TranslatedText kCannotSaveOverDefault
+    = TranslatedText("Cannot save over default profile!");
+inline constexpr TranslatedText kCouldNotCreateProfile
+    = TranslatedText("Could not create profile!");
 // The window asks again after a refused name; quavel-cli just fails.
-inline constexpr std::string_view kTryAgain = " Try again?";
-inline constexpr std::string_view kNewProfileCaption = "New Profile";
-inline constexpr std::string_view kNewProfilePrompt
-    = "What would you like your profile to be called?";
-inline constexpr std::string_view kSaveChanges = "Your profile has been modified. Save changes?";
+inline constexpr TranslatedText kTryAgain = TranslatedText(" Try again?");
+inline constexpr TranslatedText kNewProfileCaption = TranslatedText("New Profile");
+inline constexpr TranslatedText kNewProfilePrompt
+    = TranslatedText("What would you like your profile to be called?");
+inline constexpr TranslatedText kSaveChanges
+    = TranslatedText("Your profile has been modified. Save changes?");
 
-inline constexpr std::string_view kErrorLoadingTitle = "Error Loading!";
-inline constexpr std::string_view kUnableToLoad = "Unable to load WST file!";
-inline constexpr std::string_view kErrorSavingTitle = "Error Saving!";
-inline constexpr std::string_view kUnableToSave
-    = "Unable to save WST file! Do you have write permissions to the QUAVEL folder?";
-inline constexpr std::string_view kCriticalErrorTitle = "Critical Error";
-inline constexpr std::string_view kCriticalError
-    = "QUAVEL has enountered a critical error and cannot continue. Verify QUAVEL has "
-      "permission to create files in its working directory and try again.";
-inline constexpr std::string_view kNoWriteAccess
-    = "You do not have write access to the QUAVEL folder. This is required for QUAVEL to work!";
+inline constexpr TranslatedText kErrorLoadingTitle = TranslatedText("Error Loading!");
+inline constexpr TranslatedText kUnableToLoad = TranslatedText("Unable to load WST file!");
+inline constexpr TranslatedText kErrorSavingTitle = TranslatedText("Error Saving!");
+inline constexpr TranslatedText kUnableToSave = TranslatedText(
+    "Unable to save WST file! Do you have write permissions to the QUAVEL folder?");
+inline constexpr TranslatedText kCriticalErrorTitle = TranslatedText("Critical Error");
+inline constexpr TranslatedText kCriticalError = TranslatedText(
+    "QUAVEL has enountered a critical error and cannot continue. Verify QUAVEL has "
+    "permission to create files in its working directory and try again.");
+inline constexpr TranslatedText kNoWriteAccess = TranslatedText(
+    "You do not have write access to the QUAVEL folder. This is required for QUAVEL to work!");
 
 // A comparison of two profiles that hold the same settings.
-inline constexpr std::string_view kNoDifferences = "No differences";
+inline constexpr TranslatedText kNoDifferences = TranslatedText("No differences");
 
-inline constexpr std::string_view kOutOfMemory
-    = "Not enough memory: a file or a request too large for this machine.";
+inline constexpr TranslatedText kOutOfMemory
+    = TranslatedText("Not enough memory: a file or a request too large for this machine.");
 
 // Why a profile's file was refused: the reason the store gave, and the XML
 // parser's reason with line and column on a line of its own.
@@ -60,13 +64,14 @@ std::string CouldNotLockFolder(int error);
 std::string RestoredFromCopy(std::string_view file);
 
 // The reason a publish target's button gives under +bvrm (quavel-cli: --cwd-only).
-inline constexpr std::string_view kWorkingFolderOnly = "publishing only into the working folder";
+inline constexpr TranslatedText kWorkingFolderOnly
+    = TranslatedText("publishing only into the working folder");
 
 std::string CouldNotCreateDirectory(std::string_view folder);
 // "CustomCombat.wst in the server's folder was changed since it was last
 // published from here." The window asks whether to replace it.
 std::string ChangedSincePublished(std::string_view place);
-inline constexpr std::string_view kReplaceIt = " Replace it?";
+inline constexpr TranslatedText kReplaceIt = TranslatedText(" Replace it?");
 std::string ErrorPublishingTo(std::string_view path, int error);
 // The same for a terminal: the reason in words on a line of its own.
 std::string PublishingFailed(std::string_view path, int error);

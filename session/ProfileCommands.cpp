@@ -30,7 +30,7 @@ std::optional<ProfileRefusal> CreateNewProfile(ProfileStore& store, const std::s
     if (!std::filesystem::exists(store.ProfilePath(kDefaultProfileName), missing)) {
         if (const int error = ProfileStore(store.workingFolder()).WriteDefaultFile())
             return ProfileRefusal{Messages::kCouldNotCreateProfile,
-                "Default.wst could not be written: " + Messages::Reason(error)};
+                Translated("Default.wst could not be written: ") + Messages::Reason(error)};
     }
     if (const int error = store.NewProfileFile(name))
         return ProfileRefusal{

@@ -3,6 +3,7 @@
 #include "session/CatalogNames.h"
 #include "session/SettingNames.h"
 #include "session/SideEntry.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 #include <array>
@@ -80,7 +81,7 @@ struct ValueAndWords {
 
 ValueAndWords FlagValue(Flag flag)
 {
-    return {IsFlagSet(flag), IsFlagSet(flag) ? "allowed" : "not allowed"};
+    return {IsFlagSet(flag), IsFlagSet(flag) ? Translated("allowed") : Translated("not allowed")};
 }
 
 // A single kit slot, a weapon slot or a vehicle as the profile holds it;

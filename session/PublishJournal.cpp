@@ -5,6 +5,8 @@
 #include "profile/FolderLock.h"
 #include "profile/RegularFile.h"
 #include "profile/StateFolder.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -204,7 +206,8 @@ std::string UtcTimeText(std::time_t time)
 
 std::string LocalTimeText(std::time_t time)
 {
-    return TimeText(time, ::localtime_r, "%Y-%m-%d %H:%M");
+    // TRANSLATORS: strftime's format of a local date and time, as the journal shows it.
+    return TimeText(time, ::localtime_r, Translated("%Y-%m-%d %H:%M"));
 }
 
 PublishJournal::PublishJournal()
@@ -262,8 +265,9 @@ JournalReading PublishJournal::Read() const
         if (std::optional<PublishRecord> record = ParseRecord(lines[index]))
             reading.records.push_back(std::move(*record));
         else
-            reading.warnings.push_back("skipped line " + std::to_string(index + 1) + " of "
-                + file_.string() + ": not a publish record");
+            reading.warnings.push_back(
+                Formatted(Translated("skipped line %s of %s: not a publish record"),
+                    {std::to_string(index + 1), file_.string()}));
     }
     return reading;
 }

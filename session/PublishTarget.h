@@ -4,6 +4,7 @@
 // quavel-cli's --to values.
 
 #include "installs/InstallDiscovery.h"
+#include "text/TranslatedText.h"
 
 #include <array>
 #include <span>
@@ -15,15 +16,15 @@ enum class PublishTarget { WorkingFolder, Server, Game, Both };
 
 struct InstallKind {
     Product product;
-    std::string_view caption;  // as the window's "Publish To" buttons name it
+    TranslatedText caption;    // as the window's "Publish To" buttons name it
     std::string_view name;     // as --to and quavel-cli's JSON spell it
-    std::string_view place;    // as questions name its settings folder
+    TranslatedText place;      // as questions name its settings folder
 };
 
 // In the order the window publishes to them.
 inline constexpr std::array<InstallKind, 2> installKinds{{
-    {Product::Server, "Server", "server", "the server's folder"},
-    {Product::Game, "Game", "game", "the game's folder"},
+    {Product::Server, TranslatedText("Server"), "server", TranslatedText("the server's folder")},
+    {Product::Game, TranslatedText("Game"), "game", TranslatedText("the game's folder")},
 }};
 
 constexpr const InstallKind& KindOf(Product product)

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::string_view kWorkingFolderPlace = "the working folder";
+constexpr TranslatedText kWorkingFolderPlace = TranslatedText("the working folder");
 
 std::size_t IndexOf(const InstallKind& install)
 {

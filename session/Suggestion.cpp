@@ -1,5 +1,8 @@
 #include "session/Suggestion.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -58,5 +61,5 @@ std::string DidYouMean(
     std::string_view typed, std::span<const std::string_view> candidates, Folding fold)
 {
     const std::optional<std::string_view> closest = ClosestName(typed, candidates, fold);
-    return closest ? " Did you mean \"" + std::string(*closest) + "\"?" : "";
+    return closest ? Formatted(Translated(" Did you mean \"%s\"?"), {*closest}) : "";
 }

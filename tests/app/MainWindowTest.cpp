@@ -11,6 +11,7 @@
 #include "tests/support/Documents.h"
 #include "tests/support/FakeHome.h"
 #include "tests/support/FakeWinePrefix.h"
+#include "tests/support/LanguageScope.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/StateHome.h"
 
@@ -782,9 +783,10 @@ TEST_F(MainWindowTest, LookOpenedVehicleListKeepsToItsRowsWithAScrollBar)
     list.hidePopup();
 }
 
-TEST_F(MainWindowTest, LookEveryCaptionAndEntryFitsItsControl)
+// Every caption and entry of the window fits its control, unclipped.
+void ExpectEveryCaptionAndEntryFits(QWidget& window)
 {
-    for (QWidget* control : Window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (auto* box = qobject_cast<QGroupBox*>(control)) {
             QStyleOptionGroupBox option;
             option.initFrom(box);
@@ -806,6 +808,47 @@ TEST_F(MainWindowTest, LookEveryCaptionAndEntryFitsItsControl)
             EXPECT_LE(metrics.height(), area.height()) << text.toStdString();
         }
     }
+}
+
+TEST_F(MainWindowTest, LookEveryCaptionAndEntryFitsItsControl)
+{
+    ExpectEveryCaptionAndEntryFits(Window());
+}
+
+std::vector<std::string> Languages()
+{
+    std::vector<std::string> languages;
+    for (const QString& language : QStringLiteral(QUAVEL_LANGUAGES).split(' '))
+        languages.push_back(language.toStdString());
+    return languages;
+}
+
+// Each translation's captions fit the controls drawn for the English ones; a
+// clipped caption takes a shorter wording in its catalogue, never a smaller font.
+class CaptionsInEachLanguage : public MainWindowTest,
+                               public testing::WithParamInterface<std::string> { };
+
+TEST_P(CaptionsInEachLanguage, FitTheirControls)
+{
+    const LanguageScope language(GetParam());
+    // The catalogue's header names its language: the window is not the English one.
+    ASSERT_NE(
+        std::string(Translated("")).find("Language: " + GetParam() + '\n'), std::string::npos);
+    ExpectEveryCaptionAndEntryFits(Window());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionsInEachLanguage, testing::ValuesIn(Languages()),
+    [](const testing::TestParamInfo<std::string>& language) { return language.param; });
+
+// The session's questions reach the dialogs in the user's language.
+TEST_F(MainWindowTest, AsksToSaveChangesInTheUsersLanguage)
+{
+    const LanguageScope german("de");
+    Click(RedScoutSecondary);
+    dialogs.answers = {MessageAnswer::Cancel};
+    PickEntry(1);
+    EXPECT_EQ(dialogs.log,
+        std::vector<std::string>{"application: Ihr Profil wurde geändert. Änderungen speichern?"});
 }
 
 }  // namespace

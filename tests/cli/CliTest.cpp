@@ -91,7 +91,8 @@ std::string CliTest::Command(const std::vector<std::string>& arguments, Account 
         + ShellQuoted(Expand("{home}")) + " XDG_STATE_HOME=" + ShellQuoted(Expand("{state}"));
     for (const std::string& entry : toolEnvironment)
         command += ' ' + ShellQuoted(entry);
-    command += "; unset XDG_CONFIG_HOME; cd " + ShellQuoted(Expand("{cwd}")) + " && exec "
+    command += "; unset XDG_CONFIG_HOME LC_ALL LC_MESSAGES LANGUAGE; export " + locale + "; cd "
+        + ShellQuoted(Expand("{cwd}")) + " && exec "
         + (dropRoot ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "")
         + ShellQuoted(QUAVEL_CLI_PATH);
     for (const std::string& argument : arguments)

@@ -107,6 +107,10 @@ protected:
     const std::filesystem::path& root = world.path();
     // NAME=value entries every run of the tool adds to its environment.
     std::vector<std::string> toolEnvironment;
+    // The locale's variables the tool runs with, as NAME=VALUE words; LC_ALL,
+    // LC_MESSAGES and LANGUAGE are unset first. By default the English texts,
+    // whatever language the person running the tests reads.
+    std::string locale = "LC_MESSAGES=C";
 
 private:
     // Runs the shell command with its output in files, so that nothing can block.

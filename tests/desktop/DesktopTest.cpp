@@ -40,22 +40,26 @@ QStringList Contents(const QString& folder, QDir::Filters filters)
 }
 
 constexpr const char* kDesktopEntry = "share/applications/" QUAVEL_APPLICATION_ID ".desktop";
+constexpr const char* kMetainfo = "share/metainfo/" QUAVEL_APPLICATION_ID ".metainfo.xml";
 
 // The files of quavel-cli's package, relative to the prefix; zshFolder is where
-// zsh reads packages' completions under that prefix.
+// zsh reads packages' completions under that prefix. The package holds the
+// catalogue of each language, which the window's package shares.
 QStringList ToolFiles(const QString& zshFolder)
 {
-    return {"bin/quavel-cli", "libexec/quavel/quavel-askpass", "share/man/man1/quavel-cli.1.gz",
-        "share/doc/quavel-cli/copyright", "share/doc/quavel-cli/changelog.gz",
-        "share/bash-completion/completions/quavel-cli",
+    QStringList files{"bin/quavel-cli", "libexec/quavel/quavel-askpass",
+        "share/man/man1/quavel-cli.1.gz", "share/doc/quavel-cli/copyright",
+        "share/doc/quavel-cli/changelog.gz", "share/bash-completion/completions/quavel-cli",
         "share/fish/vendor_completions.d/quavel-cli.fish", zshFolder + "/_quavel-cli"};
+    for (const QString& language : QStringLiteral(QUAVEL_LANGUAGES).split(' '))
+        files.append("share/locale/" + language + "/LC_MESSAGES/quavel.mo");
+    return files;
 }
 
 // The files of quavel's package, the window's.
 QStringList WindowFiles()
 {
-    QStringList files{"bin/quavel", kDesktopEntry,
-        "share/metainfo/" QUAVEL_APPLICATION_ID ".metainfo.xml",
+    QStringList files{"bin/quavel", kDesktopEntry, kMetainfo,
         "share/icons/hicolor/scalable/apps/" QUAVEL_APPLICATION_ID ".svg",
         "share/mime/packages/" QUAVEL_APPLICATION_ID ".xml", "share/man/man1/quavel.1.gz",
         "share/doc/quavel/copyright", "share/doc/quavel/changelog.gz"};
@@ -99,10 +103,20 @@ TEST_F(InstallTest, PutsDownTheProgramsAndTheirFilesAndNothingElse)
         EXPECT_EQ(result.out,
             program.toUtf8() + " " QUAVEL_VERSION "\n" QUAVEL_COPYRIGHT "\n" QUAVEL_LICENSE "\n");
     }
-    // The validator checks the form; the build fills in the icon's name.
-    QFile entry(Installed(kDesktopEntry));
-    EXPECT_TRUE(entry.open(QIODevice::ReadOnly)
-        && entry.readAll().contains("\nIcon=" QUAVEL_APPLICATION_ID "\n"));
+    // The validator checks the form; the build fills in the icon's name and
+    // merges in each language's texts.
+    const std::pair<QString, QString> translatedStarts[]
+        = {{kDesktopEntry, "\nComment[%1]="}, {kMetainfo, "<summary xml:lang=\"%1\">"}};
+    for (const auto& [file, start] : translatedStarts) {
+        QFile merged(Installed(file));
+        ASSERT_TRUE(merged.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(merged.readAll());
+        if (file == kDesktopEntry) {
+            EXPECT_TRUE(text.contains("\nIcon=" QUAVEL_APPLICATION_ID "\n"));
+        }
+        for (const QString& language : QStringLiteral(QUAVEL_LANGUAGES).split(' '))
+            EXPECT_TRUE(text.contains(start.arg(language))) << start.toStdString();
+    }
 }
 
 // The desktop's validators accept what was installed: silent on errors, and
@@ -117,11 +131,16 @@ TEST_F(InstallTest, ValidatorsAndFileTypeAcceptTheInstall)
     };
     const Check checks[] = {
         {"desktop-file-validate", {Installed(kDesktopEntry)}, ""},
+        {"appstreamcli", {"validate", "--no-net", Installed(kMetainfo)},
+            "\u2714 Validation was successful.\n"},
         {"update-mime-database", {Installed("share/mime")}, ""},
     };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // Else update-mime-database notes that the prefix is not where programs look.
     environment.insert("XDG_DATA_DIRS", Installed("share"));
+    // The validators' words in English, with appstreamcli's check mark in UTF-8.
+    environment.insert("LC_ALL", "C.UTF-8");
+    environment.remove("LANGUAGE");
     for (const Check& check : checks) {
         const ChildResult result = RunChild(check.program, check.arguments, environment);
         const std::string name = (check.program + ' ' + check.arguments.join(' ')).toStdString();
