@@ -98,6 +98,9 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
             {{".config/lutris/games/bfv.yml", LutrisFile("lutris-folded.yml")}}, "",
             noKey + " Server",
             "Lutris Spiele/Battlefield Vietnam with the Custom Combat mod and the 2004 patches"},
+        {"Lutris: a prefix under ~/ as a person writes it", {{"prefixes/bfv", {}, "C:\\G"}},
+            {{".config/lutris/games/bfv.yml", "game:\n  prefix: ~/prefixes/bfv\n"}}, "",
+            noKey + " Server", "Lutris prefixes/bfv"},
         {"Bottles native and Flatpak, the newest first",
             {{".local/share/bottles/bottles/BFV", "C:\\S", "C:\\G"},
                 {".var/app/com.usebottles.bottles/data/bottles/bottles/BFV", {}, "C:\\G"}},
@@ -113,6 +116,13 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
                 FileBytes(QUAVEL_TEST_DATA "/libraryfolders.vdf")}},
             "", "Steam Proton .steam/steam/steamapps/compatdata/10/pfx",
             "Steam Proton library2/steamapps/compatdata/20/pfx"},
+        // Steam clients before 2021 list their libraries as numbered paths.
+        {"Proton in a library of the old list",
+            {{"library2/steamapps/compatdata/20/pfx", {}, "C:\\G"}},
+            {{".local/share/Steam/steamapps/libraryfolders.vdf",
+                "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1600000000\"\n"
+                "\t\"1\"\t\t\"{home}/library2\"\n}\n"}},
+            "", noKey + " Server", "Steam Proton library2/steamapps/compatdata/20/pfx"},
         {"Heroic before CrossOver",
             {{"Games/Heroic/Prefixes/default/BFV", {}, "C:\\G"},
                 {".cxoffice/BFV", "C:\\S", "C:\\G"}},
