@@ -1,18 +1,24 @@
 #include "app/HoldingTips.h"
 
+#include "app/ServerHoldings.h"
 #include "panels/PublishTargetButtons.h"
 #include "session/EditingSession.h"
 
 #include <QAbstractButton>
+#include <QCursor>
 #include <QEvent>
 #include <QFile>
+#include <QToolTip>
 
-HoldingTips::HoldingTips(const PublishTargetButtons& buttons, const EditingSession& session)
+HoldingTips::HoldingTips(
+    const PublishTargetButtons& buttons, const EditingSession& session, ServerHoldings& servers)
     : buttons_(buttons)
     , session_(session)
+    , servers_(servers)
 {
     for (const PublishTargetEntry& entry : publishTargets)
         buttons_.ButtonOf(entry.target).installEventFilter(this);
+    connect(&servers_, &ServerHoldings::Answered, this, &HoldingTips::ShowKnown);
 }
 
 QString HoldingTips::ToolTipOf(PublishTarget target) const
@@ -21,22 +27,38 @@ QString HoldingTips::ToolTipOf(PublishTarget target) const
     std::string text = targets.Description(target);
     if (targets.IsAvailable(target)) {
         const std::vector<PublishDestination> destinations = targets.Destinations(target);
-        const std::vector<DestinationHolding> holdings = session_.Holdings(target);
-        for (std::size_t index = 0; index < holdings.size(); ++index) {
+        for (const PublishDestination& destination : destinations) {
             text += '\n';
-            if (holdings.size() > 1)
-                text += destinations[index].label + ": ";
-            text += holdings[index].Text();
+            if (destinations.size() > 1)
+                text += destination.label + ": ";
+            text += servers_.TextOf(destination);
         }
     }
     // Paths are bytes as the file system spells them.
     return QFile::decodeName(QByteArray::fromStdString(text));
 }
 
-void HoldingTips::ShowAll() const
+void HoldingTips::AskServersOf(PublishTarget target)
+{
+    if (session_.publishTargets().IsAvailable(target))
+        servers_.Ask(session_.publishTargets().Destinations(target));
+}
+
+void HoldingTips::ShowAll()
 {
     for (const PublishTargetEntry& entry : publishTargets)
-        buttons_.ButtonOf(entry.target).setToolTip(ToolTipOf(entry.target));
+        AskServersOf(entry.target);
+    ShowKnown();
+}
+
+void HoldingTips::ShowKnown()
+{
+    for (const PublishTargetEntry& entry : publishTargets) {
+        QAbstractButton& button = buttons_.ButtonOf(entry.target);
+        button.setToolTip(ToolTipOf(entry.target));
+        if (QToolTip::isVisible() && button.underMouse())
+            QToolTip::showText(QCursor::pos(), button.toolTip(), &button);
+    }
 }
 
 bool HoldingTips::eventFilter(QObject* watched, QEvent* event)
@@ -45,8 +67,10 @@ bool HoldingTips::eventFilter(QObject* watched, QEvent* event)
         return false;
     for (const PublishTargetEntry& entry : publishTargets) {
         QAbstractButton& button = buttons_.ButtonOf(entry.target);
-        if (&button == watched)
+        if (&button == watched) {
+            AskServersOf(entry.target);
             button.setToolTip(ToolTipOf(entry.target));
+        }
     }
     return false;  // the button shows its tooltip, now up to date
 }

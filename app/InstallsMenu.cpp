@@ -1,6 +1,7 @@
 #include "app/InstallsMenu.h"
 
 #include "app/AddServerDialog.h"
+#include "app/ServerHoldings.h"
 #include "app/TextPrompt.h"
 #include "app/TranslatedString.h"
 #include "session/EditingSession.h"
@@ -49,10 +50,11 @@ QList<QWidget*> BoxAndControls(QWidget& window, const QWidget& anchor)
 
 }  // namespace
 
-InstallsMenu::InstallsMenu(
-    QWidget& window, const QWidget& anchor, EditingSession& session, PublishScope scope)
+InstallsMenu::InstallsMenu(QWidget& window, const QWidget& anchor, EditingSession& session,
+    ServerHoldings& servers, PublishScope scope)
     : window_(window)
     , session_(session)
+    , servers_(servers)
     , scope_(scope)
 {
     for (QWidget* owner : BoxAndControls(window, anchor))
@@ -71,9 +73,18 @@ bool InstallsMenu::eventFilter(QObject*, QEvent* event)
 
 void InstallsMenu::AddHolding(QMenu& menu, PublishTarget target)
 {
-    if (session_.publishTargets().IsAvailable(target))
-        menu.addAction(Text(Translated("Holds: ") + session_.Holdings(target).front().Text()))
-            ->setEnabled(false);
+    if (!session_.publishTargets().IsAvailable(target))
+        return;
+    const PublishDestination destination = session_.publishTargets().Destinations(target).front();
+    const auto holdingText = [this, destination] {
+        return Text(Translated("Holds: ") + servers_.TextOf(destination));
+    };
+    QAction* holding = menu.addAction(holdingText());
+    holding->setEnabled(false);
+    // A server's answer comes while the menu is open.
+    QObject::connect(&servers_, &ServerHoldings::Answered, holding,
+        [holding, holdingText] { holding->setText(holdingText()); });
+    servers_.Ask({destination});
 }
 
 void InstallsMenu::Fill(QMenu& menu)

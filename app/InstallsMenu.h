@@ -22,12 +22,13 @@ enum class PublishScope;
 class QMenu;
 class QPoint;
 class QWidget;
+class ServerHoldings;
 
 class InstallsMenu : public QObject {
 public:
     // Offers the menu on the group box around anchor and on the buttons inside it.
-    InstallsMenu(
-        QWidget& window, const QWidget& anchor, EditingSession& session, PublishScope scope);
+    InstallsMenu(QWidget& window, const QWidget& anchor, EditingSession& session,
+        ServerHoldings& servers, PublishScope scope);
 
 protected:
     // A disabled button takes a right click without passing it on, so the
@@ -46,5 +47,6 @@ private:
 
     QWidget& window_;
     EditingSession& session_;
+    ServerHoldings& servers_;
     PublishScope scope_;
 };

@@ -24,8 +24,9 @@ MainWindow::MainWindow(
     , publishTargets_(controls_)
     , session_(dialogs, *this)
     , folderWatcher_(session_, *this)
-    , installsMenu_(*this, controls_.Get<ControlId::PublishToServer>(), session_, scope)
-    , holdingTips_(publishTargets_, session_)
+    , installsMenu_(
+          *this, controls_.Get<ControlId::PublishToServer>(), session_, serverHoldings_, scope)
+    , holdingTips_(publishTargets_, session_, serverHoldings_)
     , profileListMenu_(
           controls_.Get<ControlId::ProfileList>(), [this](int entry) { Compare(entry); })
     , search_(search)

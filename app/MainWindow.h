@@ -24,6 +24,7 @@
 #include "app/HoldingTips.h"
 #include "app/InstallsMenu.h"
 #include "app/ProfileListMenu.h"
+#include "app/ServerHoldings.h"
 #include "panels/ProfileListBox.h"
 #include "panels/PublishTargetButtons.h"
 #include "panels/TeamKitPanel.h"
@@ -90,6 +91,7 @@ private:
     PublishTargetButtons publishTargets_;
     EditingSession session_;
     FolderWatcher folderWatcher_;
+    ServerHoldings serverHoldings_;
     InstallsMenu installsMenu_;
     HoldingTips holdingTips_;
     ProfileListMenu profileListMenu_;

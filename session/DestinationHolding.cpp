@@ -100,21 +100,23 @@ DestinationHolding LocalHolding(const PublishDestination& destination)
         journal.records, destination.text, present ? std::optional(bytes) : std::nullopt);
 }
 
+DestinationHolding RemoteHolding(const PublishDestination& destination,
+    const TransportOptions& options, const TransferControl& control)
+{
+    const FetchResult fetched
+        = OpenDestination(destination, options)->Fetch(kMaximumProfileBytes, control);
+    return JudgeHolding(PublishJournal().Read().records, destination.text,
+        fetched.result.IsDone() ? std::optional(fetched.bytes) : std::nullopt);
+}
+
 std::vector<DestinationHolding> Holdings(
     const std::vector<PublishDestination>& destinations, const TransportOptions& options)
 {
     std::vector<DestinationHolding> holdings(destinations.size());
-    const JournalReading journal = PublishJournal().Read();
     RunAtOnce(destinations.size(), [&](std::size_t index) {
         const PublishDestination& destination = destinations[index];
-        if (!destination.remote) {
-            holdings[index] = LocalHolding(destination);
-            return;
-        }
-        const FetchResult fetched
-            = OpenDestination(destination, options)->Fetch(kMaximumProfileBytes, {});
-        holdings[index] = JudgeHolding(journal.records, destination.text,
-            fetched.result.IsDone() ? std::optional(fetched.bytes) : std::nullopt);
+        holdings[index] = destination.remote ? RemoteHolding(destination, options, {})
+                                             : LocalHolding(destination);
     });
     return holdings;
 }

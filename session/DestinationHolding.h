@@ -47,8 +47,11 @@ DestinationHolding JudgeHolding(const std::vector<PublishRecord>& records,
 // neither, and never takes a publish at work for a change made by hand.
 DestinationHolding LocalHolding(const PublishDestination& destination);
 
-// What each destination holds, looked at all at once: a local one as
-// LocalHolding does, a remote server by fetching its file (one that cannot
-// be fetched holds no file, as far as can be told).
+// The same for a server on the network, its file fetched now (one that
+// cannot be fetched holds no file, as far as can be told).
+DestinationHolding RemoteHolding(const PublishDestination& destination,
+    const TransportOptions& options, const TransferControl& control);
+
+// What each destination holds, looked at all at once.
 std::vector<DestinationHolding> Holdings(
     const std::vector<PublishDestination>& destinations, const TransportOptions& options);

@@ -157,8 +157,3 @@ std::filesystem::path EditingSession::CurrentFile() const
         return {};
     return state_.profileStore->ProfilePath(state_.currentProfile->name);
 }
-
-std::vector<DestinationHolding> EditingSession::Holdings(PublishTarget target) const
-{
-    return ::Holdings(state_.publishTargets.Destinations(target), TransportOptionsOfProcess());
-}

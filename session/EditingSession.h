@@ -7,7 +7,6 @@
 // window binds its controls to it, and the tests drive it with scripted
 // dialogs.
 
-#include "session/DestinationHolding.h"
 #include "session/EditorState.h"
 #include "session/InstallChoices.h"
 #include "session/ProfileCommands.h"
@@ -90,10 +89,6 @@ public:
     // The window is asked to close: false keeps it open, when the user
     // cancels the question about unsaved edits.
     bool Close();
-
-    // What each destination of the target holds now (see DestinationHolding),
-    // in the order of its destinations.
-    std::vector<DestinationHolding> Holdings(PublishTarget target) const;
 
     // The window's Ctrl+Z and Ctrl+Shift+Z: false when there is nothing to
     // undo or redo.

@@ -13,6 +13,7 @@
 #include "tests/support/FakeWinePrefix.h"
 #include "tests/support/LanguageScope.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SshWorld.h"
 #include "tests/support/StateHome.h"
 
 #include <QAbstractItemView>
@@ -25,8 +26,11 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <gmock/gmock.h>
+
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -88,7 +92,7 @@ public:
     Qt::CheckState StateOf(int id) { return Get<QCheckBox>(id).checkState(); }
     // Right-clicks the "Publish To" button, through the window system as a
     // person's click (the button may be disabled), and picks the entry of
-    // that caption, if any; the menu's entries.
+    // that caption, if any; the menu's entries, "[x] " before a checked one.
     QStringList OpenPublishMenu(int id, const QString& pick = {})
     {
         QStringList entries;
@@ -96,7 +100,7 @@ public:
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
             for (QAction* action : menu->actions()) {
-                entries.append(action->text());
+                entries.append((action->isChecked() ? "[x] " : "") + action->text());
                 if (action->text() == pick)
                     action->trigger();
             }
@@ -493,7 +497,7 @@ TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)
 
     const QStringList entries = OpenPublishMenu(PublishToBoth, "Choose Game Folder...");
     EXPECT_EQ(entries.join('|').toStdString(),
-        "Server|Holds: no CustomCombat.wst|C:\\Server ($WINEPREFIX: " + prefix.path().string()
+        "Server|Holds: no CustomCombat.wst|[x] C:\\Server ($WINEPREFIX: " + prefix.path().string()
             + ")|Game|no registry key HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\EA "
               "GAMES\\Battlefield Vietnam|CWD|Holds: not published from here||Choose Game "
               "Folder...|Choose Server Folder...|Forget Chosen Folders|Servers|Add Remote "
@@ -505,6 +509,48 @@ TEST_F(MainWindowTest, ChosenFolderFromTheContextMenuChangesTheButtons)
                   "CustomCombat.wst",
             cwd + unknown}));
     EXPECT_TRUE(Get<QRadioButton>(PublishToServer).isChecked());
+}
+
+// Two usable installs of the server: the one in use, and only it, is checked.
+TEST_F(MainWindowTest, ContextMenuChecksTheInstallInUse)
+{
+    home.AddPrefix(".wine", InstallsRegistryText("C:\\Other", std::nullopt));
+    std::filesystem::create_directories(home.path() / ".wine/drive_c/Other");
+    ShowActive();
+    EXPECT_EQ(OpenPublishMenu(PublishToServer).filter("C:\\").join('|').toStdString(),
+        "[x] C:\\Server ($WINEPREFIX: " + prefix.path().string()
+            + ")|C:\\Other (~/.wine: " + (home.path() / ".wine").string()
+            + ")|[x] C:\\Game ($WINEPREFIX: " + prefix.path().string() + ")");
+}
+
+// A named server's file is fetched off the window's thread: while the server
+// does not answer, the tooltip and the menu say it is being asked and the
+// window goes on; the answer fills them in. The menu's check mark leaves the
+// server out of "Server" and the settings file keeps that.
+TEST_F(MainWindowTest, NamedServer_AskedWithoutStoppingTheWindow_CheckedInTheMenu)
+{
+    SshWorld world;
+    ::setenv("QUAVEL_SSH_CONFIG", (world.path() / "ssh_config").c_str(), 1);
+    const std::filesystem::path remote = world.home() / "a/Mods/bfvietnam/save/GameModeSettings";
+    std::filesystem::create_directories(remote);
+    world.Write(remote / "CustomCombat.wst", "tuned there");
+    home.WriteFile(".config/quavel/quavel.conf", "[server \"eu1\"]\nurl = sftp://bfv/~/a\n");
+    world.server(0).Signal(SIGSTOP);
+    ShowActive();
+    EXPECT_THAT(ServerToolTip(), testing::EndsWith("\neu1: asking the server..."));
+    world.server(0).Signal(SIGCONT);
+    // The answer fills the tooltip in without another hover.
+    const QAbstractButton& server = Get<QAbstractButton>(PublishToServer);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return server.toolTip().endsWith("\neu1: not published from here"); }, 20000))
+        << server.toolTip().toStdString();
+
+    EXPECT_THAT(OpenPublishMenu(PublishToServer, "eu1 (sftp://bfv/~/a)").join('|').toStdString(),
+        testing::HasSubstr("|Servers|[x] eu1 (sftp://bfv/~/a)|Remove eu1|Add Remote Server...|"));
+    EXPECT_THAT(ServerToolTip(), testing::Not(testing::HasSubstr("eu1")));
+    EXPECT_THAT(
+        FileBytes(home.path() / ".config/quavel/quavel.conf"), testing::HasSubstr("publish=no"));
+    ::unsetenv("QUAVEL_SSH_CONFIG");
 }
 
 // Started with +bvrm the window publishes into the working folder alone, and

@@ -6,6 +6,7 @@
 #include "session/EditingSession.h"
 
 #include "profile/FolderLock.h"
+#include "session/DestinationHolding.h"
 #include "session/SessionView.h"
 #include "tests/support/Documents.h"
 #include "tests/support/FakeWinePrefix.h"
@@ -233,7 +234,8 @@ TEST_P(EditingSessionTest, ShowsAndWritesAsExpected)
         EXPECT_EQ(view.shown, session.profile());
     }
     if (!scenario.serverHolds.empty()) {
-        EXPECT_THAT(session.Holdings(PublishTarget::Server).at(0).Text(),
+        EXPECT_THAT(
+            LocalHolding(session.publishTargets().Destinations(PublishTarget::Server).at(0)).Text(),
             testing::StartsWith(scenario.serverHolds));
     }
     const bool closed = !session.failed() && session.Close();
