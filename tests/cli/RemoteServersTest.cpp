@@ -29,6 +29,14 @@ protected:
     }
 
     std::string FtpsUrl() const { return ftps.Url("ftps") + "/srv"; }
+    // The named server's object in the JSON of targets, up to the next server's.
+    static std::string ServerJson(const std::string& json, const std::string& name)
+    {
+        const std::size_t start = json.find("\"name\": \"" + name + "\"");
+        return start == std::string::npos
+            ? ""
+            : json.substr(start, json.find("\"name\"", start + 1) - start);
+    }
     ToolResult AddServer(
         const std::string& name, const std::string& url, const std::string& pin = {})
     {
@@ -111,6 +119,11 @@ TEST_F(RemoteServers, PublishToOneServer_OnlyThatOneAndLeftOutServersStayOut)
     ASSERT_EQ(all.exitCode, 0) << all.err;
     EXPECT_THAT(all.out, ::testing::Not(::testing::HasSubstr(FtpsUrl())));
     EXPECT_TRUE(fs::exists(ssh.home() / kSettingsBelow));
+    EXPECT_THAT(ServerJson(Run({"targets", "--json"}).out, "us1"),
+        ::testing::AllOf(
+            ::testing::HasSubstr("\"publish\": false,\n      \"holds\": {\n        "
+                                 "\"state\": \"published\",\n        \"profile\": \"Server\""),
+            ::testing::HasSubstr("\"check\": null")));
 
     const ToolResult url = Run({"publish", "Server", "--to-url", "sftp://bfv/~/srv/Other"});
     EXPECT_EQ(url.exitCode, 1);  // an install folder that does not exist grows no tree
@@ -147,25 +160,49 @@ TEST_F(RemoteServers, Import_GoodFileBecomesAProfile_RefusedFileCreatesNothing)
     EXPECT_FALSE(fs::exists(root / "work/Bad.wst"));
 }
 
-TEST_F(RemoteServers, TargetsCheck_TellsEachServersStateAndTrustHostAcceptsAnUnknownKey)
+// A server whose check fails makes the exit status 1; scripts read the same
+// findings from the JSON as words.
+TEST_F(RemoteServers, TargetsCheck_TellsEachServersStateAndFailsUnlessAllAreReachable)
 {
     ASSERT_EQ(AddServer("good", "sftp://bfv/~/srv").exitCode, 0);
     ASSERT_EQ(AddServer("refused", "sftp://stranger/~/srv").exitCode, 0);
     ASSERT_EQ(AddServer("missing", "sftp://bfv/~/nowhere").exitCode, 0);
+    const std::string closed = "sftp://127.0.0.1:" + std::to_string(FreePort()) + "/~/srv";
+    ASSERT_EQ(AddServer("closed", closed).exitCode, 0);
     const ToolResult known = Run({"targets", "--check"});
+    EXPECT_EQ(known.exitCode, 1);
     EXPECT_THAT(known.out,
         ::testing::HasSubstr("  good: sftp://bfv/~/srv\n    holds: no "
                              "CustomCombat.wst\n    check: reachable\n"));
     EXPECT_THAT(known.out, ::testing::HasSubstr("    check: login refused: "));
     EXPECT_THAT(known.out, ::testing::HasSubstr("    check: folder missing: "));
+    EXPECT_THAT(known.out,
+        ::testing::HasSubstr("  closed: " + closed
+            + "\n    holds: no "
+              "CustomCombat.wst\n    check: The server refused the connection"));
+    const ToolResult json = Run({"targets", "--check", "--json"});
+    EXPECT_EQ(json.exitCode, 1);
+    const std::pair<std::string, std::string> words[]{{"good", "reachable"},
+        {"refused", "login-refused"}, {"missing", "folder-missing"}, {"closed", "unreachable"}};
+    for (const auto& [name, word] : words)
+        EXPECT_THAT(
+            ServerJson(json.out, name), ::testing::HasSubstr("\"result\": \"" + word + "\""));
 
+    for (const char* name : {"refused", "missing", "closed"})
+        ASSERT_EQ(Run({"config", "remove-server", name}).exitCode, 0);
+    EXPECT_EQ(Run({"targets", "--check"}).exitCode, 0);
     ssh.ForgetHostKey(0);
     const ToolResult unknown = Run({"targets", "--check"});
+    EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_THAT(unknown.out,
         ::testing::HasSubstr("check: host key unknown: The host key of bfv is "
                              "unknown: "
             + ssh.Fingerprint(0)));
     EXPECT_THAT(unknown.out, ::testing::HasSubstr("quavel-cli trust-host bfv"));
+    EXPECT_THAT(ServerJson(Run({"targets", "--check", "--json"}).out, "good"),
+        ::testing::HasSubstr("\"result\": \"host-key-unknown\",\n        \"reason\": \"The host "
+                             "key of bfv is unknown: "
+            + ssh.Fingerprint(0)));
 
     const ToolResult trusted = Run({"trust-host", "bfv"});
     ASSERT_EQ(trusted.exitCode, 0) << trusted.err;
