@@ -160,16 +160,16 @@ TEST_F(RemoteServers, PublishToOneServer_OnlyThatOneAndLeftOutServersStayOut)
     ASSERT_EQ(one.exitCode, 0) << one.err;
     EXPECT_EQ(one.out, "Published to: " + FtpsUrl() + "\n");
     EXPECT_FALSE(fs::exists(ssh.home() / kSettingsBelow));
-
-    const ToolResult all = Run({"publish", "Server", "--to", "server"});
-    ASSERT_EQ(all.exitCode, 0) << all.err;
-    EXPECT_THAT(all.out, ::testing::Not(::testing::HasSubstr(FtpsUrl())));
-    EXPECT_TRUE(fs::exists(ssh.home() / kSettingsBelow));
     EXPECT_THAT(ServerJson(Run({"targets", "--json"}).out, "us1"),
         ::testing::AllOf(
             ::testing::HasSubstr("\"publish\": false,\n      \"holds\": {\n        "
                                  "\"state\": \"published\",\n        \"profile\": \"Server\""),
             ::testing::HasSubstr("\"check\": null")));
+
+    const ToolResult all = Run({"publish", "Server", "--to", "server"});
+    ASSERT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_THAT(all.out, ::testing::Not(::testing::HasSubstr(FtpsUrl())));
+    EXPECT_TRUE(fs::exists(ssh.home() / kSettingsBelow));
 
     const ToolResult url = Run({"publish", "Server", "--to-url", "sftp://bfv/~/srv/Other"});
     EXPECT_EQ(url.exitCode, 1);  // an install folder that does not exist grows no tree
@@ -256,6 +256,8 @@ TEST_F(RemoteServers, TargetsCheck_TellsEachServersStateAndFailsUnlessAllAreReac
     ASSERT_EQ(AddServer("missing", "sftp://bfv/~/nowhere").exitCode, 0);
     const std::string closed = "sftp://127.0.0.1:" + std::to_string(FreePort()) + "/~/srv";
     ASSERT_EQ(AddServer("closed", closed).exitCode, 0);
+    std::ofstream(root / "home/.config/quavel/quavel.conf", std::ios::app)
+        << "[server \"typo\"]\nurl = sftp:/bfv/srv\n";  // edited by hand
     const ToolResult known = Run({"targets", "--check"});
     EXPECT_EQ(known.exitCode, 1);
     EXPECT_THAT(known.out,
@@ -270,12 +272,13 @@ TEST_F(RemoteServers, TargetsCheck_TellsEachServersStateAndFailsUnlessAllAreReac
     const ToolResult json = Run({"targets", "--check", "--json"});
     EXPECT_EQ(json.exitCode, 1);
     const std::pair<std::string, std::string> words[]{{"good", "reachable"},
-        {"refused", "login-refused"}, {"missing", "folder-missing"}, {"closed", "unreachable"}};
+        {"refused", "login-refused"}, {"missing", "folder-missing"}, {"closed", "unreachable"},
+        {"typo", "failed"}};
     for (const auto& [name, word] : words)
         EXPECT_THAT(
             ServerJson(json.out, name), ::testing::HasSubstr("\"result\": \"" + word + "\""));
 
-    for (const char* name : {"refused", "missing", "closed"})
+    for (const char* name : {"refused", "missing", "closed", "typo"})
         ASSERT_EQ(Run({"config", "remove-server", name}).exitCode, 0);
     EXPECT_EQ(Run({"targets", "--check"}).exitCode, 0);
     ssh.ForgetHostKey(0);
