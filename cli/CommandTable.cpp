@@ -152,42 +152,45 @@ std::string PublishDetails()
 
 std::string TargetsDetails()
 {
-    return Translated(
-        "Shows the settings file; for the server and the game the publish path in use,\n"
-        "or why there is none, and every install found (* marks the one in use) with\n"
-        "the Wine prefix or chosen folder it came from: $WINEPREFIX, the chosen\n"
-        "folders and prefix, ~/.wine, then the prefixes of Lutris, Bottles,\n"
-        "PlayOnLinux, Steam's Proton, Heroic and CrossOver. Then the path of cwd.\n"
-        "Under each target, what it holds by the publish journal (see log): the\n"
-        "profile published there and when, whether that profile was edited since,\n"
-        "or whether the file was changed there. Then the servers of the settings\n"
-        "file with their locations and what they hold (their files are fetched);\n"
-        "--check connects to each and tells: reachable, host key unknown (with its\n"
-        "fingerprint), login refused, folder missing, or what else failed.\n"
-        "Creates nothing.\n");
+    return std::string(Translated(
+               "Shows the settings file; for the server and the game the publish path in use,\n"
+               "or why there is none, and every install found (* marks the one in use) with\n"
+               "the Wine prefix or chosen folder it came from: $WINEPREFIX, the chosen\n"
+               "folders and prefix, ~/.wine, then the prefixes of Lutris, Bottles,\n"
+               "PlayOnLinux, Steam's Proton, Heroic and CrossOver. Then the path of cwd.\n"
+               "Under each target, what it holds by the publish journal (see log): the\n"
+               "profile published there and when, whether that profile was edited since,\n"
+               "or whether the file was changed there. Then the servers of the settings\n"
+               "file with their locations and what they hold (their files are fetched);\n"
+               "--check connects to each and tells: reachable, host key unknown (with its\n"
+               "fingerprint), login refused, folder missing, or what else failed.\n"
+               "Creates nothing.\n"))
+        + Translated("With --check the exit status is 1 when a server is not reachable.\n");
 }
 
 std::string ConfigDetails()
 {
-    return Translated("Reads or changes the settings file shared with the window,\n"
-                      "$XDG_CONFIG_HOME/quavel/quavel.conf (else ~/.config/quavel/quavel.conf).\n"
-                      "Keys: installs.prefix (a Wine prefix searched first after $WINEPREFIX),\n"
-                      "installs.game and installs.server (install folders chosen by hand, used\n"
-                      "without any registry). Folders are stored as absolute paths. \"get\" exits\n"
-                      "with 1 when the key is not set.\n"
-                      "add-server NAME URL [PIN] adds a server that publish --to server writes to\n"
-                      "(URL: sftp://HOST/PATH, ftps://USER@HOST/PATH, ftp://..., or a folder; PIN:\n"
-                      "sha256//BASE64, the key of an FTPS server's own certificate);\n"
-                      "remove-server NAME removes it.\n");
+    return Translated(
+        "Reads or changes the settings file shared with the window,\n"
+        "$XDG_CONFIG_HOME/quavel/quavel.conf (else ~/.config/quavel/quavel.conf).\n"
+        "Keys: installs.prefix (a Wine prefix searched first after $WINEPREFIX),\n"
+        "installs.game and installs.server (install folders chosen by hand, used\n"
+        "without any registry). Folders are stored as absolute paths. \"get\" exits\n"
+        "with 1 when the key is not set.\n"
+        "add-server NAME URL [PIN] adds a server that publish --to server writes to\n"
+        "(URL: sftp://HOST/PATH, ftps://USER@HOST/PATH, ftp://..., or a folder; PIN:\n"
+        "sha256//BASE64, the key of an FTPS server's own certificate);\n"
+        "remove-server NAME removes it.\n");
 }
 
 std::string TrustHostDetails()
 {
-    return Translated("Connects to the SSH host HOST (an ~/.ssh/config alias, a name or an\n"
-                      "address, with :PORT or USER@ as ssh takes them), shows the SHA256 fingerprint\n"
-                      "of its key and adds the key to known_hosts as ssh would. Compare the\n"
-                      "fingerprint with the server's own (ssh-keygen -l on the server). A key that\n"
-                      "changed is refused; remove the old one from known_hosts yourself.\n");
+    return Translated(
+        "Connects to the SSH host HOST (an ~/.ssh/config alias, a name or an\n"
+        "address, with :PORT or USER@ as ssh takes them), shows the SHA256 fingerprint\n"
+        "of its key and adds the key to known_hosts as ssh would. Compare the\n"
+        "fingerprint with the server's own (ssh-keygen -l on the server). A key that\n"
+        "changed is refused; remove the old one from known_hosts yourself.\n");
 }
 
 std::string ImportDetails()

@@ -1,22 +1,16 @@
 #include "cli/TargetsCommand.h"
 
 #include "cli/JsonWriter.h"
-#include "session/AtOnce.h"
-#include "session/DestinationHolding.h"
+#include "cli/ServerTargets.h"
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
-#include "session/ServerSettings.h"
-#include "session/SessionDestination.h"
-#include "session/TransportEnvironment.h"
 #include "text/Translated.h"
 
-#include <array>
 #include <optional>
+#include <vector>
 
 namespace {
-
-enum class ServerCheck { Connect, None };
 
 // The installs of both products, or none with --cwd-only.
 using FoundInstalls = std::optional<InstallsFound>;
@@ -28,42 +22,31 @@ DestinationHolding HoldingOf(const FoundInstall& install)
     return LocalHolding({path, path.string(), {}, std::nullopt, path.string(), {}});
 }
 
-// The named servers, each with its location, what it holds and, when
-// asked, what a check found; every server looked at all at once.
-void WriteServers(ServerCheck check, Console& console)
+void WriteServersText(const std::vector<ServerTarget>& servers, Console& console)
 {
-    const std::vector<ServerEntry> servers
-        = ReadServers(SettingsFile::PathFor(UserEnvironment::FromProcess()));
     if (servers.empty())
         return;
-    std::vector<PublishDestination> destinations;
-    for (const ServerEntry& server : servers)
-        destinations.push_back(DestinationOf(server).destination.value_or(PublishDestination{}));
-    const TransportOptions options = TransportOptionsOfProcess();
-    const std::vector<DestinationHolding> holdings = Holdings(destinations, options);
-    std::vector<TransportResult> checks(destinations.size());
-    if (check == ServerCheck::Connect)
-        RunAtOnce(destinations.size(), [&](std::size_t index) {
-            checks[index] = OpenDestination(destinations[index], options)->Check({});
-        });
-    console.out << "Servers:\n";
-    for (std::size_t index = 0; index < servers.size(); ++index) {
-        const ServerEntry& server = servers[index];
-        console.out << "  " << server.name << ": " << server.url
-                    << (server.use == ServerUse::PublishedTo ? "" : " (left out of server)")
+    console.out << Translated("Servers:") << '\n';
+    for (const ServerTarget& target : servers) {
+        console.out << "  " << target.server.name << ": " << target.server.url
+                    << (target.server.use == ServerUse::PublishedTo
+                               ? ""
+                               : Translated(" (left out of server)"))
                     << '\n';
-        if (const std::string problem = DestinationOf(server).problem; !problem.empty()) {
-            console.out << "    " << problem << '\n';
+        if (!target.problem.empty()) {
+            console.out << "    " << target.problem << '\n';
             continue;
         }
-        console.out << "    holds: " << holdings[index].Text() << '\n';
-        if (check == ServerCheck::Connect)
-            console.out << "    check: " << Messages::CheckText(checks[index]) << '\n';
+        console.out << "  " << Translated("  holds: ") << target.holding.Text() << '\n';
+        if (target.check)
+            console.out << "    " << Translated("check: ") << Messages::CheckText(*target.check)
+                        << '\n';
     }
 }
 
 void WriteText(const FoundInstalls& found, const std::string& settingsPath,
-    const PublishDestination& workingFolder, ServerCheck check, Console& console)
+    const PublishDestination& workingFolder, const std::vector<ServerTarget>& servers,
+    Console& console)
 {
     console.out << Translated("Settings file: ") << settingsPath << '\n';
     for (const InstallKind& kind : installKinds) {
@@ -81,8 +64,7 @@ void WriteText(const FoundInstalls& found, const std::string& settingsPath,
             console.out << (&install == installs.InUse() ? "  * " : "    ")
                         << InstallEntryText(install) << '\n';
     }
-    if (found)
-        WriteServers(check, console);
+    WriteServersText(servers, console);
     console.out << "CWD: " << workingFolder.text << '\n'
                 << Translated("  holds: ") << LocalHolding(workingFolder).Text() << '\n';
     if (found) {
@@ -131,8 +113,41 @@ void WriteHoldingJson(JsonWriter& json, std::string_view key, const DestinationH
     json.EndObject();
 }
 
+void WriteCheckJson(JsonWriter& json, const std::optional<TransportResult>& check)
+{
+    json.Key("check");
+    if (!check) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    json.Key("result");
+    json.String(CheckWord(*check));
+    StringOrNull(json, "reason", Messages::CheckReason(*check));
+    json.EndObject();
+}
+
+void WriteServersJson(JsonWriter& json, const std::vector<ServerTarget>& servers)
+{
+    json.Key("servers");
+    json.BeginArray();
+    for (const ServerTarget& target : servers) {
+        json.BeginObject();
+        StringOrNull(json, "name", target.server.name);
+        StringOrNull(json, "url", target.server.url);
+        json.Key("publish");
+        json.Bool(target.server.use == ServerUse::PublishedTo);
+        WriteHoldingJson(json, "holds", target.problem.empty() ? &target.holding : nullptr);
+        StringOrNull(json, "problem", target.problem);
+        WriteCheckJson(json, target.check);
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
 void WriteJson(const FoundInstalls& found, const std::string& settingsPath,
-    const PublishDestination& workingFolder, Console& console)
+    const PublishDestination& workingFolder, const std::vector<ServerTarget>& servers,
+    Console& console)
 {
     JsonWriter json(console.out);
     json.BeginObject();
@@ -158,6 +173,7 @@ void WriteJson(const FoundInstalls& found, const std::string& settingsPath,
         json.EndArray();
         json.EndObject();
     }
+    WriteServersJson(json, servers);
     StringOrNull(json, "cwd", workingFolder.text);
     const DestinationHolding cwdHolding = LocalHolding(workingFolder);
     WriteHoldingJson(json, "cwdHolds", &cwdHolding);
@@ -193,10 +209,12 @@ ExitStatus RunTargets(const Invocation& invocation, Console& console)
     const std::string settingsPath = choices.SettingsPath().string();
     for (const std::string& warning : PublishJournal().Read().warnings)
         console.err << "quavel-cli: " << warning << '\n';
+    const std::vector<ServerTarget> servers = found
+        ? LookAtServers(invocation.Has("--check") ? ServerCheck::Connect : ServerCheck::None)
+        : std::vector<ServerTarget>{};
     if (invocation.Has("--json"))
-        WriteJson(found, settingsPath, workingFolder, console);
+        WriteJson(found, settingsPath, workingFolder, servers, console);
     else
-        WriteText(found, settingsPath, workingFolder,
-            invocation.Has("--check") ? ServerCheck::Connect : ServerCheck::None, console);
-    return ExitStatus::Success;
+        WriteText(found, settingsPath, workingFolder, servers, console);
+    return AllReachable(servers) ? ExitStatus::Success : ExitStatus::Failed;
 }

@@ -43,11 +43,13 @@ std::optional<std::string> AskOnTerminal(const CredentialQuestion& question)
     const FileDescriptor terminal(::open("/dev/tty", O_RDWR | O_CLOEXEC | O_NOCTTY));
     if (!terminal.IsOpen())
         return std::nullopt;
+    // Echo goes off before the prompt shows, so that nothing typed as soon as
+    // it appears is echoed.
+    const EchoOff echoOff(terminal.get());
     const std::string prompt = question.destination + ": "
         + (question.prompt.empty() ? Translated("Password: ") : question.prompt);
     if (::write(terminal.get(), prompt.data(), prompt.size()) < 0)
         return std::nullopt;
-    const EchoOff echoOff(terminal.get());
     std::string answer;
     char byte = 0;
     while (::read(terminal.get(), &byte, 1) == 1) {

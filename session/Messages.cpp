@@ -170,20 +170,26 @@ std::string HostKeyChanged(std::string_view host, const TransportResult& result)
                      "changed on purpose, remove its old key from known_hosts.");
 }
 
+std::string CheckReason(const TransportResult& result)
+{
+    if (result.outcome == Outcome::HostKeyUnknown && result.hostKey)
+        return HostKeyUnknown(*result.hostKey);
+    return result.reason;
+}
+
 std::string CheckText(const TransportResult& result)
 {
     switch (result.outcome) {
     case Outcome::Done:
         return Translated("reachable");
     case Outcome::HostKeyUnknown:
-        return Translated("host key unknown: ")
-            + (result.hostKey ? HostKeyUnknown(*result.hostKey) : result.reason);
+        return Translated("host key unknown: ") + CheckReason(result);
     case Outcome::LoginRefused:
-        return Translated("login refused: ") + result.reason;
+        return Translated("login refused: ") + CheckReason(result);
     case Outcome::FolderMissing:
-        return Translated("folder missing: ") + result.reason;
+        return Translated("folder missing: ") + CheckReason(result);
     default:
-        return result.reason;
+        return CheckReason(result);
     }
 }
 

@@ -91,6 +91,9 @@ std::string TrustHostKeyQuestion(const HostKey& key);
 std::string HostKeyChanged(std::string_view host, const TransportResult& result);
 // What a check of a server found, in a few words (targets --check).
 std::string CheckText(const TransportResult& result);
+// Why a check failed, without those words: the host key's fingerprint and
+// how to trust it, else the transport's reason; "" for a reachable server.
+std::string CheckReason(const TransportResult& result);
 inline constexpr std::string_view kAddServerCaption = "Add Remote Server";
 inline constexpr std::string_view kImportCaption = "Import From Server";
 // What an errno means, in words ("Permission denied"); never empty.
