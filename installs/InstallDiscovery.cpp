@@ -2,6 +2,7 @@
 
 #include "installs/SearchedFileRead.h"
 #include "installs/WineRegistry.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 #include <iterator>
@@ -65,7 +66,7 @@ FoundInstall UnreadableInstall(const FoundPrefix& found, const SkippedFile& regi
 
 std::string FoundInstall::SourceText() const
 {
-    const std::string name(SourceName(source));
+    const std::string name = Translated(std::string(SourceName(source)).c_str());
     return prefixFolder.empty() ? name : name + ": " + prefixFolder.string();
 }
 

@@ -3,6 +3,7 @@
 #include "installs/FolderListing.h"
 #include "installs/LutrisGames.h"
 #include "installs/SteamLibraries.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 #include <array>
@@ -23,8 +24,8 @@ struct SourceText {
 constexpr std::array<SourceText, 11> kSourceNames = {{
     {InstallSource::PrefixOption, "--prefix"},
     {InstallSource::WinePrefixVariable, "$WINEPREFIX"},
-    {InstallSource::ChosenFolder, "chosen folder"},
-    {InstallSource::ChosenPrefix, "chosen prefix"},
+    {InstallSource::ChosenFolder, TranslatedLater("chosen folder")},
+    {InstallSource::ChosenPrefix, TranslatedLater("chosen prefix")},
     {InstallSource::DefaultPrefix, "~/.wine"},
     {InstallSource::Lutris, "Lutris"},
     {InstallSource::Bottles, "Bottles"},

@@ -33,6 +33,7 @@ enum class InstallSource {
 };
 
 // The source as the user knows it: "$WINEPREFIX", "Lutris", "chosen folder"...
+// In English, for scripts; Translated() gives a person's words.
 std::string_view SourceName(InstallSource source);
 
 // Enough of a system.reg's state to tell when it has changed.

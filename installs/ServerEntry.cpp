@@ -1,4 +1,5 @@
 #include "installs/ServerEntry.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 #include <array>
@@ -67,12 +68,12 @@ std::vector<ServerEntry> ServerEntry::ReadAll(const SettingsFile& settings)
 std::string ServerEntry::CheckName(std::string_view name)
 {
     if (name.empty())
-        return "A server needs a name.";
+        return Translated("A server needs a name.");
     const bool plain = std::ranges::all_of(name, [](unsigned char byte) {
         return std::isalnum(byte) || byte == '.' || byte == '-' || byte == '_';
     });
     if (!plain)
-        return "A server's name may hold only letters, digits, '.', '-' and '_'.";
+        return Translated("A server's name may hold only letters, digits, '.', '-' and '_'.");
     return {};
 }
 

@@ -2,6 +2,8 @@
 
 #include "profile/NodeIndex.h"
 #include "profile/XmlAccess.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <utility>
 
@@ -103,4 +105,10 @@ ProfileElements FindProfileElements(XmlNode root, int blueTeam, int redTeam)
             = finder.Find(vehicleTypes, GameCatalog::vehicles[row].internalName).node;
     elements.missing = std::move(finder.missing);
     return elements;
+}
+
+std::string NoTagFound(std::string_view tag)
+{
+    // TRANSLATORS: %s is the name of an XML element of the file, such as "blueTeam".
+    return Formatted(Translated("No %s tag found!"), {tag});
 }

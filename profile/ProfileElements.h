@@ -12,6 +12,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 struct TeamElements {
     XmlNode team;
@@ -34,3 +35,7 @@ XmlNode FindGameMode(XmlNode root);
 
 // A team index outside the catalog counts as a missing team element.
 ProfileElements FindProfileElements(XmlNode root, int blueTeam, int redTeam);
+
+// The reader's and the writer's refusal of a document that lacks the element:
+// "No blueTeam tag found!", in the user's language.
+std::string NoTagFound(std::string_view tag);

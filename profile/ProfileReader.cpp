@@ -2,6 +2,7 @@
 
 #include "profile/ProfileElements.h"
 #include "profile/XmlAccess.h"
+#include "text/Translated.h"
 
 #include <utility>
 
@@ -60,11 +61,11 @@ std::optional<Profile> ReadProfile(
     const XmlNode root = GetDocumentElement(document);
     const XmlNode gameMode = FindGameMode(root);
     if (gameMode.IsEmpty())
-        return Refuse(error, "No gameMode tag found!");
+        return Refuse(error, NoTagFound("gameMode"));
     std::string activeTeams;
     GetAttribute(gameMode, "activeTeams", activeTeams);
     if (activeTeams.empty())
-        return Refuse(error, "No activeTeams found!");
+        return Refuse(error, Translated("No activeTeams found!"));
 
     Profile profile;
     profile.name = name;
@@ -72,7 +73,7 @@ std::optional<Profile> ReadProfile(
     profile.red.team = TeamDigit(activeTeams, 2);
     const ProfileElements elements = FindProfileElements(root, profile.blue.team, profile.red.team);
     if (!elements.missing.empty())
-        return Refuse(error, "No " + elements.missing + " tag found!");
+        return Refuse(error, NoTagFound(elements.missing));
     ReadTeam(elements.blue, profile.blue);
     ReadTeam(elements.red, profile.red);
     ReadVehicles(elements, profile);

@@ -8,6 +8,8 @@
 #include "profile/RegularFile.h"
 #include "profile/XmlAccess.h"
 #include "profile/XmlDocument.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -62,10 +64,13 @@ std::string ReadFailure(const RegularFileRead& file)
 {
     switch (file.error) {
     case EFBIG:
-        return "The file is " + std::to_string(file.stamp.size)
-            + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes) + ")";
+        return Formatted(
+            TranslatedCount("The file is %1$s byte, more than a profile may have (%2$s)",
+                "The file is %1$s bytes, more than a profile may have (%2$s)",
+                static_cast<unsigned long>(file.stamp.size)),
+            {std::to_string(file.stamp.size), std::to_string(kMaximumProfileBytes)});
     case EINVAL:
-        return "Not a regular file";
+        return Translated("Not a regular file");
     default:
         return std::generic_category().message(file.error);
     }
@@ -173,8 +178,10 @@ int ProfileStore::SaveDocument(const std::string& name, const fs::path& path)
     const std::string bytes = document_->Serialize();
     // A file the next load would refuse is no save: the old one stays.
     if (bytes.size() > kMaximumProfileBytes) {
-        saveProblem_ = "The file would be " + std::to_string(bytes.size())
-            + " bytes, more than a profile may have (" + std::to_string(kMaximumProfileBytes) + ")";
+        saveProblem_ = Formatted(
+            TranslatedCount("The file would be %1$s byte, more than a profile may have (%2$s)",
+                "The file would be %1$s bytes, more than a profile may have (%2$s)", bytes.size()),
+            {std::to_string(bytes.size()), std::to_string(kMaximumProfileBytes)});
         return EFBIG;
     }
     if (int error = WriteFileAtomically(path, bytes))

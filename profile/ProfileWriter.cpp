@@ -2,6 +2,8 @@
 
 #include "profile/ProfileElements.h"
 #include "profile/XmlAccess.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <string>
 #include <vector>
@@ -35,8 +37,9 @@ public:
     {
         for (const AttributeWrite& write : writes_) {
             if (!write.mayBeMissing && write.element.Attribute(write.attribute).IsEmpty())
-                NoteMissing(std::string(write.element.Name()) + " has no "
-                    + std::string(write.attribute) + " attribute");
+                // TRANSLATORS: an XML element of the file, and its attribute.
+                NoteMissing(Formatted(Translated("%1$s has no %2$s attribute"),
+                    {write.element.Name(), write.attribute}));
         }
         return missing_;
     }
@@ -104,9 +107,9 @@ bool WriteProfile(XmlDocument& document, const Profile& profile, std::string& mi
     const XmlNode root = GetDocumentElement(document);
     const XmlNode gameMode = FindGameMode(root);
     const ProfileElements elements = FindProfileElements(root, profile.blue.team, profile.red.team);
-    missing = gameMode.IsEmpty() ? "gameMode" : elements.missing;
-    if (!missing.empty()) {
-        missing = "No " + missing + " tag found!";
+    const std::string absent = gameMode.IsEmpty() ? "gameMode" : elements.missing;
+    if (!absent.empty()) {
+        missing = NoTagFound(absent);
         return false;
     }
     WritePlan plan;

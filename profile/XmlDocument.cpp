@@ -48,6 +48,8 @@ bool XmlDocument::Parse(std::string_view text)
     const pugi::xml_parse_result result = problem.empty()
         ? document_.load_buffer(text.data(), text.size(), kParseOptions)
         : pugi::xml_parse_result();
+    // In pugixml's own English words: the rare document expat accepts and
+    // pugixml refuses (out of memory, mostly) is not worth a catalogue entry.
     if (problem.empty() && !result)
         problem = result.description();
     if (!problem.empty()) {

@@ -146,28 +146,36 @@ std::string DestinationStateText(const DestinationUpdate& update)
     return {};
 }
 
+// TRANSLATORS: in the host key texts, %1$s is the server, %2$s the key's
+// fingerprint ("SHA256:...") and %3$s its type ("ED25519").
 std::string HostKeyUnknown(const HostKey& key)
 {
-    return Translated("The host key of ") + key.host + Translated(" is unknown: ") + key.fingerprint
-        + " (" + key.type + ").\n"
-        + Translated("If that is the server's key, trust it with: quavel-cli trust-host ")
-        + key.host;
+    return Formatted(Translated("The host key of %1$s is unknown: %2$s (%3$s).\n"
+                                "If that is the server's key, trust it with: quavel-cli trust-host "
+                                "%1$s"),
+        {key.host, key.fingerprint, key.type});
 }
 
 std::string TrustHostKeyQuestion(const HostKey& key)
 {
-    return Translated("The host key of ") + key.host + Translated(" is unknown:\n\n")
-        + key.fingerprint + " (" + key.type + ")\n\n"
-        + Translated("Trust it only if it is the server's key. Trust it?");
+    return Formatted(Translated("The host key of %1$s is unknown:\n\n%2$s (%3$s)\n\n"
+                                "Trust it only if it is the server's key. Trust it?"),
+        {key.host, key.fingerprint, key.type});
 }
 
 std::string HostKeyChanged(std::string_view host, const TransportResult& result)
 {
-    return Translated("WARNING: the host key of ") + std::string(host)
-        + Translated(" has changed since it was trusted")
-        + (result.hostKey ? " (" + result.hostKey->fingerprint + ")" : std::string())
-        + Translated(". Someone may be listening in. Nothing was sent; if the server's key was "
-                     "changed on purpose, remove its old key from known_hosts.");
+    if (!result.hostKey)
+        return Formatted(
+            Translated("WARNING: the host key of %s has changed since it was trusted. Someone may "
+                       "be listening in. Nothing was sent; if the server's key was changed on "
+                       "purpose, remove its old key from known_hosts."),
+            {host});
+    return Formatted(
+        Translated("WARNING: the host key of %1$s has changed since it was trusted (%2$s). Someone "
+                   "may be listening in. Nothing was sent; if the server's key was changed on "
+                   "purpose, remove its old key from known_hosts."),
+        {host, result.hostKey->fingerprint});
 }
 
 std::string CheckReason(const TransportResult& result)

@@ -11,6 +11,7 @@
 #include "session/Messages.h"
 #include "session/PublishTarget.h"
 #include "session/PublishWatch.h"
+#include "text/TranslatedText.h"
 #include "transport/Location.h"
 #include "transport/Transfer.h"
 #include "transport/TransportResult.h"
@@ -55,7 +56,7 @@ std::vector<PublishDestination> ServersPublishedTo(const std::vector<ServerEntry
 PublishDestination LocationDestination(const Location& location);
 
 // The label of the server install found on this machine among the servers.
-inline constexpr std::string_view kLocalInstallLabel = "local install";
+inline constexpr TranslatedText kLocalInstallLabel = TranslatedText("local install");
 
 // CustomCombat.wst in the working folder as it is now.
 PublishDestination WorkingFolderDestination();

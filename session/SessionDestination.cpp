@@ -3,6 +3,8 @@
 #include "profile/FolderLock.h"
 #include "session/PublishJournal.h"
 #include "session/Sha256.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 #include "transport/LocalFolderDestination.h"
 
 #include <ctime>
@@ -44,7 +46,8 @@ TransportResult SessionDestination::Publish(
     if (!destination_.problem.empty())
         return Failure(Outcome::Failed, destination_.problem);
     if (!destination_.remote && destination_.path.empty())
-        return SystemFailure(Outcome::FolderMissing, "The working folder cannot be read.", ENOENT);
+        return SystemFailure(
+            Outcome::FolderMissing, Translated("The working folder cannot be read."), ENOENT);
     if (destination_.remote)
         return Record(transport_->Publish(bytes, backup, control), bytes);
     const std::filesystem::path folder = destination_.path.parent_path();
@@ -54,7 +57,8 @@ TransportResult SessionDestination::Publish(
         lock.emplace(folder);
     if (lock && lock->error())
         return SystemFailure(Outcome::Failed,
-            "Could not lock the folder " + folder.string() + ": " + SystemErrorText(lock->error()),
+            Formatted(Translated("Could not lock the folder %1$s: %2$s"),
+                {folder.string(), SystemErrorText(lock->error())}),
             lock->error());
     if (IsSameFile(destination_.path, profile_.file))
         return Record({}, bytes);
@@ -80,7 +84,7 @@ TransportResult SessionDestination::Record(TransportResult result, std::string_v
         profile_.name, profile_.file, destination_.text});
     if (error != 0)
         result.warning += std::string(result.warning.empty() ? "" : "\n")
-            + "could not record the publish in " + journal.file().string() + ": "
-            + std::generic_category().message(error);
+            + Formatted(Translated("could not record the publish in %1$s: %2$s"),
+                {journal.file().string(), std::generic_category().message(error)});
     return result;
 }

@@ -1,5 +1,8 @@
 #include "transport/CurlLibrary.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
+
 #include <dlfcn.h>
 
 namespace {
@@ -7,10 +10,12 @@ namespace {
 // The name Debian's libcurl4 package gives the library (its soname).
 constexpr const char* kLibraryName = "libcurl.so.4";
 
+// Loaded once, and told in the language of whoever asks.
 struct Loading {
     CurlLibrary library{};
     bool loaded = false;
-    std::string problem;
+    const char* problem = nullptr;  // a pattern for detail
+    std::string detail;
 };
 
 template <typename Function>
@@ -26,7 +31,8 @@ Loading LoadOnce()
     // Never closed: the library's threads and handles may outlive any owner.
     void* handle = dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-        loading.problem = std::string("FTP needs libcurl, which could not be loaded: ") + dlerror();
+        loading.problem = TranslatedLater("FTP needs libcurl, which could not be loaded: %s");
+        loading.detail = dlerror();
         return loading;
     }
     CurlLibrary& curl = loading.library;
@@ -45,12 +51,13 @@ Loading LoadOnce()
     Resolve(handle, "curl_slist_append", curl.slistAppend, complete);
     Resolve(handle, "curl_slist_free_all", curl.slistFreeAll, complete);
     if (!complete) {
-        loading.problem = std::string(kLibraryName) + " lacks a function FTP needs.";
+        loading.problem = TranslatedLater("%s lacks a function FTP needs.");
+        loading.detail = kLibraryName;
         return loading;
     }
     // Not thread-safe in older releases, hence here, under the static's guard.
     if (globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
-        loading.problem = "libcurl could not start.";
+        loading.problem = TranslatedLater("libcurl could not start.");
         return loading;
     }
     loading.loaded = true;
@@ -62,6 +69,6 @@ Loading LoadOnce()
 const CurlLibrary* CurlLibrary::Load(std::string& problem)
 {
     static const Loading loading = LoadOnce();
-    problem = loading.problem;
+    problem = loading.problem ? Formatted(Translated(loading.problem), {loading.detail}) : "";
     return loading.loaded ? &loading.library : nullptr;
 }

@@ -1,5 +1,7 @@
 #include "transport/FtpFiles.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
 #include "transport/CurlLibrary.h"
 #include "transport/FolderPath.h"
 
@@ -17,26 +19,31 @@ constexpr std::size_t kListingFields = 8;  // before the name in "ls -l" form
 struct CurlMeaning {
     CURLcode code;
     Outcome outcome;
-    std::string_view meaning;
+    const char* meaning;
 };
 
 constexpr std::array kCurlMeanings{
-    CurlMeaning{
-        CURLE_COULDNT_RESOLVE_HOST, Outcome::Unreachable, "No server of that name is known"},
+    CurlMeaning{CURLE_COULDNT_RESOLVE_HOST, Outcome::Unreachable,
+        TranslatedLater("No server of that name is known")},
     CurlMeaning{CURLE_COULDNT_CONNECT, Outcome::Unreachable,
-        "The server refused the connection or cannot be reached"},
-    CurlMeaning{CURLE_OPERATION_TIMEDOUT, Outcome::TimedOut, "The server did not answer in time"},
+        TranslatedLater("The server refused the connection or cannot be reached")},
+    CurlMeaning{CURLE_OPERATION_TIMEDOUT, Outcome::TimedOut,
+        TranslatedLater("The server did not answer in time")},
     CurlMeaning{CURLE_LOGIN_DENIED, Outcome::LoginRefused,
-        "The server refused the login (user name from the location or ~/.netrc, password from "
-        "~/.netrc or asked)"},
+        TranslatedLater(
+            "The server refused the login (user name from the location or ~/.netrc, password from "
+            "~/.netrc or asked)")},
     CurlMeaning{CURLE_PEER_FAILED_VERIFICATION, Outcome::CertificateUntrusted,
-        "The server's certificate is not signed by an authority this system trusts; pin its key "
-        "in the server's settings to accept it"},
+        TranslatedLater("The server's certificate is not signed by an authority this system "
+                        "trusts; pin its key "
+                        "in the server's settings to accept it")},
     CurlMeaning{CURLE_SSL_PINNEDPUBKEYNOTMATCH, Outcome::CertificateUntrusted,
-        "The server's key is not the pinned one: this may be an impostor, so nothing was sent"},
+        TranslatedLater("The server's key is not the pinned one: this may be an impostor, so "
+                        "nothing was sent")},
     CurlMeaning{CURLE_USE_SSL_FAILED, Outcome::Failed,
-        "The server does not offer TLS (AUTH TLS), so an ftps:// location cannot use it"},
-    CurlMeaning{CURLE_ABORTED_BY_CALLBACK, Outcome::Cancelled, "Cancelled"},
+        TranslatedLater(
+            "The server does not offer TLS (AUTH TLS), so an ftps:// location cannot use it")},
+    CurlMeaning{CURLE_ABORTED_BY_CALLBACK, Outcome::Cancelled, TranslatedLater("Cancelled")},
 };
 
 struct Permission {
@@ -236,7 +243,7 @@ CURLcode FtpFiles::Perform(Interruption interruption)
     return Curl().easyPerform(curl_.get());
 }
 
-Step FtpFiles::StepOf(CURLcode code, std::string_view what, const std::string& path)
+Step FtpFiles::StepOf(CURLcode code, FileAction action, const std::string& path)
 {
     if (code == CURLE_OK)
         return {};
@@ -246,21 +253,27 @@ Step FtpFiles::StepOf(CURLcode code, std::string_view what, const std::string& p
     if (code == CURLE_WRITE_ERROR && transfer_.tooLarge)
         return {StepStatus::Failed,
             Failure(Outcome::TooLarge,
-                Describe(path) + " is larger than a profile may be (more than "
-                    + std::to_string(transfer_.downloadLimit) + " bytes).")};
+                Formatted(
+                    TranslatedCount("%1$s is larger than a profile may be (more than %2$s byte).",
+                        "%1$s is larger than a profile may be (more than %2$s bytes).",
+                        transfer_.downloadLimit),
+                    {Describe(path), std::to_string(transfer_.downloadLimit)}))};
+    // libcurl's words, or the server's own.
     const std::string server = transfer_.lastResponse.empty()
         ? std::string(errorText_[0] ? errorText_.data() : Curl().easyStrerror(code))
-        : "the server said \"" + transfer_.lastResponse + "\"";
+        : Formatted(Translated("the server said \"%s\""), {transfer_.lastResponse});
     const auto known = std::find_if(kCurlMeanings.begin(), kCurlMeanings.end(),
         [code](const CurlMeaning& meaning) { return meaning.code == code; });
     if (known != kCurlMeanings.end())
         return {StepStatus::Failed,
             Failure(known->outcome,
-                std::string(known->meaning) + " (" + location_.host + "; " + server + ").")};
+                // TRANSLATORS: why, the server's name, and what the server or libcurl said.
+                Formatted(Translated("%1$s (%2$s; %3$s)."),
+                    {Translated(known->meaning), location_.host, server}))};
     return {StepStatus::Failed,
         Failure(Outcome::Failed,
-            "Could not " + std::string(what) + " " + Describe(path) + ": " + server + " ("
-                + Curl().easyStrerror(code) + ").")};
+            CouldNot(action, Describe(path), server + " (" + Curl().easyStrerror(code) + ")")
+                + ".")};
 }
 
 TransportResult FtpFiles::Connect()
@@ -268,7 +281,8 @@ TransportResult FtpFiles::Connect()
     if (!curl_) {
         std::string problem;
         CurlLibrary::Load(problem);
-        return Failure(Outcome::Failed, problem.empty() ? "libcurl could not start." : problem);
+        return Failure(Outcome::Failed,
+            problem.empty() ? std::string(Translated("libcurl could not start.")) : problem);
     }
     for (int question = 0;; ++question) {
         Prepare(ServerUrl() + "/");  // the login's own folder
@@ -281,12 +295,14 @@ TransportResult FtpFiles::Connect()
             && question < kPasswordQuestions && !location_.user.empty();
         std::optional<std::string> answer;
         if (ask)
-            answer = control_.credentials(
-                {location_.text, "Password for " + location_.user + "@" + location_.host + ": "});
+            answer = control_.credentials({location_.text,
+                Formatted(
+                    Translated("Password for %1$s@%2$s: "), {location_.user, location_.host})});
         if (!answer) {
-            const Step step = StepOf(code, "log in to", "");
+            const Step step = StepOf(code, FileAction::LogIn, "");
             return step.status == StepStatus::NotFound ? Failure(Outcome::Failed,
-                       "The server " + location_.host + " refused the login folder.")
+                       Formatted(
+                           Translated("The server %s refused the login folder."), {location_.host}))
                                                        : step.failure;
         }
         password_ = std::move(*answer);
@@ -294,7 +310,7 @@ TransportResult FtpFiles::Connect()
 }
 
 Step FtpFiles::Command(
-    const std::vector<std::string>& commands, std::string_view what, const std::string& path)
+    const std::vector<std::string>& commands, FileAction action, const std::string& path)
 {
     Prepare(ServerUrl() + "/");
     curl_slist* list = nullptr;
@@ -303,14 +319,14 @@ Step FtpFiles::Command(
     commands_.reset(list);
     Curl().easySetopt(curl_.get(), CURLOPT_QUOTE, list);
     Curl().easySetopt(curl_.get(), CURLOPT_NOBODY, 1L);
-    return StepOf(Perform(Interruption::Never), what, path);
+    return StepOf(Perform(Interruption::Never), action, path);
 }
 
 Step FtpFiles::FindFolder(const std::string& path)
 {
     Prepare(UrlOf(path, Kind::Folder));
     Curl().easySetopt(curl_.get(), CURLOPT_NOBODY, 1L);
-    return StepOf(Perform(Interruption::OnStop), "look at", path);
+    return StepOf(Perform(Interruption::OnStop), FileAction::LookAt, path);
 }
 
 Step FtpFiles::List(const std::string& folder, std::vector<RemoteEntry>& entries)
@@ -321,7 +337,7 @@ Step FtpFiles::List(const std::string& folder, std::vector<RemoteEntry>& entries
     transfer_.downloadLimit = kMaximumListing;
     Curl().easySetopt(curl_.get(), CURLOPT_WRITEFUNCTION, Receive);
     Curl().easySetopt(curl_.get(), CURLOPT_WRITEDATA, &transfer_);
-    Step step = StepOf(Perform(Interruption::OnStop), "list", folder);
+    Step step = StepOf(Perform(Interruption::OnStop), FileAction::List, folder);
     std::istringstream lines(listing);
     for (std::string line; step.IsOk() && std::getline(lines, line);) {
         if (std::optional<RemoteEntry> entry = ReadListingLine(line))
@@ -332,7 +348,7 @@ Step FtpFiles::List(const std::string& folder, std::vector<RemoteEntry>& entries
 
 Step FtpFiles::MakeFolder(const std::string& path)
 {
-    return Command({"MKD " + Absolute(path)}, "create the folder", path);
+    return Command({"MKD " + Absolute(path)}, FileAction::CreateFolder, path);
 }
 
 Step FtpFiles::Upload(const std::string& path, std::string_view bytes)
@@ -343,14 +359,14 @@ Step FtpFiles::Upload(const std::string& path, std::string_view bytes)
     Curl().easySetopt(curl_.get(), CURLOPT_READFUNCTION, Send);
     Curl().easySetopt(curl_.get(), CURLOPT_READDATA, &transfer_);
     Curl().easySetopt(curl_.get(), CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
-    return StepOf(Perform(Interruption::OnStop), "write", path);
+    return StepOf(Perform(Interruption::OnStop), FileAction::Write, path);
 }
 
 Step FtpFiles::SizeOf(const std::string& path, std::uint64_t& size)
 {
     Prepare(UrlOf(path, Kind::File));
     Curl().easySetopt(curl_.get(), CURLOPT_NOBODY, 1L);
-    const Step step = StepOf(Perform(Interruption::Never), "look at", path);
+    const Step step = StepOf(Perform(Interruption::Never), FileAction::LookAt, path);
     curl_off_t length = -1;
     Curl().easyGetinfo(curl_.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
     size = length < 0 ? 0 : static_cast<std::uint64_t>(length);
@@ -362,7 +378,7 @@ Step FtpFiles::ModifiedAt(const std::string& path, std::int64_t& seconds)
     Prepare(UrlOf(path, Kind::File));
     Curl().easySetopt(curl_.get(), CURLOPT_NOBODY, 1L);
     Curl().easySetopt(curl_.get(), CURLOPT_FILETIME, 1L);
-    const Step step = StepOf(Perform(Interruption::Never), "look at", path);
+    const Step step = StepOf(Perform(Interruption::Never), FileAction::LookAt, path);
     curl_off_t time = -1;
     Curl().easyGetinfo(curl_.get(), CURLINFO_FILETIME_T, &time);
     seconds = time;
@@ -374,7 +390,7 @@ Step FtpFiles::SetMode(const std::string& path, unsigned mode)
     std::ostringstream octal;
     octal << std::oct << mode;
     const Step step
-        = Command({"SITE CHMOD " + octal.str() + " " + Absolute(path)}, "set the mode of", path);
+        = Command({"SITE CHMOD " + octal.str() + " " + Absolute(path)}, FileAction::SetMode, path);
     // A server without SITE CHMOD keeps its own modes.
     return step.status == StepStatus::Failed && step.failure.outcome == Outcome::Failed
         ? Step{StepStatus::Unsupported, {}}
@@ -383,7 +399,8 @@ Step FtpFiles::SetMode(const std::string& path, unsigned mode)
 
 Step FtpFiles::Rename(const std::string& from, const std::string& to)
 {
-    const Step step = Command({"RNFR " + Absolute(from), "RNTO " + Absolute(to)}, "rename", from);
+    const Step step
+        = Command({"RNFR " + Absolute(from), "RNTO " + Absolute(to)}, FileAction::Rename, from);
     std::uint64_t size = 0;
     if (step.status == StepStatus::Failed && step.failure.outcome == Outcome::Failed
         && SizeOf(to, size).IsOk())
@@ -393,7 +410,7 @@ Step FtpFiles::Rename(const std::string& from, const std::string& to)
 
 Step FtpFiles::Remove(const std::string& path)
 {
-    return Command({"DELE " + Absolute(path)}, "remove", path);
+    return Command({"DELE " + Absolute(path)}, FileAction::Remove, path);
 }
 
 Step FtpFiles::Link(const std::string&, const std::string&)
@@ -408,7 +425,7 @@ Step FtpFiles::Download(const std::string& path, std::size_t maxBytes, std::stri
     transfer_.downloadLimit = maxBytes;
     Curl().easySetopt(curl_.get(), CURLOPT_WRITEFUNCTION, Receive);
     Curl().easySetopt(curl_.get(), CURLOPT_WRITEDATA, &transfer_);
-    return StepOf(Perform(Interruption::OnStop), "read", path);
+    return StepOf(Perform(Interruption::OnStop), FileAction::Read, path);
 }
 
 void FtpFiles::Disconnect()

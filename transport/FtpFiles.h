@@ -11,6 +11,7 @@
 // shows links as links and the permission bits; a server that lists another
 // form keeps no mode, and its links cannot be told from files.
 
+#include "transport/FileAction.h"
 #include "transport/Location.h"
 #include "transport/RemoteFiles.h"
 
@@ -59,8 +60,8 @@ private:
     CURLcode Perform(Interruption interruption);
     // Sends FTP commands (with absolute paths) and nothing else.
     Step Command(
-        const std::vector<std::string>& commands, std::string_view what, const std::string& path);
-    Step StepOf(CURLcode code, std::string_view what, const std::string& path);
+        const std::vector<std::string>& commands, FileAction action, const std::string& path);
+    Step StepOf(CURLcode code, FileAction action, const std::string& path);
     std::string Absolute(const std::string& path) const;
     std::string ServerUrl() const;
     std::string UrlOf(const std::string& path, Kind kind) const;

@@ -2,7 +2,10 @@
 
 #include "profile/FileDescriptor.h"
 #include "profile/RegularFile.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 #include "transport/ChildProcess.h"
+#include "transport/FileAction.h"
 #include "transport/SshCommand.h"
 
 #include <fcntl.h>
@@ -115,7 +118,7 @@ TransportResult TrustHostKey(const HostKey& key)
     const RegularFileRead old = ReadRegularFile(file, kKnownHostsLimit);
     if (old.error != 0 && old.error != ENOENT)
         return Failure(Outcome::Failed,
-            "Could not read " + file.string() + ": " + SystemErrorText(old.error) + ".");
+            CouldNot(FileAction::Read, file.string(), SystemErrorText(old.error)) + ".");
     std::string lines = key.knownHostsLines;
     if (!old.bytes.empty() && !old.bytes.ends_with('\n'))
         lines.insert(lines.begin(), '\n');
@@ -126,6 +129,7 @@ TransportResult TrustHostKey(const HostKey& key)
         || ::write(out.get(), lines.data(), lines.size()) != static_cast<ssize_t>(lines.size())
         || ::fsync(out.get()) != 0 || out.Close() != 0)
         return Failure(Outcome::Failed,
-            "Could not add the host key to " + file.string() + ": " + SystemErrorText(errno) + ".");
+            Formatted(Translated("Could not add the host key to %1$s: %2$s."),
+                {file.string(), SystemErrorText(errno)}));
     return {};
 }

@@ -5,6 +5,9 @@
 #include "profile/AtomicFile.h"
 #include "profile/FileBackup.h"
 #include "profile/RegularFile.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
+#include "transport/FileAction.h"
 #include "transport/FolderPath.h"
 
 #include <pwd.h>
@@ -26,16 +29,16 @@ fs::path HomeFolder()
     return user ? fs::path(user->pw_dir) : fs::path("/");
 }
 
-std::string Described(const fs::path& path, std::string_view what, int error)
+std::string Described(const fs::path& path, FileAction action, int error)
 {
-    return std::string(what) + " " + path.string() + ": " + SystemErrorText(error);
+    return CouldNot(action, path.string(), SystemErrorText(error));
 }
 
 // error: of looking at the folder; none when it is something other than a folder.
 TransportResult MissingFolder(const fs::path& folder, const std::error_code& error)
 {
     return SystemFailure(Outcome::FolderMissing,
-        "The folder " + folder.string() + " does not exist or is no folder.",
+        Formatted(Translated("The folder %s does not exist or is no folder."), {folder.string()}),
         error ? error.value() : ENOTDIR);
 }
 
@@ -78,11 +81,12 @@ TransportResult LocalFolderDestination::FindSettingsFolder(
         return {};
     if (creation == Creation::LookOnly)
         return Failure(Outcome::FolderMissing,
-            "The install folder " + given.string() + " has no settings folder " + below + " yet.");
+            Formatted(Translated("The install folder %1$s has no settings folder %2$s yet."),
+                {given.string(), below}));
     fs::create_directories(folder, error);
     if (error)
         return SystemFailure(Outcome::FolderMissing,
-            Described(folder, "Could not create the folder", error.value()), error.value());
+            Described(folder, FileAction::CreateFolder, error.value()), error.value());
     return {};
 }
 
@@ -93,21 +97,21 @@ TransportResult LocalFolderDestination::Publish(
     if (TransportResult found = FindSettingsFolder(Creation::Create, folder); !found.IsDone())
         return found;
     if (control.stop.stop_requested())
-        return Failure(Outcome::Cancelled, "Cancelled before anything was written.");
+        return Failure(Outcome::Cancelled, Translated("Cancelled before anything was written."));
     const fs::path target = FollowPathIgnoringCase(folder, kPublishFileName);
     TransportResult result;
     if (backup == Backup::KeepReplacedFile) {
         fs::path kept;
         if (const int error = BackUpFile(target, kept))
             return SystemFailure(
-                Outcome::BackupFailed, Described(target, "Could not keep a copy of", error), error);
+                Outcome::BackupFailed, Described(target, FileAction::KeepCopy, error), error);
         result.keptCopy = kept.filename().string();
     }
     Report(control, 0, bytes.size());
     if (const int error = WriteFileAtomically(target, bytes))
         return SystemFailure(
             error == EISDIR || error == EINVAL ? Outcome::Refused : Outcome::Failed,
-            Described(target, "Could not write", error), error);
+            Described(target, FileAction::Write, error), error);
     Report(control, bytes.size(), bytes.size());
     return result;
 }
@@ -125,7 +129,7 @@ FetchResult LocalFolderDestination::Fetch(std::size_t maxBytes, const TransferCo
         : read.error == EFBIG                    ? Outcome::TooLarge
                                                  : Outcome::Failed;
     return {
-        SystemFailure(outcome, Described(target, "Could not read", read.error), read.error), {}};
+        SystemFailure(outcome, Described(target, FileAction::Read, read.error), read.error), {}};
 }
 
 TransportResult LocalFolderDestination::Check(const TransferControl&)

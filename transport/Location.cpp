@@ -1,5 +1,7 @@
 #include "transport/Location.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
 #include "transport/FolderPath.h"
 
 #include <algorithm>
@@ -20,11 +22,6 @@ constexpr std::string_view kSeparator = "://";
 constexpr std::string_view kPinPrefix = "sha256//";
 constexpr std::size_t kSha256Base64Length = 44;
 constexpr int kLargestPort = 65535;
-
-std::string Quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
 
 int HexValue(char digit)
 {
@@ -75,39 +72,41 @@ std::string ReadHostAndPort(std::string_view text, Location& location)
     if (text.starts_with('[')) {
         const std::size_t close = text.find(']');
         if (close == std::string_view::npos)
-            return "the address " + Quoted(text) + " lacks its closing \"]\"";
+            return Formatted(Translated("the address \"%s\" lacks its closing \"]\""), {text});
         host = text.substr(1, close - 1);
         bracketed = true;
         if (close + 1 < text.size()) {
             if (text[close + 1] != ':')
-                return "unexpected text after the address " + Quoted(text.substr(0, close + 1));
+                return Formatted(Translated("unexpected text after the address \"%s\""),
+                    {text.substr(0, close + 1)});
             port = text.substr(close + 2);
             if (port.empty())
-                return "the port after \":\" is missing";
+                return Translated("the port after \":\" is missing");
         }
     } else if (const std::size_t colon = text.rfind(':'); colon != std::string_view::npos) {
         host = text.substr(0, colon);
         port = text.substr(colon + 1);
         if (port.empty())
-            return "the port after \":\" is missing";
+            return Translated("the port after \":\" is missing");
     }
     if (host.empty())
-        return "the server's name is missing";
+        return Translated("the server's name is missing");
     const auto valid = bracketed ? IsAddressCharacter : IsHostCharacter;
     for (char character : host) {
         if (!valid(character))
-            return "the server's name " + Quoted(host) + " holds the character "
-                + Quoted(std::string_view(&character, 1)) + ", which no host name has";
+            return Formatted(Translated("the server's name \"%1$s\" holds the character "
+                                        "\"%2$s\", which no host name has"),
+                {host, std::string_view(&character, 1)});
     }
     if (host.starts_with('-'))
-        return "the server's name " + Quoted(host) + " starts with \"-\"";
+        return Formatted(Translated("the server's name \"%s\" starts with \"-\""), {host});
     location.host = std::string(host);
     if (!port.empty()) {
         int number = 0;
         const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), number);
         if (error != std::errc() || end != port.data() + port.size() || number < 1
             || number > kLargestPort)
-            return "the port " + Quoted(port) + " is not a number from 1 to 65535";
+            return Formatted(Translated("the port \"%s\" is not a number from 1 to 65535"), {port});
         location.port = number;
     }
     return {};
@@ -121,15 +120,16 @@ std::string ReadPath(std::string_view path, Location& location)
         location.base = PathBase::Home;
         rest.remove_prefix(1);
     } else if (!rest.starts_with('/')) {
-        return "the folder " + Quoted(path) + " is neither absolute nor starts with \"~/\"";
+        return Formatted(
+            Translated("the folder \"%s\" is neither absolute nor starts with \"~/\""), {path});
     }
     std::string normal;
     for (const std::string& component : PathComponents(rest))
         normal = location.base == PathBase::Home ? JoinPath(normal, component)
                                                  : normal + "/" + component;
     if (location.base == PathBase::Absolute && normal.empty())
-        return "no folder is named: write the install folder after the server, as in "
-               "sftp://host/srv/bfv or sftp://host/~/bfv";
+        return Translated("no folder is named: write the install folder after the server, as in "
+                          "sftp://host/srv/bfv or sftp://host/~/bfv");
     location.path = std::move(normal);
     return {};
 }
@@ -137,11 +137,12 @@ std::string ReadPath(std::string_view path, Location& location)
 std::string ReadUser(std::string_view userInfo, Location& location)
 {
     if (userInfo.find(':') != std::string_view::npos)
-        return "a password does not belong in a location: Quavel asks for it, or reads it from "
-               "~/.netrc";
+        return Translated("a password does not belong in a location: Quavel asks for it, or reads "
+                          "it from ~/.netrc");
     const std::optional<std::string> user = DecodePercent(userInfo);
     if (!user || user->empty())
-        return "the user name " + Quoted(userInfo) + " is empty or holds a broken %-escape";
+        return Formatted(
+            Translated("the user name \"%s\" is empty or holds a broken %%-escape"), {userInfo});
     location.user = *user;
     return {};
 }
@@ -153,13 +154,16 @@ std::string ReadUrl(std::string_view text, Location& location)
     const auto known = std::find_if(kSchemes.begin(), kSchemes.end(),
         [scheme](const SchemeName& entry) { return entry.name == scheme; });
     if (known == kSchemes.end())
-        return "the scheme " + Quoted(scheme)
-            + " is not one Quavel reaches servers by: use sftp://, ftps:// or ftp://";
+        return Formatted(Translated("the scheme \"%s\" is not one Quavel reaches servers by: use "
+                                    "sftp://, ftps:// or ftp://"),
+            {scheme});
     location.scheme = known->scheme;
     std::string_view rest = text.substr(separator + kSeparator.size());
     if (const std::size_t extra = rest.find_first_of("?#"); extra != std::string_view::npos)
-        return std::string("a location has no ") + (rest[extra] == '?' ? "query" : "fragment")
-            + " (the text from " + Quoted(rest.substr(extra, 1)) + " on)";
+        return Formatted(rest[extra] == '?'
+                ? Translated("a location has no query (the text from \"%s\" on)")
+                : Translated("a location has no fragment (the text from \"%s\" on)"),
+            {rest.substr(extra, 1)});
     const std::size_t slash = rest.find('/');
     std::string_view authority = rest.substr(0, slash);
     const std::string_view path = slash == std::string_view::npos ? "" : rest.substr(slash);
@@ -174,7 +178,7 @@ std::string ReadUrl(std::string_view text, Location& location)
     if (decoded && decoded->empty())
         decoded = "/";  // sftp://host names no folder, as sftp://host/ does not
     if (!decoded)
-        return "the folder " + Quoted(path) + " holds a broken or NUL %-escape";
+        return Formatted(Translated("the folder \"%s\" holds a broken or NUL %%-escape"), {path});
     // "/~/bfv" is home-relative; "/srv/bfv" absolute.
     const bool home = *decoded == "/~" || decoded->starts_with("/~/");
     return ReadPath(home ? std::string_view(*decoded).substr(1) : *decoded, location);
@@ -193,15 +197,17 @@ LocationParse ParseLocation(std::string_view text)
     location.text = std::string(text);
     std::string error;
     if (text.empty())
-        error = "the location is empty";
+        error = Translated("the location is empty");
     else if (text.find('\0') != std::string_view::npos)
-        error = "the location holds a NUL character";
+        error = Translated("the location holds a NUL character");
     else if (text.find(kSeparator) != std::string_view::npos)
         error = ReadUrl(text, location);
     else
         error = ReadPath(text, location);
     if (!error.empty())
-        return {std::nullopt, "Cannot use the location " + Quoted(text) + ": " + error + "."};
+        return {std::nullopt,
+            // TRANSLATORS: the location as written, and what is wrong with it.
+            Formatted(Translated("Cannot use the location \"%1$s\": %2$s."), {text, error})};
     return {std::move(location), {}};
 }
 
@@ -218,9 +224,9 @@ std::string CheckPin(std::string_view pin)
                         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
                 == std::string_view::npos;
         if (!one.starts_with(kPinPrefix) || !base64)
-            return "The pin " + Quoted(one)
-                + " is not \"sha256//\" followed by the 44 characters of a key's SHA-256 "
-                  "digest in base64.";
+            return Formatted(Translated("The pin \"%s\" is not \"sha256//\" followed by the 44 "
+                                        "characters of a key's SHA-256 digest in base64."),
+                {one});
         start = end + 1;
     }
     return {};

@@ -1,5 +1,7 @@
 #include "transport/ParallelPublish.h"
 
+#include "text/Translated.h"
+
 #include <algorithm>
 #include <atomic>
 #include <mutex>
@@ -56,7 +58,7 @@ private:
     {
         TransportResult result;
         if (request_.stop.stop_requested()) {
-            result = Failure(Outcome::Cancelled, "Cancelled before it started.");
+            result = Failure(Outcome::Cancelled, Translated("Cancelled before it started."));
         } else {
             TransferControl control{request_.stop,
                 [this, index](TransferStage stage, std::uint64_t done, std::uint64_t total) {

@@ -1,5 +1,7 @@
 #include "transport/RemoteDestination.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
 #include "transport/FtpFiles.h"
 #include "transport/LocalFolderDestination.h"
 #include "transport/RemotePublisher.h"
@@ -21,8 +23,10 @@ std::unique_ptr<RemoteFiles> RemoteDestination::Connection(const TransferControl
 TransportResult RemoteDestination::Warned(TransportResult result) const
 {
     if (location_.scheme == Scheme::Ftp)
-        result.warning = "Warning: " + location_.host
-            + " is reached by plain FTP, which sends the password and the profile unencrypted.";
+        result.warning
+            = Formatted(Translated("Warning: %s is reached by plain FTP, which sends the "
+                                   "password and the profile unencrypted."),
+                {location_.host});
     return result;
 }
 

@@ -4,10 +4,14 @@
 #include "installs/UnicodeText.h"
 #include "profile/FileBackup.h"
 #include "profile/RegularFile.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
+#include "transport/FileAction.h"
 #include "transport/FolderPath.h"
 #include "transport/UploadName.h"
 
 #include <algorithm>
+#include <array>
 #include <ctime>
 
 namespace {
@@ -30,16 +34,30 @@ std::optional<RemoteEntry> FindEntry(const std::vector<RemoteEntry>& entries, st
     return other == entries.end() ? std::nullopt : std::optional(*other);
 }
 
-std::string_view KindWords(EntryKind kind)
+struct KindTexts {
+    EntryKind kind;
+    const char* notAFolder;  // %s: where the settings folder was looked for
+    const char* notAFile;    // %s: where CustomCombat.wst was found
+};
+
+// Other kinds (devices, sockets) read as "no regular file".
+constexpr std::array kKindTexts{
+    KindTexts{EntryKind::Folder,
+        TranslatedLater("%s is a folder, where the settings folder needs a folder."),
+        TranslatedLater("%s is a folder: nothing was changed.")},
+    KindTexts{EntryKind::Link,
+        TranslatedLater("%s is a symbolic link, where the settings folder needs a folder."),
+        TranslatedLater("%s is a symbolic link: nothing was changed.")},
+    KindTexts{EntryKind::Other,
+        TranslatedLater("%s is no regular file, where the settings folder needs a folder."),
+        TranslatedLater("%s is no regular file: nothing was changed.")},
+};
+
+const KindTexts& TextsOf(EntryKind kind)
 {
-    switch (kind) {
-    case EntryKind::Folder:
-        return "a folder";
-    case EntryKind::Link:
-        return "a symbolic link";
-    default:
-        return "no regular file";
-    }
+    const auto found = std::find_if(kKindTexts.begin(), kKindTexts.end(),
+        [kind](const KindTexts& texts) { return texts.kind == kind; });
+    return found != kKindTexts.end() ? *found : kKindTexts.back();
 }
 
 }  // namespace
@@ -64,23 +82,24 @@ TransportResult RemotePublisher::Descend(
 {
     std::vector<RemoteEntry> entries;
     if (Step listed = files_.List(folder, entries); !listed.IsOk())
-        return listed.status == StepStatus::NotFound
-            ? Failure(Outcome::FolderMissing, files_.Describe(folder) + " is gone.")
-            : FailureOf(listed);
+        return listed.status == StepStatus::NotFound ? Failure(Outcome::FolderMissing,
+                   Formatted(Translated("%s is gone."), {files_.Describe(folder)}))
+                                                     : FailureOf(listed);
     const std::optional<RemoteEntry> entry = FindEntry(entries, component);
     found = JoinPath(folder, entry ? entry->name : component);
     if (entry && (entry->kind == EntryKind::Folder || files_.FindFolder(found).IsOk()))
         return {};
     if (entry)
         return Failure(Outcome::FolderMissing,
-            files_.Describe(found) + " is " + std::string(KindWords(entry->kind))
-                + ", where the settings folder needs a folder.");
+            Formatted(Translated(TextsOf(entry->kind).notAFolder), {files_.Describe(found)}));
     if (creation == Creation::LookOnly)
-        return Failure(Outcome::FolderMissing, files_.Describe(found) + " does not exist yet.");
+        return Failure(Outcome::FolderMissing,
+            Formatted(Translated("%s does not exist yet."), {files_.Describe(found)}));
     if (Step made = files_.MakeFolder(found); !made.IsOk())
         return Failure(Outcome::FolderMissing,
-            "Could not create the folder " + files_.Describe(found) + ": "
-                + (made.status == StepStatus::Failed ? made.failure.reason : "it cannot be made."));
+            CouldNot(FileAction::CreateFolder, files_.Describe(found),
+                made.status == StepStatus::Failed ? made.failure.reason
+                                                  : std::string(Translated("it cannot be made."))));
     return {};
 }
 
@@ -92,7 +111,8 @@ TransportResult RemotePublisher::FindGivenFolder()
     return given.status == StepStatus::Failed
         ? FailureOf(given)
         : Failure(Outcome::FolderMissing,
-            "The folder " + files_.Describe(location_.path) + " does not exist or is no folder.");
+            Formatted(Translated("The folder %s does not exist or is no folder."),
+                {files_.Describe(location_.path)}));
 }
 
 TransportResult RemotePublisher::FindSettingsFolder(Creation creation, std::string& folder)
@@ -156,13 +176,13 @@ TransportResult RemotePublisher::KeepCopy(const std::string& folder, const Remot
         const Step copied = CopyFile(old, from, JoinPath(folder, name));
         if (copied.status == StepStatus::Failed)
             return Failure(copied.failure.outcome,
-                "Could not keep a copy of " + files_.Describe(from) + ": " + copied.failure.reason);
+                CouldNot(FileAction::KeepCopy, files_.Describe(from), copied.failure.reason));
         kept = name;
         return {};
     }
     return Failure(Outcome::Failed,
-        "Could not keep a copy of " + files_.Describe(from)
-            + ": every backup name of this second is taken.");
+        CouldNot(FileAction::KeepCopy, files_.Describe(from),
+            Translated("every backup name of this second is taken.")));
 }
 
 TransportResult RemotePublisher::UploadChecked(
@@ -173,19 +193,24 @@ TransportResult RemotePublisher::UploadChecked(
     if (Step uploaded = files_.Upload(path, bytes); !uploaded.IsOk()) {
         TransportResult failure = uploaded.status == StepStatus::Failed
             ? FailureOf(uploaded)
-            : Failure(Outcome::FolderMissing, "the folder is gone.");
+            : Failure(Outcome::FolderMissing, Translated("the folder is gone."));
         if (failure.outcome == Outcome::Failed)
-            failure.reason = "Could not upload the new CustomCombat.wst: " + failure.reason;
+            failure.reason = Formatted(
+                Translated("Could not upload the new CustomCombat.wst: %s"), {failure.reason});
         return failure;
     }
     std::uint64_t size = 0;
     if (Step sized = files_.SizeOf(path, size); !sized.IsOk())
         return Failure(Outcome::Failed,
-            "Could not check the size of " + files_.Describe(path) + ": " + sized.failure.reason);
+            Formatted(Translated("Could not check the size of %1$s: %2$s"),
+                {files_.Describe(path), sized.failure.reason}));
     if (size != bytes.size())
         return Failure(Outcome::Failed,
-            "The server holds " + std::to_string(size) + " of the " + std::to_string(bytes.size())
-                + " bytes written to " + files_.Describe(path) + " (a full disk?).");
+            Formatted(TranslatedCount("The server holds %1$s of the %2$s byte written to %3$s (a "
+                                      "full disk?).",
+                          "The server holds %1$s of the %2$s bytes written to %3$s (a full disk?).",
+                          bytes.size()),
+                {std::to_string(size), std::to_string(bytes.size()), files_.Describe(path)}));
     if (mode) {
         const Step changed = files_.SetMode(path, *mode);
         if (changed.status == StepStatus::Failed)
@@ -206,7 +231,8 @@ TransportResult RemotePublisher::Renamed(
     return Failure(Outcome::Failed,
         renamed.status == StepStatus::Failed
             ? renamed.failure.reason
-            : "Could not rename " + files_.Describe(from) + " to " + files_.Describe(to) + ".");
+            : Formatted(Translated("Could not rename %1$s to %2$s."),
+                {files_.Describe(from), files_.Describe(to)}));
 }
 
 TransportResult RemotePublisher::Replace(
@@ -217,7 +243,8 @@ TransportResult RemotePublisher::Replace(
     const std::string target = JoinPath(folder, old ? old->name : std::string(kPublishFileName));
     TransportResult result = UploadChecked(path, bytes, old ? old->mode : std::nullopt);
     if (result.IsDone() && control_.stop.stop_requested())
-        result = Failure(Outcome::Cancelled, "Cancelled; the server keeps its old file.");
+        result
+            = Failure(Outcome::Cancelled, Translated("Cancelled; the server keeps its old file."));
     if (result.IsDone())
         result = Renamed(path, target, old.has_value());
     if (!result.IsDone())
@@ -242,8 +269,8 @@ TransportResult RemotePublisher::Publish(std::string_view bytes, Backup backup)
         = result.IsDone() ? FindEntry(entries, kPublishFileName) : std::nullopt;
     if (old && old->kind != EntryKind::File)
         result = Failure(Outcome::Refused,
-            files_.Describe(JoinPath(folder, old->name)) + " is "
-                + std::string(KindWords(old->kind)) + ": nothing was changed.");
+            Formatted(Translated(TextsOf(old->kind).notAFile),
+                {files_.Describe(JoinPath(folder, old->name))}));
     std::string kept;
     if (result.IsDone()) {
         RemoveLeftovers(folder, entries);
@@ -251,7 +278,7 @@ TransportResult RemotePublisher::Publish(std::string_view bytes, Backup backup)
             result = KeepCopy(folder, *old, entries, kept);
     }
     if (result.IsDone() && control_.stop.stop_requested())
-        result = Failure(Outcome::Cancelled, "Cancelled before anything was written.");
+        result = Failure(Outcome::Cancelled, Translated("Cancelled before anything was written."));
     if (result.IsDone())
         result = Replace(folder, old, bytes);
     result.keptCopy = kept;
@@ -274,17 +301,21 @@ FetchResult RemotePublisher::Fetch(std::size_t maxBytes)
         = fetched.result.IsDone() ? FindEntry(entries, kPublishFileName) : std::nullopt;
     const std::string path = JoinPath(folder, file ? file->name : std::string(kPublishFileName));
     if (fetched.result.IsDone() && !file)
-        fetched.result = Failure(Outcome::FileMissing, files_.Describe(path) + " does not exist.");
+        fetched.result = Failure(Outcome::FileMissing,
+            Formatted(Translated("%s does not exist."), {files_.Describe(path)}));
     else if (fetched.result.IsDone() && file->size.value_or(0) > maxBytes)
         fetched.result = Failure(Outcome::TooLarge,
-            files_.Describe(path) + " is larger than a " + "profile may be ("
-                + std::to_string(*file->size) + " bytes, more than " + std::to_string(maxBytes)
-                + ").");
+            Formatted(
+                TranslatedCount("%1$s is larger than a profile may be (%2$s byte, more than %3$s).",
+                    "%1$s is larger than a profile may be (%2$s bytes, more than %3$s).",
+                    *file->size),
+                {files_.Describe(path), std::to_string(*file->size), std::to_string(maxBytes)}));
     else if (fetched.result.IsDone()) {
         if (Step read = files_.Download(path, maxBytes, fetched.bytes); !read.IsOk())
             fetched.result = read.status == StepStatus::Failed
                 ? FailureOf(read)
-                : Failure(Outcome::FileMissing, files_.Describe(path) + " could not be read.");
+                : Failure(Outcome::FileMissing,
+                    Formatted(Translated("%s could not be read."), {files_.Describe(path)}));
     }
     files_.Disconnect();
     return fetched;

@@ -1,5 +1,7 @@
 #include "transport/SftpFiles.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
 #include "transport/FolderPath.h"
 #include "transport/HostKeys.h"
 
@@ -45,13 +47,17 @@ EntryKind KindOf(std::uint32_t permissions)
 std::string StatusWords(std::uint32_t code, std::string_view message)
 {
     if (code == sftp::PermissionDenied)
-        return "permission denied";
-    // OpenSSH reports a full disk, among others, as this plain "Failure".
+        return Translated("permission denied");
+    // OpenSSH reports a full disk, among others, as this plain "Failure", the
+    // protocol's name for the status, which stays as the server would send it.
     if (code == sftp::Failure)
-        return std::string(message.empty() ? "Failure" : message)
-            + " (SFTP status 4: a full disk, a quota or another refusal the server does not name)";
-    std::string words = message.empty() ? "the server gave no reason" : std::string(message);
-    return words + " (SFTP status " + std::to_string(code) + ")";
+        return Formatted(Translated("%s (SFTP status 4: a full disk, a quota or another refusal "
+                                    "the server does not name)"),
+            {message.empty() ? "Failure" : message});
+    const std::string_view words
+        = message.empty() ? std::string_view(Translated("the server gave no reason")) : message;
+    // TRANSLATORS: the server's reason (in its own words), and the status's number.
+    return Formatted(Translated("%1$s (SFTP status %2$s)"), {words, std::to_string(code)});
 }
 
 }  // namespace
@@ -82,7 +88,9 @@ TransportResult SftpFiles::Connect()
             std::min(lengthReader.Uint32(), kLargestReply), version, Interruption::OnStop);
     if (result.outcome == Outcome::HostKeyUnknown) {
         if (!channel_.refusedHostKeyQuestion().empty())
-            result.reason += " ssh asked: " + channel_.refusedHostKeyQuestion();
+            // TRANSLATORS: the reason, then the question ssh asked, in its own words.
+            result.reason = Formatted(Translated("%1$s ssh asked: %2$s"),
+                {result.reason, channel_.refusedHostKeyQuestion()});
         else
             result.hostKey = ReadUnknownHostKey(location_, options_);
     }
@@ -91,9 +99,9 @@ TransportResult SftpFiles::Connect()
     SftpReader reader(version);
     if (reader.Byte() != sftp::Version || reader.Uint32() < kProtocolVersion)
         return Failure(Outcome::Failed,
-            "The server " + location_.host
-                + " does not speak SFTP version 3 (something else answered on its sftp "
-                  "subsystem).");
+            Formatted(Translated("The server %s does not speak SFTP version 3 (something else "
+                                 "answered on its sftp subsystem)."),
+                {location_.host}));
     while (!reader.AtEnd() && !reader.broken()) {
         extensions_.emplace(reader.String());
         reader.String();  // the extension's version
@@ -116,8 +124,9 @@ SftpFiles::Reply SftpFiles::Await(std::uint32_t id, Interruption interruption)
         SftpReader lengthReader(length);
         const std::uint32_t size = got.IsDone() ? lengthReader.Uint32() : 0;
         if (got.IsDone() && (size < 5 || size > kLargestReply))
-            got = Failure(
-                Outcome::Failed, "The server " + location_.host + " sent a reply that is no SFTP.");
+            got = Failure(Outcome::Failed,
+                Formatted(
+                    Translated("The server %s sent a reply that is no SFTP."), {location_.host}));
         if (got.IsDone())
             got = channel_.Receive(size, packet, interruption);
         if (!got.IsDone())
@@ -143,15 +152,13 @@ SftpFiles::Reply SftpFiles::Call(
     return Await(id, interruption);
 }
 
-Step SftpFiles::StatusStep(const Reply& reply, std::string_view what, const std::string& path) const
+Step SftpFiles::StatusStep(const Reply& reply, FileAction action, const std::string& path) const
 {
     if (!reply.step.IsOk())
         return reply.step;
     SftpReader reader(reply.body);
     if (reply.type != sftp::Status)
-        return Failed(Outcome::Failed,
-            "The server " + location_.host + " answered a request to " + std::string(what)
-                + " with something unexpected.");
+        return Failed(Outcome::Failed, UnexpectedAnswer(action, location_.host));
     const std::uint32_t code = reader.Uint32();
     const std::string_view message = reader.String();
     switch (code) {
@@ -162,9 +169,8 @@ Step SftpFiles::StatusStep(const Reply& reply, std::string_view what, const std:
     case sftp::Unsupported:
         return {StepStatus::Unsupported, {}};
     default:
-        return Failed(Outcome::Failed,
-            "Could not " + std::string(what) + " " + Describe(path) + ": "
-                + StatusWords(code, message) + ".");
+        return Failed(
+            Outcome::Failed, CouldNot(action, Describe(path), StatusWords(code, message)) + ".");
     }
 }
 
@@ -173,7 +179,7 @@ Step SftpFiles::Stat(sftp::Type type, const std::string& path, SftpAttributes& a
     const std::uint32_t id = NextId();
     const Reply reply = Call(SftpPacket(type, id).Add(WirePath(path)), id);
     if (!reply.step.IsOk() || reply.type != sftp::Attrs)
-        return StatusStep(reply, "look at", path);
+        return StatusStep(reply, FileAction::LookAt, path);
     SftpReader reader(reply.body);
     attributes = reader.Attributes();
     return {};
@@ -198,7 +204,7 @@ Step SftpFiles::OpenHandle(sftp::Type type, const std::string& path, std::uint32
         packet.Add(flags).AddNoAttributes();
     const Reply reply = Call(packet, id, interruption);
     if (!reply.step.IsOk() || reply.type != sftp::Handle)
-        return StatusStep(reply, type == sftp::Open ? "open" : "list", path);
+        return StatusStep(reply, type == sftp::Open ? FileAction::Open : FileAction::List, path);
     SftpReader reader(reply.body);
     handle = std::string(reader.String());
     return {};
@@ -224,7 +230,7 @@ Step SftpFiles::List(const std::string& folder, std::vector<RemoteEntry>& entrie
             return reply.step;
         if (reply.type != sftp::Name) {
             CloseHandle(handle);
-            return IsEndOfFile(reply) ? Step{} : StatusStep(reply, "list", folder);
+            return IsEndOfFile(reply) ? Step{} : StatusStep(reply, FileAction::List, folder);
         }
         SftpReader reader(reply.body);
         for (std::uint32_t count = reader.Uint32(); count > 0 && !reader.broken(); --count) {
@@ -247,7 +253,7 @@ Step SftpFiles::MakeFolder(const std::string& path)
 {
     const std::uint32_t id = NextId();
     return StatusStep(Call(SftpPacket(sftp::Mkdir, id).Add(WirePath(path)).AddNoAttributes(), id),
-        "create the folder", path);
+        FileAction::CreateFolder, path);
 }
 
 Step SftpFiles::WriteAll(const std::string& handle, std::string_view bytes, const std::string& path)
@@ -268,7 +274,8 @@ Step SftpFiles::WriteAll(const std::string& handle, std::string_view bytes, cons
         }
         const auto [id, size] = inFlight.front();
         inFlight.pop_front();
-        if (Step step = StatusStep(Await(id, Interruption::OnStop), "write", path); !step.IsOk())
+        if (Step step = StatusStep(Await(id, Interruption::OnStop), FileAction::Write, path);
+            !step.IsOk())
             return step;
         written += size;
         if (control_.progress)
@@ -289,7 +296,7 @@ Step SftpFiles::Upload(const std::string& path, std::string_view bytes)
         return step;
     // A server reports some failed writes (a full disk) only when the file is closed.
     const std::uint32_t id = NextId();
-    return StatusStep(Call(SftpPacket(sftp::Close, id).Add(handle), id), "write", path);
+    return StatusStep(Call(SftpPacket(sftp::Close, id).Add(handle), id), FileAction::Write, path);
 }
 
 Step SftpFiles::SizeOf(const std::string& path, std::uint64_t& size)
@@ -313,27 +320,27 @@ Step SftpFiles::SetMode(const std::string& path, unsigned mode)
     const std::uint32_t id = NextId();
     return StatusStep(
         Call(SftpPacket(sftp::Setstat, id).Add(WirePath(path)).AddPermissions(mode), id),
-        "set the permissions of", path);
+        FileAction::SetPermissions, path);
 }
 
-Step SftpFiles::Extended(std::string_view name, const std::string& first, const std::string& second,
-    std::string_view what)
+Step SftpFiles::Extended(
+    std::string_view name, const std::string& first, const std::string& second, FileAction action)
 {
     const std::uint32_t id = NextId();
     return StatusStep(
         Call(SftpPacket(sftp::Extended, id).Add(name).Add(WirePath(first)).Add(WirePath(second)),
             id),
-        what, first);
+        action, first);
 }
 
 Step SftpFiles::Rename(const std::string& from, const std::string& to)
 {
     if (extensions_.contains(kPosixRename))
-        return Extended(kPosixRename, from, to, "rename");
+        return Extended(kPosixRename, from, to, FileAction::Rename);
     const std::uint32_t id = NextId();
     Step step
         = StatusStep(Call(SftpPacket(sftp::Rename, id).Add(WirePath(from)).Add(WirePath(to)), id),
-            "rename", from);
+            FileAction::Rename, from);
     SftpAttributes attributes;
     if (step.status == StepStatus::Failed && Stat(sftp::Lstat, to, attributes).IsOk())
         return {StepStatus::Exists, step.failure};
@@ -343,14 +350,15 @@ Step SftpFiles::Rename(const std::string& from, const std::string& to)
 Step SftpFiles::Remove(const std::string& path)
 {
     const std::uint32_t id = NextId();
-    return StatusStep(Call(SftpPacket(sftp::Remove, id).Add(WirePath(path)), id), "remove", path);
+    return StatusStep(
+        Call(SftpPacket(sftp::Remove, id).Add(WirePath(path)), id), FileAction::Remove, path);
 }
 
 Step SftpFiles::Link(const std::string& existing, const std::string& path)
 {
     if (!extensions_.contains(kHardlink))
         return {StepStatus::Unsupported, {}};
-    return Extended(kHardlink, existing, path, "keep a copy of");
+    return Extended(kHardlink, existing, path, FileAction::KeepCopy);
 }
 
 Step SftpFiles::ReadAll(
@@ -364,7 +372,7 @@ Step SftpFiles::ReadAll(
                                      .Add(static_cast<std::uint32_t>(kChunkSize)),
             id, Interruption::OnStop);
         if (!reply.step.IsOk() || reply.type != sftp::Data)
-            return IsEndOfFile(reply) ? Step{} : StatusStep(reply, "read", path);
+            return IsEndOfFile(reply) ? Step{} : StatusStep(reply, FileAction::Read, path);
         SftpReader reader(reply.body);
         bytes += reader.String();
         if (control_.progress)
@@ -385,8 +393,9 @@ Step SftpFiles::Download(const std::string& path, std::size_t maxBytes, std::str
     Step step = size > maxBytes ? Step{} : ReadAll(handle, size, bytes, path);
     if (step.IsOk() && (size > maxBytes || bytes.size() > maxBytes))
         step = Failed(Outcome::TooLarge,
-            Describe(path) + " is larger than a profile may be (" + std::to_string(maxBytes)
-                + " bytes at most).");
+            Formatted(TranslatedCount("%1$s is larger than a profile may be (%2$s byte at most).",
+                          "%1$s is larger than a profile may be (%2$s bytes at most).", maxBytes),
+                {Describe(path), std::to_string(maxBytes)}));
     if (step.failure.outcome != Outcome::Cancelled)
         CloseHandle(handle);
     return step;

@@ -6,6 +6,7 @@
 // OpenSSH's posix-rename and hardlink extensions are used where the server's
 // VERSION lists them.
 
+#include "transport/FileAction.h"
 #include "transport/RemoteFiles.h"
 #include "transport/SftpPacket.h"
 #include "transport/SftpReader.h"
@@ -48,7 +49,7 @@ private:
     Reply Call(const SftpPacket& packet, std::uint32_t id,
         Interruption interruption = Interruption::Never);
     // Ok for a STATUS of OK, else what the status means for the step.
-    Step StatusStep(const Reply& reply, std::string_view what, const std::string& path) const;
+    Step StatusStep(const Reply& reply, FileAction action, const std::string& path) const;
     Step Stat(sftp::Type type, const std::string& path, SftpAttributes& attributes);
     Step OpenHandle(sftp::Type type, const std::string& path, std::uint32_t flags,
         std::string& handle, Interruption interruption);
@@ -57,7 +58,7 @@ private:
     Step ReadAll(
         const std::string& handle, std::uint64_t size, std::string& bytes, const std::string& path);
     Step Extended(std::string_view name, const std::string& first, const std::string& second,
-        std::string_view what);
+        FileAction action);
     std::string WirePath(const std::string& path) const;
 
     const Location& location_;

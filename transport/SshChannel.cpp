@@ -1,5 +1,7 @@
 #include "transport/SshChannel.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
 #include "transport/SshCommand.h"
 
 #include <poll.h>
@@ -34,13 +36,15 @@ TransportResult SshChannel::Start()
 {
     if (askpass_.error())
         return Failure(Outcome::Failed,
-            "Could not prepare the password helper: " + SystemErrorText(askpass_.error()) + ".");
+            Formatted(Translated("Could not prepare the password helper: %s."),
+                {SystemErrorText(askpass_.error())}));
     std::vector<std::string> environment = askpass_.Environment();
     environment.insert(environment.end(), options_.environment.begin(), options_.environment.end());
     ssh_ = std::make_unique<ChildProcess>(SftpCommand(location_, options_), environment);
     if (ssh_->error())
         return Failure(Outcome::Failed,
-            "Could not run " + options_.sshProgram + ": " + SystemErrorText(ssh_->error()) + ".");
+            Formatted(Translated("Could not run %1$s: %2$s."),
+                {options_.sshProgram, SystemErrorText(ssh_->error())}));
     return {};
 }
 
@@ -90,7 +94,7 @@ TransportResult SshChannel::Ended()
     ReadErrors();
     TransportResult result = DescribeSshFailure(errors_, location_);
     if (result.outcome == Outcome::Failed && errors_.empty())
-        result.reason = "The connection to " + location_.host + " was lost.";
+        result.reason = Formatted(Translated("The connection to %s was lost."), {location_.host});
     return result;
 }
 
@@ -100,17 +104,18 @@ TransportResult SshChannel::Pump(std::string_view& outgoing, std::size_t wanted,
     auto lastMove = Clock::now();
     while (!outgoing.empty() || incoming_.size() < wanted) {
         if (interruption == Interruption::OnStop && control_.stop.stop_requested())
-            return Failure(Outcome::Cancelled, "Cancelled.");
+            return Failure(Outcome::Cancelled, Translated("Cancelled."));
         if (Clock::now() - lastMove > idleLimit)
             return Failure(Outcome::TimedOut,
-                "The server " + location_.host + " stopped answering: nothing came for "
-                    + std::to_string(WholeSeconds(idleLimit)) + " s.");
+                Formatted(Translated("The server %1$s stopped answering: nothing came for %2$s s."),
+                    {location_.host, std::to_string(WholeSeconds(idleLimit))}));
         std::array<pollfd, 4> watched{{{ssh_->output(), POLLIN, 0}, {ssh_->errors(), POLLIN, 0},
             {askpass_.listener(), POLLIN, 0}, {outgoing.empty() ? -1 : ssh_->input(), POLLOUT, 0}}};
         if (::poll(watched.data(), watched.size(), kStopCheckInterval.count()) < 0) {
             if (errno == EINTR)
                 continue;
-            return Failure(Outcome::Failed, "Waiting for ssh failed: " + SystemErrorText(errno));
+            return Failure(Outcome::Failed,
+                Formatted(Translated("Waiting for ssh failed: %s"), {SystemErrorText(errno)}));
         }
         if (watched[1].revents != 0)
             ReadErrors();

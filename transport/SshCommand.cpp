@@ -1,5 +1,7 @@
 #include "transport/SshCommand.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
 #include "transport/TransportResult.h"
 
 #include <algorithm>
@@ -14,34 +16,40 @@ constexpr std::string_view kFingerprintPrefix = "SHA256:";
 struct SshMessage {
     std::string_view text;  // a part of one of ssh's own lines
     Outcome outcome;
-    std::string_view meaning;
+    const char* meaning;
 };
 
 // First match wins: a changed key also says "Host key verification failed".
 constexpr std::array kSshMessages{
     SshMessage{"REMOTE HOST IDENTIFICATION HAS CHANGED", Outcome::HostKeyChanged,
-        "The server's host key has changed since it was last trusted: this may be an impostor, "
-        "so nothing was sent. Ask the server's administrator whether the key was replaced"},
+        TranslatedLater(
+            "The server's host key has changed since it was last trusted: this may be an impostor, "
+            "so nothing was sent. Ask the server's administrator whether the key was replaced")},
     SshMessage{"host key is known for", Outcome::HostKeyUnknown,
-        "The server's host key is not known yet: compare its fingerprint with the one the "
-        "server's administrator gives, then trust it"},
+        TranslatedLater(
+            "The server's host key is not known yet: compare its fingerprint with the one the "
+            "server's administrator gives, then trust it")},
     SshMessage{"Host key verification failed", Outcome::HostKeyUnknown,
-        "The host key of the server (or of a jump host on the way) is not known yet"},
+        TranslatedLater(
+            "The host key of the server (or of a jump host on the way) is not known yet")},
     SshMessage{"Permission denied", Outcome::LoginRefused,
-        "The server refused the login: no key, passphrase or password it accepts"},
+        TranslatedLater("The server refused the login: no key, passphrase or password it accepts")},
     SshMessage{"Too many authentication failures", Outcome::LoginRefused,
-        "The server refused the login after too many keys were offered"},
-    SshMessage{"timed out", Outcome::TimedOut, "The server did not answer in time"},
+        TranslatedLater("The server refused the login after too many keys were offered")},
     SshMessage{
-        "Could not resolve hostname", Outcome::Unreachable, "No server of that name is known"},
+        "timed out", Outcome::TimedOut, TranslatedLater("The server did not answer in time")},
+    SshMessage{"Could not resolve hostname", Outcome::Unreachable,
+        TranslatedLater("No server of that name is known")},
     SshMessage{"Connection refused", Outcome::Unreachable,
-        "The server refused the connection: no SSH server listens on that port"},
-    SshMessage{"No route to host", Outcome::Unreachable, "The server cannot be reached"},
+        TranslatedLater("The server refused the connection: no SSH server listens on that port")},
+    SshMessage{"No route to host", Outcome::Unreachable,
+        TranslatedLater(TranslatedLater("The server cannot be reached"))},
     SshMessage{"Network is unreachable", Outcome::Unreachable, "The server cannot be reached"},
     SshMessage{"subsystem request failed", Outcome::Failed,
-        "The server offers no SFTP (its SSH server has no sftp subsystem)"},
-    SshMessage{"closed by", Outcome::Failed, "The server closed the connection"},
-    SshMessage{"Connection reset", Outcome::Failed, "The connection was broken off"},
+        TranslatedLater("The server offers no SFTP (its SSH server has no sftp subsystem)")},
+    SshMessage{"closed by", Outcome::Failed, TranslatedLater("The server closed the connection")},
+    SshMessage{
+        "Connection reset", Outcome::Failed, TranslatedLater("The connection was broken off")},
 };
 
 // ssh's last line that says something, for the detail.
@@ -123,19 +131,21 @@ std::vector<std::string> EffectiveConfigurationCommand(
 TransportResult DescribeSshFailure(std::string_view errors, const Location& location)
 {
     const std::string detail = LastLine(errors);
-    const std::string where = " (" + location.host + "; ssh said: ";
     for (const SshMessage& message : kSshMessages) {
         if (errors.find(message.text) == std::string_view::npos)
             continue;
-        TransportResult result
-            = Failure(message.outcome, std::string(message.meaning) + where + detail + ").");
+        // TRANSLATORS: why, the server's name, and ssh's own last words.
+        TransportResult result = Failure(message.outcome,
+            Formatted(Translated("%1$s (%2$s; ssh said: %3$s)."),
+                {Translated(message.meaning), location.host, detail}));
         if (message.outcome == Outcome::HostKeyChanged)
             result.hostKey = HostKey{location.host, ShownFingerprint(errors), {}, {}, {}};
         return result;
     }
     if (detail.empty())
-        return Failure(
-            Outcome::Failed, "The connection to " + location.host + " ended before SFTP started.");
-    return Failure(
-        Outcome::Failed, "ssh could not reach SFTP on " + location.host + ": " + detail + ".");
+        return Failure(Outcome::Failed,
+            Formatted(
+                Translated("The connection to %s ended before SFTP started."), {location.host}));
+    return Failure(Outcome::Failed,
+        Formatted(Translated("ssh could not reach SFTP on %1$s: %2$s."), {location.host, detail}));
 }

@@ -1,5 +1,8 @@
 #include "transport/TransportResult.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
+
 #include <system_error>
 
 TransportResult Failure(Outcome outcome, std::string reason)
@@ -19,5 +22,7 @@ TransportResult SystemFailure(Outcome outcome, std::string reason, int error)
 
 std::string SystemErrorText(int error)
 {
-    return std::generic_category().message(error) + " (error " + std::to_string(error) + ")";
+    // TRANSLATORS: the C library's words for an error, and its number.
+    return Formatted(Translated("%1$s (error %2$s)"),
+        {std::generic_category().message(error), std::to_string(error)});
 }

@@ -78,6 +78,8 @@ TEST_P(LocationRefusal, SaysWhatIsWrong)
     const Refused& row = GetParam();
     const LocationParse parse = ParseLocation(row.text);
     EXPECT_FALSE(parse.location);
+    EXPECT_TRUE(parse.error.starts_with("Cannot use the location \"" + row.text + "\": "))
+        << parse.error;
     EXPECT_NE(parse.error.find(row.says), std::string::npos) << parse.error;
 }
 
