@@ -1,11 +1,10 @@
 #include "cli/ServerCommands.h"
 
 #include "cli/ServerOperand.h"
+#include "cli/TargetOperand.h"
 #include "cli/TerminalPassword.h"
 #include "cli/TerminalSession.h"
-#include "installs/InstallFinder.h"
 #include "profile/ProfileStore.h"
-#include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/ServerImport.h"
 #include "session/SessionDestination.h"
@@ -13,22 +12,6 @@
 #include "transport/HostKeys.h"
 
 namespace {
-
-// The server install's or the game's destination, looked up without
-// creating a folder; none after a message.
-std::optional<PublishDestination> InstallSource(
-    const InstallKind& kind, const Invocation& invocation, Console& console)
-{
-    InstallChoices choices(SearchOfProcess(invocation.onlyPrefix));
-    const ProductInstalls& installs = choices.Find().Of(kind.product);
-    if (installs.InUse() == nullptr) {
-        console.Error(std::string(kind.caption) + " install not found: "
-            + DescribeProblem(installs.problem, installs.problemDetail) + ".");
-        return std::nullopt;
-    }
-    ConsoleDialogs dialogs(console);
-    return PrepareInstallDestination(kind, *installs.InUse(), FolderCreation::LookOnly, dialogs);
-}
 
 // server, game, cwd, server:NAME, a URL or a folder; none after a message.
 std::optional<PublishDestination> ImportSource(
@@ -40,7 +23,7 @@ std::optional<PublishDestination> ImportSource(
         if (target->installs.empty())
             return WorkingFolderDestination();
         if (target->installs.size() == 1)
-            return InstallSource(target->installs.front(), invocation, console);
+            return InstallDestination(target->installs.front(), invocation, console);
     }
     return GivenLocation(text, console);
 }

@@ -3,6 +3,8 @@
 #include "installs/SettingsFile.h"
 #include "session/ServerSettings.h"
 #include "session/Suggestion.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 
 #include <algorithm>
 
@@ -17,7 +19,8 @@ std::optional<PublishDestination> Usable(const ServerEntry& server, Console& con
 {
     ServerDestination found = DestinationOf(server);
     if (!found.destination)
-        console.Error("The server \"" + server.name + "\" cannot be used: " + found.problem);
+        console.Error(Formatted(
+            Translated("The server \"%1$s\" cannot be used: %2$s"), {server.name, found.problem}));
     return std::move(found.destination);
 }
 

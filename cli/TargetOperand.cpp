@@ -11,6 +11,8 @@ namespace {
 
 constexpr char kTargetMark = '@';
 
+}  // namespace
+
 std::optional<PublishDestination> InstallDestination(
     const InstallKind& kind, const Invocation& invocation, Console& console)
 {
@@ -24,8 +26,6 @@ std::optional<PublishDestination> InstallDestination(
     ConsoleDialogs dialogs(console);
     return PrepareInstallDestination(kind, *installs.InUse(), FolderCreation::LookOnly, dialogs);
 }
-
-}  // namespace
 
 bool IsTargetOperand(std::string_view operand)
 {

@@ -14,6 +14,11 @@
 
 bool IsTargetOperand(std::string_view operand);
 
+// The destination of the install of that kind in use, looked up without
+// creating any folder; none after a message.
+std::optional<PublishDestination> InstallDestination(
+    const InstallKind& kind, const Invocation& invocation, Console& console);
+
 // The destination the operand names, its install looked up without creating
 // any folder; none after a message.
 std::optional<PublishDestination> FindTargetDestination(
