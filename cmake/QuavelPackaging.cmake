@@ -55,10 +55,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's package names the tool's, as "quavel-cli (= VERSION)".
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
-# libcurl is loaded only when an FTP server is reached, so dpkg-shlibdeps
-# cannot see it. Publishing to SFTP servers runs the system's ssh, which
+# libcurl is loaded only when an FTP server is reached, and libyaml only when
+# a Lutris game file is read, so dpkg-shlibdeps sees neither. Publishing to SFTP servers runs the system's ssh, which
 # dpkg-shlibdeps cannot see either; everything else works without it.
-set(CPACK_DEBIAN_CLI_PACKAGE_DEPENDS "libcurl4")
+set(CPACK_DEBIAN_CLI_PACKAGE_DEPENDS "libcurl4, libyaml-0-2")
 set(CPACK_DEBIAN_CLI_PACKAGE_RECOMMENDS "openssh-client")
 # The toolkit loads its window-system plugins at run time, and the window's
 # font by name; dpkg-shlibdeps sees neither.

@@ -111,7 +111,7 @@ std::string NotWineRegistryReason()
 
 std::string YamlErrorReason(std::size_t line, std::size_t column, std::string_view message)
 {
-    // TRANSLATORS: the last value is yaml-cpp's own reason, in English.
+    // TRANSLATORS: the last value is libyaml's own reason, in English.
     if (line > 0)
         return Formatted(Translated("not valid YAML (line %1$s, column %2$s): %3$s"),
             {std::to_string(line), std::to_string(column), message});

@@ -1,42 +1,132 @@
 #include "installs/LutrisGames.h"
 
 #include "installs/SearchedFileRead.h"
-
-#include <yaml-cpp/yaml.h>
+#include "installs/YamlLibrary.h"
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 constexpr std::array<std::string_view, 2> kGameFileFolders
     = {".config/lutris/games", ".local/share/lutris/games"};
 
-// game.prefix as text; none when the document has no such text. Throws
-// YAML::Exception when the bytes are not YAML.
-std::optional<std::string> PrefixText(const std::string& bytes)
+// What a game file holds: game.prefix as text (none when the document has
+// no such text), or why its bytes are not YAML.
+struct GameFileReading {
+    std::optional<std::string> prefix;
+    std::optional<std::string> problem;
+};
+
+// A mapping or sequence open while the document is read, and where it sits.
+struct Level {
+    bool mapping = false;
+    bool expectingKey = true;  // of a mapping: the next node is a key
+    std::string key;           // of a mapping: the key whose value comes now
+    std::string path;          // the keys from the document down to it: "/game"
+};
+
+std::string ChildPath(const std::vector<Level>& levels)
 {
-    // Const nodes: subscripting a non-const one would add the key.
-    const YAML::Node document = YAML::Load(bytes);
-    if (!document.IsMap())
-        return std::nullopt;
-    const YAML::Node game = document["game"];
-    if (!game.IsMap())
-        return std::nullopt;
-    const YAML::Node prefix = game["prefix"];
-    if (!prefix.IsScalar() || prefix.Scalar().empty())
-        return std::nullopt;
-    return prefix.Scalar();
+    if (levels.empty())
+        return {};
+    return levels.back().path + '/' + (levels.back().mapping ? levels.back().key : "-");
 }
 
-SkippedFile NotYaml(const std::filesystem::path& file, const YAML::Exception& error)
+// A value has ended: its mapping waits for the next key.
+void ValueDone(std::vector<Level>& levels)
 {
-    // Marks count from 0, and a mark that says nothing holds -1.
-    const auto fromOne = [](int number) { return static_cast<std::size_t>(number + 1); };
-    return {SearchedFile::LutrisGame, file,
-        YamlErrorReason(fromOne(error.mark.line), fromOne(error.mark.column), error.msg)};
+    if (!levels.empty() && levels.back().mapping)
+        levels.back().expectingKey = true;
+}
+
+bool IsGamePrefix(const std::vector<Level>& levels)
+{
+    return levels.size() == 2 && levels[1].path == "/game" && levels[1].mapping
+        && levels[1].key == "prefix";
+}
+
+// A plain ~ or null is no text, in YAML's core schema.
+bool IsText(const yaml_event_t& event)
+{
+    const std::string_view value(
+        reinterpret_cast<const char*>(event.data.scalar.value), event.data.scalar.length);
+    const bool plain = event.data.scalar.style == YAML_PLAIN_SCALAR_STYLE;
+    return !value.empty()
+        && !(plain && (value == "~" || value == "null" || value == "Null" || value == "NULL"));
+}
+
+class Parser {
+public:
+    Parser(const YamlLibrary& yaml, const std::string& bytes)
+        : yaml_(yaml)
+    {
+        yaml_.parserInitialize(&parser_);
+        yaml_.parserSetInputString(
+            &parser_, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    }
+    ~Parser() { yaml_.parserDelete(&parser_); }
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
+
+    // The first document, as Lutris writes one per file.
+    GameFileReading Read()
+    {
+        GameFileReading reading;
+        std::vector<Level> levels;
+        for (;;) {
+            yaml_event_t event;
+            if (yaml_.parserParse(&parser_, &event) == 0)
+                return {std::nullopt, Problem()};
+            const yaml_event_type_t type = event.type;
+            if (type == YAML_MAPPING_START_EVENT || type == YAML_SEQUENCE_START_EVENT) {
+                levels.push_back({type == YAML_MAPPING_START_EVENT, true, {}, ChildPath(levels)});
+            } else if (type == YAML_MAPPING_END_EVENT || type == YAML_SEQUENCE_END_EVENT) {
+                levels.pop_back();
+                ValueDone(levels);
+            } else if (type == YAML_SCALAR_EVENT || type == YAML_ALIAS_EVENT) {
+                if (!levels.empty() && levels.back().mapping && levels.back().expectingKey) {
+                    if (type == YAML_SCALAR_EVENT)
+                        levels.back().key.assign(
+                            reinterpret_cast<const char*>(event.data.scalar.value),
+                            event.data.scalar.length);
+                    levels.back().expectingKey = false;
+                } else {
+                    if (type == YAML_SCALAR_EVENT && IsGamePrefix(levels) && IsText(event))
+                        reading.prefix.emplace(
+                            reinterpret_cast<const char*>(event.data.scalar.value),
+                            event.data.scalar.length);
+                    ValueDone(levels);
+                }
+            }
+            yaml_.eventDelete(&event);
+            if (type == YAML_DOCUMENT_END_EVENT || type == YAML_STREAM_END_EVENT)
+                return reading;
+        }
+    }
+
+private:
+    std::string Problem() const
+    {
+        // Marks count from 0.
+        return YamlErrorReason(parser_.problem_mark.line + 1, parser_.problem_mark.column + 1,
+            parser_.problem != nullptr ? parser_.problem : "");
+    }
+
+    const YamlLibrary& yaml_;
+    yaml_parser_t parser_{};
+};
+
+GameFileReading ReadGameFile(const std::string& bytes)
+{
+    std::string problem;
+    const YamlLibrary* yaml = YamlLibrary::Load(problem);
+    if (yaml == nullptr)
+        return {std::nullopt, problem};
+    return Parser(*yaml, bytes).Read();
 }
 
 void AddGamePrefix(
@@ -47,13 +137,10 @@ void AddGamePrefix(
         prefixes.skippedFiles.push_back(std::move(*read.skipped));
     if (!read.bytes)
         return;
-    std::optional<std::string> prefix;
-    try {
-        prefix = PrefixText(*read.bytes);
-    } catch (const YAML::Exception& error) {
-        prefixes.skippedFiles.push_back(NotYaml(file, error));
-        return;
-    }
+    GameFileReading reading = ReadGameFile(*read.bytes);
+    if (reading.problem)
+        prefixes.skippedFiles.push_back({SearchedFile::LutrisGame, file, *reading.problem});
+    std::optional<std::string>& prefix = reading.prefix;
     if (!prefix)
         return;
     if (prefix->starts_with("~/"))

@@ -1,9 +1,8 @@
 #include "transport/CurlLibrary.h"
 
+#include "profile/LoadedLibrary.h"
 #include "text/Formatted.h"
 #include "text/Translated.h"
-
-#include <dlfcn.h>
 
 namespace {
 
@@ -18,38 +17,29 @@ struct Loading {
     std::string detail;
 };
 
-template <typename Function>
-void Resolve(void* handle, const char* name, Function& function, bool& complete)
-{
-    function = reinterpret_cast<Function>(dlsym(handle, name));
-    complete = complete && function != nullptr;
-}
-
 Loading LoadOnce()
 {
     Loading loading;
-    // Never closed: the library's threads and handles may outlive any owner.
-    void* handle = dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
+    const LoadedLibrary library(kLibraryName);
+    if (!library.IsOpen()) {
         loading.problem = TranslatedLater("FTP needs libcurl, which could not be loaded: %s");
-        loading.detail = dlerror();
+        loading.detail = library.error();
         return loading;
     }
     CurlLibrary& curl = loading.library;
-    bool complete = true;
     decltype(&curl_global_init) globalInit = nullptr;
-    Resolve(handle, "curl_global_init", globalInit, complete);
-    Resolve(handle, "curl_easy_init", curl.easyInit, complete);
-    Resolve(handle, "curl_easy_cleanup", curl.easyCleanup, complete);
-    Resolve(handle, "curl_easy_reset", curl.easyReset, complete);
-    Resolve(handle, "curl_easy_setopt", curl.easySetopt, complete);
-    Resolve(handle, "curl_easy_getinfo", curl.easyGetinfo, complete);
-    Resolve(handle, "curl_easy_perform", curl.easyPerform, complete);
-    Resolve(handle, "curl_easy_strerror", curl.easyStrerror, complete);
-    Resolve(handle, "curl_easy_escape", curl.easyEscape, complete);
-    Resolve(handle, "curl_free", curl.free, complete);
-    Resolve(handle, "curl_slist_append", curl.slistAppend, complete);
-    Resolve(handle, "curl_slist_free_all", curl.slistFreeAll, complete);
+    const bool complete = library.Resolve("curl_global_init", globalInit)
+        && library.Resolve("curl_easy_init", curl.easyInit)
+        && library.Resolve("curl_easy_cleanup", curl.easyCleanup)
+        && library.Resolve("curl_easy_reset", curl.easyReset)
+        && library.Resolve("curl_easy_setopt", curl.easySetopt)
+        && library.Resolve("curl_easy_getinfo", curl.easyGetinfo)
+        && library.Resolve("curl_easy_perform", curl.easyPerform)
+        && library.Resolve("curl_easy_strerror", curl.easyStrerror)
+        && library.Resolve("curl_easy_escape", curl.easyEscape)
+        && library.Resolve("curl_free", curl.free)
+        && library.Resolve("curl_slist_append", curl.slistAppend)
+        && library.Resolve("curl_slist_free_all", curl.slistFreeAll);
     if (!complete) {
         loading.problem = TranslatedLater("%s lacks a function FTP needs.");
         loading.detail = kLibraryName;

@@ -101,6 +101,14 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
         {"Lutris: a prefix under ~/ as a person writes it", {{"prefixes/bfv", {}, "C:\\G"}},
             {{".config/lutris/games/bfv.yml", "game:\n  prefix: ~/prefixes/bfv\n"}}, "",
             noKey + " Server", "Lutris prefixes/bfv"},
+        {"Lutris: game.prefix alone, not a prefix beside, below or after it",
+            {{"prefixes/bfv", {}, "C:\\G"}, {"top", "C:\\S", {}}, {"listed", "C:\\S", {}},
+                {"below", "C:\\S", {}}, {"next", "C:\\S", {}}},
+            {{".config/lutris/games/bfv.yml",
+                "prefix: {home}/top\ngame:\n  args: [a, {prefix: {home}/listed}]\n  launch:\n"
+                "    prefix: {home}/below\n  prefix: {home}/prefixes/bfv\n---\ngame:\n"
+                "  prefix: {home}/next\n"}},
+            "", noKey + " Server", "Lutris prefixes/bfv"},
         {"Bottles native and Flatpak, the newest first",
             {{".local/share/bottles/bottles/BFV", "C:\\S", "C:\\G"},
                 {".var/app/com.usebottles.bottles/data/bottles/bottles/BFV", {}, "C:\\G"}},
@@ -301,7 +309,9 @@ TEST(InstallDiscovery, SkipsFilesItCannotUseSayingWhyAndGoesOn)
             {{".config/lutris/games/a.yml", "game:\n  prefix: [\n"},
                 {".config/lutris/games/b.yml", std::string("game:\n  prefix: /a\0b\n", 20)}},
             {}, "", "no Wine prefix found",
-            {lutris + "a.yml: not valid YAML (line 3, column 1): end of sequence flow not found",
+            {lutris
+                    + "a.yml: not valid YAML (line 3, column 1): did not find expected node "
+                      "content",
                 lutris + "b.yml: line 2 holds a NUL byte"}},
         {"a line of the library list longer than 64 KiB",
             {{".local/share/Steam/steamapps/compatdata/10/pfx", {}, "C:\\G"}},
