@@ -273,19 +273,6 @@ TEST_F(MainWindowTest, UserActionsReachTheSession)
                 EXPECT_EQ(list.selectedItems(), QList<QListWidgetItem*>{list.item(2)});
                 EXPECT_TRUE(test.Get(RevertButton).isEnabled());
             }},
-        {"publish writes the server's file",
-            [](MainWindowTest& test) {
-                test.PickEntry(1);
-                test.Click(RedScoutSecondary);
-                test.Click(PublishButton);
-            },
-            [](MainWindowTest& test, const Profile&) {
-                EXPECT_EQ(FileBytes(test.prefix.DriveC()
-                              / "Server/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst"),
-                    KitOff(DefaultBytes(), "NVA_Scout_Alt"));
-                EXPECT_FALSE(test.Get(SaveButton).isEnabled());
-            },
-            {}, false},
         {"map filter colours the rows of the map only",
             [](MainWindowTest& test) { QTest::keyClicks(&test.Get(MapFilter), "Q"); },
             [](MainWindowTest& test, const Profile&) {
@@ -361,6 +348,16 @@ TEST_F(MainWindowTest, UndoAndRedoKeys_WalkTheEditsAndBackToTheLoadedStateUnmodi
     EXPECT_TRUE(dialogs.log.empty());
 }
 
+// The lines of the compare window's list of differing settings.
+QStringList ComparedLines(QWidget& compare)
+{
+    QStringList lines;
+    auto& list = *compare.findChild<QListWidget*>();
+    for (int row = 0; row < list.count(); ++row)
+        lines << list.item(row)->text();
+    return lines;
+}
+
 // The compare window as the profile list's menu opens it on an entry, then
 // switched to what the server holds: the current profile's unsaved edit counts.
 TEST_F(MainWindowTest, CompareWithFromTheListMenu_ListsExactlyTheDifferingSettings)
@@ -388,16 +385,9 @@ TEST_F(MainWindowTest, CompareWithFromTheListMenu_ListsExactlyTheDifferingSettin
             return;
         }
         auto& others = *compare->findChild<QComboBox*>();
-        const auto lines = [compare] {
-            QStringList texts;
-            auto& list = *compare->findChild<QListWidget*>();
-            for (int row = 0; row < list.count(); ++row)
-                texts << list.item(row)->text();
-            return texts;
-        };
-        listed[others.currentText().toStdString()] = lines();
+        listed[others.currentText().toStdString()] = ComparedLines(*compare);
         others.setCurrentIndex(others.findText("Server (CustomCombat.wst)"));
-        listed[others.currentText().toStdString()] = lines();
+        listed[others.currentText().toStdString()] = ComparedLines(*compare);
         compare->close();
     };
     QTimer::singleShot(0, whenOpen);
@@ -418,9 +408,7 @@ TEST_F(MainWindowTest, CtrlD_ComparesWithWhatTheCheckedTargetHolds)
     Click(RedScoutSecondary);
     QStringList lines;
     WhenModalOpens([&lines](QWidget& compare) {
-        auto& list = *compare.findChild<QListWidget*>();
-        for (int row = 0; row < list.count(); ++row)
-            lines << list.item(row)->text();
+        lines = ComparedLines(compare);
         compare.close();
     });
     PressKeys(Qt::CTRL | Qt::Key_D);

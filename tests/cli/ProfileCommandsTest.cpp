@@ -1,7 +1,5 @@
 #include "CliTest.h"
 
-#include <sstream>
-
 namespace {
 
 using ::testing::HasSubstr;
@@ -20,9 +18,6 @@ std::vector<Tool> ProfileCommandRuns()
                 {"alpha.wst", DefaultBytes()}, {"Beta.WST", DefaultBytes()},
                 {"notes.txt", "not a profile"}}}
             .Prints("Default\nalpha\nBeta\nCustomCombat\n"),
-        Tool{"ListJson_DefaultFirst", {"list", "--json"},
-            {{"b.wst", DefaultBytes()}, {"Default.wst", DefaultBytes()}, {"a.wst", DefaultBytes()}}}
-            .Prints("[\n  \"Default\",\n  \"a\",\n  \"b\"\n]\n"),
         Tool{"ListJson_DirectoryOption_ThatFolder", {"-C", "other", "list", "--json"},
             {{"here.wst", DefaultBytes()}, {"other/there.wst", DefaultBytes()}}}
             .Prints("[\n  \"Default\",\n  \"there\"\n]\n"),
@@ -99,8 +94,6 @@ std::vector<Tool> ProfileCommandRuns()
             edited}
             .Prints(DataFile("DiffSet.txt"))
             .Fails(1, ""),
-        Tool{"Diff_SameProfilesExitZero", {"diff", "Edited", "Edited"}, edited}.Prints(
-            "No differences\n"),
         // What a publish target holds compares as a profile does.
         Tool{"Diff_ServerTargetAgainstAProfile_SameLinesAsTwoProfiles",
             {"diff", "@server", "Edited"},
@@ -141,18 +134,3 @@ std::vector<Tool> ProfileCommandRuns()
 
 INSTANTIATE_TEST_SUITE_P(ProfileCommands, CliRun, ::testing::ValuesIn(ProfileCommandRuns()),
     ::testing::PrintToStringParamName());
-
-// What show --format=set prints, set applies to another profile: afterwards
-// the two differ only in the substitute that no assignment can name.
-TEST_F(CliTest, ShowFormatSet_AppliedBySet_CopiesEverySetting)
-{
-    Write({{"Edited.wst", EditedDocument()}, {"Copy.wst", DefaultBytes()}});
-    std::vector<std::string> arguments{"set", "Copy"};
-    std::istringstream lines(Run({"show", "Edited", "--format=set"}).out);
-    for (std::string line; std::getline(lines, line);)
-        arguments.push_back(line);
-    ASSERT_EQ(Run(arguments).exitCode, 0);
-    const ToolResult compared = Run({"diff", "Copy", "Edited", "--format=set"});
-    EXPECT_EQ(compared.out, "-vehicle.OH-6=OH-6\n+vehicle.OH-6=unknown\n");
-    EXPECT_EQ(compared.exitCode, 1);
-}

@@ -91,9 +91,6 @@ std::vector<Tool> PublishRuns()
             {"--prefix", "{home}/Games/bfv", "targets", "--json"},
             {{"~/Games/bfv/system.reg", InstallsRegistryText(std::nullopt, "C:\\BFV")}}}
             .Prints(DataFile("TargetsPrefix.json")),
-        Tool{"ConfigSet_AbsoluteFolderKeepingOtherLines",
-            {"config", "set", "installs.game", "Mine"}, {{kConfig, "# mine\n[installs]\n"}}}
-            .Writes({{kConfig, "# mine\n[installs]\ngame={cwd}/Mine\n"}}),
         Tool{"ConfigGet_Value", {"config", "get", "installs.server"},
             {{kConfig, "[installs]\nserver = /srv/bfv \n"}}}
             .Prints("/srv/bfv\n"),

@@ -128,17 +128,16 @@ TEST_F(CliTest, Set_TwoAtOnce_BothEditsKept)
     }
 }
 
-// What show prints in set's format, set takes from a pipe: the copy shows the same.
+// What show prints in set's format, set takes from a pipe: afterwards the two
+// differ only in the substitute the game lacks, which no assignment can name.
 TEST_F(CliTest, Set_ShowOfAnotherProfilePiped_CopiesEverySetting)
 {
-    // Every substitute one the game knows: set cannot name any other.
-    const std::string edited
-        = ReplaceAll(EditedDocument(), "alternative=\"submarine\"", "alternative=\"mig21\"");
-    Write({{"Edited.wst", edited}, {"Copy.wst", DefaultBytes()}});
+    Write({{"Edited.wst", EditedDocument()}, {"Copy.wst", DefaultBytes()}});
     const ToolResult shown = Run({"show", "Edited", "--format=set"});
     ASSERT_EQ(shown.exitCode, 0);
     ASSERT_EQ(Run({"set", "Copy", "-"}, shown.out).exitCode, 0);
-    EXPECT_EQ(Run({"diff", "Edited", "Copy"}).out, "No differences\n");
+    EXPECT_EQ(Run({"diff", "Copy", "Edited", "--format=set"}).out,
+        "-vehicle.OH-6=OH-6\n+vehicle.OH-6=unknown\n");
 }
 
 // A disk that fails the flush: the save says so, in words, and the file stays.

@@ -47,11 +47,6 @@ std::string InUse(const ProductInstalls& installs, const fs::path& home)
         + folder.lexically_relative(home).string();
 }
 
-std::string LutrisFile(const char* name)
-{
-    return FileBytes(std::filesystem::path(QUAVEL_TEST_DATA) / name);
-}
-
 InstallSearch SearchIn(const FakeHome& home)
 {
     return {home.environment, ChosenFolders::Read(SettingsFile::PathFor(home.environment)),
@@ -90,13 +85,14 @@ TEST(InstallDiscovery, PicksTheFirstUsableInstallInTheOrderOfPreference)
             "", "Lutris Games/server", "Lutris prefixes/bfv"},
         // PyYAML escapes letters outside ASCII in double quotes, and folds long lines.
         {"Lutris: a prefix outside ASCII", {{"Jeux/Été", {}, "C:\\G"}},
-            {{".local/share/lutris/games/bfv.yml", LutrisFile("lutris-escaped.yml")}}, "",
-            noKey + " Server", "Lutris Jeux/Été"},
+            {{".local/share/lutris/games/bfv.yml",
+                FileBytes(QUAVEL_TEST_DATA "/lutris-escaped.yml")}},
+            "", noKey + " Server", "Lutris Jeux/Été"},
         {"Lutris: a long prefix folded onto the next line",
             {{"Spiele/Battlefield Vietnam with the Custom Combat mod and the 2004 patches", {},
                 "C:\\G"}},
-            {{".config/lutris/games/bfv.yml", LutrisFile("lutris-folded.yml")}}, "",
-            noKey + " Server",
+            {{".config/lutris/games/bfv.yml", FileBytes(QUAVEL_TEST_DATA "/lutris-folded.yml")}},
+            "", noKey + " Server",
             "Lutris Spiele/Battlefield Vietnam with the Custom Combat mod and the 2004 patches"},
         {"Lutris: a prefix under ~/ as a person writes it", {{"prefixes/bfv", {}, "C:\\G"}},
             {{".config/lutris/games/bfv.yml", "game:\n  prefix: ~/prefixes/bfv\n"}}, "",

@@ -169,24 +169,6 @@ TEST(InterruptedWrites, WriterAtWorkKeepsItsCopy)
     TakeRestoredFiles();
 }
 
-// The store lists the folder's profiles and never the copy, and after the
-// folder is recovered the profile loads as it was before the save.
-TEST(InterruptedWrites, KilledSaveOfHardLinkedProfileListsAndLoadsWhole)
-{
-    TestFolder folder;
-    folder.Write("CustomCombat.wst", kOld);
-    fs::create_hard_link(folder / "CustomCombat.wst", folder / "Second.wst");
-    ASSERT_TRUE(KilledWhileWriting(folder / "CustomCombat.wst", kNew));
-    ProfileStore store(folder.path());
-    std::vector<std::string> names;
-    EXPECT_EQ(store.ListProfiles(names), 2);
-    EXPECT_EQ(names, (std::vector<std::string>{"CustomCombat", "Second"}));
-    EXPECT_EQ(RecoverInterruptedWrites(folder.path()), 0);
-    EXPECT_TRUE(store.LoadProfile("Second").has_value()) << store.lastError();
-    EXPECT_EQ(folder.Entries(), (Names{"CustomCombat.wst", "Second.wst"}));
-    EXPECT_EQ(TakeRestoredFiles(), Paths{WritePathOf(folder / "CustomCombat.wst")});
-}
-
 // A folder closed to new files keeps the copy in the writer's state folder,
 // readable by the writer alone; with no state folder to take it, the file is
 // not written.

@@ -6,8 +6,8 @@
 // its own, written from the game's format independently of the program's, so
 // that a change of the program's copy shows in every test.
 
-#include <fstream>
-#include <sstream>
+#include "tests/support/TestFolder.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,12 +15,10 @@
 inline std::string DefaultBytes()
 {
     static const std::string bytes = [] {
-        std::ifstream file(QUAVEL_SUPPORT_DATA "/Default.wst", std::ios::binary);
-        std::ostringstream read;
-        read << file.rdbuf();
-        if (!file)
+        std::string read = FileBytes(QUAVEL_SUPPORT_DATA "/Default.wst");
+        if (read.empty())
             throw std::runtime_error("no tests/support/data/Default.wst");
-        return read.str();
+        return read;
     }();
     return bytes;
 }
