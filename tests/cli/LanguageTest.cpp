@@ -23,6 +23,7 @@ TEST_F(CliTest, MessagesInTheUsersLanguageAndScriptsOutputInEnglish)
         std::string err;
         std::string checked;
         std::string refused;
+        std::string noInstall;
     };
     const Case cases[] = {
         {"LANG=C LANGUAGE=de",
@@ -32,7 +33,8 @@ TEST_F(CliTest, MessagesInTheUsersLanguageAndScriptsOutputInEnglish)
             Said("Bad.wst: No gameMode tag found!\nBad.wst: line 2, column 34: duplicate attribute")
                 + Said("Huge.wst: The file is 16777217 bytes, more than a profile may have "
                        "(16777216)"),
-            "The server refused the connection or cannot be reached (127.0.0.1; "},
+            "The server refused the connection or cannot be reached (127.0.0.1; ",
+            "Game: not found: no Wine registry (system.reg) in {wine}\n"},
         {"LANG=C.UTF-8 LANGUAGE=de",
             Said("Ungültiger Wert \"nvaa\" für red.team. Meinten Sie \"NVA\"? Gültige Teams: NVA, "
                  "Viet Cong, ARVN, US Army, US Marine, Special Forces.")
@@ -42,7 +44,8 @@ TEST_F(CliTest, MessagesInTheUsersLanguageAndScriptsOutputInEnglish)
                 + Said("Huge.wst: Die Datei hat 16777217 Bytes, mehr als ein Profil haben darf "
                        "(16777216)"),
             "Der Server hat die Verbindung abgelehnt oder ist nicht erreichbar "
-            "(127.0.0.1; "},
+            "(127.0.0.1; ",
+            "Spiel: nicht gefunden: keine Wine-Registry (system.reg) in {wine}\n"},
         // French puts a no-break space before "?" and ":".
         {"LANG=de_DE.UTF-8 LANGUAGE=fr",
             Said("Valeur \"nvaa\" non valide pour red.team. Vouliez-vous dire \"NVA\"\u00a0? "
@@ -52,7 +55,8 @@ TEST_F(CliTest, MessagesInTheUsersLanguageAndScriptsOutputInEnglish)
                  "34\u00a0: attribut en double")
                 + Said("Huge.wst: Le fichier fait 16777217 octets, plus que ne peut en avoir un "
                        "profil (16777216)"),
-            "Le serveur a refusé la connexion ou est injoignable (127.0.0.1\u00a0; "},
+            "Le serveur a refusé la connexion ou est injoignable (127.0.0.1\u00a0; ",
+            "Jeu: introuvable\u00a0: aucun registre Wine (system.reg) dans {wine}\n"},
     };
     // The holding's text is translated in the plain output.
     const std::string json = Run({"targets", "--json"}).out;
@@ -65,6 +69,7 @@ TEST_F(CliTest, MessagesInTheUsersLanguageAndScriptsOutputInEnglish)
         EXPECT_EQ(Run(wrongValue).err, c.err) << c.locale;
         EXPECT_EQ(Run(check).err, c.checked) << c.locale;
         EXPECT_THAT(Run(publish).err, ::testing::HasSubstr(c.refused)) << c.locale;
+        EXPECT_THAT(Run({"targets"}).out, ::testing::HasSubstr(c.noInstall)) << c.locale;
         EXPECT_EQ(Run({"targets", "--json"}).out, json) << c.locale;
         EXPECT_EQ(Run({"check", "--json", "Bad.wst", "Huge.wst"}).out, checkedJson) << c.locale;
     }
