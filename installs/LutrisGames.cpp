@@ -49,14 +49,49 @@ bool IsGamePrefix(const std::vector<Level>& levels)
         && levels[1].key == "prefix";
 }
 
+std::string_view ScalarText(const yaml_event_t& event)
+{
+    return {reinterpret_cast<const char*>(event.data.scalar.value), event.data.scalar.length};
+}
+
 // A plain ~ or null is no text, in YAML's core schema.
 bool IsText(const yaml_event_t& event)
 {
-    const std::string_view value(
-        reinterpret_cast<const char*>(event.data.scalar.value), event.data.scalar.length);
+    const std::string_view value = ScalarText(event);
     const bool plain = event.data.scalar.style == YAML_PLAIN_SCALAR_STYLE;
     return !value.empty()
         && !(plain && (value == "~" || value == "null" || value == "Null" || value == "NULL"));
+}
+
+// Follows one event of the document: where it is, and game.prefix when it comes.
+void Follow(const yaml_event_t& event, std::vector<Level>& levels, GameFileReading& reading)
+{
+    switch (event.type) {
+    case YAML_MAPPING_START_EVENT:
+    case YAML_SEQUENCE_START_EVENT:
+        levels.push_back({event.type == YAML_MAPPING_START_EVENT, true, {}, ChildPath(levels)});
+        return;
+    case YAML_MAPPING_END_EVENT:
+    case YAML_SEQUENCE_END_EVENT:
+        levels.pop_back();
+        ValueDone(levels);
+        return;
+    case YAML_SCALAR_EVENT:
+    case YAML_ALIAS_EVENT:
+        break;
+    default:
+        return;
+    }
+    const bool scalar = event.type == YAML_SCALAR_EVENT;
+    if (!levels.empty() && levels.back().mapping && levels.back().expectingKey) {
+        if (scalar)
+            levels.back().key = ScalarText(event);
+        levels.back().expectingKey = false;
+        return;
+    }
+    if (scalar && IsGamePrefix(levels) && IsText(event))
+        reading.prefix = ScalarText(event);
+    ValueDone(levels);
 }
 
 class Parser {
@@ -82,26 +117,7 @@ public:
             if (yaml_.parserParse(&parser_, &event) == 0)
                 return {std::nullopt, Problem()};
             const yaml_event_type_t type = event.type;
-            if (type == YAML_MAPPING_START_EVENT || type == YAML_SEQUENCE_START_EVENT) {
-                levels.push_back({type == YAML_MAPPING_START_EVENT, true, {}, ChildPath(levels)});
-            } else if (type == YAML_MAPPING_END_EVENT || type == YAML_SEQUENCE_END_EVENT) {
-                levels.pop_back();
-                ValueDone(levels);
-            } else if (type == YAML_SCALAR_EVENT || type == YAML_ALIAS_EVENT) {
-                if (!levels.empty() && levels.back().mapping && levels.back().expectingKey) {
-                    if (type == YAML_SCALAR_EVENT)
-                        levels.back().key.assign(
-                            reinterpret_cast<const char*>(event.data.scalar.value),
-                            event.data.scalar.length);
-                    levels.back().expectingKey = false;
-                } else {
-                    if (type == YAML_SCALAR_EVENT && IsGamePrefix(levels) && IsText(event))
-                        reading.prefix.emplace(
-                            reinterpret_cast<const char*>(event.data.scalar.value),
-                            event.data.scalar.length);
-                    ValueDone(levels);
-                }
-            }
+            Follow(event, levels, reading);
             yaml_.eventDelete(&event);
             if (type == YAML_DOCUMENT_END_EVENT || type == YAML_STREAM_END_EVENT)
                 return reading;
