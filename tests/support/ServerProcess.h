@@ -96,6 +96,25 @@ public:
         for (pid_t process : Tree())
             ::kill(process, signal);
     }
+    // Processor time of the server and of the children it has reaped (sshd's
+    // connections), in milliseconds.
+    double ProcessorMilliseconds() const
+    {
+        std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+        std::string line;
+        std::getline(stat, line);
+        std::istringstream fields(line.substr(line.rfind(')') + 2));
+        std::string skipped;
+        for (int field = 3; field < 14; ++field)
+            fields >> skipped;
+        double ticks = 0;
+        for (int field = 14; field <= 17; ++field) {  // utime, stime, cutime, cstime
+            double value = 0;
+            fields >> value;
+            ticks += value;
+        }
+        return ticks * 1000 / static_cast<double>(::sysconf(_SC_CLK_TCK));
+    }
     void Kill()
     {
         if (pid_ <= 0)
