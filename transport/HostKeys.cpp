@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -86,9 +87,10 @@ std::optional<HostKey> ReadUnknownHostKey(const Location& location, const Transp
     if (folder.path().empty())
         return std::nullopt;
     const fs::path knownHosts = folder.path() / "known_hosts";
-    const std::vector<std::string> recordAny{"StrictHostKeyChecking=accept-new",
-        "UserKnownHostsFile=" + knownHosts.string(), "GlobalKnownHostsFile=/dev/null",
-        "UpdateHostKeys=no", "BatchMode=yes", "PreferredAuthentications=none"};
+    const std::string knownHostsOption = "UserKnownHostsFile=" + knownHosts.string();
+    const std::array<std::string_view, 6> recordAny{"StrictHostKeyChecking=accept-new",
+        knownHostsOption, "GlobalKnownHostsFile=/dev/null", "UpdateHostKeys=no", "BatchMode=yes",
+        "PreferredAuthentications=none"};
     RunProgram(SftpCommand(location, options, recordAny), options.environment, {},
         options.connectTimeout + options.stallTimeout);
     const RegularFileRead lines = ReadRegularFile(knownHosts, kKnownHostsLimit);

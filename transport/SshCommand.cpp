@@ -85,7 +85,7 @@ std::string ShownFingerprint(std::string_view errors)
 }  // namespace
 
 std::vector<std::string> SshOptions(const Location& location, const TransportOptions& options,
-    const std::vector<std::string>& hostKeyOptions)
+    std::span<const std::string_view> hostKeyOptions)
 {
     std::vector<std::string> arguments{options.sshProgram};
     if (!options.sshConfigFile.empty())
@@ -95,8 +95,8 @@ std::vector<std::string> SshOptions(const Location& location, const TransportOpt
     if (!location.user.empty())
         arguments.insert(arguments.end(), {"-l", location.user});
     // ssh keeps the first value given for an option, and reads the command line first.
-    for (const std::string& option : hostKeyOptions)
-        arguments.insert(arguments.end(), {"-o", option});
+    for (const std::string_view option : hostKeyOptions)
+        arguments.insert(arguments.end(), {"-o", std::string(option)});
     const int alive = std::max(1, WholeSeconds(options.stallTimeout) / kAliveProbes);
     for (const std::string& option : {
              "ConnectTimeout=" + std::to_string(WholeSeconds(options.connectTimeout)),
@@ -113,7 +113,7 @@ std::vector<std::string> SshOptions(const Location& location, const TransportOpt
 }
 
 std::vector<std::string> SftpCommand(const Location& location, const TransportOptions& options,
-    const std::vector<std::string>& hostKeyOptions)
+    std::span<const std::string_view> hostKeyOptions)
 {
     std::vector<std::string> arguments = SshOptions(location, options, hostKeyOptions);
     arguments.insert(arguments.end(), {"-s", "--", location.host, "sftp"});

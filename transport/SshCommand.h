@@ -10,19 +10,22 @@
 #include "transport/Transfer.h"
 #include "transport/TransportResult.h"
 
+#include <array>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Unknown and changed host keys are refused; accepting one is TrustHostKey's.
-inline const std::vector<std::string> kStrictHostKeys{"StrictHostKeyChecking=yes"};
+inline constexpr std::array<std::string_view, 1> kStrictHostKeys{"StrictHostKeyChecking=yes"};
 
 // ssh and its options for the location (-F, -p, -l and Quavel's -o), without
 // the host. hostKeyOptions come first, so that they win over the user's.
 std::vector<std::string> SshOptions(const Location& location, const TransportOptions& options,
-    const std::vector<std::string>& hostKeyOptions = kStrictHostKeys);
+    std::span<const std::string_view> hostKeyOptions = kStrictHostKeys);
 // The whole command that starts the SFTP subsystem.
 std::vector<std::string> SftpCommand(const Location& location, const TransportOptions& options,
-    const std::vector<std::string>& hostKeyOptions = kStrictHostKeys);
+    std::span<const std::string_view> hostKeyOptions = kStrictHostKeys);
 // ssh -G: the configuration ssh would use for the location.
 std::vector<std::string> EffectiveConfigurationCommand(
     const Location& location, const TransportOptions& options);
