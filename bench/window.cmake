@@ -3,6 +3,7 @@
 if(TARGET quavel_app)
     add_executable(main_window_probe MainWindowProbe.cpp)
     target_link_libraries(main_window_probe PRIVATE quavel_app quavel_warnings)
+    quavel_link_in_startup_order(main_window_probe)
     add_executable(bare_dialog_probe BareDialogProbe.cpp)
     target_include_directories(bare_dialog_probe PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(bare_dialog_probe PRIVATE Qt6::Widgets quavel_warnings)
