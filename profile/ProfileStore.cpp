@@ -125,6 +125,7 @@ std::optional<Profile> ProfileStore::LoadFile(const std::string& name, const fs:
     held_ = {name, path, std::nullopt};
     if (file.error) {
         document_->Clear();
+        builtInUnparsed_ = false;
         lastError_ = ReadFailure(file);
         lastErrorCode_ = file.error;
         lastErrorDetail_.clear();
@@ -144,6 +145,7 @@ std::optional<Profile> ProfileStore::ReadProfileText(
 std::optional<Profile> ProfileStore::ReadDocument(const std::string& name, std::string_view bytes)
 {
     LoadXmlText(*document_, bytes);
+    builtInUnparsed_ = false;
     std::optional<Profile> profile = ReadProfile(*document_, name, lastError_);
     if (!profile) {
         lastErrorCode_ = 0;
@@ -165,7 +167,7 @@ fs::path ProfileStore::TargetOf(const Profile& profile) const
 int ProfileStore::SaveProfileFile(const Profile& profile)
 {
     std::string missing;
-    if (!WriteProfile(*document_, profile, missing)) {
+    if (!WriteProfile(HeldDocument(), profile, missing)) {
         saveProblem_ = std::move(missing);
         return EBADMSG;
     }
@@ -193,9 +195,16 @@ int ProfileStore::SaveDocument(const std::string& name, const fs::path& path)
     return 0;
 }
 
+XmlDocument& ProfileStore::HeldDocument()
+{
+    if (builtInUnparsed_)
+        LoadXmlText(*document_, DefaultDocument());
+    builtInUnparsed_ = false;
+    return *document_;
+}
+
 int ProfileStore::WriteDefaultFile()
 {
-    LoadXmlText(*document_, DefaultDocument());
     const fs::path path = workingFolder_ / kDefaultFileName;
     // Rewriting a Default.wst that holds the built-in document already would
     // change nothing but cost a flush at every start; one that could not be
@@ -206,9 +215,12 @@ int ProfileStore::WriteDefaultFile()
         && ::stat(path.c_str(), &status) == 0 && (status.st_mode & 0222) != 0
         && ::access(path.c_str(), W_OK) == 0) {
         held_ = {kDefaultProfileName, path, existing.stamp};
+        builtInUnparsed_ = true;
         saveProblem_.clear();
         return 0;
     }
+    LoadXmlText(*document_, DefaultDocument());
+    builtInUnparsed_ = false;
     return SaveDocument(kDefaultProfileName, path);
 }
 

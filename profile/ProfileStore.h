@@ -119,10 +119,15 @@ private:
     std::optional<Profile> ReadDocument(const std::string& name, std::string_view bytes);
     std::filesystem::path TargetOf(const Profile& profile) const;
     int SaveDocument(const std::string& name, const std::filesystem::path& path);
+    // The held document, the built-in one parsed first if it was put off.
+    XmlDocument& HeldDocument();
     Listing ListProfileFiles(std::vector<ProfileEntry>& entries) const;
 
     std::filesystem::path workingFolder_;
     std::unique_ptr<XmlDocument> document_;
+    // The held document is the built-in one, not parsed yet: a start whose
+    // Default.wst holds it already needs the document only to save from it.
+    bool builtInUnparsed_ = false;
     HeldFile held_;
     std::string lastError_;
     int lastErrorCode_ = 0;

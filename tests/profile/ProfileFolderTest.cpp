@@ -92,6 +92,14 @@ TEST_F(ProfileFolder, CreateNeedsTheDefaultFileAndRefusesUnsafeNames)
     fs::last_write_time(folder / "Default.wst", written - std::chrono::hours(1));
     ASSERT_TRUE(store.LoadDefaultProfile());
     EXPECT_EQ(fs::last_write_time(folder / "Default.wst"), written - std::chrono::hours(1));
+    // A profile saved from it, as Save As does, still gets the whole document.
+    ProfileStore starting(folder.path());
+    Profile copy = starting.LoadDefaultProfile().value();
+    copy.name = "Copy";
+    copy.red.kits[1] = 0;
+    ASSERT_EQ(starting.SaveProfile(copy), 1);
+    EXPECT_EQ(folder.Read("Copy.wst"), KitOff(kDefault, "NVA_Scout_Alt"));
+    fs::remove(folder / "Copy.wst");
     fs::permissions(folder / "Default.wst", fs::perms::owner_read);
     EXPECT_FALSE(store.LoadDefaultProfile());
     fs::remove(folder / "Default.wst");
