@@ -92,13 +92,22 @@ TEST_F(ProfileFolder, CreateNeedsTheDefaultFileAndRefusesUnsafeNames)
     fs::last_write_time(folder / "Default.wst", written - std::chrono::hours(1));
     ASSERT_TRUE(store.LoadDefaultProfile());
     EXPECT_EQ(fs::last_write_time(folder / "Default.wst"), written - std::chrono::hours(1));
-    // A profile saved from it, as Save As does, still gets the whole document.
+    // A start that finds it so does not parse it: Save As of "Default" still
+    // gets the whole document, and a profile loaded next is saved from its own.
     ProfileStore starting(folder.path());
     Profile copy = starting.LoadDefaultProfile().value();
     copy.name = "Copy";
     copy.red.kits[1] = 0;
     ASSERT_EQ(starting.SaveProfile(copy), 1);
     EXPECT_EQ(folder.Read("Copy.wst"), KitOff(kDefault, "NVA_Scout_Alt"));
+    const auto savedBy = [&](ProfileStore& saving) {
+        folder.Write("Copy.wst", kHandWritten);
+        EXPECT_EQ(saving.SaveProfile(saving.LoadProfile("Copy").value()), 1);
+        return folder.Read("Copy.wst");
+    };
+    ASSERT_TRUE(starting.LoadDefaultProfile());
+    ProfileStore reference(folder.path());
+    EXPECT_EQ(savedBy(starting), savedBy(reference));
     fs::remove(folder / "Copy.wst");
     fs::permissions(folder / "Default.wst", fs::perms::owner_read);
     EXPECT_FALSE(store.LoadDefaultProfile());
