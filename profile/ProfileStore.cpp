@@ -177,7 +177,7 @@ int ProfileStore::SaveProfileFile(const Profile& profile)
 int ProfileStore::SaveDocument(const std::string& name, const fs::path& path)
 {
     saveProblem_.clear();
-    const std::string bytes = document_->Serialize();
+    const std::string bytes = HeldDocument().Serialize();
     // A file the next load would refuse is no save: the old one stays.
     if (bytes.size() > kMaximumProfileBytes) {
         saveProblem_ = Formatted(
@@ -205,6 +205,7 @@ XmlDocument& ProfileStore::HeldDocument()
 
 int ProfileStore::WriteDefaultFile()
 {
+    builtInUnparsed_ = true;  // parsed only if it is written
     const fs::path path = workingFolder_ / kDefaultFileName;
     // Rewriting a Default.wst that holds the built-in document already would
     // change nothing but cost a flush at every start; one that could not be
@@ -215,12 +216,9 @@ int ProfileStore::WriteDefaultFile()
         && ::stat(path.c_str(), &status) == 0 && (status.st_mode & 0222) != 0
         && ::access(path.c_str(), W_OK) == 0) {
         held_ = {kDefaultProfileName, path, existing.stamp};
-        builtInUnparsed_ = true;
         saveProblem_.clear();
         return 0;
     }
-    LoadXmlText(*document_, DefaultDocument());
-    builtInUnparsed_ = false;
     return SaveDocument(kDefaultProfileName, path);
 }
 
