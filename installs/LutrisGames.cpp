@@ -11,8 +11,11 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 2> kGameFileFolders
-    = {".config/lutris/games", ".local/share/lutris/games"};
+// Lutris before 0.5.13 kept them with its configuration, later ones with its
+// data; the Flatpak keeps both under its own folder.
+constexpr std::array<std::string_view, 4> kGameFileFolders = {".config/lutris/games",
+    ".local/share/lutris/games", ".var/app/net.lutris.Lutris/config/lutris/games",
+    ".var/app/net.lutris.Lutris/data/lutris/games"};
 
 // What a game file holds: game.prefix as text (none when the document has
 // no such text), or why its bytes are not YAML.
