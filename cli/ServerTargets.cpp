@@ -41,16 +41,22 @@ std::vector<ServerTarget> LookAtServers(ServerCheck check)
         targets.push_back({std::move(server), std::move(found.problem), {}, std::nullopt});
     }
     const TransportOptions options = TransportOptionsOfProcess();
-    const std::vector<DestinationHolding> holdings = Holdings(destinations, options);
-    for (std::size_t index = 0; index < targets.size(); ++index)
-        targets[index].holding = holdings[index];
-    if (check == ServerCheck::Connect)
-        RunAtOnce(targets.size(), [&](std::size_t index) {
-            ServerTarget& target = targets[index];
-            target.check = target.problem.empty()
-                ? OpenDestination(destinations[index], options)->Check({})
-                : Failure(Outcome::Failed, target.problem);
-        });
+    if (check == ServerCheck::None) {
+        const std::vector<DestinationHolding> holdings = Holdings(destinations, options);
+        for (std::size_t index = 0; index < targets.size(); ++index)
+            targets[index].holding = holdings[index];
+        return targets;
+    }
+    RunAtOnce(targets.size(), [&](std::size_t index) {
+        ServerTarget& target = targets[index];
+        if (!target.problem.empty()) {
+            target.check = Failure(Outcome::Failed, target.problem);
+            return;
+        }
+        CheckedHolding found = HoldingAndCheck(destinations[index], options);
+        target.holding = std::move(found.holding);
+        target.check = std::move(found.check);
+    });
     return targets;
 }
 

@@ -41,6 +41,21 @@ bool FileHolds(const std::filesystem::path& file, const PublishRecord& record)
         && Sha256Hex(bytes) == record.sha256;
 }
 
+// A fetch that failed found no file, as far as can be told.
+DestinationHolding HoldingOfFetched(
+    const PublishDestination& destination, const FetchResult& fetched)
+{
+    return JudgeHolding(PublishJournal().Read().records, destination.text,
+        fetched.result.IsDone() ? std::optional(fetched.bytes) : std::nullopt);
+}
+
+// A fetch that came to these reached the server and the folder a publish writes in.
+bool FoundItsPlace(Outcome outcome)
+{
+    return outcome == Outcome::Done || outcome == Outcome::FileMissing
+        || outcome == Outcome::TooLarge || outcome == Outcome::Refused;
+}
+
 }  // namespace
 
 std::string DestinationHolding::Text() const
@@ -103,10 +118,24 @@ DestinationHolding LocalHolding(const PublishDestination& destination)
 DestinationHolding RemoteHolding(const PublishDestination& destination,
     const TransportOptions& options, const TransferControl& control)
 {
+    return HoldingOfFetched(
+        destination, OpenDestination(destination, options)->Fetch(kMaximumProfileBytes, control));
+}
+
+CheckedHolding HoldingAndCheck(
+    const PublishDestination& destination, const TransportOptions& options)
+{
+    if (!destination.remote)
+        return {LocalHolding(destination), OpenDestination(destination, options)->Check({})};
     const FetchResult fetched
-        = OpenDestination(destination, options)->Fetch(kMaximumProfileBytes, control);
-    return JudgeHolding(PublishJournal().Read().records, destination.text,
-        fetched.result.IsDone() ? std::optional(fetched.bytes) : std::nullopt);
+        = OpenDestination(destination, options)->Fetch(kMaximumProfileBytes, {});
+    TransportResult check;
+    check.warning = fetched.result.warning;
+    if (fetched.result.outcome == Outcome::Failed)
+        check = OpenDestination(destination, options)->Check({});
+    else if (!FoundItsPlace(fetched.result.outcome))
+        check = fetched.result;
+    return {HoldingOfFetched(destination, fetched), std::move(check)};
 }
 
 std::vector<DestinationHolding> Holdings(

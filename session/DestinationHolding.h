@@ -8,6 +8,7 @@
 
 #include "session/PublishJournal.h"
 #include "transport/Transfer.h"
+#include "transport/TransportResult.h"
 
 #include <ctime>
 #include <optional>
@@ -51,6 +52,18 @@ DestinationHolding LocalHolding(const PublishDestination& destination);
 // cannot be fetched holds no file, as far as can be told).
 DestinationHolding RemoteHolding(const PublishDestination& destination,
     const TransportOptions& options, const TransferControl& control);
+
+struct CheckedHolding {
+    DestinationHolding holding;
+    TransportResult check;  // as Destination::Check tells it
+};
+
+// What a destination holds and whether it can be reached. A server's fetch
+// settles both when it found a file or found none in a folder that is
+// there: only a fetch that failed for no stated reason costs a second
+// connection, for the check's own answer.
+CheckedHolding HoldingAndCheck(
+    const PublishDestination& destination, const TransportOptions& options);
 
 // What each destination holds, looked at all at once.
 std::vector<DestinationHolding> Holdings(

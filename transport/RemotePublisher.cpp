@@ -92,8 +92,9 @@ TransportResult RemotePublisher::Descend(
     if (entry)
         return Failure(Outcome::FolderMissing,
             Formatted(Translated(TextsOf(entry->kind).notAFolder), {files_.Describe(found)}));
+    // Nothing to fetch there yet, in a place the first publish will make.
     if (creation == Creation::LookOnly)
-        return Failure(Outcome::FolderMissing,
+        return Failure(Outcome::FileMissing,
             Formatted(Translated("%s does not exist yet."), {files_.Describe(found)}));
     if (Step made = files_.MakeFolder(found); !made.IsOk())
         return Failure(Outcome::FolderMissing,

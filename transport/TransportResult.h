@@ -17,7 +17,7 @@ enum class Outcome {
     CertificateUntrusted,  // FTPS: no authority signed it and no pin matches it
     LoginRefused,          // the user name, key, passphrase or password was not accepted
     FolderMissing,         // the install or settings folder is not there (and not creatable)
-    FileMissing,           // fetch: the folder holds no CustomCombat.wst
+    FileMissing,           // fetch: no CustomCombat.wst, or no settings folder yet
     Refused,               // CustomCombat.wst is a folder or a link: nothing was changed
     BackupFailed,          // the replaced file could not be kept: nothing was written
     TooLarge,              // fetch: the file is larger than the size cap

@@ -278,7 +278,18 @@ TEST_F(RemoteServers, TargetsCheck_TellsEachServersStateAndFailsUnlessAllAreReac
 
     for (const char* name : {"refused", "missing", "closed", "typo"})
         ASSERT_EQ(Run({"config", "remove-server", name}).exitCode, 0);
+    // What a server holds and whether it is reachable come from one login,
+    // whether it has no settings folder yet or a file there.
+    std::size_t logins = ssh.Logins();
     EXPECT_EQ(Run({"targets", "--check"}).exitCode, 0);
+    EXPECT_EQ(ssh.Logins(), logins + 1);
+    fs::create_directories((ssh.home() / kSettingsBelow).parent_path());
+    ssh.Write(ssh.home() / kSettingsBelow, kProfile);
+    logins = ssh.Logins();
+    EXPECT_THAT(Run({"targets", "--check"}).out,
+        ::testing::HasSubstr("    holds: not published from here\n    check: reachable\n"));
+    EXPECT_EQ(ssh.Logins(), logins + 1);
+    fs::remove_all(ssh.home() / "srv/Mods");
     ssh.ForgetHostKey(0);
     const ToolResult unknown = Run({"targets", "--check"});
     EXPECT_EQ(unknown.exitCode, 1);

@@ -97,6 +97,17 @@ public:
             listed.find(' ') + 1, listed.find(' ', listed.find(' ') + 1) - listed.find(' ') - 1);
     }
 
+    // Logins that all the servers accepted so far.
+    std::size_t Logins() const
+    {
+        const std::string log = Read("sshd.log");
+        std::size_t count = 0;
+        for (std::size_t at = log.find("Accepted "); at != std::string::npos;
+             at = log.find("Accepted ", at + 1))
+            ++count;
+        return count;
+    }
+
 private:
     static std::string Run(
         const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {})
@@ -143,7 +154,7 @@ private:
             + "/authorized_keys\nStrictModes no\nUsePAM no\n"
               "PasswordAuthentication no\nKbdInteractiveAuthentication no\n"
               "PermitRootLogin prohibit-password\nAllowTcpForwarding yes\nUseDNS no\n"
-              "MaxStartups 64\nLogLevel ERROR\n"
+              "MaxStartups 64\nLogLevel INFO\n"
               "Subsystem sftp internal-sftp -d "
             + folder + "/home\n";
     }
