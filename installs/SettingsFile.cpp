@@ -118,13 +118,10 @@ bool SettingsFile::Unset(std::string_view key)
 std::optional<std::string> SettingsFile::Value(
     std::string_view sectionName, std::string_view name) const
 {
-    for (const SectionLines& section : SectionsNamed(lines_, sectionName) | std::views::reverse) {
-        for (std::size_t index = section.end; index > section.header + 1; --index) {
-            if (const std::optional<std::string_view> value = ValueOf(lines_[index - 1], name))
-                return std::string(*value);
-        }
-    }
-    return std::nullopt;
+    const std::vector<std::size_t> lines = LinesOf(sectionName, name);
+    if (lines.empty())
+        return std::nullopt;
+    return std::string(*ValueOf(lines_[lines.back()], name));
 }
 
 bool SettingsFile::SetValue(
@@ -133,7 +130,52 @@ bool SettingsFile::SetValue(
     if (sectionName.empty() || name.empty()
         || value.find_first_of(kRefusedInValues) != std::string_view::npos)
         return false;
-    UnsetValue(sectionName, name);
+    std::vector<std::size_t> lines = LinesOf(sectionName, name);
+    if (lines.empty()) {
+        AddLine(sectionName, std::string(name) + " = " + std::string(value));
+        return true;
+    }
+    // The line that counts takes the value where it stands, keeping what a
+    // person wrote before it; the others would only hide it again.
+    std::string_view kept = lines_[lines.back()];
+    if (kept.ends_with('\r'))
+        kept.remove_suffix(1);
+    kept = kept.substr(0, kept.find_first_not_of(kBlanks, kept.find('=') + 1));
+    lines_[lines.back()] = NewLine(std::string(kept) + std::string(value));
+    lines.pop_back();
+    EraseLines(lines);
+    return true;
+}
+
+bool SettingsFile::UnsetValue(std::string_view sectionName, std::string_view name)
+{
+    const std::vector<std::size_t> lines = LinesOf(sectionName, name);
+    EraseLines(lines);
+    return !lines.empty();
+}
+
+std::vector<std::size_t> SettingsFile::LinesOf(
+    std::string_view sectionName, std::string_view name) const
+{
+    std::vector<std::size_t> found;
+    for (const SectionLines& section : SectionsNamed(lines_, sectionName)) {
+        for (std::size_t index = section.header + 1; index < section.end; ++index) {
+            if (ValueOf(lines_[index], name))
+                found.push_back(index);
+        }
+    }
+    return found;
+}
+
+void SettingsFile::EraseLines(const std::vector<std::size_t>& lines)
+{
+    // From the last back, so that each erase moves none still to erase.
+    for (const std::size_t index : lines | std::views::reverse)
+        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+void SettingsFile::AddLine(std::string_view sectionName, std::string text)
+{
     std::vector<SectionLines> sections = SectionsNamed(lines_, sectionName);
     if (sections.empty()) {
         if (!lines_.empty() && !Trimmed(lines_.back()).empty())
@@ -146,24 +188,7 @@ bool SettingsFile::SetValue(
     std::size_t position = section.end;
     while (position > section.header + 1 && Trimmed(lines_[position - 1]).empty())
         --position;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position),
-        NewLine(std::string(name) + '=' + std::string(value)));
-    return true;
-}
-
-bool SettingsFile::UnsetValue(std::string_view sectionName, std::string_view name)
-{
-    bool removed = false;
-    // From the last section back, so that removing lines moves no section still to visit.
-    for (const SectionLines& section : SectionsNamed(lines_, sectionName) | std::views::reverse) {
-        const auto begin = lines_.begin() + static_cast<std::ptrdiff_t>(section.header + 1);
-        const auto end = lines_.begin() + static_cast<std::ptrdiff_t>(section.end);
-        const auto kept = std::remove_if(begin, end,
-            [name](const std::string& line) { return ValueOf(line, name).has_value(); });
-        removed = removed || kept != end;
-        lines_.erase(kept, end);
-    }
-    return removed;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), NewLine(std::move(text)));
 }
 
 std::vector<std::string> SettingsFile::SectionNames() const

@@ -40,9 +40,11 @@ public:
     // The last value set for the key, with the spaces around it removed; none
     // when not set.
     std::optional<std::string> Get(std::string_view key) const;
-    // Removes the key wherever it is and adds it to the last section of its
-    // name. False (and nothing changed) for a key without a section or a
-    // name, or a value with a line break or a NUL byte.
+    // Gives the key's last line the value, keeping the spacing before it, and
+    // removes its other lines; a key not set yet goes at the end of the last
+    // section of its name, as "name = value". False (and nothing changed) for
+    // a key without a section or a name, or a value with a line break or a
+    // NUL byte.
     bool Set(std::string_view key, std::string_view value);
     // Removes the key from every section of its name; false when it was not set.
     bool Unset(std::string_view key);
@@ -66,6 +68,11 @@ private:
 
     // A new line in the file's own line end: CRLF when its first line has one.
     std::string NewLine(std::string text) const;
+    // The lines that set name in the sections of that name, in the file's order.
+    std::vector<std::size_t> LinesOf(std::string_view section, std::string_view name) const;
+    void EraseLines(const std::vector<std::size_t>& lines);
+    // At the end of the last section of that name, a new one when there is none.
+    void AddLine(std::string_view section, std::string text);
 
     std::filesystem::path path_;
     std::vector<std::string> lines_;  // as read, without their LF (a CR before it stays)

@@ -537,7 +537,7 @@ TEST_F(MainWindowTest, NamedServer_AskedWithoutStoppingTheWindow_CheckedInTheMen
         testing::HasSubstr("|Servers|[x] eu1 (sftp://bfv/~/a)|Remove eu1|Add Remote Server...|"));
     EXPECT_THAT(ServerToolTip(), testing::Not(testing::HasSubstr("eu1")));
     EXPECT_THAT(
-        FileBytes(home.path() / ".config/quavel/quavel.conf"), testing::HasSubstr("publish=no"));
+        FileBytes(home.path() / ".config/quavel/quavel.conf"), testing::HasSubstr("publish = no"));
     ::unsetenv("QUAVEL_SSH_CONFIG");
 }
 

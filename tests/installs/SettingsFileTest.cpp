@@ -26,7 +26,7 @@ TEST(SettingsFile, StartsAFileWhereNoneIsAndRefusesBadKeysAndValues)
     EXPECT_FALSE(settings->Set("a.b", std::string_view("nul\0byte", 8)));
     EXPECT_FALSE(settings->Unset(kServerFolderSetting));
     ASSERT_EQ(settings->Save(), 0);
-    EXPECT_EQ(folder.Read(kName), "[installs]\ngame=/games/bfv\n");
+    EXPECT_EQ(folder.Read(kName), "[installs]\ngame = /games/bfv\n");
 }
 
 // Files as people write them by hand: each row's changes (a value, or none to
@@ -43,25 +43,26 @@ TEST(SettingsFile, EditsAHandWrittenFileKeepingWhatItDoesNotChange)
         std::optional<std::string> gameAfter;
     };
     const std::vector<Case> cases = {
-        {"CRLF line ends kept, and given to new lines", "[installs]\r\nprefix = /p\r\n", {},
-            {{kGameFolderSetting, "/g"}}, "[installs]\r\nprefix = /p\r\ngame=/g\r\n", "/g"},
+        {"CRLF line ends kept, and given to new lines", "[installs]\r\nprefix = /p\r\ngame=\r\n",
+            "", {{kGameFolderSetting, "/g"}, {kServerFolderSetting, "/s"}},
+            "[installs]\r\nprefix = /p\r\ngame=/g\r\nserver = /s\r\n", "/g"},
         {"the last of two [installs] sections counts, and is where a value goes",
             "[installs]\ngame=/first\n\n[window]\nx=1\n\n[installs]\ngame=/second\n", "/second",
             {{kGameFolderSetting, "/new"}},
             "[installs]\n\n[window]\nx=1\n\n[installs]\ngame=/new\n", "/new"},
-        {"unset removes a key from every section, set moves it to the last",
+        {"unset removes a key from every section, set keeps its line where it is",
             "[installs]\ngame=/a\nserver=/s\n[installs]\ngame=/old\n", "/old",
             {{kGameFolderSetting, {}}, {kServerFolderSetting, "/t"}},
-            "[installs]\n[installs]\nserver=/t\n", {}},
+            "[installs]\nserver=/t\n[installs]\n", {}},
         {"comments, blank lines, spaces around =, named sections and unknown keys",
             "# mine\n\n[server \"eu1\"]\nhost = eu1.example.org\n\n[installs]\n  ; my game\n"
             "  game  =  /old path  \nmystery = 42\n\n\n",
             "/old path", {{kGameFolderSetting, "/new"}, {kServerFolderSetting, "/srv"}},
             "# mine\n\n[server \"eu1\"]\nhost = eu1.example.org\n\n[installs]\n  ; my game\n"
-            "mystery = 42\ngame=/new\nserver=/srv\n\n\n",
+            "  game  =  /new\nmystery = 42\nserver = /srv\n\n\n",
             "/new"},
         {"no line end after the last line", "[window]\nx=1", {}, {{kGameFolderSetting, "/g"}},
-            "[window]\nx=1\n\n[installs]\ngame=/g\n", "/g"},
+            "[window]\nx=1\n\n[installs]\ngame = /g\n", "/g"},
     };
     for (const Case& test : cases) {
         const TestFolder folder;

@@ -42,7 +42,7 @@ TEST(ServerSettings, HandEditedFile_ServerPublishesToTheChosenOnesAndRewritesKee
         texts.push_back(destination.text + (destination.problem.empty() ? "" : " unusable"));
     EXPECT_EQ(texts, (std::vector<std::string>{"sftp://eu1/srv/bfv", "http://bad/ unusable"}));
 
-    // Turning us1 on rewrites its own lines and keeps every other line.
+    // Turning us1 on changes the value of its "publish" line and keeps every other line.
     ServerEntry us1 = servers[1];
     us1.use = ServerUse::PublishedTo;
     ASSERT_TRUE(us1.WriteTo(*read.settings));
@@ -50,7 +50,7 @@ TEST(ServerSettings, HandEditedFile_ServerPublishesToTheChosenOnesAndRewritesKee
     ASSERT_EQ(read.settings->Save(), 0);
     EXPECT_EQ(folder.Read("quavel.conf"),
         "[installs]\r\nserver=/s\r\n\r\n[server \"nourl\"]\r\npin = x\r\n"
-        "[server \"us1\"]\r\nurl=ftps://us1/srv\r\npublish=yes\r\npin=sha256//x\r\n"
+        "[server \"us1\"]\r\nurl=ftps://us1/srv\r\npublish = yes\r\npin=sha256//x\r\n"
         "[server \"bad\"]\r\nurl = http://bad/\r\n");
 }
 
