@@ -4,6 +4,7 @@
 
 #include "app/AddServerDialog.h"
 #include "app/PublishWatchDialog.h"
+#include "app/ServerHoldings.h"
 #include "session/PublishTargets.h"
 #include "session/SessionDestination.h"
 #include "tests/controls/WidgetTesting.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -124,4 +126,28 @@ TEST_F(WithSshWorld, TestConnection_UnknownHostKey_TrustedOnlyAfterYes)
     EXPECT_EQ(dialog.status().text().toStdString(), "The host key is trusted.");
     dialog.TestConnection();
     EXPECT_EQ(dialog.status().text().toStdString(), "reachable");
+}
+
+// A publish that ends while the tooltip's fetch from a server is under way
+// asks again: the fetch may have read the file before the publish replaced
+// it, so a second answer follows the first, from the file as it is now.
+TEST_F(WithSshWorld, ServerHoldings_AskedWhileAsking_AnsweredAgainAfterTheFirstAnswer)
+{
+    fs::create_directories(world.home() / "a" / kSettingsFile.parent_path());
+    world.Write(world.home() / "a" / kSettingsFile, "tuned there");
+    const PublishDestination server
+        = LocationDestination(*ParseLocation("sftp://bfv/~/a").location);
+    ServerHoldings holdings;
+    int answers = 0;
+    QObject::connect(&holdings, &ServerHoldings::Answered, [&answers] { ++answers; });
+
+    world.server(0).Signal(SIGSTOP);
+    holdings.Ask({server});
+    fs::remove(world.home() / "a" / kSettingsFile);
+    holdings.Ask({server});
+    world.server(0).Signal(SIGCONT);
+    EXPECT_TRUE(QTest::qWaitFor([&answers] { return answers == 2; }, 20000)) << answers;
+    EXPECT_EQ(holdings.TextOf(server), "no CustomCombat.wst");
+    QTest::qWait(200);
+    EXPECT_EQ(answers, 2);
 }
