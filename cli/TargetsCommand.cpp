@@ -37,7 +37,11 @@ void WriteServersText(const std::vector<ServerTarget>& servers, Console& console
             console.out << "    " << target.problem << '\n';
             continue;
         }
-        console.out << "  " << Translated("  holds: ") << target.holding.Text() << '\n';
+        // A check that failed says why the file could not be read.
+        const bool toldByTheCheck = target.check && !target.check->IsDone()
+            && target.holding.state == DestinationHolding::State::NotKnown;
+        if (!toldByTheCheck)
+            console.out << "  " << Translated("  holds: ") << target.holding.Text() << '\n';
         if (target.check)
             console.out << "    " << Translated("check: ") << Messages::CheckText(*target.check)
                         << '\n';

@@ -8,9 +8,11 @@
 #include "session/SessionDestination.h"
 #include "session/Sha256.h"
 #include "text/Formatted.h"
+#include "transport/FileAction.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <ranges>
 
@@ -26,12 +28,13 @@ struct StateEntry {
     std::string_view name;
 };
 
-constexpr std::array<StateEntry, 5> kStates{{
+constexpr std::array<StateEntry, 6> kStates{{
     {State::Published, "published"},
     {State::EditedSince, "edited since"},
     {State::ChangedThere, "changed there"},
     {State::NotPublishedHere, "not published from here"},
     {State::NoFile, "no file"},
+    {State::NotKnown, "not known"},
 }};
 
 bool FileHolds(const std::filesystem::path& file, const PublishRecord& record)
@@ -41,12 +44,19 @@ bool FileHolds(const std::filesystem::path& file, const PublishRecord& record)
         && Sha256Hex(bytes) == record.sha256;
 }
 
-// A fetch that failed found no file, as far as can be told.
+DestinationHolding NotKnown(std::string reason)
+{
+    return {State::NotKnown, {}, 0, {}, std::move(reason)};
+}
+
 DestinationHolding HoldingOfFetched(
     const PublishDestination& destination, const FetchResult& fetched)
 {
+    const Outcome outcome = fetched.result.outcome;
+    if (outcome != Outcome::Done && outcome != Outcome::FileMissing)
+        return NotKnown(fetched.result.reason);
     return JudgeHolding(PublishJournal().Read().records, destination.text,
-        fetched.result.IsDone() ? std::optional(fetched.bytes) : std::nullopt);
+        outcome == Outcome::Done ? std::optional(fetched.bytes) : std::nullopt);
 }
 
 // A fetch that came to these reached the server and the folder a publish writes in.
@@ -70,6 +80,8 @@ std::string DestinationHolding::Text() const
         return Translated("changed since it was published from here on ") + LocalTimeText(time);
     case State::NotPublishedHere:
         return Translated("not published from here");
+    case State::NotKnown:
+        return Translated("not known: ") + reason;
     case State::NoFile:
         break;
     }
@@ -90,16 +102,16 @@ DestinationHolding JudgeHolding(const std::vector<PublishRecord>& records,
         | std::views::filter(
             [&](const PublishRecord& record) { return record.destination == destination; });
     if (there.empty())
-        return {State::NotPublishedHere, {}, 0, {}};
+        return {State::NotPublishedHere, {}, 0, {}, {}};
     const std::string digest = Sha256Hex(*destinationBytes);
     const auto written = std::ranges::find_if(there, [&](const PublishRecord& record) {
         return record.size == destinationBytes->size() && record.sha256 == digest;
     });
     if (written == there.end())
-        return {State::ChangedThere, {}, there.front().time, {}};
+        return {State::ChangedThere, {}, there.front().time, {}, {}};
     const PublishRecord& record = *written;
     return {FileHolds(record.profileFile, record) ? State::Published : State::EditedSince,
-        record.profile, record.time, record.profileFile.string()};
+        record.profile, record.time, record.profileFile.string(), {}};
 }
 
 DestinationHolding LocalHolding(const PublishDestination& destination)
@@ -110,9 +122,12 @@ DestinationHolding LocalHolding(const PublishDestination& destination)
         lock.emplace(destination.path.parent_path(), kLookTimeout);
     const JournalReading journal = PublishJournal().Read();
     std::string bytes;
-    const bool present = !destination.path.empty() && ReadFileBytes(destination.path, bytes) == 0;
+    const int error = destination.path.empty() ? ENOENT : ReadFileBytes(destination.path, bytes);
+    if (error != 0 && error != ENOENT && error != ENOTDIR)
+        return NotKnown(
+            CouldNot(FileAction::Read, destination.path.string(), SystemErrorText(error)));
     return JudgeHolding(
-        journal.records, destination.text, present ? std::optional(bytes) : std::nullopt);
+        journal.records, destination.text, error == 0 ? std::optional(bytes) : std::nullopt);
 }
 
 DestinationHolding RemoteHolding(const PublishDestination& destination,

@@ -3,8 +3,9 @@
 // What a publish destination holds, judged by the publish journal: the
 // profile last published there, as long as its bytes are there still, and
 // whether that profile's file has been edited since; or that someone changed
-// the file there; or that nothing was published there from here. The bytes
-// are given, so that a remote destination is judged like a local one.
+// the file there; or that nothing was published there from here; or that
+// its file could not be read, and why. The bytes are given, so that a remote
+// destination is judged like a local one.
 
 #include "session/PublishJournal.h"
 #include "transport/Transfer.h"
@@ -24,16 +25,19 @@ struct DestinationHolding {
         ChangedThere,      // bytes that Quavel did not write there
         NotPublishedHere,  // a file, and no record of publishing there
         NoFile,
+        NotKnown,  // no answer, or a file that cannot be read
     };
     State state = State::NoFile;
     std::string profile;      // Published and EditedSince
     std::time_t time = 0;     // of the publish the bytes came from, or of the last one
     std::string profileFile;  // Published and EditedSince
+    std::string reason;       // NotKnown: why, in a sentence
 
     // "CustomCombat_Night, published 2025-01-02 14:04" and the like, the date
     // in the user's time zone.
     std::string Text() const;
-    // "published", "edited since", "changed there", "not published from here", "no file".
+    // "published", "edited since", "changed there", "not published from here",
+    // "no file", "not known".
     std::string_view StateName() const;
 };
 
@@ -48,8 +52,7 @@ DestinationHolding JudgeHolding(const std::vector<PublishRecord>& records,
 // neither, and never takes a publish at work for a change made by hand.
 DestinationHolding LocalHolding(const PublishDestination& destination);
 
-// The same for a server on the network, its file fetched now (one that
-// cannot be fetched holds no file, as far as can be told).
+// The same for a server on the network, its file fetched now.
 DestinationHolding RemoteHolding(const PublishDestination& destination,
     const TransportOptions& options, const TransferControl& control);
 

@@ -78,6 +78,12 @@ std::vector<Tool> PublishRuns()
                 "  holds: no CustomCombat.wst\n    $WINEPREFIX: {wine}: cannot read the Wine "
                 "registry {wine}/system.reg: its first "
                 "line is not \"WINE REGISTRY Version 2\"\n  * {cwd}/Server (chosen folder)\n")),
+        // A folder in place of the file: what it holds is not known, and why.
+        Tool{"Targets_FolderInPlaceOfTheFile_NotKnown", {"targets"},
+            {{kServerFile, std::string(kFolder)}}}
+            .Prints(::testing::HasSubstr("Server: " + HostPath(kServerFile)
+                + "\n  holds: not known: Could not read " + HostPath(kServerFile)
+                + ": Is a directory (error 21)\n")),
         Tool{"Targets_CwdOnly_InstallsNotUsed", {"targets", "--cwd-only"}}.Prints(
             DataFile("TargetsCwdOnly.txt")),
         Tool{"Targets_Json_ForScripts", {"targets", "--json"},
