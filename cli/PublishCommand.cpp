@@ -57,7 +57,8 @@ std::optional<PublishOptions> ReadOptions(const Invocation& invocation, Console&
         return std::nullopt;
     }
     if (given == 0) {
-        console.Error(Translated("publish needs either --to TARGET, --to-dir DIR or --to-url URL."));
+        console.Error(
+            Translated("publish needs either --to TARGET, --to-dir DIR or --to-url URL."));
         return std::nullopt;
     }
     if (!ReadServer(invocation, options, console))
@@ -144,11 +145,7 @@ bool Report(const PublishDestination& destination, const TransportResult& result
     if (!result.warning.empty())
         console.Error(destination.text + ": " + result.warning);
     if (!result.keptCopy.empty())
-        console.out << Translated("Kept a copy: ")
-                    << (destination.remote
-                               ? destination.text + "/" + result.keptCopy
-                               : (destination.path.parent_path() / result.keptCopy).string())
-                    << '\n';
+        console.out << Translated("Kept a copy: ") << result.keptCopy << '\n';
     if (!result.IsDone()) {
         console.Error(Messages::PublishingFailed(destination.text, result));
         return false;

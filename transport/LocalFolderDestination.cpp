@@ -105,7 +105,7 @@ TransportResult LocalFolderDestination::Publish(
         if (const int error = BackUpFile(target, kept))
             return SystemFailure(
                 Outcome::BackupFailed, Described(target, FileAction::KeepCopy, error), error);
-        result.keptCopy = kept.filename().string();
+        result.keptCopy = kept.string();
     }
     Report(control, 0, bytes.size());
     if (const int error = WriteFileAtomically(target, bytes))

@@ -282,7 +282,8 @@ TransportResult RemotePublisher::Publish(std::string_view bytes, Backup backup)
         result = Failure(Outcome::Cancelled, Translated("Cancelled before anything was written."));
     if (result.IsDone())
         result = Replace(folder, old, bytes);
-    result.keptCopy = kept;
+    if (!kept.empty())
+        result.keptCopy = files_.Describe(JoinPath(folder, kept));
     files_.Disconnect();
     return result;
 }

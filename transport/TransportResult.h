@@ -37,9 +37,11 @@ struct HostKey {
 
 struct TransportResult {
     Outcome outcome = Outcome::Done;
-    std::string reason;    // what failed and why; empty when done
-    std::string warning;   // one line even when done (plain FTP)
-    std::string keptCopy;  // publish with a backup: the kept file's name, when there was a file
+    std::string reason;   // what failed and why; empty when done
+    std::string warning;  // one line even when done (plain FTP)
+    // Publish with a backup, when there was a file: where the copy is, as a
+    // person finds it (a path, or host:path on a server).
+    std::string keptCopy;
     std::optional<HostKey> hostKey;  // HostKeyUnknown; HostKeyChanged with the new fingerprint
     // A local folder's failure: the errno, for the messages that give its number.
     int systemError = 0;

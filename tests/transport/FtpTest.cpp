@@ -58,7 +58,8 @@ TEST_P(FtpPublish, PublishesOnlyToATrustedServer)
     EXPECT_EQ(FileBytes(published), result.IsDone() ? "new" : "old");
     if (result.IsDone()) {
         EXPECT_EQ(static_cast<unsigned>(fs::status(published).permissions()), 0604u);
-        EXPECT_EQ(FileBytes(world.home() / kSettings / result.keptCopy), "old");
+        EXPECT_EQ(
+            FileBytes(world.home() / kSettings / fs::path(result.keptCopy).filename()), "old");
     }
     EXPECT_EQ(Temporaries(world.home()), std::vector<std::string>{});
 }

@@ -32,7 +32,7 @@ TEST(LocalFolder, PublishesBelowAnInstallFolderInTheHomeWithABackup)
     EXPECT_EQ(home.Entries("bfv"), std::set<std::string>{"MODS"});
     EXPECT_EQ(FileBytes(folder / "CustomCombat.wst"), "three");
     EXPECT_EQ(first.keptCopy, "");  // nothing was replaced
-    EXPECT_EQ(FileBytes(folder / second.keptCopy), "one");
+    EXPECT_EQ(FileBytes(second.keptCopy), "one");
     EXPECT_EQ(FileBytes(folder / third.keptCopy), "two");
     EXPECT_EQ(fetched.bytes, "three");
     EXPECT_EQ(tooLarge.result.outcome, Outcome::TooLarge);

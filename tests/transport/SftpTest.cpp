@@ -200,9 +200,14 @@ TEST(Sftp, ReplacedFileKeepsItsModeAndABackup)
     ASSERT_TRUE(first.IsDone() && second.IsDone()) << first.reason << second.reason;
     EXPECT_EQ(FileBytes(folder / "CustomCombat.wst"), "newer");
     EXPECT_EQ(static_cast<unsigned>(fs::status(folder / "CustomCombat.wst").permissions()), 0640u);
-    EXPECT_EQ(FileBytes(folder / first.keptCopy), "old");
-    EXPECT_EQ(FileBytes(folder / second.keptCopy), "new");
-    EXPECT_TRUE(first.keptCopy.starts_with("CustomCombat.wst.2")) << first.keptCopy;
+    const auto copy = [&folder](const TransportResult& result) {
+        return folder / fs::path(result.keptCopy).filename();
+    };
+    EXPECT_EQ(FileBytes(copy(first)), "old");
+    EXPECT_EQ(FileBytes(copy(second)), "new");
+    EXPECT_TRUE(first.keptCopy.starts_with("bfv:~/server/Mods/bfvietnam/save/GameModeSettings/"
+                                           "CustomCombat.wst.2"))
+        << first.keptCopy;
     EXPECT_TRUE(first.keptCopy.ends_with(".bak")) << first.keptCopy;
     EXPECT_NE(first.keptCopy, second.keptCopy);
 }
