@@ -22,6 +22,14 @@ DestinationHolding HoldingOf(const FoundInstall& install)
     return LocalHolding({path, path.string(), {}, std::nullopt, path.string(), {}});
 }
 
+// The lines after the first under the first's text, as the rest of the listing.
+std::string Indented(std::string text, std::string_view indent)
+{
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
+        text.insert(at + 1, indent);
+    return text;
+}
+
 void WriteServersText(const std::vector<ServerTarget>& servers, Console& console)
 {
     if (servers.empty())
@@ -43,8 +51,8 @@ void WriteServersText(const std::vector<ServerTarget>& servers, Console& console
         if (!toldByTheCheck)
             console.out << "  " << Translated("  holds: ") << target.holding.Text() << '\n';
         if (target.check)
-            console.out << "    " << Translated("check: ") << Messages::CheckText(*target.check)
-                        << '\n';
+            console.out << "    " << Translated("check: ")
+                        << Indented(Messages::CheckText(*target.check), "      ") << '\n';
     }
 }
 

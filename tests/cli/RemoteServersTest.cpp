@@ -301,7 +301,9 @@ TEST_F(RemoteServers, TargetsCheck_TellsEachServersStateAndFailsUnlessAllAreReac
         ::testing::HasSubstr("check: host key unknown: The host key of bfv is "
                              "unknown: "
             + ssh.Fingerprint(0)));
-    EXPECT_THAT(unknown.out, ::testing::HasSubstr("quavel-cli trust-host bfv"));
+    EXPECT_THAT(unknown.out,
+        ::testing::HasSubstr(
+            "\n      If that is the server's key, trust it with: quavel-cli trust-host bfv\n"));
     EXPECT_THAT(ServerJson(Run({"targets", "--check", "--json"}).out, "good"),
         ::testing::HasSubstr("\"result\": \"host-key-unknown\",\n        \"reason\": \"The host "
                              "key of bfv is unknown: "
