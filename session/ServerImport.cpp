@@ -7,6 +7,17 @@
 #include "session/SessionDestination.h"
 #include "text/Translated.h"
 
+namespace {
+
+// As New says it, so that the same failure reads the same.
+std::string NotCreated(const std::string& name, int error)
+{
+    return std::string(Messages::kCouldNotCreateProfile) + '\n'
+        + Messages::NotCreatedBecause(name, error);
+}
+
+}  // namespace
+
 std::optional<std::string> ImportProfile(ProfileStore& store, const PublishDestination& source,
     const std::string& name, const TransportOptions& options, const TransferControl& control)
 {
@@ -16,7 +27,7 @@ std::optional<std::string> ImportProfile(ProfileStore& store, const PublishDesti
         return Messages::NotAProfileName(name);
     std::error_code error;
     if (std::filesystem::exists(store.ProfilePath(name), error))
-        return Messages::NotCreatedBecause(name, EEXIST);
+        return NotCreated(name, EEXIST);
     const FetchResult fetched
         = OpenDestination(source, options)->Fetch(kMaximumProfileBytes, control);
     if (!fetched.result.IsDone())
@@ -28,6 +39,6 @@ std::optional<std::string> ImportProfile(ProfileStore& store, const PublishDesti
         return Translated("The CustomCombat.wst of ") + source.text + Translated(" is refused: ")
             + Messages::LoadFailure(store.lastError(), store.lastErrorDetail());
     if (const int written = WriteNewFile(store.ProfilePath(name), fetched.bytes))
-        return Messages::NotCreatedBecause(name, written);
+        return NotCreated(name, written);
     return std::nullopt;
 }

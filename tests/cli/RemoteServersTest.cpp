@@ -239,6 +239,12 @@ TEST_F(RemoteServers, Import_GoodFileBecomesAProfile_RefusedFileCreatesNothing)
     EXPECT_EQ(Run({"diff", "Copy", "@server:eu1"}).exitCode, 0);
 
     ssh.Write(ssh.home() / kSettingsBelow, "<gameMode>");
+    const ToolResult taken = Run({"import", "server:eu1", "Copy"});
+    EXPECT_EQ(taken.exitCode, 1);
+    EXPECT_THAT(taken.err,
+        ::testing::HasSubstr(
+            Said("Could not create profile!\na profile named Copy already exists")));
+    EXPECT_EQ(FileBytes(root / "work/Copy.wst"), kProfile);
     const ToolResult bad = Run({"import", "server:eu1", "Bad"});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_THAT(bad.err, ::testing::HasSubstr("is refused"));
