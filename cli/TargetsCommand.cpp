@@ -5,6 +5,7 @@
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
+#include "text/Formatted.h"
 #include "text/Translated.h"
 
 #include <optional>
@@ -56,13 +57,20 @@ void WriteServersText(const std::vector<ServerTarget>& servers, Console& console
     }
 }
 
+// "Server: " and the like, with the language's own spacing before the colon.
+std::string Caption(std::string_view caption)
+{
+    // TRANSLATORS: a target's name before what it names, as in "Server: /srv/...".
+    return Formatted(Translated("%s: "), {std::string(caption)});
+}
+
 void WriteText(const FoundInstalls& found, const std::string& settingsPath,
     const PublishDestination& workingFolder, const std::vector<ServerTarget>& servers,
     Console& console)
 {
     console.out << Translated("Settings file: ") << settingsPath << '\n';
     for (const InstallKind& kind : installKinds) {
-        console.out << kind.caption << ": ";
+        console.out << Caption(kind.caption);
         if (!found) {
             console.out << Messages::kWorkingFolderOnly << '\n';
             continue;
@@ -77,7 +85,7 @@ void WriteText(const FoundInstalls& found, const std::string& settingsPath,
                         << InstallEntryText(install) << '\n';
     }
     WriteServersText(servers, console);
-    console.out << "CWD: " << workingFolder.text << '\n'
+    console.out << Caption("CWD") << workingFolder.text << '\n'
                 << Translated("  holds: ") << LocalHolding(workingFolder).Text() << '\n';
     if (found) {
         for (const SkippedFile& skipped : found->skippedFiles)

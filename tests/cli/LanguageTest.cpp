@@ -56,7 +56,7 @@ TEST_F(CliTest, MessagesInTheUsersLanguageAndScriptsOutputInEnglish)
                 + Said("Huge.wst: Le fichier fait 16777217 octets, plus que ne peut en avoir un "
                        "profil (16777216)"),
             "Le serveur a refusé la connexion ou est injoignable (127.0.0.1\u00a0; ",
-            "Jeu: introuvable\u00a0: aucun registre Wine (system.reg) dans {wine}\n"},
+            "Jeu\u00a0: introuvable\u00a0: aucun registre Wine (system.reg) dans {wine}\n"},
     };
     // The holding's text is translated in the plain output.
     const std::string json = Run({"targets", "--json"}).out;
