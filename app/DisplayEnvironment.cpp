@@ -1,5 +1,8 @@
 #include "app/DisplayEnvironment.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
+
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -60,14 +63,14 @@ bool AcceptsConnection(std::string_view address)
 std::optional<std::string> X11Problem(const std::string& display)
 {
     if (display.empty())
-        return "DISPLAY is not set";
+        return std::string(Translated("DISPLAY is not set"));
     char* host = nullptr;
     int number = 0;
     int screen = 0;
     const int parsed = xcb_parse_display(display.c_str(), &host, &number, &screen);
     std::free(host);
     if (parsed == 0)
-        return "DISPLAY \"" + display + "\" is not a display name";
+        return Formatted(Translated("DISPLAY \"%s\" is not a display name"), {display});
     return std::nullopt;
 }
 
@@ -79,13 +82,14 @@ std::filesystem::path WaylandSocket(const DisplayEnvironment& environment)
 
 std::string WaylandFailure(const DisplayEnvironment& environment)
 {
-    return "cannot connect to Wayland display " + WaylandSocket(environment).string();
+    return Formatted(
+        Translated("cannot connect to Wayland display %s"), {WaylandSocket(environment).string()});
 }
 
 std::optional<std::string> WaylandProblem(const DisplayEnvironment& environment)
 {
     if (environment.waylandDisplay.empty())
-        return "WAYLAND_DISPLAY is not set";
+        return std::string(Translated("WAYLAND_DISPLAY is not set"));
     if (AcceptsConnection(WaylandSocket(environment).native()))
         return std::nullopt;
     return WaylandFailure(environment);
@@ -106,11 +110,11 @@ std::string ConnectionFailure(const DisplayEnvironment& environment, const std::
     std::string_view errorOutput)
 {
     if (platform == "xcb")
-        return "cannot connect to X display " + environment.display
+        return Formatted(Translated("cannot connect to X display %s"), {environment.display})
             + (errorOutput.empty() ? "" : ": " + std::string(errorOutput));
     if (platform.starts_with("wayland"))
         return WaylandFailure(environment);
-    return "cannot start the platform " + platform;
+    return Formatted(Translated("cannot start the platform %s"), {platform});
 }
 
 }  // namespace
@@ -153,5 +157,5 @@ std::string DisplayEnvironment::FailureReason(std::string_view errorOutput) cons
 
 std::string DisplayEnvironment::NoDisplayMessage(const std::string& reason)
 {
-    return "no display to open the window on (" + reason + ")";
+    return Formatted(Translated("no display to open the window on (%s)"), {reason});
 }

@@ -1,5 +1,8 @@
 #include "app/LaunchOptions.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -12,24 +15,26 @@ using Apply = void (*)(LaunchOptions&, std::string_view value);
 struct OptionEntry {
     std::string_view name;
     std::string_view shortName;  // empty when there is none
-    std::string_view help;
+    const char* help;
     Apply apply;                      // none for "+bvrm", which the application finds by itself
     std::string_view valueName = {};  // empty for an option without a value
 };
 
 constexpr std::array kOptionTable{
-    OptionEntry{"--menu", "", "keep the profiles in the user's data folder for Quavel",
+    OptionEntry{"--menu", "",
+        TranslatedLater("keep the profiles in the user's data folder for Quavel"),
         [](LaunchOptions& options, std::string_view) {
             options.startFolder = StartFolder::UserData;
         }},
-    OptionEntry{"--prefix", "", "look for the game and the server in this Wine prefix only",
+    OptionEntry{"--prefix", "",
+        TranslatedLater("look for the game and the server in this Wine prefix only"),
         [](LaunchOptions& options, std::string_view path) { options.prefix = path; }, "PATH"},
-    OptionEntry{"+bvrm", "", "publish only into the working folder", nullptr},
-    OptionEntry{"--help", "-h", "show this help and exit",
+    OptionEntry{"+bvrm", "", TranslatedLater("publish only into the working folder"), nullptr},
+    OptionEntry{"--help", "-h", TranslatedLater("show this help and exit"),
         [](LaunchOptions& options, std::string_view) {
             options.request = LaunchRequest::ShowHelp;
         }},
-    OptionEntry{"--version", "", "show the program's version and exit",
+    OptionEntry{"--version", "", TranslatedLater("show the program's version and exit"),
         [](LaunchOptions& options, std::string_view) {
             if (options.request != LaunchRequest::ShowHelp)
                 options.request = LaunchRequest::ShowVersion;
@@ -87,17 +92,21 @@ bool HasProfileExtension(const std::filesystem::path& file)
     return extension == kProfileExtension && !file.stem().empty();
 }
 
-void Ignore(LaunchOptions& options, std::string warning)
+// format: a whole sentence, so that each language words it as it will.
+void Ignore(
+    LaunchOptions& options, const char* format, std::initializer_list<std::string_view> values)
 {
-    options.warnings.push_back("ignoring " + std::move(warning));
+    options.warnings.push_back(Formatted(Translated(format), values));
 }
 
 void OpenProfile(LaunchOptions& options, const std::filesystem::path& file)
 {
     if (!HasProfileExtension(file)) {
-        Ignore(options, file.string() + ": not a profile file (NAME.wst)");
+        Ignore(options, TranslatedLater("ignoring %s: not a profile file (NAME.wst)"),
+            {file.string()});
     } else if (!options.profileToOpen.empty()) {
-        Ignore(options, file.string() + ": only one profile file is opened");
+        Ignore(options, TranslatedLater("ignoring %s: only one profile file is opened"),
+            {file.string()});
     } else {
         options.startFolder = StartFolder::ProfileFolder;
         options.profileFolder = file.has_parent_path() ? file.parent_path() : ".";
@@ -116,8 +125,8 @@ void ReadArgument(
         if (index + 1 < arguments.size())
             own->apply(options, arguments[++index]);
         else
-            Ignore(options,
-                std::string(argument) + " without its value " + std::string(own->valueName));
+            Ignore(options, TranslatedLater("ignoring %1$s without its value %2$s"),
+                {std::string(argument), std::string(own->valueName)});
     } else if (own != kOptionTable.end()) {
         if (own->apply != nullptr)
             own->apply(options, {});
@@ -127,7 +136,7 @@ void ReadArgument(
         if (toolkit->takesValue == TakesValue::Yes && argument.find('=') == std::string_view::npos)
             ++index;
     } else if (argument.starts_with('-') || argument.starts_with('+')) {
-        Ignore(options, "unknown option " + std::string(argument));
+        Ignore(options, TranslatedLater("ignoring unknown option %s"), {std::string(argument)});
     } else {
         OpenProfile(options, std::filesystem::path(argument));
     }
@@ -160,22 +169,25 @@ LaunchOptions LaunchOptions::FromArguments(int argc, const char* const* argv)
 std::string LaunchHelp(std::string_view program)
 {
     constexpr std::size_t nameColumn = 16;
-    std::string text = "Usage: " + std::string(program)
-        + " [--menu] [--prefix PATH] [+bvrm] [PATH/NAME.wst]\n\n"
-        + "Edits the Custom Combat profiles (.wst files) of Battlefield Vietnam and\n"
-          "publishes them to the game and to its dedicated server.\n\n"
-          "The profiles live in the working folder: the folder the program is started\n"
-          "in, or with --menu $XDG_DATA_HOME/quavel (~/.local/share/quavel when\n"
-          "XDG_DATA_HOME is not set), created when missing. The desktop menu starts\n"
-          "the program with --menu. Given a profile file, the program works in the\n"
-          "file's folder with that profile selected.\n\n"
-          "Options:\n";
+    std::string text = Formatted(Translated("Usage: %s [--menu] [--prefix PATH] [+bvrm] "
+                                            "[PATH/NAME.wst]\n\n"),
+                           {std::string(program)})
+        // TRANSLATORS: keep the lines within 79 columns.
+        + Translated("Edits the Custom Combat profiles (.wst files) of Battlefield Vietnam and\n"
+                     "publishes them to the game and to its dedicated server.\n\n"
+                     "The profiles live in the working folder: the folder the program is started\n"
+                     "in, or with --menu $XDG_DATA_HOME/quavel (~/.local/share/quavel when\n"
+                     "XDG_DATA_HOME is not set), created when missing. The desktop menu starts\n"
+                     "the program with --menu. Given a profile file, the program works in the\n"
+                     "file's folder with that profile selected.\n\n"
+                     "Options:\n");
     for (const OptionEntry& option : kOptionTable) {
         const std::string names = HelpNames(option);
-        text += "  " + names + std::string(nameColumn - names.size(), ' ')
-            + std::string(option.help) + '\n';
+        text += "  " + names + std::string(nameColumn - names.size(), ' ') + Translated(option.help)
+            + '\n';
     }
+    // TRANSLATORS: keep the lines within 79 columns.
     return text
-        + "Qt's own options, such as -style and -platform, are passed to Qt. Any other\n"
-          "argument is ignored with a warning.\n";
+        + Translated("Qt's own options, such as -style and -platform, are passed to Qt. Any other\n"
+                     "argument is ignored with a warning.\n");
 }

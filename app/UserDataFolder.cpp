@@ -1,5 +1,8 @@
 #include "app/UserDataFolder.h"
 
+#include "text/Formatted.h"
+#include "text/Translated.h"
+
 #include <cstdlib>
 #include <system_error>
 
@@ -32,7 +35,8 @@ std::optional<std::string> CreateFolders(const std::filesystem::path& folder)
                 std::filesystem::perm_options::replace, error);
         }
         if (error)
-            return "cannot create the folder " + partial.string() + ": " + error.message();
+            return Formatted(Translated("cannot create the folder %1$s: %2$s"),
+                {partial.string(), error.message()});
     }
     return std::nullopt;
 }
@@ -57,12 +61,13 @@ std::optional<std::string> UserDataFolder::Enter() const
 {
     const std::optional<std::filesystem::path> folder = Location();
     if (!folder)
-        return "neither XDG_DATA_HOME nor HOME names an absolute folder";
+        return std::string(Translated("neither XDG_DATA_HOME nor HOME names an absolute folder"));
     if (auto problem = CreateFolders(*folder))
         return problem;
     std::error_code error;
     std::filesystem::current_path(*folder, error);
     if (error)
-        return "cannot work in the folder " + folder->string() + ": " + error.message();
+        return Formatted(Translated("cannot work in the folder %1$s: %2$s"),
+            {folder->string(), error.message()});
     return std::nullopt;
 }

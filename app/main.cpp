@@ -4,6 +4,8 @@
 #include "app/ToolkitStartGuard.h"
 #include "app/UserDataFolder.h"
 #include "session/Messages.h"
+#include "text/Formatted.h"
+#include "text/Translated.h"
 #include "text/UserLanguage.h"
 
 #include <QGuiApplication>
@@ -44,10 +46,12 @@ std::optional<std::string> EnterProfileFolder(const LaunchOptions& options)
     std::error_code error;
     std::filesystem::current_path(options.profileFolder, error);
     if (error)
-        return "cannot enter the folder " + options.profileFolder.string() + ": " + error.message();
+        return Formatted(Translated("cannot enter the folder %1$s: %2$s"),
+            {options.profileFolder.string(), error.message()});
     const std::string file = options.profileToOpen + ".wst";
     if (!std::filesystem::is_regular_file(file, error))
-        return "no profile file " + (options.profileFolder / file).string();
+        return Formatted(
+            Translated("no profile file %s"), {(options.profileFolder / file).string()});
     return std::nullopt;
 }
 

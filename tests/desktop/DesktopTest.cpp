@@ -245,6 +245,7 @@ TEST(LaunchTest, AnswersWarnsOrEntersItsFolderBeforeLookingForADisplay)
         // The error stream's lines; the last may be only the start of its line.
         QByteArray err;
         QStringList created = {};
+        QString language = {};  // LANGUAGE; empty: English
     };
     const QStringList local{"home/.local", "home/.local/share", "home/.local/share/quavel"};
     const Case cases[] = {
@@ -271,6 +272,15 @@ TEST(LaunchTest, AnswersWarnsOrEntersItsFolderBeforeLookingForADisplay)
                 + kNoDisplay},
         // Toolkit options pass with their values; the switch counts inside another argument.
         {{"-style", "fusion", "-reverse", "x+bvrmy"}, {}, 1, "", kNoDisplay},
+        // In the user's language, with its typography.
+        {{"--help"}, {}, 0,
+            "Usage\u00a0: quavel [--menu] [--prefix CHEMIN] [+bvrm] [CHEMIN/NOM.wst]\n", "", {},
+            "fr"},
+        {{"notes.txt"}, {}, 1, "",
+            "quavel: notes.txt wird ignoriert: keine Profildatei (NAME.wst)\nquavel: kein Display, "
+            "auf dem sich das Fenster öffnen ließe (WAYLAND_DISPLAY ist nicht gesetzt; DISPLAY ist "
+            "nicht gesetzt)\n",
+            {}, "de"},
     };
     for (const Case& c : cases) {
         const QTemporaryDir world;
@@ -281,6 +291,8 @@ TEST(LaunchTest, AnswersWarnsOrEntersItsFolderBeforeLookingForADisplay)
         QProcessEnvironment environment = EnvironmentWithoutDisplay();
         environment.insert("HOME", world.filePath("home"));
         environment.remove("XDG_DATA_HOME");
+        environment.insert("LANG", "C.UTF-8");
+        environment.insert("LANGUAGE", c.language);
         if (!c.dataHome.isEmpty())
             environment.insert("XDG_DATA_HOME",
                 c.dataHome.startsWith('/') ? world.path() + c.dataHome : c.dataHome);
