@@ -24,7 +24,7 @@ void ServerHoldings::Start(Lookup& lookup, const PublishDestination& destination
     // The last worker has told its answer, so this joins at once.
     lookup.worker = std::jthread([this, destination](std::stop_token stop) {
         const DestinationHolding holding
-            = RemoteHolding(destination, TransportOptionsOfProcess(), {stop, {}, {}});
+            = RemoteHolding(destination, TransportOptionsOfProcess(), {stop, {}, {}, {}});
         if (!stop.stop_requested())
             QMetaObject::invokeMethod(
                 this, [this, destination, holding] { Take(destination, holding); },

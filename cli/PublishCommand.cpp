@@ -146,6 +146,10 @@ bool Report(const PublishDestination& destination, const TransportResult& result
         console.Error(destination.text + ": " + result.warning);
     if (!result.keptCopy.empty())
         console.out << Translated("Kept a copy: ") << result.keptCopy << '\n';
+    if (result.outcome == Outcome::NotReplaced) {
+        console.Error(result.reason + Translated(" --force replaces it."));
+        return false;
+    }
     if (!result.IsDone()) {
         console.Error(Messages::PublishingFailed(destination.text, result));
         return false;
@@ -154,26 +158,17 @@ bool Report(const PublishDestination& destination, const TransportResult& result
     return true;
 }
 
-// Without --force, a destination that someone changed since it was last
-// published from here is not replaced; false after saying which, before
-// anything is written.
-bool MayReplace(const std::vector<PublishDestination>& destinations, bool force, Console& console)
+// With --force a file someone changed since it was last published from here
+// is replaced; without, it is kept, as the journal tells, whose unreadable
+// lines are told first.
+void ChooseChangedFiles(std::vector<PublishDestination>& destinations, bool force, Console& console)
 {
+    for (PublishDestination& destination : destinations)
+        destination.replaceChangedFile = force;
     if (force)
-        return true;
+        return;
     for (const std::string& warning : PublishJournal().Read().warnings)
         console.err << "quavel-cli: " << warning << '\n';
-    bool mayReplace = true;
-    const std::vector<DestinationHolding> holdings
-        = Holdings(destinations, TransportOptionsOfProcess());
-    for (std::size_t index = 0; index < destinations.size(); ++index) {
-        if (holdings[index].state != DestinationHolding::State::ChangedThere)
-            continue;
-        console.err << "quavel-cli: " << Messages::ChangedSincePublished(destinations[index].place)
-                    << Translated(" --force replaces it.") << '\n';
-        mayReplace = false;
-    }
-    return mayReplace;
 }
 
 }  // namespace
@@ -184,10 +179,11 @@ ExitStatus RunPublish(const Invocation& invocation, Console& console)
     const std::optional<PublishOptions> options = ReadOptions(invocation, console);
     if (!options || !CheckProfileName(name, console))
         return ExitStatus::UsageError;
-    const std::optional<std::vector<PublishDestination>> destinations
+    std::optional<std::vector<PublishDestination>> destinations
         = PrepareDestinations(invocation, *options, console);
-    if (!destinations || !MayReplace(*destinations, invocation.Has("--force"), console))
+    if (!destinations)
         return ExitStatus::Failed;
+    ChooseChangedFiles(*destinations, invocation.Has("--force"), console);
     TerminalSession terminal(console);
     // The profile's own file is saved first and told against itself when that fails.
     if (terminal.session.LockFolder() != 0 || !terminal.session.Open(name)

@@ -41,7 +41,7 @@ ExitStatus RunTrustHost(const Invocation& invocation, Console& console)
     // A check first: a key that changed is refused there and never replaced here.
     const TransportResult checked
         = OpenDestination(LocationDestination(*parse.location), TransportOptionsOfProcess())
-              ->Check({{}, {}, AskOnTerminal});
+              ->Check({{}, {}, AskOnTerminal, {}});
     if (checked.outcome == Outcome::HostKeyChanged) {
         console.Error(Messages::HostKeyChanged(host, checked));
         return ExitStatus::Failed;
@@ -76,7 +76,7 @@ ExitStatus RunImport(const Invocation& invocation, Console& console)
         return ExitStatus::Failed;
     ProfileStore store;
     if (const std::optional<std::string> problem = ImportProfile(
-            store, *source, name, TransportOptionsOfProcess(), {{}, {}, AskOnTerminal})) {
+            store, *source, name, TransportOptionsOfProcess(), {{}, {}, AskOnTerminal, {}})) {
         console.Error(*problem);
         return ExitStatus::Failed;
     }

@@ -110,8 +110,8 @@ bool EditingSession::Import(const PublishDestination& source, const std::string&
     ProfileStore store(state_.profileStore->workingFolder());
     std::optional<std::string> problem;
     const WatchedPublish fetch = [&](const PublishWatch& watch) {
-        problem = ImportProfile(
-            store, source, name, TransportOptionsOfProcess(), {watch.stop, {}, watch.credentials});
+        problem = ImportProfile(store, source, name, TransportOptionsOfProcess(),
+            {watch.stop, {}, watch.credentials, {}});
         return std::vector<TransportResult>(1);
     };
     source.remote ? dialogs_.WatchPublish({source.label}, fetch) : fetch({});

@@ -41,6 +41,9 @@ struct PublishDestination {
     // A named server whose URL or pin cannot be used: why; it cannot be
     // published to, and its text is the URL as written.
     std::string problem;
+    // A file someone changed there since it was last published from here is
+    // replaced only when set (the user agreed, or --force); else it is kept.
+    bool replaceChangedFile = false;
 };
 
 // The named server's destination, or why its URL or pin cannot be used.

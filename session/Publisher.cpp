@@ -1,6 +1,5 @@
 #include "session/Publisher.h"
 
-#include "session/DestinationHolding.h"
 #include "session/Dialogs.h"
 #include "session/EditorState.h"
 #include "session/Messages.h"
@@ -23,15 +22,17 @@ void Publisher::Publish(std::optional<PublishTarget> target)
 {
     // The profile's own file first, told against that file when it fails: a
     // copy is made only of edits that were saved, in the same turn of the
-    // folder lock, and failures are told once the lock is let go. A server
-    // whose host key the user then trusts is published to once more.
+    // folder lock, and failures are told and questions asked once the lock
+    // is let go. A destination is published to once more when the user
+    // trusts its host key or agrees to replace what was changed there: at
+    // most twice, a server whose key was trusted and whose file was changed.
     std::vector<PublishDestination> destinations
-        = target ? AgreedDestinations(*target) : std::vector<PublishDestination>();
-    for (int round = 0; round < 2; ++round) {
+        = target ? state_.publishTargets.Destinations(*target) : std::vector<PublishDestination>();
+    for (int round = 0; round < 3; ++round) {
         std::vector<TransportResult> results;
         profiles_.Save([&] { results = PublishTo(destinations, Backup::None); });
         Tell(destinations, results);
-        destinations = Trusted(destinations, results);
+        destinations = Again(destinations, results);
         if (destinations.empty())
             break;
     }
@@ -43,7 +44,8 @@ void Publisher::Tell(const std::vector<PublishDestination>& destinations,
 {
     for (std::size_t index = 0; index < results.size(); ++index) {
         const TransportResult& result = results[index];
-        if (!result.IsDone() && result.outcome != Outcome::HostKeyUnknown)
+        if (!result.IsDone() && result.outcome != Outcome::HostKeyUnknown
+            && result.outcome != Outcome::NotReplaced)
             dialogs_.ShowApplicationMessage(
                 Messages::ErrorPublishingTo(destinations[index].text, result), MessageButtons::Ok);
         if (!result.warning.empty())
@@ -52,44 +54,36 @@ void Publisher::Tell(const std::vector<PublishDestination>& destinations,
     }
 }
 
-std::vector<PublishDestination> Publisher::Trusted(
+std::vector<PublishDestination> Publisher::Again(
     const std::vector<PublishDestination>& destinations,
     const std::vector<TransportResult>& results)
 {
-    std::vector<PublishDestination> trusted;
+    std::vector<PublishDestination> again;
     for (std::size_t index = 0; index < results.size(); ++index) {
-        const std::optional<HostKey>& key = results[index].hostKey;
-        if (results[index].outcome != Outcome::HostKeyUnknown || !key)
-            continue;
-        if (dialogs_.ShowApplicationMessage(
-                Messages::TrustHostKeyQuestion(*key), MessageButtons::YesNo)
-            != MessageAnswer::Yes)
-            continue;
-        if (const TransportResult written = TrustHostKey(*key); !written.IsDone())
-            dialogs_.ShowApplicationMessage(written.reason, MessageButtons::Ok);
-        else
-            trusted.push_back(destinations[index]);
+        const TransportResult& result = results[index];
+        if (result.outcome == Outcome::HostKeyUnknown && result.hostKey
+            && TrustedByTheUser(*result.hostKey))
+            again.push_back(destinations[index]);
+        if (result.outcome == Outcome::NotReplaced
+            && dialogs_.ShowApplicationMessage(
+                   result.reason + std::string(Messages::kReplaceIt), MessageButtons::YesNo)
+                == MessageAnswer::Yes) {
+            again.push_back(destinations[index]);
+            again.back().replaceChangedFile = true;
+        }
     }
-    return trusted;
+    return again;
 }
 
-std::vector<PublishDestination> Publisher::AgreedDestinations(PublishTarget target)
+bool Publisher::TrustedByTheUser(const HostKey& key)
 {
-    std::vector<PublishDestination> agreed;
-    const std::vector<PublishDestination> destinations = state_.publishTargets.Destinations(target);
-    const std::vector<DestinationHolding> holdings
-        = Holdings(destinations, TransportOptionsOfProcess());
-    for (std::size_t index = 0; index < destinations.size(); ++index) {
-        if (holdings[index].state == DestinationHolding::State::ChangedThere
-            && dialogs_.ShowApplicationMessage(
-                   Messages::ChangedSincePublished(destinations[index].place)
-                       + std::string(Messages::kReplaceIt),
-                   MessageButtons::YesNo)
-                != MessageAnswer::Yes)
-            continue;
-        agreed.push_back(destinations[index]);
-    }
-    return agreed;
+    if (dialogs_.ShowApplicationMessage(Messages::TrustHostKeyQuestion(key), MessageButtons::YesNo)
+        != MessageAnswer::Yes)
+        return false;
+    const TransportResult written = TrustHostKey(key);
+    if (!written.IsDone())
+        dialogs_.ShowApplicationMessage(written.reason, MessageButtons::Ok);
+    return written.IsDone();
 }
 
 std::vector<TransportResult> Publisher::PublishTo(

@@ -4,10 +4,10 @@
 // every destination of the chosen target at once (see PublishToDestinations).
 // A failed save of its own file is told against that file and publishes
 // nothing; each failed destination is told on its own, and a failure for one
-// does not stop the others. Before any of that, a destination whose file
-// someone changed since it was last published from here is replaced only
-// when the user agrees; a server whose SSH host key is unknown is published
-// to again once the user trusts the key shown.
+// does not stop the others. A destination whose file someone changed since
+// it was last published from here keeps it, and is published to again when
+// the user agrees to replace it; a server whose SSH host key is unknown is
+// published to again once the user trusts the key shown.
 
 #include "session/PublishTargets.h"
 
@@ -31,14 +31,16 @@ public:
         const std::vector<PublishDestination>& destinations, Backup backup);
 
 private:
-    // The target's destinations the user agrees to publish to, asked with no lock held.
-    std::vector<PublishDestination> AgreedDestinations(PublishTarget target);
-    // Each failure and warning, one message each.
+    // Each failure and warning, one message each; not the questions Again asks.
     void Tell(const std::vector<PublishDestination>& destinations,
         const std::vector<TransportResult>& results);
-    // The destinations whose unknown host key the user trusted, to publish to again.
-    std::vector<PublishDestination> Trusted(const std::vector<PublishDestination>& destinations,
+    // The destinations to publish to again, asked with no lock held: those
+    // whose unknown host key the user trusts, and those whose changed file
+    // the user agrees to replace.
+    std::vector<PublishDestination> Again(const std::vector<PublishDestination>& destinations,
         const std::vector<TransportResult>& results);
+    // Asks whether to trust the key and, if so, writes it to known_hosts.
+    bool TrustedByTheUser(const HostKey& key);
 
     EditorState& state_;
     ProfileCommands& profiles_;

@@ -1,6 +1,7 @@
 #include "session/SessionDestination.h"
 
 #include "profile/FolderLock.h"
+#include "session/DestinationHolding.h"
 #include "session/PublishJournal.h"
 #include "session/Sha256.h"
 #include "text/Formatted.h"
@@ -49,7 +50,7 @@ TransportResult SessionDestination::Publish(
         return SystemFailure(
             Outcome::FolderMissing, Translated("The working folder cannot be read."), ENOENT);
     if (destination_.remote)
-        return Record(transport_->Publish(bytes, backup, control), bytes);
+        return Record(transport_->Publish(bytes, backup, Guarded(control)), bytes);
     const std::filesystem::path folder = destination_.path.parent_path();
     std::optional<FolderLock> lock;
     // A second lock on the working folder would wait for the caller's own.
@@ -62,7 +63,7 @@ TransportResult SessionDestination::Publish(
             lock->error());
     if (IsSameFile(destination_.path, profile_.file))
         return Record({}, bytes);
-    return Record(transport_->Publish(bytes, backup, control), bytes);
+    return Record(transport_->Publish(bytes, backup, Guarded(control)), bytes);
 }
 
 FetchResult SessionDestination::Fetch(std::size_t maxBytes, const TransferControl& control)
@@ -75,8 +76,21 @@ TransportResult SessionDestination::Check(const TransferControl& control)
     return transport_->Check(control);
 }
 
+TransferControl SessionDestination::Guarded(const TransferControl& control) const
+{
+    TransferControl guarded = control;
+    if (!destination_.replaceChangedFile)
+        guarded.mayReplace = [this](const std::optional<std::string>& found) {
+            return JudgeHolding(PublishJournal().Read().records, destination_.text, found).state
+                != DestinationHolding::State::ChangedThere;
+        };
+    return guarded;
+}
+
 TransportResult SessionDestination::Record(TransportResult result, std::string_view bytes) const
 {
+    if (result.outcome == Outcome::NotReplaced)
+        result.reason = Messages::ChangedSincePublished(destination_.place);
     if (!result.IsDone())
         return result;
     const PublishJournal journal;

@@ -2,7 +2,10 @@
 
 // A publish destination as the session publishes to it, local or remote
 // alike: the transport writes the file (whole or not at all, with its
-// backup), and every file written is recorded in the publish journal. A
+// backup), and every file written is recorded in the publish journal. A file
+// someone changed there since it was last published from here is kept, in
+// the same connection and under the same lock as the write, unless the
+// destination says to replace it (NotReplaced, the reason saying so). A
 // folder on this machine is locked from writing until its record is in the
 // journal (see FolderLock), unless it is the working folder, whose lock the
 // caller holds; the profile's own file is not written over itself.
@@ -34,6 +37,9 @@ public:
     const PublishDestination& destination() const { return destination_; }
 
 private:
+    // The control with the journal's say on replacing the file there, unless
+    // the destination replaces a changed file.
+    TransferControl Guarded(const TransferControl& control) const;
     TransportResult Record(TransportResult result, std::string_view bytes) const;
 
     PublishDestination destination_;

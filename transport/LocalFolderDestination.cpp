@@ -99,6 +99,15 @@ TransportResult LocalFolderDestination::Publish(
     if (control.stop.stop_requested())
         return Failure(Outcome::Cancelled, Translated("Cancelled before anything was written."));
     const fs::path target = FollowPathIgnoringCase(folder, kPublishFileName);
+    // A folder in the file's place is refused below, as without the check.
+    if (control.mayReplace) {
+        RegularFileRead found = ReadRegularFile(target, kMaximumProfileBytes);
+        if (found.error != 0 && found.error != ENOENT && found.error != EISDIR)
+            return SystemFailure(
+                Outcome::Failed, Described(target, FileAction::Read, found.error), found.error);
+        if (!control.mayReplace(found.error == 0 ? std::optional(found.bytes) : std::nullopt))
+            return KeptThere(target.string());
+    }
     TransportResult result;
     if (backup == Backup::KeepReplacedFile) {
         fs::path kept;

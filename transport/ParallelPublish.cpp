@@ -67,7 +67,7 @@ private:
                                                            : DestinationState::Uploading,
                         done, total, {}});
                 },
-                [this](const CredentialQuestion& question) { return Ask(question); }};
+                [this](const CredentialQuestion& question) { return Ask(question); }, {}};
             result
                 = request_.destinations[index]->Publish(request_.bytes, request_.backup, control);
         }

@@ -255,6 +255,22 @@ TransportResult RemotePublisher::Replace(
     return result;
 }
 
+TransportResult RemotePublisher::MayReplace(
+    const std::string& folder, const std::optional<RemoteEntry>& old)
+{
+    const std::string path = JoinPath(folder, old ? old->name : std::string(kPublishFileName));
+    std::optional<std::string> found;
+    if (old) {
+        found.emplace();
+        if (Step read = files_.Download(path, kMaximumProfileBytes, *found); !read.IsOk())
+            return read.status == StepStatus::Failed
+                ? FailureOf(read)
+                : Failure(Outcome::Failed,
+                    Formatted(Translated("%s could not be read."), {files_.Describe(path)}));
+    }
+    return control_.mayReplace(found) ? TransportResult{} : KeptThere(files_.Describe(path));
+}
+
 TransportResult RemotePublisher::Publish(std::string_view bytes, Backup backup)
 {
     TransportResult result = Open();
@@ -272,6 +288,8 @@ TransportResult RemotePublisher::Publish(std::string_view bytes, Backup backup)
         result = Failure(Outcome::Refused,
             Formatted(Translated(TextsOf(old->kind).notAFile),
                 {files_.Describe(JoinPath(folder, old->name))}));
+    if (result.IsDone() && control_.mayReplace)
+        result = MayReplace(folder, old);
     std::string kept;
     if (result.IsDone()) {
         RemoveLeftovers(folder, entries);

@@ -28,6 +28,8 @@ private:
 
     TransportResult Open();
     TransportResult FindGivenFolder();
+    // What control_.mayReplace says of the file there, read first.
+    TransportResult MayReplace(const std::string& folder, const std::optional<RemoteEntry>& old);
     TransportResult FindSettingsFolder(Creation creation, std::string& folder);
     TransportResult Descend(const std::string& folder, const std::string& component,
         Creation creation, std::string& found);

@@ -28,10 +28,15 @@ using CredentialSource = std::function<std::optional<std::string>(const Credenti
 using ProgressFunction
     = std::function<void(TransferStage stage, std::uint64_t done, std::uint64_t total)>;
 
+// Whether a publish may replace the file it found there (none when there is
+// none); asked once, before anything is written.
+using ReplaceCheck = std::function<bool(const std::optional<std::string>& found)>;
+
 struct TransferControl {
     std::stop_token stop;          // a stop leaves the old file or the new one, never a part
     ProgressFunction progress;     // may be empty
     CredentialSource credentials;  // may be empty: nothing is asked, a login needing it fails
+    ReplaceCheck mayReplace;       // may be empty: whatever is there is replaced
 };
 
 struct TransportOptions {

@@ -26,3 +26,9 @@ std::string SystemErrorText(int error)
     return Formatted(Translated("%1$s (error %2$s)"),
         {std::generic_category().message(error), std::to_string(error)});
 }
+
+TransportResult KeptThere(std::string_view file)
+{
+    return Failure(
+        Outcome::NotReplaced, Formatted(Translated("%s was kept: nothing was written."), {file}));
+}

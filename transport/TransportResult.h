@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 enum class Outcome {
     Done,                  // for a check: reachable, logged in, the folder there or creatable
@@ -20,6 +21,7 @@ enum class Outcome {
     FileMissing,           // fetch: no CustomCombat.wst, or no settings folder yet
     Refused,               // CustomCombat.wst is a folder or a link: nothing was changed
     BackupFailed,          // the replaced file could not be kept: nothing was written
+    NotReplaced,           // publish: mayReplace kept the file there: nothing was written
     TooLarge,              // fetch: the file is larger than the size cap
     Failed,                // anything else; the reason says what
 };
@@ -57,6 +59,8 @@ struct FetchResult {
 // The result of a failure, for the transports' own use.
 TransportResult Failure(Outcome outcome, std::string reason);
 TransportResult SystemFailure(Outcome outcome, std::string reason, int error);
+// A publish that TransferControl::mayReplace stopped, the file found there named.
+TransportResult KeptThere(std::string_view file);
 
 // "Permission denied (error 13)": the system's words for an errno, the number as a detail.
 std::string SystemErrorText(int error);

@@ -541,6 +541,35 @@ TEST_F(MainWindowTest, NamedServer_AskedWithoutStoppingTheWindow_CheckedInTheMen
     ::unsetenv("QUAVEL_SSH_CONFIG");
 }
 
+// A publish to a server that does not answer connects to nothing before the
+// watch takes it over (whose window goes on, and whose Cancel ends it: here
+// at once), so the window's own events never wait for the server.
+TEST_F(MainWindowTest, PublishToAServerThatDoesNotAnswer_AllOfItUnderTheWatch)
+{
+    SshWorld world;
+    ::setenv("QUAVEL_SSH_CONFIG", (world.path() / "ssh_config").c_str(), 1);
+    const std::filesystem::path remote = world.home() / "a/Mods/bfvietnam/save/GameModeSettings";
+    std::filesystem::create_directories(remote);
+    world.Write(remote / "CustomCombat.wst", "tuned there");
+    home.WriteFile(".config/quavel/quavel.conf", "[server \"eu1\"]\nurl = sftp://bfv/~/a\n");
+    ShowActive();
+    world.server(0).Signal(SIGSTOP);
+    const auto clicked = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::duration untilTheWatch{};
+    dialogs.watching = [&](const WatchedPublish& publish) {
+        untilTheWatch = std::chrono::steady_clock::now() - clicked;
+        std::stop_source cancel;
+        cancel.request_stop();
+        return publish({{}, {}, cancel.get_token()});
+    };
+    Click(PublishButton);
+    world.server(0).Signal(SIGCONT);
+
+    EXPECT_LT(untilTheWatch, std::chrono::seconds(1));
+    EXPECT_EQ(FileBytes(remote / "CustomCombat.wst"), "tuned there");
+    ::unsetenv("QUAVEL_SSH_CONFIG");
+}
+
 // Started with +bvrm the window publishes into the working folder alone, and
 // its menu offers no folder that could not be used.
 TEST_F(MainWindowTest, ContextMenuUnderTheWorkingFolderSwitchOnlySaysSo)

@@ -168,19 +168,21 @@ TEST_F(JournalTest, Targets_WhatTheWorkingFolderHolds)
 }
 
 // A file changed by hand since the last publish is replaced only with --force;
-// with "Both", nothing is written when either has changed.
+// with "Both", the other file is published all the same.
 TEST_F(JournalTest, Publish_OverAFileChangedByHand_RefusedUnlessForced)
 {
-    Write({{"Night.wst", kNight}});
+    const std::string day = WithTeams("1/4");
+    Write({{"Night.wst", kNight}, {"Day.wst", day}});
     ASSERT_EQ(Run({"publish", "Night", "--to", "both"}).exitCode, 0);
     const std::string game = PublishedFile("BFV");
     Write({{game, "tuned by hand"}});
-    const ToolResult refused = Run({"publish", "Night", "--to", "both"});
+    const ToolResult refused = Run({"publish", "Day", "--to", "both"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err,
         "quavel-cli: CustomCombat.wst in the game's folder was changed since it was last "
         "published from here. --force replaces it.\n");
     EXPECT_EQ(Snapshot()[game], "tuned by hand");
+    EXPECT_EQ(Snapshot()[PublishedFile("BFV Server")], day);
     const ToolResult forced = Run({"publish", "Night", "--to", "both", "--force"});
     EXPECT_EQ(forced.exitCode, 0) << forced.err;
     EXPECT_EQ(Snapshot()[game], kNight);

@@ -5,6 +5,7 @@
 #include "tests/support/Documents.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SshWorld.h"
+#include "tests/support/StateHome.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,7 @@ TEST(ServerSettings, HandEditedFile_ServerPublishesToTheChosenOnesAndRewritesKee
 // once instead of waiting for the time-out.
 TEST(ServerPublish, CancelWhileOneServerHangs_ItKeepsTheOldFileAndTheOthersHaveTheNew)
 {
+    const StateHome state;  // the journal
     SshWorld world;
     TestFolder work;
     const std::vector<std::pair<std::string, std::string>> servers{

@@ -42,14 +42,23 @@ public:
         log.push_back("folder dialog: " + caption + " | " + startFolder);
         return Take(folders, std::optional<std::string>());
     }
-    std::optional<std::string> AskText(const std::string& caption, const std::string& prompt) override
+    std::optional<std::string> AskText(
+        const std::string& caption, const std::string& prompt) override
     {
         log.push_back("prompt: " + caption + " | " + prompt);
         return Take(texts, std::optional<std::string>());
     }
 
+    std::vector<TransportResult> WatchPublish(
+        const std::vector<std::string>& labels, const WatchedPublish& publish) override
+    {
+        return watching ? watching(publish) : Dialogs::WatchPublish(labels, publish);
+    }
+
     // What other programs do while a message or a question waits for the user.
     std::function<void()> whileAsked;
+    // The front-end's watch over a publish to servers; empty: it just runs.
+    std::function<std::vector<TransportResult>(const WatchedPublish&)> watching;
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> fileNames;  // none: the dialog is cancelled
     std::deque<std::optional<std::string>> folders;

@@ -212,6 +212,30 @@ TEST(Sftp, ReplacedFileKeepsItsModeAndABackup)
     EXPECT_NE(first.keptCopy, second.keptCopy);
 }
 
+// Before it writes anything, a publish asks whether it may replace the file
+// it found there; told no, it keeps it and leaves nothing of its own.
+TEST(Sftp, FileKeptWhenItMayNotBeReplaced)
+{
+    SshWorld world;
+    const fs::path folder = world.home() / "server" / kSettings;
+    fs::create_directories(folder);
+    world.Write("home/server/" + kPublished, "tuned there");
+    std::optional<std::string> found;
+    TransferControl control;
+    control.mayReplace = [&found](const std::optional<std::string>& there) {
+        found = there;
+        return false;
+    };
+
+    const TransportResult kept = DestinationAt("sftp://bfv/~/server", world.Options())
+                                     ->Publish("new", Backup::KeepReplacedFile, control);
+    EXPECT_EQ(kept.outcome, Outcome::NotReplaced) << kept.reason;
+    EXPECT_EQ(found, "tuned there");
+    // No backup and no upload beside it.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(FileBytes(folder / "CustomCombat.wst"), "tuned there");
+}
+
 TEST(Sftp, ServerKilledMidUploadLeavesTheOldFileAndTheNextPublishCleansUp)
 {
     SshWorld world;
