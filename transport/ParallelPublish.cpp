@@ -62,6 +62,9 @@ private:
         } else {
             TransferControl control{request_.stop,
                 [this, index](TransferStage stage, std::uint64_t done, std::uint64_t total) {
+                    // What a publish reads (the file there, a copy to keep) is no upload.
+                    if (stage == TransferStage::Downloading)
+                        return;
                     Tell({index,
                         stage == TransferStage::Connecting ? DestinationState::Connecting
                                                            : DestinationState::Uploading,
