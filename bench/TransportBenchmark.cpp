@@ -3,8 +3,10 @@
 // to the same servers, as many at once as the publisher connects to (scp runs
 // the same ssh and, since OpenSSH 9, the same SFTP). Eight servers take one
 // round of the publisher's eight connections, ten take two. The servers are
-// started once, outside the timing; each publish makes its own connection, as
-// the program does. Per iteration, ssh_cpu_ms is the processor time of the
+// started once, outside the timing. Each publish goes the program's own way,
+// one connection per server: it reads the file there and judges it by the
+// publish journal (a journal of the benchmark's own), replaces it and records
+// the publish. Per iteration, ssh_cpu_ms is the processor time of the
 // ssh processes and sshd_cpu_ms that of the servers; cpu_floor_ms is both
 // shared perfectly among this machine's cores, the least time anything could
 // take here, since the servers share the cores with the clients. Each runs
@@ -12,9 +14,11 @@
 // ssh's time) and with curve25519-sha256 alone (1), as a user may choose in
 // ssh_config.
 
-#include "transport/ParallelPublish.h"
-
+#include "profile/ProfileStore.h"
+#include "session/PublishTargets.h"
 #include "tests/support/SshWorld.h"
+#include "tests/support/StateHome.h"
+#include "transport/ParallelPublish.h"
 
 #include <benchmark/benchmark.h>
 
@@ -95,21 +99,13 @@ fs::path ClientConfiguration(const benchmark::State& state)
     return path;
 }
 
-const std::string& Profile()
+PublishDestination Server(std::size_t index)
 {
-    static const std::string bytes = FileBytes(DEFAULT_PROFILE);
-    return bytes;
-}
-
-std::unique_ptr<Destination> Server(std::size_t index, const benchmark::State& state)
-{
-    TransportOptions options = World().Options();
-    options.sshConfigFile = ClientConfiguration(state);
     const std::string install = "server" + std::to_string(index);
     fs::create_directories(World().home() / install);
-    const LocationParse parse = ParseLocation(
-        "sftp://127.0.0.1:" + std::to_string(World().port(index)) + "/~/" + install);
-    return MakeDestination(*parse.location, options);
+    return LocationDestination(
+        *ParseLocation("sftp://127.0.0.1:" + std::to_string(World().port(index)) + "/~/" + install)
+             .location);
 }
 
 // scp of the profile to each of the first count servers, at most as many at
@@ -152,15 +148,19 @@ void ScpToServers(benchmark::State& state)
 void PublishToServers(benchmark::State& state)
 {
     const ProcessorTime processorTime(state);
-    std::vector<std::unique_ptr<Destination>> owned;
-    ParallelPublish request;
-    request.bytes = Profile();
-    for (std::int64_t index = 0; index < state.range(1); ++index) {
-        owned.push_back(Server(static_cast<std::size_t>(index), state));
-        request.destinations.push_back(owned.back().get());
-    }
+    const StateHome journal;
+    const TestFolder work;
+    work.Write("Default.wst", FileBytes(DEFAULT_PROFILE));
+    ProfileStore store(work.path());
+    const std::optional<Profile> profile = store.LoadProfile("Default");
+    std::vector<PublishDestination> destinations;
+    for (std::int64_t index = 0; index < state.range(1); ++index)
+        destinations.push_back(Server(static_cast<std::size_t>(index)));
+    TransportOptions options = World().Options();
+    options.sshConfigFile = ClientConfiguration(state);
     for (auto _ : state) {
-        for (const TransportResult& result : PublishEverywhere(request)) {
+        for (const TransportResult& result :
+            PublishToDestinations(store, *profile, destinations, Backup::None, options)) {
             if (!result.IsDone())
                 state.SkipWithError(result.reason.c_str());
         }
