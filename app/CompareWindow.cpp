@@ -91,15 +91,49 @@ void CompareWindow::Choose(int index)
 void CompareWindow::ShowDifferences()
 {
     lines_->clear();
+    ++shown_;
     const int index = others_->currentIndex();
     if (index < 0)
         return;
     const Choice& choice = choices_[static_cast<std::size_t>(index)];
     std::string problem;
-    const std::optional<Profile> other = choice.target
-        ? ReadPublishedProfile(
-            session_.publishTargets().Destinations(*choice.target).front(), problem)
-        : ReadNamedProfile(session_.state().profileList.NameAt(choice.entry), problem);
+    if (!choice.target) {
+        const std::optional<Profile> other
+            = ReadNamedProfile(session_.state().profileList.NameAt(choice.entry), problem);
+        ShowAgainst(other, problem);
+        return;
+    }
+    const PublishDestination destination
+        = session_.publishTargets().Destinations(*choice.target).front();
+    if (destination.remote) {
+        FetchThenShow(destination);
+        return;
+    }
+    const std::optional<Profile> other = ReadPublishedProfile(destination, problem);
+    ShowAgainst(other, problem);
+}
+
+void CompareWindow::FetchThenShow(const PublishDestination& server)
+{
+    lines_->addItem(TranslatedString("asking the server..."));
+    fetch_ = std::jthread([this, server, asked = shown_](std::stop_token stop) {
+        std::string problem;
+        std::optional<Profile> other = ReadPublishedProfile(server, problem, {stop, {}, {}, {}});
+        if (stop.stop_requested())
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, asked, other = std::move(other), problem] {
+                if (asked == shown_)
+                    ShowAgainst(other, problem);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CompareWindow::ShowAgainst(const std::optional<Profile>& other, const std::string& problem)
+{
+    lines_->clear();
     if (!other) {
         lines_->addItem(Text(problem));
         return;

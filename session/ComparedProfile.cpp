@@ -27,12 +27,12 @@ std::optional<Profile> ReadNamedProfile(const std::string& name, std::string& pr
 }
 
 std::optional<Profile> ReadPublishedProfile(
-    const PublishDestination& destination, std::string& problem)
+    const PublishDestination& destination, std::string& problem, const TransferControl& control)
 {
     std::string bytes;
     if (destination.remote) {
         FetchResult fetched = OpenDestination(destination, TransportOptionsOfProcess())
-                                  ->Fetch(kMaximumProfileBytes, {});
+                                  ->Fetch(kMaximumProfileBytes, control);
         if (!fetched.result.IsDone()) {
             problem = destination.text + ": " + fetched.result.reason;
             return std::nullopt;

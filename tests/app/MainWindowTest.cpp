@@ -415,6 +415,38 @@ TEST_F(MainWindowTest, CtrlD_ComparesWithWhatTheCheckedTargetHolds)
     EXPECT_EQ(lines, QStringList{"Red Team, Scout kit, secondary: not allowed / allowed"});
 }
 
+// What a server holds is fetched off the window's thread: the compare window
+// opens at once saying that it asks, and shows the differences on the answer.
+TEST_F(MainWindowTest, CompareWithAServer_OpensAtOnceAndShowsTheAnswerWhenItComes)
+{
+    SshWorld world;
+    ::setenv("QUAVEL_SSH_CONFIG", (world.path() / "ssh_config").c_str(), 1);
+    prefix.WriteRegistry(InstallsRegistryText(std::nullopt, "C:\\Game"));
+    const std::filesystem::path remote = world.home() / "a/Mods/bfvietnam/save/GameModeSettings";
+    std::filesystem::create_directories(remote);
+    world.Write(remote / "CustomCombat.wst", DefaultBytes());
+    home.WriteFile(".config/quavel/quavel.conf", "[server \"eu1\"]\nurl = sftp://bfv/~/a\n");
+    ShowActive();
+    Click(PublishToServer);
+    world.server(0).Signal(SIGSTOP);
+    QStringList asking;
+    QStringList answered;
+    WhenModalOpens([&](QWidget& compare) {
+        asking = ComparedLines(compare);
+        world.server(0).Signal(SIGCONT);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ComparedLines(compare) != asking; }, 20000));
+        answered = ComparedLines(compare);
+        compare.close();
+    });
+    PressKeys(Qt::CTRL | Qt::Key_D);
+    world.server(0).Signal(SIGCONT);
+
+    EXPECT_EQ(asking, QStringList{"asking the server..."});
+    EXPECT_EQ(
+        answered, (QStringList{"Red Team: Viet Cong / NVA", "Blue Team: US Marine / US Army"}));
+    ::unsetenv("QUAVEL_SSH_CONFIG");
+}
+
 // The server's button tells which profile is live there and when it was
 // published, in the user's time zone, and that it was changed there since;
 // publishing over such a change asks first.
