@@ -415,17 +415,30 @@ TEST_F(MainWindowTest, CtrlD_ComparesWithWhatTheCheckedTargetHolds)
     EXPECT_EQ(lines, QStringList{"Red Team, Scout kit, secondary: not allowed / allowed"});
 }
 
+// The window with one named server, eu1 (sftp://bfv/~/a), reached through the
+// test's own ssh configuration as the user's.
+class WithServerTest : public MainWindowTest {
+protected:
+    WithServerTest()
+    {
+        ::setenv("QUAVEL_SSH_CONFIG", (world.path() / "ssh_config").c_str(), 1);
+        std::filesystem::create_directories(remote.parent_path());
+        home.WriteFile(".config/quavel/quavel.conf", "[server \"eu1\"]\nurl = sftp://bfv/~/a\n");
+    }
+    ~WithServerTest() override { ::unsetenv("QUAVEL_SSH_CONFIG"); }
+
+    SshWorld world;
+    // Its CustomCombat.wst.
+    const std::filesystem::path remote
+        = world.home() / "a/Mods/bfvietnam/save/GameModeSettings/CustomCombat.wst";
+};
+
 // What a server holds is fetched off the window's thread: the compare window
 // opens at once saying that it asks, and shows the differences on the answer.
-TEST_F(MainWindowTest, CompareWithAServer_OpensAtOnceAndShowsTheAnswerWhenItComes)
+TEST_F(WithServerTest, CompareWithAServer_OpensAtOnceAndShowsTheAnswerWhenItComes)
 {
-    SshWorld world;
-    ::setenv("QUAVEL_SSH_CONFIG", (world.path() / "ssh_config").c_str(), 1);
     prefix.WriteRegistry(InstallsRegistryText(std::nullopt, "C:\\Game"));
-    const std::filesystem::path remote = world.home() / "a/Mods/bfvietnam/save/GameModeSettings";
-    std::filesystem::create_directories(remote);
-    world.Write(remote / "CustomCombat.wst", DefaultBytes());
-    home.WriteFile(".config/quavel/quavel.conf", "[server \"eu1\"]\nurl = sftp://bfv/~/a\n");
+    world.Write(remote, DefaultBytes());
     ShowActive();
     Click(PublishToServer);
     world.server(0).Signal(SIGSTOP);
@@ -444,7 +457,6 @@ TEST_F(MainWindowTest, CompareWithAServer_OpensAtOnceAndShowsTheAnswerWhenItCome
     EXPECT_EQ(asking, QStringList{"asking the server..."});
     EXPECT_EQ(
         answered, (QStringList{"Red Team: Viet Cong / NVA", "Blue Team: US Marine / US Army"}));
-    ::unsetenv("QUAVEL_SSH_CONFIG");
 }
 
 // The server's button tells which profile is live there and when it was
@@ -547,14 +559,9 @@ TEST_F(MainWindowTest, ContextMenuChecksTheInstallInUse)
 // does not answer, the tooltip and the menu say it is being asked and the
 // window goes on; the answer fills them in. The menu's check mark leaves the
 // server out of "Server" and the settings file keeps that.
-TEST_F(MainWindowTest, NamedServer_AskedWithoutStoppingTheWindow_CheckedInTheMenu)
+TEST_F(WithServerTest, NamedServer_AskedWithoutStoppingTheWindow_CheckedInTheMenu)
 {
-    SshWorld world;
-    ::setenv("QUAVEL_SSH_CONFIG", (world.path() / "ssh_config").c_str(), 1);
-    const std::filesystem::path remote = world.home() / "a/Mods/bfvietnam/save/GameModeSettings";
-    std::filesystem::create_directories(remote);
-    world.Write(remote / "CustomCombat.wst", "tuned there");
-    home.WriteFile(".config/quavel/quavel.conf", "[server \"eu1\"]\nurl = sftp://bfv/~/a\n");
+    world.Write(remote, "tuned there");
     world.server(0).Signal(SIGSTOP);
     ShowActive();
     EXPECT_THAT(ServerToolTip(), testing::EndsWith("\neu1: asking the server..."));
@@ -570,20 +577,14 @@ TEST_F(MainWindowTest, NamedServer_AskedWithoutStoppingTheWindow_CheckedInTheMen
     EXPECT_THAT(ServerToolTip(), testing::Not(testing::HasSubstr("eu1")));
     EXPECT_THAT(
         FileBytes(home.path() / ".config/quavel/quavel.conf"), testing::HasSubstr("publish = no"));
-    ::unsetenv("QUAVEL_SSH_CONFIG");
 }
 
 // A publish to a server that does not answer connects to nothing before the
 // watch takes it over (whose window goes on, and whose Cancel ends it: here
 // at once), so the window's own events never wait for the server.
-TEST_F(MainWindowTest, PublishToAServerThatDoesNotAnswer_AllOfItUnderTheWatch)
+TEST_F(WithServerTest, PublishToAServerThatDoesNotAnswer_AllOfItUnderTheWatch)
 {
-    SshWorld world;
-    ::setenv("QUAVEL_SSH_CONFIG", (world.path() / "ssh_config").c_str(), 1);
-    const std::filesystem::path remote = world.home() / "a/Mods/bfvietnam/save/GameModeSettings";
-    std::filesystem::create_directories(remote);
-    world.Write(remote / "CustomCombat.wst", "tuned there");
-    home.WriteFile(".config/quavel/quavel.conf", "[server \"eu1\"]\nurl = sftp://bfv/~/a\n");
+    world.Write(remote, "tuned there");
     ShowActive();
     world.server(0).Signal(SIGSTOP);
     const auto clicked = std::chrono::steady_clock::now();
@@ -598,8 +599,7 @@ TEST_F(MainWindowTest, PublishToAServerThatDoesNotAnswer_AllOfItUnderTheWatch)
     world.server(0).Signal(SIGCONT);
 
     EXPECT_LT(untilTheWatch, std::chrono::seconds(1));
-    EXPECT_EQ(FileBytes(remote / "CustomCombat.wst"), "tuned there");
-    ::unsetenv("QUAVEL_SSH_CONFIG");
+    EXPECT_EQ(FileBytes(remote), "tuned there");
 }
 
 // Started with +bvrm the window publishes into the working folder alone, and
