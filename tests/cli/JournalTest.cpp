@@ -168,7 +168,8 @@ TEST_F(JournalTest, Targets_WhatTheWorkingFolderHolds)
 }
 
 // A file changed by hand since the last publish is replaced only with --force;
-// with "Both", the other file is published all the same.
+// with "Both", the other file is published all the same, and only the file
+// replaced has a backup.
 TEST_F(JournalTest, Publish_OverAFileChangedByHand_RefusedUnlessForced)
 {
     const std::string day = WithTeams("1/4");
@@ -176,13 +177,20 @@ TEST_F(JournalTest, Publish_OverAFileChangedByHand_RefusedUnlessForced)
     ASSERT_EQ(Run({"publish", "Night", "--to", "both"}).exitCode, 0);
     const std::string game = PublishedFile("BFV");
     Write({{game, "tuned by hand"}});
-    const ToolResult refused = Run({"publish", "Day", "--to", "both"});
+    const ToolResult refused = Run({"publish", "Day", "--to", "both", "--backup"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err,
         "quavel-cli: CustomCombat.wst in the game's folder was changed since it was last "
         "published from here. --force replaces it.\n");
-    EXPECT_EQ(Snapshot()[game], "tuned by hand");
-    EXPECT_EQ(Snapshot()[PublishedFile("BFV Server")], day);
+    const Files after = Snapshot();
+    EXPECT_EQ(after.at(game), "tuned by hand");
+    EXPECT_EQ(after.at(PublishedFile("BFV Server")), day);
+    const auto copies = [&after](const std::string& file) {
+        return std::ranges::count_if(
+            after, [&file](const auto& entry) { return entry.first.starts_with(file + "."); });
+    };
+    EXPECT_EQ(copies(game), 0);
+    EXPECT_EQ(copies(PublishedFile("BFV Server")), 1);
     const ToolResult forced = Run({"publish", "Night", "--to", "both", "--force"});
     EXPECT_EQ(forced.exitCode, 0) << forced.err;
     EXPECT_EQ(Snapshot()[game], kNight);
