@@ -171,6 +171,15 @@ TEST_F(RemoteServers, PublishToOneServer_OnlyThatOneAndLeftOutServersStayOut)
     EXPECT_THAT(all.out, ::testing::Not(::testing::HasSubstr(FtpsUrl())));
     EXPECT_TRUE(fs::exists(ssh.home() / kSettingsBelow));
 
+    // Changed there by hand: read and kept, which the rows tell as no upload.
+    ssh.Write(ssh.home() / kSettingsBelow, "tuned there");
+    const ToolResult kept = Run({"publish", "Server", "--to", "server:eu1"});
+    EXPECT_EQ(kept.exitCode, 1);
+    EXPECT_THAT(kept.err,
+        ::testing::HasSubstr("eu1: connecting\neu1: failed: CustomCombat.wst in eu1 "
+                             "(sftp://bfv/~/srv) was changed since it was last published"));
+    EXPECT_EQ(FileBytes(ssh.home() / kSettingsBelow), "tuned there");
+
     EXPECT_EQ(Run({"publish", "Server", "--to", "server:nope"}).exitCode, 2);
 }
 
