@@ -186,8 +186,8 @@ std::string LaunchHelp(std::string_view program)
         text += "  " + names + std::string(nameColumn - names.size(), ' ') + Translated(option.help)
             + '\n';
     }
-    // TRANSLATORS: keep the lines within 79 columns.
     return text
+        // TRANSLATORS: keep the lines within 79 columns.
         + Translated("Qt's own options, such as -style and -platform, are passed to Qt. Any other\n"
                      "argument is ignored with a warning.\n");
 }
