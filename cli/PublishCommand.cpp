@@ -4,12 +4,11 @@
 #include "cli/ServerOperand.h"
 #include "cli/TerminalSession.h"
 #include "installs/InstallFinder.h"
-#include "session/DestinationHolding.h"
+#include "session/PublishJournal.h"
 #include "session/InstallChoices.h"
 #include "session/Messages.h"
 #include "session/PublishTargets.h"
 #include "session/Suggestion.h"
-#include "session/TransportEnvironment.h"
 #include "text/Formatted.h"
 #include "text/Translated.h"
 

@@ -4,7 +4,6 @@
 #include "session/AtOnce.h"
 #include "session/PublishTargets.h"
 #include "session/ServerSettings.h"
-#include "session/SessionDestination.h"
 #include "session/TransportEnvironment.h"
 
 #include <algorithm>
