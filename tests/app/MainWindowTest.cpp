@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/AboutBox.h"
 
+#include "session/Sha256.h"
 #include "tests/controls/WidgetTesting.h"
 #include "tests/support/Documents.h"
 #include "tests/support/FakeHome.h"
@@ -32,6 +33,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <set>
@@ -586,6 +588,28 @@ TEST_F(WithServerTest, NamedServer_AskedWithoutStoppingTheWindow_CheckedInTheMen
     EXPECT_THAT(ServerToolTip(), testing::Not(testing::HasSubstr("eu1")));
     EXPECT_THAT(
         FileBytes(home.path() / ".config/quavel/quavel.conf"), testing::HasSubstr("publish = no"));
+}
+
+// A server whose host key is unknown and whose file was changed there since
+// it was last published from here takes both questions, one round each, and
+// then the profile.
+TEST_F(WithServerTest, PublishToAServer_TrustedThenReplaced)
+{
+    world.ForgetHostKey(0);
+    world.Write(remote, "tuned there");
+    std::filesystem::create_directories(state.Journal().parent_path());
+    std::ofstream(state.Journal()) << "2026-01-02T03:04:05Z\t5\t" << Sha256Hex("older")
+                                   << "\tNight\t/x/Night.wst\tsftp://bfv/~/a\n";
+    dialogs.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    ShowActive();
+    Click(PublishButton);
+
+    ASSERT_EQ(dialogs.log.size(), 2u);
+    EXPECT_THAT(dialogs.log[0], testing::HasSubstr(world.Fingerprint(0)));
+    EXPECT_EQ(dialogs.log[1],
+        "application: CustomCombat.wst in eu1 (sftp://bfv/~/a) was changed since it was last "
+        "published from here. Replace it?");
+    EXPECT_EQ(FileBytes(remote), FileBytes(work.path() / "CustomCombat.wst"));
 }
 
 // A publish to a server that does not answer connects to nothing before the
